@@ -1,0 +1,54 @@
+#include "QBStringPool.h"
+
+#include <quillbox/QuillboxText.h>
+
+#include <cstring>
+
+TQBStringPool::TQBStringPool() { Clear(); }
+
+void TQBStringPool::Clear() {
+  FIndex.clear();
+  FEntries.clear();
+  FEntries.push_back(TEntry{});
+  FIndex.emplace(std::string_view(), 0);
+  for (auto& c : FCache) c = TCache{};
+}
+
+uint32_t TQBStringPool::InternUtf8(QByteArray utf8) {
+  const std::string_view key(utf8.constData(), size_t(utf8.size()));
+  if (auto it = FIndex.find(key); it != FIndex.end()) return it->second;
+  const auto id = uint32_t(FEntries.size());
+  FEntries.push_back(TEntry{utf8, QString::fromUtf8(utf8)});
+  const QByteArray& stored = FEntries.back().Utf8;
+  FIndex.emplace(std::string_view(stored.constData(), size_t(stored.size())), id);
+  return id;
+}
+
+uint32_t TQBStringPool::Intern(const TQBTextBytes& text, int cacheSlot) {
+  TCache& cache = FCache[cacheSlot];
+  if (cache.Valid && cache.Encoding == text.Encoding && int64_t(cache.Raw.size()) == text.Size &&
+      std::memcmp(cache.Raw.data(), text.Data, size_t(text.Size)) == 0)
+    return cache.Id;
+
+  uint32_t id;
+  if (qbtext::IsAscii(text.Data, text.Size)) {
+    const std::string_view key(text.Data, size_t(text.Size));
+    auto it = FIndex.find(key);
+    id = it != FIndex.end() ? it->second : InternUtf8(QByteArray(text.Data, qsizetype(text.Size)));
+  } else {
+    id = InternUtf8(qbtext::CanonicalUtf8(text));
+  }
+  cache.Raw.assign(text.Data, size_t(text.Size));
+  cache.Encoding = text.Encoding;
+  cache.Id = id;
+  cache.Valid = true;
+  return id;
+}
+
+uint32_t TQBStringPool::Intern(const QString& text) { return InternUtf8(text.toUtf8()); }
+
+int64_t TQBStringPool::BytesUsed() const {
+  int64_t total = 0;
+  for (const auto& e : FEntries) total += e.Utf8.size() + e.Text.size() * 2 + 64;
+  return total;
+}

@@ -1,0 +1,25 @@
+#pragma once
+// Append-only storage for message texts. Bytes never move once stored, so records can point at them.
+// Memory comes in large blocks; a text larger than a quarter block gets a block of its own, so the
+// slack at the end of a block stays small.
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+class TQBTextArena {
+public:
+  // Copies size bytes and returns where they now live (nullptr for an empty text).
+  const char* Store(const char* data, size_t size);
+  void Clear();
+  int64_t BytesReserved() const { return FReserved; }
+
+private:
+  static constexpr size_t BlockSize = size_t(4) << 20;
+  std::vector<std::unique_ptr<char[]>> FBlocks;  // shared blocks; the last one is being filled
+  std::vector<std::unique_ptr<char[]>> FLarge;   // one block per large text
+  char* FCursor = nullptr;
+  size_t FLeft = 0;
+  int64_t FReserved = 0;
+};

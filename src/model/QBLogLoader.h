@@ -1,0 +1,33 @@
+#pragma once
+// Loads a .qbl file into the store through the adding path: reads record by record, turns separator
+// records into their fixed texts and stops at the first record whose header is invalid, keeping the
+// messages read before it.
+
+#include "model/QBMessageAdder.h"
+
+#include <QString>
+
+#include <cstdint>
+
+// What the window does around a load. All optional; the defaults do nothing.
+class IQBLogLoadEvents {
+public:
+  virtual ~IQBLogLoadEvents() = default;
+  // A reset separator was added: the current view starts its next message at nesting level 0.
+  virtual void ResetSeparatorAdded() {}
+  // A separator or reset separator was added: command states may have changed.
+  virtual void SeparatorAdded() {}
+  // Called every few thousand records with the bytes read so far.
+  virtual void Progress(int64_t position, int64_t size) { (void)position, (void)size; }
+};
+
+struct TQBLoadResult {
+  enum class TStatus { Loaded, OpenFailed, InvalidRecord };
+  TStatus Status = TStatus::Loaded;
+  int MessagesAdded = 0;
+  QString Error;              // OpenFailed: the system's reason; InvalidRecord: what the check found
+  int64_t InvalidOffset = -1; // InvalidRecord: byte offset of the bad record
+  bool Ok() const { return Status == TStatus::Loaded; }
+};
+
+TQBLoadResult LoadLogFile(const QString& path, TQBMessageAdder& adder, IQBLogLoadEvents* events = nullptr);

@@ -1,0 +1,60 @@
+#pragma once
+// Reads a .qbl file record by record and checks each header; the caller turns records into messages.
+//
+// Reading is buffered in large blocks, so a record costs no system call of its own. A body that claims
+// more bytes than the file holds is never allocated in full: only the bytes present are read, and the
+// rest counts as zero, which ends the text there, exactly as a zero-filled buffer would.
+
+#include "model/QBRawMessage.h"
+
+#include <QFile>
+#include <QString>
+
+#include <cstdint>
+#include <vector>
+
+class TQBLogReader {
+public:
+  enum class TResult { Record, End, Invalid };
+  enum class TRecordKind { MarkedUtf8, MarkedAnsi, Legacy };
+
+  // False when the file cannot be opened; ErrorString() then gives the system's reason.
+  bool Open(const QString& path);
+  // Reads the next record into msg, whose texts stay valid until the next call.
+  TResult Next(TQBRawMessage& msg);
+
+  QString ErrorString() const { return FErrorString; }
+  // Why the last record was rejected (after Next returned Invalid).
+  QString InvalidReason() const { return FInvalidReason; }
+  // Byte offset of the record that Next last read or rejected.
+  int64_t RecordOffset() const { return FRecordOffset; }
+  TRecordKind Kind() const { return FKind; }
+  // Bytes consumed so far and the file's size, for progress.
+  int64_t Position() const { return FBufferOffset + int64_t(FBegin); }
+  int64_t FileSize() const { return FFileSize; }
+
+private:
+  size_t Ensure(size_t wanted);
+  void Consume(size_t n) { FBegin += n; }
+  const char* Data() const { return FBuffer.data() + FBegin; }
+  TResult Reject(const char* reason);
+  bool CheckHeader(int32_t time, int32_t date, int32_t bias, int32_t textLength, int32_t detailsLength,
+                   int64_t allowance);
+  void ReadBody(TQBRawMessage& msg, int32_t textLength, int32_t detailsLength, TQBTextEncoding textEncoding);
+  void ParseMarked(const char* h, TQBRawMessage& msg, TQBTextEncoding nameEncoding);
+  void ParseLegacy(const char* h, uint32_t code, TQBRawMessage& msg);
+
+  QFile FFile;
+  std::vector<char> FBuffer;
+  size_t FBegin = 0;  // first unread byte in FBuffer
+  size_t FEnd = 0;    // one past the last byte read into FBuffer
+  int64_t FBufferOffset = 0;  // file offset of FBuffer[0]
+  int64_t FFileSize = 0;
+  bool FEof = false;
+  int64_t FRecordOffset = 0;
+  TRecordKind FKind = TRecordKind::MarkedUtf8;
+  char FHeader[256] = {};
+  char FThreadDigits[16] = {};
+  QString FErrorString;
+  QString FInvalidReason;
+};

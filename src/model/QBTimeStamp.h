@@ -1,0 +1,22 @@
+#pragma once
+// Day numbers (1 = 1 January of year 1) and their calendar dates.
+
+#include <quillbox/QuillboxTypes.h>
+
+#include <QDate>
+#include <QString>
+
+namespace qbtime {
+
+inline constexpr int32_t MsPerDay = 86400000;
+// The range of dates a log record may carry: 3 September 1999 to 9 August 2099.
+inline constexpr int32_t FirstValidDay = 730000;
+inline constexpr int32_t LastValidDay = 766500;
+inline constexpr int32_t MaxBias = 1440;
+
+QDate DateOfDay(int32_t dayNumber);
+int32_t DayOf(const QDate& date);
+// "yyyy-MM-dd hh:mm:ss.zzz"
+QString FormatTimeStamp(const TQBTimeStamp& ts);
+
+}  // namespace qbtime

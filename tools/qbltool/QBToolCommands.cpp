@@ -1,0 +1,2 @@
+#include "QBToolCommands.h"
+int RunQblTool(const QStringList&, FILE*, FILE*) { return 2; }
