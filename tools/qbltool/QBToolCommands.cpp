@@ -1,2 +1,42 @@
 #include "QBToolCommands.h"
-int RunQblTool(const QStringList&, FILE*, FILE*) { return 2; }
+
+#include <iterator>
+
+namespace qbltool {
+
+void TToolIO::Error(const QString& message) const {
+  std::fprintf(Err, "qbltool: %s\n", message.toUtf8().constData());
+  std::fflush(Err);
+}
+
+namespace {
+
+const TCommand kCommands[] = {
+    {"dump", "dump FILE.qbl", RunDump},
+    {"gen", "gen [--count N] [--seed S] OUT.qbl", RunGen},
+    {"stats", "stats FILE.qbl", RunStats},
+};
+
+int Usage(const TToolIO& io) {
+  QByteArray text = "usage:\n";
+  for (const TCommand& c : kCommands) text += QByteArray("  qbltool ") + c.Usage + '\n';
+  std::fputs(text.constData(), io.Err);
+  return ExitUsage;
+}
+
+}  // namespace
+}  // namespace qbltool
+
+int RunQblTool(const QStringList& args, FILE* out, FILE* err) {
+  using namespace qbltool;
+  const TToolIO io{out, err};
+  if (args.isEmpty()) return Usage(io);
+  for (const TCommand& c : kCommands)
+    if (args.first() == QLatin1String(c.Name)) {
+      const int code = c.Run(args.mid(1), io);
+      std::fflush(out);
+      return code;
+    }
+  io.Error(QStringLiteral("unknown command '%1'").arg(args.first()));
+  return Usage(io);
+}
