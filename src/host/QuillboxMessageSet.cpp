@@ -100,6 +100,28 @@ void TQuillboxMessageSet::Post() {
   FEof = false;
 }
 
+int TQuillboxMessageSet::AppendMessage(int32_t id, const TQBRawMessage& msg) {
+  Append();
+  TQBMsgRecord& r = FBuffer;
+  r.ID = id;
+  r.MsgType = msg.MsgType;
+  StoreText(r.Text, r.TextSize, msg.MsgText);
+  StoreText(r.Details, r.DetailsSize, msg.Details);
+  r.Date = msg.Date;
+  r.Time = msg.Time;
+  r.TimeBias = msg.TimeBias;
+  r.ProcessID = msg.ProcessID;
+  r.ThreadName = FPool->Intern(msg.ThreadName, nsThread);
+  r.ComputerName = FPool->Intern(msg.ComputerName, nsComputer);
+  r.AppName = FPool->Intern(msg.AppName, nsApp);
+  r.TypeName = FPool->Intern(msg.TypeName, nsTypeName);
+  r.Category = FPool->Intern(msg.Category, nsCategory);
+  r.CategoryColor = msg.CategoryColor;
+  r.CategoryFontColor = msg.CategoryFontColor;
+  Post();
+  return FRecNo;
+}
+
 void TQuillboxMessageSet::Cancel() { FState = TState::Browse; }
 
 void TQuillboxMessageSet::StoreText(const char*& ptr, uint32_t& size, const TQBTextBytes& value) {

@@ -28,8 +28,7 @@ void PutName(char* header, int offset, const TQBTextBytes& text, int maxBytes) {
 
 }  // namespace
 
-bool AppendLogRecord(QByteArray& out, const TQBRawMessage& msg) {
-  if (!qbtypes::IsWritten(msg.MsgType)) return false;
+void AppendLogRecord(QByteArray& out, const TQBRawMessage& msg) {
   using namespace qblog::marked;
   QByteArray textScratch, detailsScratch;
   const QByteArrayView text = Utf8Of(msg.MsgText, textScratch);
@@ -56,10 +55,10 @@ bool AppendLogRecord(QByteArray& out, const TQBRawMessage& msg) {
   PutName(h, TypeName.Offset, msg.TypeName, qblog::MaxNameBytes);
   if (!text.isEmpty()) std::memcpy(h + HeaderSize, text.data(), size_t(text.size()));
   if (!details.isEmpty()) std::memcpy(h + HeaderSize + text.size(), details.data(), size_t(details.size()));
-  return true;
 }
 
 bool TQBLogWriter::Write(const TQBRawMessage& msg) {
+  if (!qbtypes::IsWritten(msg.MsgType)) return true;
   AppendLogRecord(FBuffer, msg);
   return FBuffer.size() < FlushSize || Finish();
 }

@@ -7,14 +7,14 @@
 #include <QByteArray>
 #include <QIODevice>
 
-// Appends the encoded record of msg to out. A message of type 40 (application start separator) is
-// never written; the function then appends nothing and returns false.
-bool AppendLogRecord(QByteArray& out, const TQBRawMessage& msg);
+// Appends the encoded record of msg to out, whatever its type (the log generator writes every type).
+void AppendLogRecord(QByteArray& out, const TQBRawMessage& msg);
 
 class TQBLogWriter {
 public:
   explicit TQBLogWriter(QIODevice& device) : FDevice(device) {}
-  // Encodes msg; false when the device refused bytes (the save must stop).
+  // Encodes msg, except a message of type 40 (application start separator), which a saved log never
+  // holds; false when the device refused bytes (the save must stop).
   bool Write(const TQBRawMessage& msg);
   // Hands the remaining buffered bytes to the device.
   bool Finish();

@@ -4,25 +4,7 @@
 
 int TQBMessageAdder::AddMessage(const TQBRawMessage& msg) {
   TQuillboxMessageSet& set = FSet;
-  set.Append();
-  set.SetID(FNextID++);
-  set.SetMsgType(msg.MsgType);
-  set.SetMsgText(msg.MsgText);
-  set.SetDetails(msg.Details);
-  set.SetDate(msg.Date);
-  set.SetTime(msg.Time);
-  set.SetTimeBias(msg.TimeBias);
-  set.SetProcessID(msg.ProcessID);
-  set.SetThreadName(msg.ThreadName);
-  set.SetComputerName(msg.ComputerName);
-  set.SetAppName(msg.AppName);
-  set.SetTypeName(msg.TypeName);
-  set.SetCategory(msg.Category);
-  set.SetCategoryColor(msg.CategoryColor);
-  set.SetCategoryFontColor(msg.CategoryFontColor);
-  set.Post();
-
-  const int recNo = set.RecNo();
+  const int recNo = set.AppendMessage(FNextID++, msg);
   for (IQBNewMessageObserver* observer : FObservers) {
     observer->NewMessageAdded(recNo);
     if (set.RecNo() != recNo) set.GotoRec(recNo);

@@ -26,6 +26,25 @@ class TQBTextArena;
 class TQBStringPool;
 class TQuillboxMessageSet;
 
+// One message as plain fields with its texts as byte views (not owned): what the log reader produces,
+// what AppendMessage stores and what the log writer encodes.
+struct TQBRawMessage {
+  int32_t MsgType = 0;
+  int32_t Time = 0;
+  int32_t Date = 0;
+  int32_t TimeBias = 0;
+  uint32_t ProcessID = 0;
+  int32_t CategoryColor = 0;
+  int32_t CategoryFontColor = clWindowText;
+  TQBTextBytes MsgText;
+  TQBTextBytes Details;
+  TQBTextBytes ThreadName;
+  TQBTextBytes ComputerName;
+  TQBTextBytes AppName;
+  TQBTextBytes Category;
+  TQBTextBytes TypeName;
+};
+
 // The stored form of one message. Names are pool ids; texts point into the arena.
 struct TQBMsgRecord {
   const char* Text = nullptr;
@@ -128,6 +147,9 @@ public:
   void Edit();
   void Post();
   void Cancel();
+  // Append, SetID(id), every field of msg, Post, in one call: the fast path for loading.
+  // Returns the new record number, which is then current.
+  int AppendMessage(int32_t id, const TQBRawMessage& msg);
   void SetID(int32_t value);
   void SetMsgType(int32_t value);
   void SetMsgText(const QString& value);

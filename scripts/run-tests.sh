@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Builds the project and runs every test headless, then the reader's fuzz target for a bounded time
+# under AddressSanitizer and UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+scripts/build.sh
+export QT_QPA_PLATFORM=offscreen
+ctest --test-dir build --output-on-failure -j"$(nproc)"
+scripts/run-fuzz.sh "${QB_FUZZ_SECONDS:-60}"

@@ -1,0 +1,33 @@
+#include "QBToolLoad.h"
+
+#include "model/QBLogLoader.h"
+#include "model/QBMessageAdder.h"
+
+namespace qbltool {
+
+TToolLoad LoadForTool(const QString& path, TQuillboxMessageSet& set, const TToolIO& io) {
+  TQBMessageAdder adder(set);
+  const TQBLoadResult result = LoadLogFile(path, adder);
+  switch (result.Status) {
+    case TQBLoadResult::TStatus::Loaded: return {ExitOk};
+    case TQBLoadResult::TStatus::OpenFailed:
+      io.Error(QStringLiteral("cannot open '%1': %2").arg(path, result.Error));
+      return {ExitUsage};
+    case TQBLoadResult::TStatus::InvalidRecord:
+      io.Error(QStringLiteral("'%1' is not a valid log file: invalid record at byte offset %2 (%3); "
+                              "%4 messages were read before it")
+                   .arg(path)
+                   .arg(result.InvalidOffset)
+                   .arg(result.Error)
+                   .arg(result.MessagesAdded));
+      return {ExitInvalidRecord};
+  }
+  return {ExitUsage};
+}
+
+int UsageError(const TToolIO& io, const char* usage) {
+  std::fprintf(io.Err, "usage: qbltool %s\n", usage);
+  return ExitUsage;
+}
+
+}  // namespace qbltool

@@ -1,0 +1,21 @@
+#pragma once
+// Loading a log for a qbltool command, with the command's error lines and exit codes.
+
+#include "QBToolCommands.h"
+
+#include <quillbox/QuillboxMessageSet.h>
+
+namespace qbltool {
+
+struct TToolLoad {
+  int ExitCode = ExitOk;  // ExitOk, ExitInvalidRecord (messages before the bad record are loaded) or ExitUsage
+};
+
+// Loads path into set through the adding path. Reports a file that cannot be opened or an invalid
+// record on the error stream as one line naming the file.
+TToolLoad LoadForTool(const QString& path, TQuillboxMessageSet& set, const TToolIO& io);
+
+// Prints "usage: qbltool <usage>" and returns ExitUsage.
+int UsageError(const TToolIO& io, const char* usage);
+
+}  // namespace qbltool
