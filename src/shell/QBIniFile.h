@@ -1,0 +1,77 @@
+#pragma once
+// TQBIniFile: typed reading and writing of one INI file on disk, used for the settings file and for
+// project files. The text lives in memory; with AutoUpdate on (the default, as project files need)
+// every write reaches the file at once, with it off (the settings file) the owner calls UpdateFile when
+// it is time. The file is replaced through a temporary file and a rename, so a crash while writing
+// leaves the previous file whole.
+
+#include "shell/QBIniDocument.h"
+
+#include <QByteArray>
+#include <QDate>
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+#include <QTime>
+
+#include <cstdint>
+
+class TQBIniFile {
+public:
+  // Reads the named file; a file that is missing or unreadable gives an empty document.
+  explicit TQBIniFile(const QString& fileName, bool autoUpdate = true);
+  virtual ~TQBIniFile();
+  TQBIniFile(const TQBIniFile&) = delete;
+  TQBIniFile& operator=(const TQBIniFile&) = delete;
+
+  const QString& FileName() const { return FFileName; }
+  bool AutoUpdate() const { return FAutoUpdate; }
+  void SetAutoUpdate(bool on) { FAutoUpdate = on; }
+
+  // Writes the whole text to the file. Throws std::runtime_error with a readable message on failure.
+  void UpdateFile() const;
+
+  // Each reader answers its default when the key is missing or its text cannot be read as the type.
+  QString ReadString(const QString& section, const QString& key, const QString& def) const;
+  int32_t ReadInteger(const QString& section, const QString& key, int32_t def) const;
+  bool ReadBool(const QString& section, const QString& key, bool def) const;
+  double ReadFloat(const QString& section, const QString& key, double def) const;
+  QDate ReadDate(const QString& section, const QString& key, const QDate& def) const;
+  QDateTime ReadDateTime(const QString& section, const QString& key, const QDateTime& def) const;
+  QTime ReadTime(const QString& section, const QString& key, const QTime& def) const;
+  // Appends the stored bytes to value and returns how many there were (0 when missing or unreadable).
+  int ReadBinaryStream(const QString& section, const QString& key, QByteArray& value) const;
+
+  void WriteString(const QString& section, const QString& key, const QString& value);
+  void WriteInteger(const QString& section, const QString& key, int32_t value);
+  void WriteBool(const QString& section, const QString& key, bool value);
+  void WriteFloat(const QString& section, const QString& key, double value);
+  void WriteDate(const QString& section, const QString& key, const QDate& value);
+  void WriteDateTime(const QString& section, const QString& key, const QDateTime& value);
+  void WriteTime(const QString& section, const QString& key, const QTime& value);
+  void WriteBinaryStream(const QString& section, const QString& key, const QByteArray& value);
+
+  void DeleteKey(const QString& section, const QString& key);
+  void EraseSection(const QString& section);
+  bool ValueExists(const QString& section, const QString& key) const;
+  bool SectionExists(const QString& section) const;
+  QStringList ReadSections() const;
+  QStringList ReadSection(const QString& section) const;
+
+  // The section that the section-bound reader and writer act on.
+  const QString& Section() const { return FSection; }
+  void SetSection(const QString& section) { FSection = section; }
+
+  const TQBIniDocument& Document() const { return FDocument; }
+
+private:
+  template <typename T, typename Parse>
+  T ReadTyped(const QString& section, const QString& key, const T& def, Parse parse) const;
+  void Store(const QString& section, const QString& key, const QString& text);
+  void Changed();
+
+  QString FFileName;
+  bool FAutoUpdate;
+  TQBIniDocument FDocument;
+  QString FSection;
+};
