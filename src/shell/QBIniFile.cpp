@@ -136,3 +136,27 @@ void TQBIniFile::Store(const QString& section, const QString& key, const QString
 void TQBIniFile::Changed() {
   if (FAutoUpdate) UpdateFile();
 }
+
+QString TQBIniFile::TReader::ReadString(const QString& key, const QString& def) const {
+  return FIni.ReadString(FIni.FSection, key, def);
+}
+
+int32_t TQBIniFile::TReader::ReadInteger(const QString& key, int32_t def) const {
+  return FIni.ReadInteger(FIni.FSection, key, def);
+}
+
+bool TQBIniFile::TReader::ReadBool(const QString& key, bool def) const {
+  return FIni.ReadBool(FIni.FSection, key, def);
+}
+
+void TQBIniFile::TWriter::WriteString(const QString& key, const QString& value) {
+  FIni.WriteString(FIni.FSection, key, value);
+}
+
+void TQBIniFile::TWriter::WriteInteger(const QString& key, int32_t value) {
+  FIni.WriteInteger(FIni.FSection, key, value);
+}
+
+void TQBIniFile::TWriter::WriteBool(const QString& key, bool value) {
+  FIni.WriteBool(FIni.FSection, key, value);
+}

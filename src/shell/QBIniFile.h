@@ -6,6 +6,7 @@
 // leaves the previous file whole.
 
 #include "shell/QBIniDocument.h"
+#include "view/QBSettingsIntf.h"
 
 #include <QByteArray>
 #include <QDate>
@@ -62,9 +63,40 @@ public:
   const QString& Section() const { return FSection; }
   void SetSection(const QString& section) { FSection = section; }
 
+  // The file seen through one section, for code that stores a record without knowing the file (a
+  // view's filter). Both share this file's Section and live as long as the file; nobody frees them.
+  IQBSettingsReader& Reader() { return FReader; }
+  IQBSettingsWriter& Writer() { return FWriter; }
+
   const TQBIniDocument& Document() const { return FDocument; }
 
 private:
+  class TReader final : public IQBSettingsReader {
+  public:
+    explicit TReader(TQBIniFile& ini) : FIni(ini) {}
+    QString Section() const override { return FIni.FSection; }
+    void SetSection(const QString& section) override { FIni.FSection = section; }
+    QString ReadString(const QString& key, const QString& def) const override;
+    int32_t ReadInteger(const QString& key, int32_t def) const override;
+    bool ReadBool(const QString& key, bool def) const override;
+
+  private:
+    TQBIniFile& FIni;
+  };
+
+  class TWriter final : public IQBSettingsWriter {
+  public:
+    explicit TWriter(TQBIniFile& ini) : FIni(ini) {}
+    QString Section() const override { return FIni.FSection; }
+    void SetSection(const QString& section) override { FIni.FSection = section; }
+    void WriteString(const QString& key, const QString& value) override;
+    void WriteInteger(const QString& key, int32_t value) override;
+    void WriteBool(const QString& key, bool value) override;
+
+  private:
+    TQBIniFile& FIni;
+  };
+
   template <typename T, typename Parse>
   T ReadTyped(const QString& section, const QString& key, const T& def, Parse parse) const;
   void Store(const QString& section, const QString& key, const QString& text);
@@ -74,4 +106,6 @@ private:
   bool FAutoUpdate;
   TQBIniDocument FDocument;
   QString FSection;
+  TReader FReader{*this};
+  TWriter FWriter{*this};
 };

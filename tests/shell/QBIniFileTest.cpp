@@ -126,3 +126,21 @@ TEST(QBIniFile, FailedWriteThrowsAndLeavesNoFile) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(QBIniFile, SectionBoundReaderAndWriterFollowTheSectionProperty) {
+  qbtest::TTempFiles files;
+  TQBIniFile ini(files.Path("p.qbp"));
+  ini.SetSection("View1");
+  ini.Writer().WriteString("Name", "Errors");
+  ini.Writer().SetSection("View2");
+  ini.Writer().WriteBool("CheckAppName", true);
+  EXPECT_EQ(ini.Section(), "View2");
+  EXPECT_EQ(ini.Reader().ReadInteger("CheckAppName", 0), 1);
+  ini.SetSection("View1");
+  EXPECT_EQ(ini.Reader().ReadString("Name", ""), "Errors");
+  EXPECT_EQ(TQBIniFile(files.Path("p.qbp")).ReadString("View1", "Name", ""), "Errors");
+}
+
+}  // namespace
