@@ -1,0 +1,143 @@
+#include "QBToolCommands.h"
+#include "model/QBMessageTypes.h"
+#include "support/QBTestFiles.h"
+
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSet>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+using namespace qbtest;
+
+namespace {
+
+struct TRun {
+  int Code = -1;
+  QByteArray Out, Err;
+};
+
+QByteArray ReadAll(FILE* f) {
+  std::rewind(f);
+  QByteArray bytes;
+  char chunk[65536];
+  size_t n;
+  while ((n = std::fread(chunk, 1, sizeof chunk, f)) > 0) bytes.append(chunk, qsizetype(n));
+  std::fclose(f);
+  return bytes;
+}
+
+TRun RunTool(const QStringList& args) {
+  FILE* out = std::tmpfile();
+  FILE* err = std::tmpfile();
+  TRun run;
+  run.Code = RunQblTool(args, out, err);
+  run.Out = ReadAll(out);
+  run.Err = ReadAll(err);
+  return run;
+}
+
+QList<QJsonObject> JsonLines(const QByteArray& out) {
+  QList<QJsonObject> objects;
+  for (const QByteArray& line : out.split('\n'))
+    if (!line.isEmpty()) objects << QJsonDocument::fromJson(line).object();
+  return objects;
+}
+
+class QblTool : public testing::Test {
+protected:
+  TTempFiles FFiles;
+};
+
+TEST_F(QblTool, DumpWritesOneJsonObjectPerMessageWithTheContractKeys) {
+  TQBRawMessage m = Message(150, "quote \" tab \t caf\xC3\xA9", "line1\r\nline2");
+  m.ProcessID = 0xFFFFFFFFu;
+  m.CategoryFontColor = clWindowText;
+  const QString path = FFiles.Write("a.qbl", MarkedRecord(m) + MarkedRecord(Message(0, "second")));
+  const TRun run = RunTool({"dump", path});
+  ASSERT_EQ(run.Code, 0) << run.Err.constData();
+  const auto lines = JsonLines(run.Out);
+  ASSERT_EQ(lines.size(), 2);
+  const QJsonObject& first = lines[0];
+  const QStringList keys = {"rec", "id", "type", "text", "details", "date", "time", "bias", "pid", "thread",
+                            "computer", "app", "typename", "category", "catcolor", "catfontcolor"};
+  const QStringList present = first.keys();
+  EXPECT_EQ(QSet<QString>(present.begin(), present.end()), QSet<QString>(keys.begin(), keys.end()));
+  EXPECT_EQ(first["rec"].toInt(), 1);
+  EXPECT_EQ(first["id"].toInt(), 0);
+  EXPECT_EQ(first["type"].toInt(), 150);
+  EXPECT_EQ(first["text"].toString(), QString::fromUtf8("quote \" tab \t café"));
+  EXPECT_EQ(first["details"].toString(), "line1\r\nline2");
+  EXPECT_EQ(first["date"].toInt(), kDay);
+  EXPECT_EQ(first["time"].toInt(), kNoon);
+  EXPECT_EQ(first["pid"].toDouble(), 4294967295.0);
+  EXPECT_EQ(first["catfontcolor"].toInt(), -16777208);
+  EXPECT_EQ(lines[1]["rec"].toInt(), 2);
+  EXPECT_EQ(lines[1]["id"].toInt(), 1);
+}
+
+TEST_F(QblTool, ExitCodesAndErrorLines) {
+  const QByteArray good = MarkedRecord(Message(0, "kept"));
+  const QString bad = FFiles.Write("bad.qbl", good + good.left(50));
+  const TRun invalid = RunTool({"dump", bad});
+  EXPECT_EQ(invalid.Code, 1);
+  EXPECT_EQ(JsonLines(invalid.Out).size(), 1);  // what was read is still printed
+  EXPECT_TRUE(invalid.Err.contains(bad.toUtf8()));
+  EXPECT_TRUE(invalid.Err.contains(QByteArray::number(good.size()))) << invalid.Err.constData();
+
+  const TRun missing = RunTool({"stats", FFiles.Path("missing.qbl")});
+  EXPECT_EQ(missing.Code, 2);
+  EXPECT_TRUE(missing.Err.contains("missing.qbl"));
+
+  for (const QStringList& args : {QStringList{}, QStringList{"frobnicate"}, QStringList{"dump"},
+                                  QStringList{"gen", "--count", "many", FFiles.Path("x.qbl")}})
+    EXPECT_EQ(RunTool(args).Code, 2) << args.join(' ').toStdString();
+}
+
+TEST_F(QblTool, GenIsDeterministicAndCoversTheTypes) {
+  const QString a = FFiles.Path("a.qbl"), b = FFiles.Path("b.qbl"), c = FFiles.Path("c.qbl");
+  ASSERT_EQ(RunTool({"gen", "--count", "30000", "--seed", "5", a}).Code, 0);
+  ASSERT_EQ(RunTool({"gen", "--seed", "5", "--count", "30000", b}).Code, 0);
+  ASSERT_EQ(RunTool({"gen", "--count", "30000", "--seed", "6", c}).Code, 0);
+  auto bytes = [](const QString& p) {
+    QFile f(p);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+  };
+  EXPECT_EQ(bytes(a), bytes(b));
+  EXPECT_NE(bytes(a), bytes(c));
+
+  const TRun dump = RunTool({"dump", a});
+  ASSERT_EQ(dump.Code, 0);
+  QSet<int> types;
+  QSet<QString> apps;
+  for (const QJsonObject& o : JsonLines(dump.Out)) {
+    types << o["type"].toInt();
+    apps << o["app"].toString();
+  }
+  for (int code = 0; code < qbtypes::BuiltInCount; ++code) {
+    if (code == qbmCollapsedMethod) continue;  // a display-only code, never stored
+    EXPECT_TRUE(types.contains(code)) << code;
+  }
+  EXPECT_TRUE(types.contains(150));
+  EXPECT_GE(apps.size(), 3);
+}
+
+TEST_F(QblTool, StatsCountsByTypeAndApplication) {
+  TQBRawMessage m = Message(2, "e");
+  const QByteArray app = "Billing";
+  m.AppName = Utf8Bytes(app);
+  const QString path =
+      FFiles.Write("s.qbl", MarkedRecord(m) + MarkedRecord(m) + MarkedRecord(Message(150, "custom")));
+  const TRun run = RunTool({"stats", path});
+  ASSERT_EQ(run.Code, 0);
+  EXPECT_TRUE(run.Out.contains("messages: 3"));
+  EXPECT_TRUE(run.Out.contains("2  Error"));
+  EXPECT_TRUE(run.Out.contains("1  Custom(150)"));
+  EXPECT_TRUE(run.Out.contains("2  \"Billing\""));
+  EXPECT_TRUE(run.Out.contains("first: 2024-01-01 12:00:00.000"));
+}
+
+}  // namespace
