@@ -27,7 +27,7 @@ uint32_t TQBStringPool::InternUtf8(QByteArray utf8) {
 uint32_t TQBStringPool::Intern(const TQBTextBytes& text, int cacheSlot) {
   TCache& cache = FCache[cacheSlot];
   if (cache.Valid && cache.Encoding == text.Encoding && int64_t(cache.Raw.size()) == text.Size &&
-      std::memcmp(cache.Raw.data(), text.Data, size_t(text.Size)) == 0)
+      (text.Size == 0 || std::memcmp(cache.Raw.data(), text.Data, size_t(text.Size)) == 0))
     return cache.Id;
 
   uint32_t id;
@@ -38,7 +38,8 @@ uint32_t TQBStringPool::Intern(const TQBTextBytes& text, int cacheSlot) {
   } else {
     id = InternUtf8(qbtext::CanonicalUtf8(text));
   }
-  cache.Raw.assign(text.Data, size_t(text.Size));
+  if (text.Size > 0) cache.Raw.assign(text.Data, size_t(text.Size));
+  else cache.Raw.clear();
   cache.Encoding = text.Encoding;
   cache.Id = id;
   cache.Valid = true;

@@ -86,12 +86,17 @@ void TQuillboxMessageSet::Edit() {
   FState = TState::Edit;
 }
 
+// The slot after the last record, in a new chunk when the last one is full.
+TQBMsgRecord& TQuillboxMessageSet::NewSlot() {
+  const size_t index = size_t(FCount);
+  if ((index >> ChunkBits) == FChunks.size())
+    FChunks.push_back(std::make_unique_for_overwrite<TQBMsgRecord[]>(ChunkSize));
+  return FChunks[index >> ChunkBits][index & (ChunkSize - 1)];
+}
+
 void TQuillboxMessageSet::Post() {
   if (FState == TState::Insert) {
-    const size_t index = size_t(FCount);
-    if ((index >> ChunkBits) == FChunks.size())
-      FChunks.push_back(std::make_unique_for_overwrite<TQBMsgRecord[]>(ChunkSize));
-    FChunks[index >> ChunkBits][index & (ChunkSize - 1)] = FBuffer;
+    NewSlot() = FBuffer;
     FRecNo = ++FCount;
   } else if (FState == TState::Edit && FRecNo >= 1 && FRecNo <= FCount) {
     RecordAt(FRecNo) = FBuffer;
@@ -102,7 +107,8 @@ void TQuillboxMessageSet::Post() {
 
 int TQuillboxMessageSet::AppendMessage(int32_t id, const TQBRawMessage& msg) {
   Append();
-  TQBMsgRecord& r = FBuffer;
+  // Fill the new slot in place: loading calls this once per message, so skip the edit buffer.
+  TQBMsgRecord& r = NewSlot();
   r.ID = id;
   r.MsgType = msg.MsgType;
   StoreText(r.Text, r.TextSize, msg.MsgText);
@@ -118,8 +124,9 @@ int TQuillboxMessageSet::AppendMessage(int32_t id, const TQBRawMessage& msg) {
   r.Category = FPool->Intern(msg.Category, nsCategory);
   r.CategoryColor = msg.CategoryColor;
   r.CategoryFontColor = msg.CategoryFontColor;
-  Post();
-  return FRecNo;
+  FState = TState::Browse;
+  FEof = false;
+  return FRecNo = ++FCount;
 }
 
 void TQuillboxMessageSet::Cancel() { FState = TState::Browse; }

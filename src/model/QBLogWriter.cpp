@@ -23,7 +23,8 @@ QByteArrayView Utf8Of(const TQBTextBytes& text, QByteArray& scratch) {
 void PutName(char* header, int offset, const TQBTextBytes& text, int maxBytes) {
   QByteArray scratch;
   const QByteArrayView utf8 = Utf8Of(text, scratch);
-  std::memcpy(header + offset, utf8.data(), size_t(std::min<qsizetype>(utf8.size(), maxBytes)));
+  const auto size = size_t(std::min<qsizetype>(utf8.size(), maxBytes));
+  if (size > 0) std::memcpy(header + offset, utf8.data(), size);
 }
 
 }  // namespace

@@ -226,6 +226,7 @@ private:
     return FChunks[size_t(i) >> ChunkBits][size_t(i) & (ChunkSize - 1)];
   }
   const TQBMsgRecord& Current() const;
+  TQBMsgRecord& NewSlot();
   TQBMsgRecord* Target();
   void StoreText(const char*& ptr, uint32_t& size, const TQBTextBytes& value);
   void StoreText(const char*& ptr, uint32_t& size, const QString& value);
