@@ -1,0 +1,404 @@
+#include "view/QBViewRows.h"
+
+#include "model/QBMessageTypes.h"
+
+#include <algorithm>
+#include <climits>
+
+namespace {
+
+// Sets a flag for the length of a scope, also when an exception leaves it.
+class TFlagScope {
+public:
+  explicit TFlagScope(bool& flag) : FFlag(flag) { FFlag = true; }
+  ~TFlagScope() { FFlag = false; }
+
+private:
+  bool& FFlag;
+};
+
+}  // namespace
+
+TQBViewRows::TQBViewRows(TQuillboxMessageSet& set, IQBRowListHooks& list, IQBViewHostHooks& host)
+    : FSet(set), FList(list), FHost(host) {
+  FRows.Clear();
+}
+
+uint8_t TQBViewRows::KindOf(int32_t type) {
+  if (qbtypes::OpensMethod(type)) return KindEnter;
+  return qbtypes::ClosesMethod(type) ? KindExit : KindOther;
+}
+
+// ---------------------------------------------------------------------------------------------------
+// Adding
+
+void TQBViewRows::AppendCurrentMessage() {
+  const int recNo = FSet.RecNo();
+  const int32_t type = FSet.GetMsgType();
+  // An entry and its exit get the same level; everything between them is one deeper.
+  int32_t level = FDepth;
+  if (qbtypes::OpensMethod(type)) {
+    if (FDepth < INT32_MAX) ++FDepth;
+  } else if (qbtypes::ClosesMethod(type)) {
+    FDepth = std::max(0, FDepth - 1);
+    level = FDepth;
+  }
+  // An exit that also collapses is stored as a plain exit once a view has taken it in.
+  const bool collapseOnExit = type == qbmExitMethodCollapse;
+  if (collapseOnExit) FSet.SetMsgType(qbmExitMethod);
+
+  AddItem(recNo, level, KindOf(type));
+  FList.SetRowCount(RowCount());
+  const int row = RowCount() - 1;
+  if (row == 0) return;
+  if (collapseOnExit) {
+    CollapseClosedMethod(row);
+  } else if (type == qbmExitMethod && FHost.AutoCollapse()) {
+    // An entry directly followed by its exit in this view is an empty method: show it as one row.
+    const int previous = PrevVisibleItem(ItemCount() - 2);
+    if (previous >= 0 && ItemIsEnter(previous) && !ItemCollapsed(previous)) CollapseMethod(row - 1);
+  }
+}
+
+void TQBViewRows::AddItem(int recNo, int level, uint8_t kind) {
+  FRecNos.push_back(recNo);
+  FLevels.push_back(level);
+  FSelFlags.push_back(0);
+  FCollapsed.push_back(0);
+  FKinds.push_back(kind);
+  FMatch.push_back(-1);
+  FRows.Append(true);
+  IndexMethodItem(ItemCount() - 1);
+}
+
+void TQBViewRows::IndexMethodItem(int item) {
+  const uint8_t kind = FKinds[size_t(item)];
+  if (kind == KindOther) return;
+  if (kind == KindEnter) {
+    FOpen.push_back(item);
+  } else if (!FOpen.empty()) {
+    FMatch[size_t(FOpen.back())] = item;
+    FOpen.pop_back();
+  }
+  const size_t level = size_t(FLevels[size_t(item)]);
+  if (level >= FMarksByLevel.size()) FMarksByLevel.resize(level + 1);
+  FMarksByLevel[level].push_back(item);
+}
+
+void TQBViewRows::RebuildMethodIndex() {
+  FOpen.clear();
+  FMarksByLevel.clear();
+  std::fill(FMatch.begin(), FMatch.end(), -1);
+  for (int i = 0; i < ItemCount(); ++i) IndexMethodItem(i);
+}
+
+// ---------------------------------------------------------------------------------------------------
+// Lookups
+
+bool TQBViewRows::IsRowCollapsedMethod(int row) const {
+  const int item = ItemOfRow(row);
+  return ItemIsEnter(item) && ItemCollapsed(item);
+}
+
+int TQBViewRows::MethodSize(int row) const {
+  const int item = ItemOfRow(row);
+  const int exit = MatchingExit(item);
+  return exit < 0 ? 0 : exit - item - 1;
+}
+
+bool TQBViewRows::GotoCurrentMessage() const {
+  const int row = CurrentRow();
+  if (row < 0 || row >= RowCount()) return false;
+  GotoRowMessage(row);
+  return true;
+}
+
+int TQBViewRows::NearestMarkAbove(int item, int level) const {
+  if (level < 0 || size_t(level) >= FMarksByLevel.size()) return -1;
+  const std::vector<int32_t>& marks = FMarksByLevel[size_t(level)];
+  int bound = item;
+  for (;;) {
+    const auto it = std::lower_bound(marks.begin(), marks.end(), bound);
+    if (it == marks.begin()) return -1;
+    const int candidate = *(it - 1);
+    if (IsItemVisible(candidate)) return candidate;
+    // Hidden inside a collapsed method: go on above that method's entry row (which may itself be a mark).
+    const int host = PrevVisibleItem(candidate);
+    if (host < 0) return -1;
+    bound = host + 1;
+  }
+}
+
+// ---------------------------------------------------------------------------------------------------
+// Collapsing and expanding
+
+void TQBViewRows::HideMethodBody(int enterItem, int exitItem) { FRows.SetRange(enterItem + 1, exitItem, false); }
+
+void TQBViewRows::ShowMethodBody(int enterItem, int exitItem) {
+  // Nested methods that are collapsed stay collapsed: their bodies stay hidden.
+  for (int i = enterItem + 1; i <= exitItem;) {
+    FRows.Set(i, true);
+    const int nestedExit = ItemCollapsed(i) ? MatchingExit(i) : -1;
+    i = nestedExit > i ? nestedExit + 1 : i + 1;
+  }
+}
+
+void TQBViewRows::CollapseMethod(int row) {
+  // Only a method entry with a matching exit can be collapsed.
+  const int enter = ItemOfRow(row);
+  const int exit = MatchingExit(enter);
+  if (exit < 0) return;
+  TQBUpdateGuard update(FList);
+  HideMethodBody(enter, exit);
+  FList.SetRowCount(RowCount());
+  FCollapsed[size_t(enter)] = 1;
+}
+
+void TQBViewRows::ExpandMethod(int row) {
+  ClearSelection();
+  const int enter = ItemOfRow(row);
+  FCollapsed[size_t(enter)] = 0;
+  const int exit = MatchingExit(enter);
+  if (exit >= 0) {
+    ShowMethodBody(enter, exit);
+    FList.SetRowCount(RowCount());
+  }
+  SetItemFlag(enter, true);
+  FList.RepaintRow(row);
+}
+
+bool TQBViewRows::CollapseAt(int enterItem) {
+  FList.SetCurrentRow(RowOfItem(enterItem));
+  CollapseMethod(RowOfItem(enterItem));
+  return MatchingExit(enterItem) >= 0;
+}
+
+bool TQBViewRows::CollapseClosedMethod(int row) {
+  // The method an exit closes is the nearest entry above it at the exit's level, unless an exit or a
+  // collapsed entry at that level comes first (that one closed it already).
+  const int exit = ItemOfRow(row);
+  const int mark = NearestMarkAbove(exit, ItemLevel(exit));
+  bool collapsed = false;
+  if (mark >= 0 && ItemIsEnter(mark) && !ItemCollapsed(mark)) collapsed = CollapseAt(mark);
+  FHost.UpdateCommands();
+  return collapsed;
+}
+
+void TQBViewRows::ToggleMethod(int row) {
+  if (ItemCollapsed(ItemOfRow(row)))
+    ExpandMethod(row);
+  else
+    CollapseMethod(row);
+  FHost.UpdateCommands();
+}
+
+void TQBViewRows::ToggleCurrentMethod() {
+  FHost.HideHint();
+  if (!GotoCurrentMessage()) return;
+  const int row = CurrentRow();
+  const int32_t type = FSet.GetMsgType();
+  if (type == qbmEnterMethod || type == qbmCollapsedMethod)
+    ToggleMethod(row);
+  else if (type == qbmExitMethod)
+    CollapseClosedMethod(row);
+}
+
+bool TQBViewRows::IsCurrentMethodCollapsed() const {
+  const int row = CurrentRow();
+  return row >= 0 && row < RowCount() && IsRowCollapsedMethod(row);
+}
+
+void TQBViewRows::FlagOnlyCurrentRow() {
+  ClearSelectionFlags();
+  const int row = CurrentRow();
+  if (row >= 0 && row < RowCount()) SetItemFlag(ItemOfRow(row), true);
+  FList.RepaintAll();
+}
+
+void TQBViewRows::ExpandAll(bool fromStart) {
+  {
+    TQBUpdateGuard update(FList);
+    const int start = fromStart ? 0 : std::max(0, CurrentRow());
+    if (start < RowCount()) {
+      // Every collapsed method from the start row on opens, nested ones included, so every item from
+      // the start row's item on becomes a row.
+      const int first = ItemOfRow(start);
+      for (int i = first; i < ItemCount(); ++i) FCollapsed[size_t(i)] = 0;
+      FRows.SetRange(first, ItemCount() - 1, true);
+      FList.SetRowCount(RowCount());
+    }
+  }
+  FlagOnlyCurrentRow();
+  FHost.UpdateCommands();
+}
+
+void TQBViewRows::CollapseAll() {
+  {
+    TQBUpdateGuard update(FList);
+    // Walk the rows from the top. A collapsed method is opened so its body is walked; every exit
+    // collapses the method it closes, so inner methods close before the methods around them.
+    int item = NextVisibleItem(0);
+    while (item >= 0) {
+      int next = item + 1;
+      if (ItemIsEnter(item) && ItemCollapsed(item)) {
+        FCollapsed[size_t(item)] = 0;
+        ShowMethodBody(item, MatchingExit(item));
+        FList.SetRowCount(RowCount());
+      } else if (ItemIsExit(item)) {
+        const int mark = NearestMarkAbove(item, ItemLevel(item));
+        if (mark >= 0 && ItemIsEnter(mark) && !ItemCollapsed(mark) && CollapseAt(mark)) next = mark + 1;
+      }
+      item = NextVisibleItem(next);
+    }
+  }
+  FlagOnlyCurrentRow();
+  FHost.UpdateCommands();
+}
+
+// ---------------------------------------------------------------------------------------------------
+// Removing
+
+void TQBViewRows::ClearView() {
+  {
+    TQBUpdateGuard update(FList);
+    TFlagScope clearing(FClearing);
+    FList.SetRowCount(0);
+    FRecNos.clear();
+    FLevels.clear();
+    FSelFlags.clear();
+    FCollapsed.clear();
+    FKinds.clear();
+    FMatch.clear();
+    FOpen.clear();
+    FMarksByLevel.clear();
+    FRows.Clear();
+    FDepth = 0;
+    FSelLow = INT_MAX;
+    FSelHigh = -1;
+    FHost.ViewCleared();
+  }
+}
+
+void TQBViewRows::RemoveItems(const std::vector<uint8_t>& remove) {
+  size_t kept = 0;
+  std::vector<uint8_t> visible;
+  visible.reserve(FRecNos.size());
+  for (size_t i = 0; i < FRecNos.size(); ++i) {
+    if (remove[i]) continue;
+    FRecNos[kept] = FRecNos[i];
+    FLevels[kept] = FLevels[i];
+    FSelFlags[kept] = FSelFlags[i];
+    FCollapsed[kept] = FCollapsed[i];
+    FKinds[kept] = FKinds[i];
+    visible.push_back(FRows.IsVisible(int(i)) ? 1 : 0);
+    ++kept;
+  }
+  for (auto* v : {&FRecNos, &FLevels}) v->resize(kept);
+  for (auto* v : {&FSelFlags, &FCollapsed, &FKinds}) v->resize(kept);
+  FMatch.assign(kept, -1);
+  // Kept items only move towards the front: the old upper bound of the selected span still holds.
+  FSelLow = 0;
+  FRows.Assign(visible);
+  // Removing entries or exits changes which exit matches which entry.
+  RebuildMethodIndex();
+}
+
+int TQBViewRows::DeleteSelected() {
+  int lowest = -1;
+  {
+    TFlagScope clearing(FClearing);
+    TQBUpdateGuard update(FList);
+    // A selected collapsed method goes with its whole hidden body; any other selected row alone.
+    std::vector<uint8_t> remove(FRecNos.size(), 0);
+    int row = 0;
+    for (int item = NextVisibleItem(0); item >= 0; item = NextVisibleItem(item + 1), ++row) {
+      if (!ItemSelected(item)) continue;
+      if (lowest < 0) lowest = row;
+      const int last = ItemCollapsed(item) ? std::max(item, MatchingExit(item)) : item;
+      std::fill(remove.begin() + item, remove.begin() + last + 1, uint8_t(1));
+    }
+    if (lowest >= 0) RemoveItems(remove);
+    FList.SetRowCount(RowCount());
+  }
+  FList.SetCurrentRow(-1);
+  FList.SetCurrentRow(lowest < 0 ? -1 : std::min(RowCount() - 1, lowest));
+  FList.SetAnchorRow(FList.CurrentRow());
+  return FList.CurrentRow();
+}
+
+int TQBViewRows::CropToSelection() {
+  for (int item = NextVisibleItem(0); item >= 0; item = NextVisibleItem(item + 1))
+    FSelFlags[size_t(item)] ^= 1;
+  if (ItemCount() > 0) {
+    FSelLow = 0;
+    FSelHigh = ItemCount() - 1;
+  }
+  FList.RepaintAll();
+  FList.SetCurrentRow(-1);
+  return DeleteSelected();
+}
+
+// ---------------------------------------------------------------------------------------------------
+// Selection
+
+void TQBViewRows::SetItemFlags(int first, int last, bool value) {
+  if (first > last) return;
+  std::fill(FSelFlags.begin() + first, FSelFlags.begin() + last + 1, uint8_t(value ? 1 : 0));
+  if (value) {
+    FSelLow = std::min(FSelLow, first);
+    FSelHigh = std::max(FSelHigh, last);
+  }
+}
+
+void TQBViewRows::SelectRequest(int row, bool selected) {
+  if (FClearing) return;
+  if (row == -1) {
+    if (!FSelFlags.empty()) SetItemFlags(0, ItemCount() - 1, selected);
+    return;
+  }
+  if (row < 0 || row >= RowCount()) return;
+  const int item = ItemOfRow(row);
+  if (ItemCollapsed(item)) {
+    const int exit = MatchingExit(item);
+    if (exit >= 0) SetItemFlags(item, exit, selected);
+    return;
+  }
+  SetItemFlag(item, selected);
+}
+
+bool TQBViewRows::IsSelectedQuery(int row) const { return row >= 0 && row < RowCount() && IsRowSelected(row); }
+
+void TQBViewRows::SetRowSelected(int row, bool value) {
+  SetItemFlag(ItemOfRow(row), value);
+  FList.RepaintRow(row);
+}
+
+int TQBViewRows::SelectedCount() const {
+  int count = 0;
+  for (int item = NextVisibleItem(0); item >= 0; item = NextVisibleItem(item + 1)) count += FSelFlags[size_t(item)];
+  const int row = CurrentRow();
+  if (row >= 0 && row < RowCount() && !IsRowSelected(row)) ++count;
+  return count;
+}
+
+bool TQBViewRows::GetSelectedRange(int& first, int& last) const {
+  first = last = -1;
+  for (int item = NextVisibleItem(0); item >= 0; item = NextVisibleItem(item + 1))
+    if (ItemSelected(item)) {
+      if (first < 0) first = ItemRecNo(item);
+      last = ItemRecNo(item);
+    }
+  return first >= 0;
+}
+
+void TQBViewRows::ClearSelectionFlags() {
+  if (FSelLow <= FSelHigh && FSelLow < ItemCount())
+    std::fill(FSelFlags.begin() + FSelLow, FSelFlags.begin() + std::min(FSelHigh + 1, ItemCount()), 0);
+  FSelLow = INT_MAX;
+  FSelHigh = -1;
+}
+
+void TQBViewRows::ClearSelection() {
+  ClearSelectionFlags();
+  FList.RepaintAll();
+}

@@ -1,0 +1,140 @@
+#pragma once
+// The rows of one message view and their method nesting.
+//
+// The view keeps, per accepted store message, an item: its record number, its nesting level, its
+// selection flag and (for a method entry) whether the method is collapsed. Rows are the visible items
+// in item order (TQBRowIndex). Hidden items are exactly the bodies and exits of collapsed methods.
+//
+// Method structure is kept incrementally so nothing has to scan long stretches of the view:
+// - the matching exit of every entry (bracket matching of types 9 and 10, the same answer as counting
+//   entries and exits forwards from the entry), kept with a stack of open entries while items are added
+//   and recomputed in one pass after a deletion;
+// - for every level, the ascending list of entry and exit items at that level, so "the nearest entry or
+//   exit row above at level L" is a binary search rather than a walk over the rows in between.
+// Together every whole-view operation (collapse all, expand all, delete, crop) is O(n log n) at worst.
+
+#include "view/QBRowIndex.h"
+#include "view/QBViewHooks.h"
+
+#include <quillbox/QuillboxMessageSet.h>
+
+#include <climits>
+#include <cstdint>
+#include <vector>
+
+class TQBViewRows : public IQBListSelectionTarget {
+public:
+  TQBViewRows(TQuillboxMessageSet& set, IQBRowListHooks& list, IQBViewHostHooks& host);
+
+  TQuillboxMessageSet& MessageSet() const { return FSet; }
+  IQBRowListHooks& List() const { return FList; }
+  IQBViewHostHooks& Host() const { return FHost; }
+
+  // Adding. Appends the store's current message (the filter was already passed); the store is left
+  // on the new message.
+  void AppendCurrentMessage();
+  // Depth := 0: the next message starts at the outermost level.
+  void ResetDepth() { FDepth = 0; }
+  int Depth() const { return FDepth; }
+
+  // Sizes and lookups. Row and item arguments must be valid.
+  int RowCount() const { return FRows.RowCount(); }
+  int ItemCount() const { return int(FRecNos.size()); }
+  int ItemOfRow(int row) const { return FRows.ItemOfRow(row); }
+  // The row of a visible item.
+  int RowOfItem(int item) const { return FRows.RowsBefore(item); }
+  bool IsItemVisible(int item) const { return FRows.IsVisible(item); }
+  int NextVisibleItem(int item) const { return FRows.NextVisible(item); }
+  int PrevVisibleItem(int item) const { return FRows.PrevVisible(item); }
+  int ItemRecNo(int item) const { return FRecNos[size_t(item)]; }
+  int ItemLevel(int item) const { return FLevels[size_t(item)]; }
+  bool ItemCollapsed(int item) const { return FCollapsed[size_t(item)] != 0; }
+  bool ItemSelected(int item) const { return FSelFlags[size_t(item)] != 0; }
+  bool ItemIsEnter(int item) const { return FKinds[size_t(item)] == KindEnter; }
+  bool ItemIsExit(int item) const { return FKinds[size_t(item)] == KindExit; }
+  int32_t ItemType(int item) const { return FSet.At(ItemRecNo(item)).MsgType(); }
+  // The matching exit of an entry item, -1 when it has none (or the item is no entry).
+  int MatchingExit(int item) const { return ItemIsEnter(item) ? FMatch[size_t(item)] : -1; }
+
+  int GetRowRecNo(int row) const { return ItemRecNo(ItemOfRow(row)); }
+  int GetRowLevel(int row) const { return ItemLevel(ItemOfRow(row)); }
+  int32_t RowType(int row) const { return ItemType(ItemOfRow(row)); }
+  // A method entry row whose method is collapsed.
+  bool IsRowCollapsedMethod(int row) const;
+  // Messages strictly between the entry in row and its exit; 0 when row is no entry or has no exit.
+  int MethodSize(int row) const;
+
+  // Positioning the store.
+  void GotoRowMessage(int row) const { FSet.GotoRec(GetRowRecNo(row)); }
+  // False, and nothing moves, when there is no current row.
+  bool GotoCurrentMessage() const;
+  int CurrentRow() const { return FList.CurrentRow(); }
+
+  // Methods.
+  void CollapseMethod(int row);
+  void ExpandMethod(int row);
+  // Collapses the method that the exit in row closes; true when a method was collapsed.
+  bool CollapseClosedMethod(int row);
+  void ToggleMethod(int row);
+  void ToggleCurrentMethod();
+  bool IsCurrentMethodCollapsed() const;
+  bool IsMethodCollapsed(int row) const { return IsRowCollapsedMethod(row); }
+  void ExpandAll(bool fromStart);
+  void CollapseAll();
+
+  // Removing.
+  void ClearView();
+  int DeleteSelected();
+  int CropToSelection();
+
+  // Selection. Flags live on items; a collapsed row carries those of its hidden body.
+  bool IsRowSelected(int row) const { return ItemSelected(ItemOfRow(row)); }
+  void SetRowSelected(int row, bool value);
+  int SelectedCount() const;
+  // Record numbers of the first and last selected rows; false when no row is selected.
+  bool GetSelectedRange(int& first, int& last) const;
+  void ClearSelection();
+  void SelectAll() { SelectRequest(-1, true); FList.RepaintAll(); }
+
+  // The list control's selection requests and queries.
+  void SelectRequest(int row, bool selected) override;
+  bool IsSelectedQuery(int row) const override;
+
+private:
+  enum : uint8_t { KindOther = 0, KindEnter = 1, KindExit = 2 };
+  static uint8_t KindOf(int32_t type);
+  void AddItem(int recNo, int level, uint8_t kind);
+  void IndexMethodItem(int item);
+  void RebuildMethodIndex();
+  void SetItemFlags(int first, int last, bool value);
+  void SetItemFlag(int item, bool value) { SetItemFlags(item, item, value); }
+  // The nearest visible entry or exit item before item at the given level, -1 when none.
+  int NearestMarkAbove(int item, int level) const;
+  // Makes the exit-closed entry at enterItem current and collapses it; true when something collapsed.
+  bool CollapseAt(int enterItem);
+  void HideMethodBody(int enterItem, int exitItem);
+  void ShowMethodBody(int enterItem, int exitItem);
+  void FlagOnlyCurrentRow();
+  void ClearSelectionFlags();
+  void RemoveItems(const std::vector<uint8_t>& remove);
+
+  TQuillboxMessageSet& FSet;
+  IQBRowListHooks& FList;
+  IQBViewHostHooks& FHost;
+
+  std::vector<int32_t> FRecNos;
+  std::vector<int32_t> FLevels;
+  std::vector<uint8_t> FSelFlags;
+  std::vector<uint8_t> FCollapsed;
+  std::vector<uint8_t> FKinds;
+  std::vector<int32_t> FMatch;     // entry item -> its matching exit item, -1 when none
+  std::vector<int32_t> FOpen;      // entries still waiting for their exit
+  std::vector<std::vector<int32_t>> FMarksByLevel;  // entry and exit items per level, ascending
+  TQBRowIndex FRows;
+  int32_t FDepth = 0;
+  bool FClearing = false;
+  // Every set selection flag lies in FSelLow..FSelHigh, so clearing the selection (done by every
+  // expansion) costs only the span that was selected, not the whole view.
+  int FSelLow = INT_MAX;
+  int FSelHigh = -1;
+};

@@ -1,0 +1,76 @@
+#include "view/QBViewSearch.h"
+
+#include "view/QBFilterMatcher.h"
+
+#include <algorithm>
+
+QString TQBViewSearch::NotFoundMessage(const QString& text) {
+  return QStringLiteral("Search string '%1' not found.").arg(text);
+}
+
+int TQBViewSearch::FindText(bool fresh, const QString& text, bool inDetails, bool fromCursor, bool forward) {
+  if (FRows.RowCount() == 0) return -1;
+  FNeedle = qbfilter::UpperAscii(text.toUtf8());
+  FInDetails = inDetails;
+  const int start = StartRow(fresh, fromCursor, forward);
+  // An empty text matches nothing, so it always ends in the notice.
+  const int found = FNeedle.isEmpty() ? -1 : forward ? SearchForward(start) : SearchBackward(start);
+  if (found >= 0)
+    FNavigator.SelectRow(found);
+  else
+    FRows.Host().ShowNotFound(NotFoundMessage(text));
+  return found;
+}
+
+int TQBViewSearch::StartRow(bool fresh, bool fromCursor, bool forward) const {
+  const int current = FRows.CurrentRow();
+  const int last = FRows.RowCount() - 1;
+  int row;
+  if (fresh)
+    row = fromCursor ? current : (forward ? 0 : last);
+  else
+    row = forward ? current + 1 : current - 1;
+  return std::clamp(row, 0, last);
+}
+
+bool TQBViewSearch::ItemMatches(int item) const {
+  const TQBMessageRef m = FRows.MessageSet().At(FRows.ItemRecNo(item));
+  if (qbfilter::ContainsAsciiFolded(m.MsgTextUtf8(), FNeedle)) return true;
+  return FInDetails && qbfilter::ContainsAsciiFolded(m.DetailsUtf8(), FNeedle);
+}
+
+int TQBViewSearch::SearchForward(int row) {
+  // Walks items rather than rows so a long view is not looked up row by row; an opened method's body
+  // becomes the next rows and is walked in turn.
+  if (row >= FRows.RowCount()) return -1;
+  for (int item = FRows.ItemOfRow(row); item >= 0; item = FRows.NextVisibleItem(item + 1), ++row) {
+    if (ItemMatches(item)) return row;
+    if (FRows.ItemIsEnter(item) && FRows.ItemCollapsed(item)) FRows.ExpandMethod(row);
+  }
+  return -1;
+}
+
+int TQBViewSearch::ExitRowAfter(int row) const {
+  // The first exit row below the entry at the entry's level; the bracket match when levels disagree.
+  const int enter = FRows.ItemOfRow(row);
+  const int level = FRows.ItemLevel(enter);
+  const int match = FRows.MatchingExit(enter);
+  for (int item = FRows.NextVisibleItem(enter + 1); item >= 0 && (match < 0 || item <= match);
+       item = FRows.NextVisibleItem(item + 1))
+    if (FRows.ItemIsExit(item) && FRows.ItemLevel(item) == level) return FRows.RowOfItem(item);
+  return match >= 0 ? FRows.RowOfItem(match) : row + 1;
+}
+
+int TQBViewSearch::SearchBackward(int row) {
+  while (row >= 0) {
+    if (ItemMatches(FRows.ItemOfRow(row))) return row;
+    if (FRows.IsRowCollapsedMethod(row)) {
+      // Open the method and search its body from its end.
+      FRows.ExpandMethod(row);
+      row = ExitRowAfter(row) - 1;
+    } else {
+      --row;
+    }
+  }
+  return -1;
+}

@@ -1,0 +1,32 @@
+#pragma once
+// Text search over a view's rows, forwards or backwards, opening collapsed methods so their bodies are
+// searched too.
+
+#include "view/QBViewNavigation.h"
+
+#include <QString>
+
+class TQBViewSearch {
+public:
+  explicit TQBViewSearch(TQBViewModel& view) : FRows(view.Rows()), FNavigator(view) {}
+
+  // fresh: a new search (from the current row with fromCursor, else from the first or last row);
+  // otherwise a find-next from the row after (or before) the current one. Selects the found row or
+  // reports "Search string '<text>' not found." through the host. Returns the found row or -1.
+  int FindText(bool fresh, const QString& text, bool inDetails, bool fromCursor, bool forward);
+
+  static QString NotFoundMessage(const QString& text);
+
+private:
+  int StartRow(bool fresh, bool fromCursor, bool forward) const;
+  bool ItemMatches(int item) const;
+  int SearchForward(int row);
+  int SearchBackward(int row);
+  // The exit row that ends the body of the entry in row, after it was opened.
+  int ExitRowAfter(int row) const;
+
+  TQBViewRows& FRows;
+  TQBViewNavigator FNavigator;
+  QByteArray FNeedle;
+  bool FInDetails = false;
+};
