@@ -1,0 +1,29 @@
+#pragma once
+// The detail columns of a view, in display order. At most one time column shows: the time stamp wins
+// over the difference and the difference over the offset.
+
+#include <cstdint>
+#include <initializer_list>
+
+enum class TQBColumn : uint16_t {
+  Category = 1 << 0,
+  AppName = 1 << 1,
+  ComputerName = 1 << 2,
+  ProcessID = 1 << 3,
+  ThreadName = 1 << 4,
+  Date = 1 << 5,
+  TimeStamp = 1 << 6,
+  TimeDiff = 1 << 7,
+  TimeOffset = 1 << 8,
+};
+
+using TQBColumnSet = uint16_t;
+
+constexpr bool HasColumn(TQBColumnSet set, TQBColumn c) { return (set & uint16_t(c)) != 0; }
+
+// The time column that shows for a column set, or 0 when none.
+constexpr TQBColumnSet TimeColumnOf(TQBColumnSet set) {
+  for (TQBColumn c : {TQBColumn::TimeStamp, TQBColumn::TimeDiff, TQBColumn::TimeOffset})
+    if (HasColumn(set, c)) return uint16_t(c);
+  return 0;
+}

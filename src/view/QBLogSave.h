@@ -1,0 +1,23 @@
+#pragma once
+// Saves the messages of a view as a log file: every row, with the hidden bodies of collapsed methods,
+// without application start separators. The file is written beside the target and replaces it only
+// when every record was written, so a failed save never destroys the previous file.
+
+#include "view/QBViewHooks.h"
+#include "view/QBViewRows.h"
+
+#include <QString>
+
+struct TQBSaveResult {
+  bool Ok = true;
+  // The store record number of the first message that could not be written; -1 when the file could
+  // not be created or replaced.
+  int FailedRecNo = -1;
+  // The complete text to report.
+  QString Message;
+};
+
+TQBSaveResult SaveViewToFile(const TQBViewRows& rows, const QString& path, IQBProgressSink* progress = nullptr);
+
+// "Message #<recNo> could not be saved to the log file: ..." naming the file.
+QString SaveFailureMessage(int recNo, const QString& path);

@@ -1,0 +1,48 @@
+#include "view/QBViewOutput.h"
+
+namespace qboutput {
+
+QString TypeNameOf(int32_t code) {
+  if (qbtypes::IsBuiltIn(code)) return qbtypes::ShortName(code);
+  return qbtypes::IsCustom(code) ? QStringLiteral("Custom") : QStringLiteral("Unknown");
+}
+
+}  // namespace qboutput
+
+bool TQBOutputFile::Open() {
+  FFile.setDirectWriteFallback(false);
+  return FFile.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+}
+
+bool TQBOutputFile::Write(QByteArrayView bytes) {
+  if (FFailed) return false;
+  FBuffer.append(bytes.data(), bytes.size());
+  return FBuffer.size() < FlushSize || Flush();
+}
+
+bool TQBOutputFile::Flush() {
+  if (FFailed) return false;
+  if (FBuffer.isEmpty()) return true;
+  const qint64 n = FFile.write(FBuffer);
+  if (n > 0) FWritten += n;
+  FFailed = n != FBuffer.size();
+  FBuffer.clear();
+  return !FFailed;
+}
+
+bool TQBOutputFile::Restart() {
+  FBuffer.clear();
+  FWritten = 0;
+  return !FFailed && FFile.seek(0) && FFile.resize(0);
+}
+
+bool TQBOutputFile::Commit() {
+  if (!Flush()) {
+    FFile.cancelWriting();
+    FFile.commit();
+    return false;
+  }
+  return FFile.commit();
+}
+
+QString TQBOutputFile::ErrorString() const { return FFile.errorString(); }
