@@ -1,0 +1,37 @@
+// qbltool save [FILTER] IN.qbl OUT.qbl: loads a log into one filtered view and saves that view.
+
+#include "QBToolCommands.h"
+#include "QBToolLoad.h"
+#include "QBToolView.h"
+
+#include "view/QBLogSave.h"
+
+namespace qbltool {
+
+namespace {
+constexpr char kUsage[] =
+    "save [--app TEXT] [--category TEXT] [--pid N] [--thread TEXT] [--computer TEXT] [--text SUBSTRING] "
+    "[--types LIST] IN.qbl OUT.qbl";
+}
+
+int RunSave(const QStringList& args, const TToolIO& io) {
+  TViewOptions options;
+  QString error;
+  if (!ParseViewOptions(args, false, options, &error)) {
+    io.Error(error);
+    return UsageError(io, kUsage);
+  }
+  if (options.Files.size() != 2) return UsageError(io, kUsage);
+  TToolView view(options.Filter);
+  const int loaded = view.Load(options.Files[0], io);
+  if (loaded == ExitUsage) return loaded;
+  const TQBSaveResult saved = SaveViewToFile(view.Rows(), options.Files[1]);
+  if (!saved.Ok) {
+    // The report text has carriage returns for a message box; one line here.
+    io.Error(QStringLiteral("cannot save '%1': %2").arg(options.Files[1], saved.Message.simplified()));
+    return ExitUsage;
+  }
+  return loaded;
+}
+
+}  // namespace qbltool

@@ -1,0 +1,122 @@
+#include "QBToolView.h"
+
+#include "QBToolLoad.h"
+
+#include <limits>
+
+namespace qbltool {
+namespace {
+
+// Names of --columns, in column order.
+struct TColumnName {
+  const char* Name;
+  TQBColumn Column;
+};
+constexpr TColumnName kColumnNames[] = {
+    {"category", TQBColumn::Category}, {"app", TQBColumn::AppName},        {"computer", TQBColumn::ComputerName},
+    {"pid", TQBColumn::ProcessID},     {"thread", TQBColumn::ThreadName},  {"date", TQBColumn::Date},
+    {"timestamp", TQBColumn::TimeStamp}, {"timediff", TQBColumn::TimeDiff}, {"timeoffset", TQBColumn::TimeOffset},
+};
+
+bool ParseColumns(const QString& list, TQBColumnSet& columns, QString* error) {
+  for (const QString& part : list.split(u',', Qt::SkipEmptyParts)) {
+    const QString name = part.trimmed().toLower();
+    bool known = false;
+    for (const TColumnName& c : kColumnNames)
+      if (name == QLatin1String(c.Name)) columns |= uint16_t(c.Column), known = true;
+    if (!known) {
+      *error = QStringLiteral("unknown column '%1' (expected category, app, computer, pid, thread, date, "
+                              "timestamp, timediff or timeoffset)").arg(part);
+      return false;
+    }
+  }
+  return true;
+}
+
+bool ParseTypes(const QString& list, std::bitset<256>& types, QString* error) {
+  for (const QString& part : list.split(u',', Qt::SkipEmptyParts)) {
+    bool ok = false;
+    const int code = part.trimmed().toInt(&ok);
+    if (!ok || code < 0 || code > 255) {
+      *error = QStringLiteral("invalid type code '%1' (expected 0 to 255)").arg(part);
+      return false;
+    }
+    types.set(size_t(code));
+  }
+  return true;
+}
+
+// A process id as the store keeps it: any 32-bit value, written signed or unsigned.
+bool ParsePid(const QString& text, int32_t& pid, QString* error) {
+  bool ok = false;
+  const qlonglong v = text.trimmed().toLongLong(&ok);
+  if (!ok || v < std::numeric_limits<int32_t>::min() || v > std::numeric_limits<uint32_t>::max()) {
+    *error = QStringLiteral("invalid process id '%1'").arg(text);
+    return false;
+  }
+  pid = int32_t(uint32_t(v));
+  return true;
+}
+
+}  // namespace
+
+bool ParseViewOptions(const QStringList& args, bool allowExportOptions, TViewOptions& o, QString* error) {
+  TQBFilterCriteria& f = o.Filter;
+  for (qsizetype i = 0; i < args.size(); ++i) {
+    const QString& a = args[i];
+    if (!a.startsWith(QLatin1String("--"))) {
+      o.Files << a;
+      continue;
+    }
+    if (i + 1 >= args.size()) {
+      *error = QStringLiteral("option %1 needs a value").arg(a);
+      return false;
+    }
+    const QString value = args[++i];
+    if (a == QLatin1String("--app")) f.CheckAppName = true, f.AppName = value;
+    else if (a == QLatin1String("--category")) f.CheckCategory = true, f.Category = value;
+    else if (a == QLatin1String("--thread")) f.CheckThreadName = true, f.ThreadName = value;
+    else if (a == QLatin1String("--computer")) f.CheckComputerName = true, f.ComputerName = value;
+    else if (a == QLatin1String("--text")) f.CheckMessageText = true, f.MessageText = value;
+    else if (a == QLatin1String("--pid")) {
+      f.CheckProcessID = true;
+      if (!ParsePid(value, f.ProcessID, error)) return false;
+    } else if (a == QLatin1String("--types")) {
+      f.CheckMsgTypes = true;
+      if (!ParseTypes(value, f.MsgTypes, error)) return false;
+    } else if (allowExportOptions && a == QLatin1String("--format")) {
+      o.Format = value.toLower();
+      if (o.Format != QLatin1String("xml") && o.Format != QLatin1String("txt")) {
+        *error = QStringLiteral("unknown format '%1' (expected xml or txt)").arg(value);
+        return false;
+      }
+    } else if (allowExportOptions && a == QLatin1String("--columns")) {
+      if (!ParseColumns(value, o.Columns, error)) return false;
+    } else {
+      *error = QStringLiteral("unknown option %1").arg(a);
+      return false;
+    }
+  }
+  return true;
+}
+
+TToolView::TToolView(const TQBFilterCriteria& filter) {
+  FView = std::make_unique<TQBViewModel>(FSet, FList, FHost);
+  FList.SetTarget(&FView->Rows());
+  FView->SetFilterCriteria(filter);
+}
+
+int TToolView::Load(const QString& path, const TToolIO& io) {
+  const TToolLoad load = LoadForTool(path, FSet, io);
+  if (load.ExitCode == ExitUsage) return load.ExitCode;
+  // Filled as the viewer fills a new view: every stored message offered in turn.
+  FList.BeginUpdate();
+  for (int recNo = 1; recNo <= FSet.GetRecordCount(); ++recNo) {
+    FSet.GotoRec(recNo);
+    FView->AddCurrentMessage(false);
+  }
+  FList.EndUpdate();
+  return load.ExitCode;
+}
+
+}  // namespace qbltool

@@ -1,0 +1,47 @@
+#pragma once
+// What qbltool save and export share: the filter options and one view filled from a loaded log, as the
+// viewer fills a new view (auto-collapse on, as in the default settings).
+
+#include "QBToolCommands.h"
+
+#include "view/QBColumns.h"
+#include "view/QBFilterCriteria.h"
+#include "view/QBHeadlessList.h"
+#include "view/QBViewModel.h"
+
+#include <QStringList>
+
+#include <memory>
+
+namespace qbltool {
+
+// Command-line options of save and export. Unknown options and bad values give a message.
+struct TViewOptions {
+  TQBFilterCriteria Filter;
+  QString Format;              // export only: "xml" or "txt"
+  TQBColumnSet Columns = 0;    // export only
+  QStringList Files;           // the positional arguments
+};
+
+// Parses args; allowExportOptions admits --format and --columns. False with *error set on bad input.
+bool ParseViewOptions(const QStringList& args, bool allowExportOptions, TViewOptions& options, QString* error);
+
+// A log loaded into a store and one view filled from it.
+class TToolView {
+public:
+  explicit TToolView(const TQBFilterCriteria& filter);
+  // Loads the file and fills the view; returns the load's exit code (reported on the error stream).
+  int Load(const QString& path, const TToolIO& io);
+  const TQBViewRows& Rows() const { return FView->Rows(); }
+
+private:
+  struct THost : IQBViewHostHooks {
+    bool AutoCollapse() const override { return true; }
+  };
+  TQuillboxMessageSet FSet;
+  TQBHeadlessList FList;
+  THost FHost;
+  std::unique_ptr<TQBViewModel> FView;
+};
+
+}  // namespace qbltool
