@@ -1,0 +1,25 @@
+#pragma once
+// What the inspectors print, as the lines of text they produce (the pen position and paging stay with
+// the printing code): aligned table columns, properties aligned at "=", numbered string-list lines,
+// and where a picture goes on the page.
+
+#include <QRect>
+#include <QSize>
+#include <QStringList>
+
+// Each table line with every field but its last left-aligned in its column's width (the longest text
+// of that field over all lines) and followed by two blanks; the last field unchanged. In a fixed-pitch
+// font this gives aligned columns.
+QStringList TablePrintLines(const QStringList& lines);
+
+// Each "name=value" line as the name left-aligned in the width of the longest name, two blanks and
+// the value; a line without "=" unchanged.
+QStringList PropertyPrintLines(const QStringList& lines);
+
+// Line i (from 0) as its number i + 1 right-aligned in 5 characters and cut to its first 5 digits,
+// ":  " and the line. Numbers from 100000 on are cut (100000 prints as "10000").
+QStringList NumberedPrintLines(const QStringList& lines);
+
+// The picture enlarged or shrunk, proportions kept, to the largest size that fits the page (sizes
+// rounded half to even) and centred on the page. Null when the picture is empty.
+QRect ScaledPictureRect(QSize picture, QSize page);
