@@ -25,5 +25,6 @@ struct TQBColorValues {
 TQBHsl ColorToHsl(uint32_t color);
 
 // Reads the colour lines. Throws std::invalid_argument, with a message for the user, when there are
-// fewer than three lines or one of the first four is not a decimal integer.
+// fewer than three lines or one of the first four is not a decimal 32-bit integer (an optional sign,
+// blanks around it allowed). Lines after the fourth are not read.
 TQBColorValues ParseColorLines(const QStringList& lines);
