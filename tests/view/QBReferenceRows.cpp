@@ -1,0 +1,228 @@
+#include "QBReferenceRows.h"
+
+#include "view/QBFilterMatcher.h"
+
+#include <algorithm>
+
+void TQBReferenceRows::AppendCurrentMessage() {
+  int t = FSet.GetMsgType();
+  int level;
+  if (t == 9) {
+    level = Depth;
+    ++Depth;
+  } else if (t == 10 || t == 43) {
+    Depth = std::max(0, Depth - 1);
+    level = Depth;
+  } else {
+    level = Depth;
+  }
+  bool collapseOnExit = false;
+  if (t == 43) {
+    FSet.SetMsgType(10);
+    collapseOnExit = true;
+  }
+  Items.push_back({FSet.RecNo(), false});
+  Rows.push_back(int(Items.size()) - 1);
+  Levels.push_back(level);
+  SelFlags.push_back(0);
+  FList.SetRowCount(int(Rows.size()));
+  const int r = int(Rows.size()) - 1;
+  if (collapseOnExit && Rows.size() > 1) {
+    CollapseClosedMethod(r);
+  } else if (FAutoCollapse && t == 10 && Rows.size() > 1 && RowType(r - 1) == 9 &&
+             !Items[size_t(Rows[size_t(r - 1)])].Collapsed) {
+    CollapseMethod(r - 1);
+  }
+}
+
+int TQBReferenceRows::FindMatchingExit(int p) const {
+  int counter = 1;
+  for (int i = p + 1; i < int(Items.size()); ++i) {
+    if (Type(i) == 9) ++counter;
+    if (Type(i) == 10) --counter;
+    if (counter == 0) return i;
+  }
+  return -1;
+}
+
+void TQBReferenceRows::CollapseMethod(int r) {
+  const int p = Rows[size_t(r)];
+  if (Type(p) != 9) return;  // only entries collapse
+  const int e = FindMatchingExit(p);
+  if (e < 0) return;
+  FList.BeginUpdate();
+  size_t end = size_t(r) + 1;
+  while (end < Rows.size() && Rows[end] <= e) ++end;
+  Rows.erase(Rows.begin() + r + 1, Rows.begin() + std::ptrdiff_t(end));
+  FList.SetRowCount(int(Rows.size()));
+  Items[size_t(p)].Collapsed = true;
+  FList.EndUpdate();
+}
+
+void TQBReferenceRows::ExpandMethod(int r) {
+  ClearSelection();
+  const int p = Rows[size_t(r)];
+  Items[size_t(p)].Collapsed = false;
+  const int e = FindMatchingExit(p);
+  if (e >= 0) {
+    int count = 0;
+    int i = p + 1;
+    do {
+      Rows.insert(Rows.begin() + r + 1 + count, i);
+      ++count;
+      i = Items[size_t(i)].Collapsed ? FindMatchingExit(i) + 1 : i + 1;
+    } while (i <= e);
+    FList.SetRowCount(int(Rows.size()));
+  }
+  SelFlags[size_t(p)] = 1;
+}
+
+bool TQBReferenceRows::CollapseClosedMethod(int r) {
+  const int l = Levels[size_t(Rows[size_t(r)])];
+  for (int s = r; s >= 0; --s) {
+    const int item = Rows[size_t(s)];
+    const int t = Type(item);
+    if (Levels[size_t(item)] != l) continue;
+    if ((s != r && t == 10) || (t == 9 && Items[size_t(item)].Collapsed)) return false;
+    if (t == 9) {
+      FList.SetCurrentRow(s);
+      CollapseMethod(s);
+      return FindMatchingExit(item) >= 0;
+    }
+  }
+  return false;
+}
+
+void TQBReferenceRows::ToggleCurrentMethod() {
+  const int r = FList.CurrentRow();
+  if (r < 0) return;
+  const int t = RowType(r);
+  if (t == 9) {
+    if (Items[size_t(Rows[size_t(r)])].Collapsed)
+      ExpandMethod(r);
+    else
+      CollapseMethod(r);
+  } else if (t == 10) {
+    CollapseClosedMethod(r);
+  }
+}
+
+void TQBReferenceRows::FlagCurrent() {
+  ClearSelection();
+  const int r = FList.CurrentRow();
+  if (r >= 0 && r < int(Rows.size())) SelFlags[size_t(Rows[size_t(r)])] = 1;
+}
+
+void TQBReferenceRows::ExpandAll(bool fromStart) {
+  for (int i = fromStart ? 0 : std::max(0, FList.CurrentRow()); i < int(Rows.size()); ++i)
+    if (Items[size_t(Rows[size_t(i)])].Collapsed && RowType(i) == 9) ExpandMethod(i);
+  FlagCurrent();
+}
+
+void TQBReferenceRows::CollapseAll() {
+  int i = 0;
+  while (i < int(Rows.size())) {
+    const int item = Rows[size_t(i)];
+    if (Items[size_t(item)].Collapsed && Type(item) == 9) {
+      ExpandMethod(i);
+      ++i;
+    } else if (!Items[size_t(item)].Collapsed && Type(item) == 10) {
+      // The method's entry row becomes current when it collapses.
+      if (CollapseClosedMethod(i))
+        i = FList.CurrentRow() + 1;
+      else
+        ++i;
+    } else {
+      ++i;
+    }
+  }
+  FlagCurrent();
+}
+
+int TQBReferenceRows::DeleteSelected() {
+  Clearing = true;
+  FList.BeginUpdate();
+  int lowest = -1;
+  for (int r = int(Rows.size()) - 1; r >= 0; --r) {
+    if (SelFlags[size_t(Rows[size_t(r)])] != 1) continue;
+    const int p = Rows[size_t(r)];
+    const int last = Items[size_t(p)].Collapsed ? FindMatchingExit(p) : p;
+    const int removed = last - p + 1;
+    Items.erase(Items.begin() + p, Items.begin() + last + 1);
+    Levels.erase(Levels.begin() + p, Levels.begin() + last + 1);
+    SelFlags.erase(SelFlags.begin() + p, SelFlags.begin() + last + 1);
+    Rows.erase(Rows.begin() + r);
+    for (size_t j = size_t(r); j < Rows.size(); ++j) Rows[j] -= removed;
+    lowest = r;
+  }
+  FList.SetRowCount(int(Rows.size()));
+  FList.EndUpdate();
+  Clearing = false;
+  FList.SetCurrentRow(-1);
+  FList.SetCurrentRow(lowest < 0 ? -1 : std::min(int(Rows.size()) - 1, lowest));
+  FList.SetAnchorRow(FList.CurrentRow());
+  return FList.CurrentRow();
+}
+
+int TQBReferenceRows::CropToSelection() {
+  for (int item : Rows) SelFlags[size_t(item)] = SelFlags[size_t(item)] ? 0 : 1;
+  FList.SetCurrentRow(-1);
+  return DeleteSelected();
+}
+
+int TQBReferenceRows::MethodSize(int r) const {
+  const int p = Rows[size_t(r)];
+  if (Type(p) != 9) return 0;
+  const int e = FindMatchingExit(p);
+  return e < 0 ? 0 : e - p - 1;
+}
+
+void TQBReferenceRows::SelectRow(int r) {
+  if (Rows.empty()) return;
+  r = std::clamp(r, 0, int(Rows.size()) - 1);
+  ClearSelection();
+  SelFlags[size_t(Rows[size_t(r)])] = 1;
+  FList.SetCurrentRow(r);
+  const int top = r - FList.PageRows() / 2 + 1;
+  if (top >= 0) FList.SetTopRow(top);
+}
+
+void TQBReferenceRows::GoToMessage(int recNo) {
+  for (int r = 0; r < int(Rows.size()); ++r) {
+    const int item = Rows[size_t(r)];
+    if (Items[size_t(item)].RecNo >= recNo) {
+      SelectRow(r);
+      return;
+    }
+    if (Items[size_t(item)].Collapsed && Type(item) == 9) ExpandMethod(r);
+  }
+}
+
+int TQBReferenceRows::FindTextForward(int start, const QByteArray& upperNeedle) {
+  for (int r = start; r < int(Rows.size()); ++r) {
+    const int item = Rows[size_t(r)];
+    if (qbfilter::ContainsAsciiFolded(FSet.At(Items[size_t(item)].RecNo).MsgTextUtf8(), upperNeedle)) {
+      SelectRow(r);
+      return r;
+    }
+    if (Items[size_t(item)].Collapsed && Type(item) == 9) ExpandMethod(r);
+  }
+  return -1;
+}
+
+void TQBReferenceRows::SelectRequest(int row, bool selected) {
+  if (Clearing) return;
+  const int v = selected ? 1 : 0;
+  if (row == -1) {
+    std::fill(SelFlags.begin(), SelFlags.end(), v);
+    return;
+  }
+  if (row < 0 || row >= int(Rows.size())) return;
+  const int p = Rows[size_t(row)];
+  if (Items[size_t(p)].Collapsed) {
+    const int e = FindMatchingExit(p);
+    if (e >= 0) std::fill(SelFlags.begin() + p, SelFlags.begin() + e + 1, v);
+    return;
+  }
+  SelFlags[size_t(p)] = v;
+}
