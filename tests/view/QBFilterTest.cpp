@@ -1,0 +1,147 @@
+#include "QBViewFixture.h"
+
+#include "view/QBFilterCriteria.h"
+#include "view/QBMemorySettings.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using qbtest::TViewFixture;
+
+struct TMatchCase {
+  const char* Name;
+  TQBFilterCriteria Criteria;
+  qbtest::TMsg Message;
+  bool Accepted;
+};
+
+TQBFilterCriteria App(const QString& name) {
+  TQBFilterCriteria c;
+  c.CheckAppName = true;
+  c.AppName = name;
+  return c;
+}
+TQBFilterCriteria Text(const QString& text) {
+  TQBFilterCriteria c;
+  c.CheckMessageText = true;
+  c.MessageText = text;
+  return c;
+}
+TQBFilterCriteria Types(std::initializer_list<int> codes, bool on = true) {
+  TQBFilterCriteria c;
+  c.CheckMsgTypes = on;
+  for (int code : codes) c.MsgTypes.set(size_t(code));
+  return c;
+}
+
+TEST(Filter, MatchesAsTheCriteriaSay) {
+  const TMatchCase cases[] = {
+      {"all switches off", {}, {0, "x", {}, "any"}, true},
+      {"empty app name accepts only an empty name", App(""), {0, "x", {}, ""}, true},
+      {"empty app name rejects a named app", App(""), {0, "x", {}, "a"}, false},
+      {"ASCII letters fold", App("MYAPP"), {0, "x", {}, "myapp"}, true},
+      {"whole name, no substring", App("APP"), {0, "x", {}, "myapp"}, false},
+      {"umlauts do not fold", App(QString::fromUtf8("\xC3\x84pp")), {0, "x", {}, "\xC3\xA4pp"}, false},
+      {"text found after folding", Text("error"), {0, "An ERROR occurred"}, true},
+      {"details are not searched", Text("error"), {0, "fine", "error in details"}, false},
+      {"empty text accepts nothing", Text(""), {0, "anything"}, false},
+      {"empty type set accepts nothing", Types({}), {0, "x"}, false},
+      {"type in set", Types({2}), {2, "x"}, true},
+      {"custom 1000 never passes", Types({100}), {1000, "x"}, false},
+      {"type set switched off", Types({2}, false), {5, "x"}, true},
+  };
+  for (const TMatchCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    TViewFixture f;
+    f.View.SetFilterCriteria(c.Criteria);
+    f.Add(c.Message);
+    EXPECT_EQ(f.Rows.RowCount(), c.Accepted ? 1 : 0);
+  }
+}
+
+TEST(Filter, NameAnswersFollowTheStoreAfterItWasEmptied) {
+  TViewFixture f;
+  f.View.SetFilterCriteria(App("a"));
+  f.Add({0, "1", {}, "a"});
+  f.Add({0, "2", {}, "b"});
+  f.View.ClearView();
+  f.Set.Close();
+  f.Set.Open();
+  f.Add({0, "3", {}, "b"});  // may get the id "a" had
+  f.Add({0, "4", {}, "a"});
+  EXPECT_EQ(f.RowRecNos(), (std::vector<int>{2}));
+}
+
+TEST(FilterSettings, SavesSwitchesAndOnlyTheValuesSwitchedOn) {
+  TQBFilterCriteria c;
+  c.CheckCategory = true;
+  c.Category = "Net";
+  c.AppName = "ignored";
+  TQBMemorySettings s;
+  s.SetSection("View1");
+  qbfilter::SaveFilter(c, s);
+  EXPECT_EQ(s.Keys(), (QStringList{"CheckMsgTypes", "CheckAppName", "CheckCategory", "Category", "CheckProcessID",
+                                   "CheckThreadName", "CheckComputerName", "CheckMessageText"}));
+  EXPECT_EQ(s.Raw("CheckCategory"), "1");
+  EXPECT_EQ(s.Raw("CheckAppName"), "0");
+}
+
+TEST(FilterSettings, RoundTripsEveryField) {
+  TQBFilterCriteria c;
+  c.CheckAppName = c.CheckCategory = c.CheckProcessID = c.CheckThreadName = true;
+  c.CheckComputerName = c.CheckMessageText = c.CheckMsgTypes = true;
+  c.AppName = "App";
+  c.Category = "Cat";
+  c.ProcessID = -5;
+  c.ThreadName = "T";
+  c.ComputerName = "PC";
+  c.MessageText = "txt";
+  c.MsgTypes.set(0).set(44).set(100);
+  TQBMemorySettings s;
+  qbfilter::SaveFilter(c, s);
+  EXPECT_EQ(qbfilter::LoadFilter(s), c);
+}
+
+TEST(FilterSettings, MissingOrUnreadableKeysGiveDefaults) {
+  TQBMemorySettings s;
+  s.WriteString("CheckAppName", "yes");
+  s.WriteString("ProcessID", "12abc");
+  s.WriteString("CheckCategory", "7");
+  const TQBFilterCriteria c = qbfilter::LoadFilter(s);
+  EXPECT_FALSE(c.CheckAppName);
+  EXPECT_EQ(c.ProcessID, 0);
+  EXPECT_TRUE(c.CheckCategory);  // any non-zero integer is true
+  EXPECT_TRUE(c.MsgTypes.none());
+}
+
+TEST(FilterSettings, TypeTextEncodingAndDecoding) {
+  std::bitset<256> types;
+  types.set(0).set(2).set(100).set(200);  // 200 is not stored
+  EXPECT_EQ(qbfilter::EncodeMsgTypes(types), "101" + QString(42, '0') + "1");
+
+  struct TCase {
+    QString Text;
+    std::vector<int> Codes;
+  };
+  const TCase cases[] = {
+      {"", {}},
+      {"1", {100}},
+      {"10", {0}},
+      {"11", {0, 100}},
+      {QString(300, '1'), [] {
+         std::vector<int> v;
+         for (int i = 0; i <= 255; ++i) v.push_back(i);
+         return v;
+       }()},
+      {"x1y0", {1}},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Text.left(10).toStdString());
+    std::bitset<256> expected;
+    for (int code : c.Codes) expected.set(size_t(code));
+    EXPECT_EQ(qbfilter::DecodeMsgTypes(c.Text), expected);
+  }
+}
+
+}  // namespace

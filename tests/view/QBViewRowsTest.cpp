@@ -1,0 +1,228 @@
+#include "QBViewFixture.h"
+
+#include "view/QBClipboardText.h"
+#include "view/QBViewSearch.h"
+
+#include "model/QBMessageTypes.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using qbtest::TViewFixture;
+using V = std::vector<int>;
+
+TEST(Rows, StrayExitGetsLevelZeroAndTogglingItDoesNothing) {
+  TViewFixture f;
+  f.AddTypes({10, 0});
+  EXPECT_EQ(f.RowLevels(), (V{0, 0}));
+  EXPECT_EQ(f.Rows.Depth(), 0);
+  f.List.SetCurrentRow(0);
+  f.Rows.ToggleCurrentMethod();
+  EXPECT_EQ(f.Rows.RowCount(), 2);
+}
+
+TEST(Rows, CollapseAllOnALogThatStartsInsideAMethod) {
+  TViewFixture f;
+  f.AddTypes({9, 10, 10});  // enter A, exit A, exit B
+  f.List.SetCurrentRow(0);
+  f.Rows.CollapseAll();
+  EXPECT_EQ(f.RowRecNos(), (V{1, 3}));
+  EXPECT_TRUE(f.Rows.IsRowCollapsedMethod(0));
+}
+
+TEST(Rows, AutoCollapseShowsAnEmptyMethodAsOneRowAlsoWhenTheFilterHidesItsBody) {
+  TViewFixture f(true);
+  TQBFilterCriteria c;
+  c.CheckMsgTypes = true;
+  c.MsgTypes.set(9).set(10);
+  f.View.SetFilterCriteria(c);
+  f.AddTypes({9, 0, 10});
+  EXPECT_EQ(f.RowRecNos(), (V{1}));
+  EXPECT_TRUE(f.Rows.IsRowCollapsedMethod(0));
+  EXPECT_EQ(f.Rows.MethodSize(0), 0);  // the filtered message is no item of this view
+}
+
+TEST(Rows, CollapseOnExitIsStoredAsExitAndCollapsesAtOnce) {
+  TViewFixture f;
+  f.AddTypes({0, 9, 0, 43});
+  EXPECT_EQ(f.Set.At(4).MsgType(), qbmExitMethod);
+  EXPECT_EQ(f.RowRecNos(), (V{1, 2}));
+  EXPECT_EQ(f.List.CurrentRow(), 1);
+}
+
+TEST(Rows, NestedCollapseAndExpand) {
+  TViewFixture f;
+  f.AddTypes({9, 9, 9, 0, 10, 10, 10});  // A(B(C(x)))
+  f.List.SetCurrentRow(0);
+  f.Rows.CollapseAll();
+  EXPECT_EQ(f.RowRecNos(), (V{1}));
+  f.Rows.ExpandMethod(0);  // B stays collapsed inside A
+  EXPECT_EQ(f.RowRecNos(), (V{1, 2, 7}));
+  EXPECT_TRUE(f.Rows.IsRowCollapsedMethod(1));
+  f.Rows.ExpandAll(true);
+  EXPECT_EQ(f.RowRecNos(), (V{1, 2, 3, 4, 5, 6, 7}));
+  EXPECT_EQ(f.RowLevels(), (V{0, 1, 2, 3, 2, 1, 0}));
+}
+
+TEST(Rows, DeletingACollapsedRowRemovesItsBodyAndAnExpandedEntryOnlyItself) {
+  TViewFixture f;
+  f.AddTypes({9, 0, 10, 9, 0, 10});
+  f.Rows.CollapseMethod(0);
+  f.Rows.SetRowSelected(0, true);             // collapsed A
+  f.Rows.SetRowSelected(1, true);             // expanded entry of the second method
+  EXPECT_EQ(f.Rows.DeleteSelected(), 0);
+  EXPECT_EQ(f.RowRecNos(), (V{5, 6}));
+  EXPECT_EQ(f.RowLevels(), (V{1, 0}));        // levels are not recomputed
+}
+
+TEST(Rows, SelectedCountCountsADifferentCurrentRow) {
+  TViewFixture f;
+  f.AddTypes({0, 0, 0});
+  f.List.SetCurrentRow(2);
+  f.Rows.ClearSelection();
+  f.Rows.SetRowSelected(0, true);
+  EXPECT_EQ(f.Rows.SelectedCount(), 2);
+  int first = 0, last = 0;
+  f.Rows.SetRowSelected(1, true);
+  EXPECT_TRUE(f.Rows.GetSelectedRange(first, last));
+  EXPECT_EQ(first, 1);
+  EXPECT_EQ(last, 2);
+}
+
+TEST(Rows, CropKeepsOnlyTheSelection) {
+  TViewFixture f;
+  f.AddTypes({0, 0, 0, 0});
+  f.Rows.SetRowSelected(1, true);
+  f.Rows.SetRowSelected(2, true);
+  f.Rows.CropToSelection();
+  EXPECT_EQ(f.RowRecNos(), (V{2, 3}));
+}
+
+TEST(Rows, EmptyViewOperationsDoNothing) {
+  TViewFixture f;
+  f.Rows.CollapseAll();
+  f.Rows.ExpandAll(false);
+  f.Rows.ToggleCurrentMethod();
+  EXPECT_EQ(f.Rows.DeleteSelected(), -1);
+  EXPECT_EQ(f.Rows.CropToSelection(), -1);
+  EXPECT_EQ(f.Rows.SelectedCount(), 0);
+  f.Nav.NavigateToType(TQBNavigateKind::Next, 0);
+  f.Nav.GoToMatchingMethod();
+  f.Nav.GoToMessage(5);
+  std::vector<TQBCallStackEntry> stack;
+  EXPECT_FALSE(f.Nav.GetCallStack(stack));
+  EXPECT_EQ(TQBViewSearch(f.View).FindText(true, "x", true, false, true), -1);
+  EXPECT_FALSE(ClipboardTextOf(f.Rows).has_value());
+  EXPECT_EQ(f.Rows.RowCount(), 0);
+}
+
+TEST(Bookmarks, SurviveCollapseAndClearViewKeepsTheSyncMark) {
+  TViewFixture f;
+  f.AddTypes({9, 0, 0, 10, 0});
+  f.List.SetCurrentRow(2);
+  f.Nav.ToggleBookmark(3);
+  f.View.SetSyncMessage(3);
+  f.Rows.CollapseMethod(0);
+  f.List.SetCurrentRow(1);
+  f.Nav.GoToBookmark(3);  // inside the collapsed method: it opens
+  EXPECT_EQ(f.List.CurrentRow(), 2);
+  EXPECT_FALSE(f.Rows.IsRowCollapsedMethod(0));
+  f.View.ClearView();
+  EXPECT_EQ(f.View.GetBookmark(3), -1);
+  EXPECT_EQ(f.View.SyncMessage(), 3);
+}
+
+TEST(Navigation, TypeSteps) {
+  TViewFixture f;
+  f.AddTypes({2, 0, 2, 100, 1000, 33000});
+  f.List.SetCurrentRow(2);
+  f.Nav.NavigateToType(TQBNavigateKind::Next, 2);  // last match: stays, unselected
+  EXPECT_EQ(f.List.CurrentRow(), 2);
+  EXPECT_FALSE(f.Rows.IsRowSelected(2));
+  f.List.SetCurrentRow(0);
+  f.Nav.NavigateToType(TQBNavigateKind::Previous, 2);  // row 0 finds itself
+  EXPECT_EQ(f.List.CurrentRow(), 0);
+  std::vector<int> visited;
+  f.Nav.NavigateToType(TQBNavigateKind::First, 100);
+  for (int i = 0; i < 3; ++i, f.Nav.NavigateToType(TQBNavigateKind::Next, 100)) visited.push_back(f.List.CurrentRow());
+  EXPECT_EQ(visited, (V{3, 4, 5}));
+  bool prev = false, next = true;
+  f.Nav.GetNavigationState(100, prev, next);
+  EXPECT_TRUE(prev);
+  EXPECT_FALSE(next);
+}
+
+TEST(Navigation, TimeGapsAcrossMidnightAreNeverFound) {
+  TViewFixture f;
+  f.Add({0, "a", {}, {}, 86399000, qbtest::kDay});
+  f.Add({0, "b", {}, {}, 1000, qbtest::kDay + 1});
+  f.Add({0, "c", {}, {}, 9000, qbtest::kDay + 1});
+  f.Nav.NavigateTimeDiff(TQBNavigateKind::First, 5000);
+  EXPECT_EQ(f.List.CurrentRow(), 2);
+}
+
+TEST(Navigation, MatchingMethodAndCallStack) {
+  TViewFixture f;
+  f.AddTypes({9, 9, 0, 10, 10, 0});
+  f.List.SetCurrentRow(1);
+  f.Nav.GoToMatchingMethod();
+  EXPECT_EQ(f.List.CurrentRow(), 3);
+  f.Nav.GoToMatchingMethod();
+  EXPECT_EQ(f.List.CurrentRow(), 1);
+  f.List.SetCurrentRow(5);
+  f.Nav.GoToMatchingMethod();  // plain message at level 0 with no entry above at level 0 after... row 0
+  EXPECT_EQ(f.List.CurrentRow(), 0);
+  f.List.SetCurrentRow(2);
+  std::vector<TQBCallStackEntry> stack;
+  ASSERT_TRUE(f.Nav.GetCallStack(stack));
+  ASSERT_EQ(stack.size(), 2u);
+  EXPECT_EQ(stack[0].Row, 1);
+  EXPECT_EQ(stack[1].Row, 0);
+  f.Nav.GoToCurrentMethod();
+  EXPECT_EQ(f.List.CurrentRow(), 1);
+
+  TViewFixture g;
+  g.AddTypes({10});
+  g.List.SetCurrentRow(0);
+  g.Nav.GoToMatchingMethod();
+  EXPECT_EQ(g.Host.Beeps, 1);
+}
+
+TEST(Search, ForwardOpensCollapsedMethodsBackwardSearchesBodiesFromTheEnd) {
+  TViewFixture f;
+  f.Add({0, "start"});
+  f.Add({9, "enter"});
+  f.Add({0, "hidden One"});
+  f.Add({0, "hidden two"});
+  f.Add({10, "exit"});
+  f.Rows.CollapseMethod(1);
+  TQBViewSearch search(f.View);
+  EXPECT_EQ(search.FindText(true, "HIDDEN", false, false, true), 2);
+  EXPECT_FALSE(f.Rows.IsRowCollapsedMethod(1));
+  f.Rows.CollapseMethod(1);
+  EXPECT_EQ(search.FindText(true, "hidden", false, false, false), 3);
+  EXPECT_EQ(search.FindText(true, "", true, false, true), -1);
+  EXPECT_EQ(f.Host.Notices.back(), "Search string '' not found.");
+}
+
+TEST(Search, DetailsOnlyWhenAsked) {
+  TViewFixture f;
+  f.Add({0, "a", "the Needle"});
+  TQBViewSearch search(f.View);
+  EXPECT_EQ(search.FindText(true, "needle", false, false, true), -1);
+  EXPECT_EQ(search.FindText(true, "needle", true, false, true), 0);
+}
+
+TEST(Clipboard, OneLineIsTrimmedSeveralEndInLineBreaks) {
+  TViewFixture f;
+  f.Add({9, "enter"});
+  f.Add({0, " inner\t"});
+  f.Add({10, "exit"});
+  f.Rows.SetRowSelected(1, true);
+  EXPECT_EQ(*ClipboardTextOf(f.Rows), "inner");
+  f.Rows.SetRowSelected(0, true);
+  EXPECT_EQ(*ClipboardTextOf(f.Rows), "enter\r\n   inner\t\r\n");
+}
+
+}  // namespace
