@@ -1,0 +1,233 @@
+// The view's whole-view operations on large logs: filling with a filter, collapse all and expand all on
+// deep nesting, deleting and cropping half the rows, a search that finds nothing, going to the last
+// message, and the three file outputs. The generated log follows QB_BENCH_COUNT (default 1,000,000).
+
+#include "QBLogGenerator.h"
+
+#include "model/QBLogLoader.h"
+#include "view/QBHeadlessList.h"
+#include "view/QBLogSave.h"
+#include "view/QBTextExport.h"
+#include "view/QBViewModel.h"
+#include "view/QBViewNavigation.h"
+#include "view/QBViewSearch.h"
+#include "view/QBXmlExport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <memory>
+
+namespace {
+
+int64_t BenchCount() {
+  const char* env = std::getenv("QB_BENCH_COUNT");
+  return env ? std::atoll(env) : 1000000;
+}
+
+// The generated log, loaded once into a store shared by the benchmarks.
+TQuillboxMessageSet& GeneratedStore() {
+  static TQuillboxMessageSet set;
+  static const bool loaded = [] {
+    const QString p = QDir::temp().filePath(QStringLiteral("qb-bench-%1.qbl").arg(BenchCount()));
+    if (!QFileInfo::exists(p)) GenerateLog(p, {BenchCount(), 1}, nullptr);
+    TQBMessageAdder adder(set);
+    return LoadLogFile(p, adder).Ok();
+  }();
+  (void)loaded;
+  return set;
+}
+
+// 1,000,000 messages in 100,000 methods nested 20 deep: blocks of 20 entries with 8 messages after
+// each, then 20 exits.
+TQuillboxMessageSet& NestedStore() {
+  static TQuillboxMessageSet set;
+  static const bool built = [] {
+    TQBMessageAdder adder(set);
+    static const char text[] = "message text";
+    TQBRawMessage m;
+    m.Date = 738886;
+    m.MsgText = {text, sizeof text - 1, TQBTextEncoding::Utf8};
+    for (int block = 0; block < 5000; ++block) {
+      for (int d = 0; d < 20; ++d) {
+        m.MsgType = 9;
+        adder.AddMessage(m);
+        m.MsgType = 0;
+        for (int i = 0; i < 8; ++i) adder.AddMessage(m);
+      }
+      m.MsgType = 10;
+      for (int d = 0; d < 20; ++d) adder.AddMessage(m);
+    }
+    return true;
+  }();
+  (void)built;
+  return set;
+}
+
+// A view with its headless list, filled from a store.
+struct TBenchView {
+  TQBHeadlessList List{40};
+  IQBViewHostHooks Host;
+  TQBViewModel View;
+  explicit TBenchView(TQuillboxMessageSet& set, const TQBFilterCriteria& filter = {}) : View(set, List, Host) {
+    List.SetTarget(&View.Rows());
+    View.SetFilterCriteria(filter);
+  }
+  void Fill() {
+    TQuillboxMessageSet& set = View.MessageSet();
+    List.BeginUpdate();
+    for (int recNo = 1; recNo <= set.GetRecordCount(); ++recNo) {
+      set.GotoRec(recNo);
+      View.AddCurrentMessage(false);
+    }
+    List.EndUpdate();
+  }
+};
+
+void FillWith(benchmark::State& state, const TQBFilterCriteria& filter) {
+  TQuillboxMessageSet& set = GeneratedStore();
+  for (auto _ : state) {
+    TBenchView v(set, filter);
+    v.Fill();
+    state.counters["rows"] = v.View.Rows().RowCount();
+  }
+}
+
+void BM_FillNoFilter(benchmark::State& state) { FillWith(state, {}); }
+void BM_FillAppFilter(benchmark::State& state) {
+  TQBFilterCriteria c;
+  c.CheckAppName = true;
+  c.AppName = GeneratedStore().At(1).AppName();
+  FillWith(state, c);
+}
+void BM_FillTextFilter(benchmark::State& state) {
+  TQBFilterCriteria c;
+  c.CheckMessageText = true;
+  c.MessageText = QStringLiteral("timeout");
+  FillWith(state, c);
+}
+
+void BM_CollapseAll(benchmark::State& state) {
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto v = std::make_unique<TBenchView>(NestedStore());
+    v->Fill();
+    v->List.SetCurrentRow(0);
+    state.ResumeTiming();
+    v->View.Rows().CollapseAll();
+    state.PauseTiming();
+    state.counters["rows"] = v->View.Rows().RowCount();
+    v.reset();
+    state.ResumeTiming();
+  }
+}
+
+void BM_ExpandAll(benchmark::State& state) {
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto v = std::make_unique<TBenchView>(NestedStore());
+    v->Fill();
+    v->List.SetCurrentRow(0);
+    v->View.Rows().CollapseAll();
+    state.ResumeTiming();
+    v->View.Rows().ExpandAll(true);
+    state.PauseTiming();
+    state.counters["rows"] = v->View.Rows().RowCount();
+    v.reset();
+    state.ResumeTiming();
+  }
+}
+
+// Deletes (or crops to) every second row of the generated log's view.
+void HalfSelected(benchmark::State& state, bool crop) {
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto v = std::make_unique<TBenchView>(GeneratedStore());
+    v->Fill();
+    TQBViewRows& rows = v->View.Rows();
+    for (int r = 0; r < rows.RowCount(); r += 2) rows.SetRowSelected(r, true);
+    state.ResumeTiming();
+    benchmark::DoNotOptimize(crop ? rows.CropToSelection() : rows.DeleteSelected());
+    state.PauseTiming();
+    v.reset();
+    state.ResumeTiming();
+  }
+}
+void BM_DeleteEverySecondRow(benchmark::State& state) { HalfSelected(state, false); }
+void BM_CropToEverySecondRow(benchmark::State& state) { HalfSelected(state, true); }
+
+// A filled view of the generated log shared by the read-only benchmarks.
+TBenchView& SharedView() {
+  static TBenchView* v = [] {
+    auto* view = new TBenchView(GeneratedStore());
+    view->Fill();
+    return view;
+  }();
+  return *v;
+}
+
+void BM_FindTextNotFound(benchmark::State& state) {
+  TBenchView& v = SharedView();
+  TQBViewSearch search(v.View);
+  for (auto _ : state) benchmark::DoNotOptimize(search.FindText(true, QStringLiteral("no such text anywhere"), true, false, true));
+}
+
+void BM_GoToLastMessageThroughCollapsedMethods(benchmark::State& state) {
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto v = std::make_unique<TBenchView>(NestedStore());
+    v->Fill();
+    v->List.SetCurrentRow(0);
+    v->View.Rows().CollapseAll();
+    TQBViewNavigator nav(v->View);
+    state.ResumeTiming();
+    nav.GoToMessage(NestedStore().GetRecordCount());
+    state.PauseTiming();
+    v.reset();
+    state.ResumeTiming();
+  }
+}
+
+QString OutPath(const char* name) { return QDir::temp().filePath(QString::fromLatin1(name)); }
+
+void BM_SaveToFile(benchmark::State& state) {
+  TBenchView& v = SharedView();
+  for (auto _ : state) benchmark::DoNotOptimize(SaveViewToFile(v.View.Rows(), OutPath("qb-bench-save.qbl")).Ok);
+  QFile::remove(OutPath("qb-bench-save.qbl"));
+}
+
+void BM_ExportXml(benchmark::State& state) {
+  TBenchView& v = SharedView();
+  for (auto _ : state) benchmark::DoNotOptimize(ExportViewXml(v.View.Rows(), OutPath("qb-bench.xml"), nullptr, nullptr));
+  QFile::remove(OutPath("qb-bench.xml"));
+}
+
+void BM_ExportText(benchmark::State& state) {
+  TBenchView& v = SharedView();
+  TQBTextExportOptions options;
+  options.Columns = uint16_t(TQBColumn::Category) | uint16_t(TQBColumn::AppName) | uint16_t(TQBColumn::Date) |
+                    uint16_t(TQBColumn::TimeStamp);
+  for (auto _ : state) benchmark::DoNotOptimize(ExportViewText(v.View.Rows(), OutPath("qb-bench.txt"), options, nullptr, nullptr));
+  QFile::remove(OutPath("qb-bench.txt"));
+}
+
+}  // namespace
+
+BENCHMARK(BM_FillNoFilter)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FillAppFilter)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FillTextFilter)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CollapseAll)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_ExpandAll)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_DeleteEverySecondRow)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_CropToEverySecondRow)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_FindTextNotFound)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_GoToLastMessageThroughCollapsedMethods)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_SaveToFile)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_ExportXml)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_ExportText)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+BENCHMARK_MAIN();
