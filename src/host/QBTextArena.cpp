@@ -1,21 +1,24 @@
 #include "QBTextArena.h"
 
+#include <algorithm>
 #include <cstring>
 
 const char* TQBTextArena::Store(const char* data, size_t size) {
   if (size == 0) return nullptr;
-  if (size > BlockSize / 4) {
-    auto block = std::make_unique<char[]>(size);
+  if (size > MaxBlockSize / 4) {
+    auto block = std::make_unique_for_overwrite<char[]>(size);
     std::memcpy(block.get(), data, size);
     FReserved += int64_t(size);
     FLarge.push_back(std::move(block));
     return FLarge.back().get();
   }
   if (size > FLeft) {
-    FBlocks.push_back(std::make_unique_for_overwrite<char[]>(BlockSize));
+    while (FNextBlockSize < size) FNextBlockSize *= 2;
+    FBlocks.push_back(std::make_unique_for_overwrite<char[]>(FNextBlockSize));
     FCursor = FBlocks.back().get();
-    FLeft = BlockSize;
-    FReserved += int64_t(BlockSize);
+    FLeft = FNextBlockSize;
+    FReserved += int64_t(FNextBlockSize);
+    FNextBlockSize = std::min(FNextBlockSize * 2, MaxBlockSize);
   }
   char* out = FCursor;
   std::memcpy(out, data, size);
@@ -29,5 +32,6 @@ void TQBTextArena::Clear() {
   FLarge.clear();
   FCursor = nullptr;
   FLeft = 0;
+  FNextBlockSize = FirstBlockSize;
   FReserved = 0;
 }

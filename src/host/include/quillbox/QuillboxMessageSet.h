@@ -214,7 +214,8 @@ public:
 
 private:
   enum class TState { Browse, Insert, Edit };
-  static constexpr int ChunkBits = 16;
+  // 4,096 records (320 KiB) a chunk: small enough that an empty or tiny log costs little.
+  static constexpr int ChunkBits = 12;
   static constexpr int ChunkSize = 1 << ChunkBits;
 
   const TQBMsgRecord& RecordAt(int recNo) const {
