@@ -4,6 +4,7 @@
 #include <quillbox/QBCustomViewClass.h>
 #include <quillbox/QBCustomViewIntf.h>
 #include <quillbox/QBInspectorIntf.h>
+#include <quillbox/QBSettingsIntf.h>
 
 IQBViewerHost* ViewerHost = nullptr;
 
@@ -16,6 +17,9 @@ IQBMessageViewSave::~IQBMessageViewSave() = default;
 IQBMessageViewExport::~IQBMessageViewExport() = default;
 IQBViewActivation::~IQBViewActivation() = default;
 IQBViewerHost::~IQBViewerHost() = default;
+
+IQBSettingsWriter::~IQBSettingsWriter() = default;
+IQBSettingsReader::~IQBSettingsReader() = default;
 
 IQBInspectMessage::~IQBInspectMessage() = default;
 IQBInspectMessagePair::~IQBInspectMessagePair() = default;

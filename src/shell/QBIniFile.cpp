@@ -137,26 +137,39 @@ void TQBIniFile::Changed() {
   if (FAutoUpdate) UpdateFile();
 }
 
-QString TQBIniFile::TReader::ReadString(const QString& key, const QString& def) const {
-  return FIni.ReadString(FIni.FSection, key, def);
-}
+// The section-bound reader and writer: each operation is the file's own on the current section.
+#define QB_READ(Type, Name, Def)                                           \
+  Type TQBIniFile::TReader::Name(const QString& key, Def def) const {       \
+    return FIni.Name(FIni.FSection, key, def);                              \
+  }
+QB_READ(QString, ReadString, const QString&)
+QB_READ(int32_t, ReadInteger, int32_t)
+QB_READ(bool, ReadBool, bool)
+QB_READ(QDate, ReadDate, const QDate&)
+QB_READ(QDateTime, ReadDateTime, const QDateTime&)
+QB_READ(QTime, ReadTime, const QTime&)
+QB_READ(double, ReadFloat, double)
+#undef QB_READ
 
-int32_t TQBIniFile::TReader::ReadInteger(const QString& key, int32_t def) const {
-  return FIni.ReadInteger(FIni.FSection, key, def);
+int TQBIniFile::TReader::ReadBinaryStream(const QString& key, QByteArray& value) const {
+  return FIni.ReadBinaryStream(FIni.FSection, key, value);
 }
+void TQBIniFile::TReader::DeleteKey(const QString& key) { FIni.DeleteKey(FIni.FSection, key); }
+bool TQBIniFile::TReader::ValueExists(const QString& key) const { return FIni.ValueExists(FIni.FSection, key); }
 
-bool TQBIniFile::TReader::ReadBool(const QString& key, bool def) const {
-  return FIni.ReadBool(FIni.FSection, key, def);
-}
+#define QB_WRITE(Name, Value)                                              \
+  void TQBIniFile::TWriter::Name(const QString& key, Value value) {         \
+    FIni.Name(FIni.FSection, key, value);                                   \
+  }
+QB_WRITE(WriteString, const QString&)
+QB_WRITE(WriteInteger, int32_t)
+QB_WRITE(WriteBool, bool)
+QB_WRITE(WriteBinaryStream, const QByteArray&)
+QB_WRITE(WriteDate, const QDate&)
+QB_WRITE(WriteDateTime, const QDateTime&)
+QB_WRITE(WriteFloat, double)
+QB_WRITE(WriteTime, const QTime&)
+#undef QB_WRITE
 
-void TQBIniFile::TWriter::WriteString(const QString& key, const QString& value) {
-  FIni.WriteString(FIni.FSection, key, value);
-}
-
-void TQBIniFile::TWriter::WriteInteger(const QString& key, int32_t value) {
-  FIni.WriteInteger(FIni.FSection, key, value);
-}
-
-void TQBIniFile::TWriter::WriteBool(const QString& key, bool value) {
-  FIni.WriteBool(FIni.FSection, key, value);
-}
+void TQBIniFile::TWriter::DeleteKey(const QString& key) { FIni.DeleteKey(FIni.FSection, key); }
+bool TQBIniFile::TWriter::ValueExists(const QString& key) const { return FIni.ValueExists(FIni.FSection, key); }

@@ -6,7 +6,8 @@
 // leaves the previous file whole.
 
 #include "shell/QBIniDocument.h"
-#include "view/QBSettingsIntf.h"
+
+#include <quillbox/QBSettingsIntf.h>
 
 #include <QByteArray>
 #include <QDate>
@@ -71,14 +72,22 @@ public:
   const TQBIniDocument& Document() const { return FDocument; }
 
 private:
+  // The section-bound views of this file: each operation forwards to the file with FSection.
   class TReader final : public IQBSettingsReader {
   public:
     explicit TReader(TQBIniFile& ini) : FIni(ini) {}
-    QString Section() const override { return FIni.FSection; }
-    void SetSection(const QString& section) override { FIni.FSection = section; }
     QString ReadString(const QString& key, const QString& def) const override;
     int32_t ReadInteger(const QString& key, int32_t def) const override;
     bool ReadBool(const QString& key, bool def) const override;
+    int ReadBinaryStream(const QString& key, QByteArray& value) const override;
+    QDate ReadDate(const QString& key, const QDate& def) const override;
+    QDateTime ReadDateTime(const QString& key, const QDateTime& def) const override;
+    QTime ReadTime(const QString& key, const QTime& def) const override;
+    double ReadFloat(const QString& key, double def) const override;
+    void DeleteKey(const QString& key) override;
+    bool ValueExists(const QString& key) const override;
+    QString Section() const override { return FIni.FSection; }
+    void SetSection(const QString& section) override { FIni.FSection = section; }
 
   private:
     TQBIniFile& FIni;
@@ -87,11 +96,18 @@ private:
   class TWriter final : public IQBSettingsWriter {
   public:
     explicit TWriter(TQBIniFile& ini) : FIni(ini) {}
-    QString Section() const override { return FIni.FSection; }
-    void SetSection(const QString& section) override { FIni.FSection = section; }
     void WriteString(const QString& key, const QString& value) override;
     void WriteInteger(const QString& key, int32_t value) override;
     void WriteBool(const QString& key, bool value) override;
+    void WriteBinaryStream(const QString& key, const QByteArray& value) override;
+    void WriteDate(const QString& key, const QDate& value) override;
+    void WriteDateTime(const QString& key, const QDateTime& value) override;
+    void WriteFloat(const QString& key, double value) override;
+    void WriteTime(const QString& key, const QTime& value) override;
+    void DeleteKey(const QString& key) override;
+    bool ValueExists(const QString& key) const override;
+    QString Section() const override { return FIni.FSection; }
+    void SetSection(const QString& section) override { FIni.FSection = section; }
 
   private:
     TQBIniFile& FIni;

@@ -2,7 +2,7 @@
 // The filter record of a view: seven criteria, each with its own switch, and its stored form in a
 // settings section.
 
-#include "view/QBSettingsIntf.h"
+#include <quillbox/QBSettingsIntf.h>
 
 #include <QString>
 

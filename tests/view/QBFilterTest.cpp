@@ -1,7 +1,7 @@
 #include "QBViewFixture.h"
 
 #include "view/QBFilterCriteria.h"
-#include "view/QBMemorySettings.h"
+#include "shell/QBIniFile.h"
 
 #include <gtest/gtest.h>
 
@@ -78,13 +78,14 @@ TEST(FilterSettings, SavesSwitchesAndOnlyTheValuesSwitchedOn) {
   c.CheckCategory = true;
   c.Category = "Net";
   c.AppName = "ignored";
-  TQBMemorySettings s;
+  TQBIniFile ini(QString(), false);  // in memory only
+  IQBSettingsWriter& s = ini.Writer();
   s.SetSection("View1");
   qbfilter::SaveFilter(c, s);
-  EXPECT_EQ(s.Keys(), (QStringList{"CheckMsgTypes", "CheckAppName", "CheckCategory", "Category", "CheckProcessID",
+  EXPECT_EQ(ini.ReadSection("View1"), (QStringList{"CheckMsgTypes", "CheckAppName", "CheckCategory", "Category", "CheckProcessID",
                                    "CheckThreadName", "CheckComputerName", "CheckMessageText"}));
-  EXPECT_EQ(s.Raw("CheckCategory"), "1");
-  EXPECT_EQ(s.Raw("CheckAppName"), "0");
+  EXPECT_EQ(ini.Document().Value("View1", "CheckCategory"), "1");
+  EXPECT_EQ(ini.Document().Value("View1", "CheckAppName"), "0");
 }
 
 TEST(FilterSettings, RoundTripsEveryField) {
@@ -98,17 +99,19 @@ TEST(FilterSettings, RoundTripsEveryField) {
   c.ComputerName = "PC";
   c.MessageText = "txt";
   c.MsgTypes.set(0).set(44).set(100);
-  TQBMemorySettings s;
-  qbfilter::SaveFilter(c, s);
-  EXPECT_EQ(qbfilter::LoadFilter(s), c);
+  TQBIniFile ini(QString(), false);
+  ini.SetSection("View");
+  qbfilter::SaveFilter(c, ini.Writer());
+  EXPECT_EQ(qbfilter::LoadFilter(ini.Reader()), c);
 }
 
 TEST(FilterSettings, MissingOrUnreadableKeysGiveDefaults) {
-  TQBMemorySettings s;
-  s.WriteString("CheckAppName", "yes");
-  s.WriteString("ProcessID", "12abc");
-  s.WriteString("CheckCategory", "7");
-  const TQBFilterCriteria c = qbfilter::LoadFilter(s);
+  TQBIniFile ini(QString(), false);
+  ini.SetSection("View");
+  ini.Writer().WriteString("CheckAppName", "yes");
+  ini.Writer().WriteString("ProcessID", "12abc");
+  ini.Writer().WriteString("CheckCategory", "7");
+  const TQBFilterCriteria c = qbfilter::LoadFilter(ini.Reader());
   EXPECT_FALSE(c.CheckAppName);
   EXPECT_EQ(c.ProcessID, 0);
   EXPECT_TRUE(c.CheckCategory);  // any non-zero integer is true

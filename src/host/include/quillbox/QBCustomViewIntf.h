@@ -9,6 +9,7 @@
 // can include this header. Rows count from 0 and -1 means no row; messages are named by their record number in MessageSet.
 
 #include <quillbox/QBTypeStyle.h>
+#include <quillbox/QBSettingsIntf.h>
 #include <quillbox/QuillboxHostExport.h>
 
 #include <QList>
@@ -21,8 +22,6 @@
 class QFont;
 class QIcon;
 class QMenu;
-class IQBSettingsReader;
-class IQBSettingsWriter;
 struct TQBFilterCriteria;
 
 class QUILLBOX_HOST_EXPORT IQBMessageView {
