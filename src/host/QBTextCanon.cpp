@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <iterator>
+#include <utility>
 
 namespace qbtext {
 
@@ -39,17 +40,19 @@ QString DecodeAnsi(const char* data, int64_t size) {
 
 bool EncodeAnsi(const QString& text, QByteArray& out) {
   QByteArray bytes(text.size(), Qt::Uninitialized);
+  char* dst = bytes.data();
+  const char16_t* src = reinterpret_cast<const char16_t*>(text.constData());
   for (qsizetype i = 0; i < text.size(); ++i) {
-    const char16_t c = text.at(i).unicode();
+    const char16_t c = src[i];
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
-      bytes[i] = char(c);
+      dst[i] = char(c);
       continue;
     }
     const char16_t* hit = std::find(std::begin(kHigh), std::end(kHigh), c);
     if (hit == std::end(kHigh)) return false;
-    bytes[i] = char(0x80 + (hit - kHigh));
+    dst[i] = char(0x80 + (hit - kHigh));
   }
-  out = bytes;
+  out = std::move(bytes);
   return true;
 }
 

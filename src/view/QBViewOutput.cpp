@@ -1,10 +1,24 @@
 #include "view/QBViewOutput.h"
 
+#include <array>
+
 namespace qboutput {
 
 QString TypeNameOf(int32_t code) {
   if (qbtypes::IsBuiltIn(code)) return qbtypes::ShortName(code);
   return qbtypes::IsCustom(code) ? QStringLiteral("Custom") : QStringLiteral("Unknown");
+}
+
+QByteArrayView TypeNameUtf8Of(int32_t code) {
+  static const auto names = [] {
+    std::array<QByteArray, qbtypes::BuiltInCount + 2> table;
+    for (int c = 0; c < qbtypes::BuiltInCount; ++c) table[c] = TypeNameOf(c).toUtf8();
+    table[qbtypes::BuiltInCount] = TypeNameOf(qbmFirstCustom).toUtf8();
+    table[qbtypes::BuiltInCount + 1] = TypeNameOf(qbtypes::BuiltInCount).toUtf8();
+    return table;
+  }();
+  if (qbtypes::IsBuiltIn(code)) return names[code];
+  return names[qbtypes::IsCustom(code) ? qbtypes::BuiltInCount : qbtypes::BuiltInCount + 1];
 }
 
 }  // namespace qboutput

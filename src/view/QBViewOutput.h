@@ -24,6 +24,8 @@ void ForEachWrittenItem(const TQBViewRows& rows, F f) {
 
 // The type name the exports write: the short name, "Custom" from 100 up, "Unknown" for 45..99.
 QString TypeNameOf(int32_t code);
+// The same as UTF-8 bytes from a table built once, for writers that go through millions of messages.
+QByteArrayView TypeNameUtf8Of(int32_t code);
 
 }  // namespace qboutput
 

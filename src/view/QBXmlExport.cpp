@@ -8,7 +8,11 @@
 #include <QDir>
 #include <QLocale>
 
+#include <quillbox/QuillboxText.h>
+
 #include <array>
+#include <charconv>
+#include <cstring>
 
 namespace qbxml {
 namespace {
@@ -40,35 +44,60 @@ constexpr TColorName kColorNames[] = {
 
 }  // namespace
 
+namespace {
+
+// Bytes that need more than copying: markup characters, control characters and the lead byte of
+// U+FFFE/U+FFFF. Everything else is copied in runs.
+constexpr std::array<bool, 256> kSpecial = [] {
+  std::array<bool, 256> t{};
+  for (int c = 0; c < 0x20; ++c) t[c] = true;
+  for (const int c : {int('&'), int('<'), int('>'), int('"'), int('\''), 0xEF}) t[c] = true;
+  return t;
+}();
+
+// Appends the escaped form of one special byte at s[i]; returns how many bytes it consumed.
+qsizetype AppendSpecial(QByteArray& out, QByteArrayView s, qsizetype i, bool attribute) {
+  const unsigned char c = static_cast<unsigned char>(s[i]);
+  switch (c) {
+    case '&': out += "&amp;"; return 1;
+    case '<': out += "&lt;"; return 1;
+    case '>': out += "&gt;"; return 1;
+    case '"': out += "&quot;"; return 1;
+    case '\'': out += "&apos;"; return 1;
+    case '\r': out += "&#13;"; return 1;
+    case '\n': out += attribute ? "&#10;" : "\n"; return 1;
+    case '\t': out += attribute ? "&#9;" : "\t"; return 1;
+    default: break;
+  }
+  if (c < 0x20) {
+    out += kReplacement;  // control characters cannot appear in XML 1.0 at all
+    return 1;
+  }
+  if (i + 2 < s.size() && uchar(s[i + 1]) == 0xBF && (uchar(s[i + 2]) & 0xFE) == 0xBE) {
+    out += kReplacement;  // U+FFFE and U+FFFF are not characters
+    return 3;
+  }
+  out += char(c);  // any other character starting with 0xEF
+  return 1;
+}
+
+}  // namespace
+
 void AppendEscaped(QByteArray& out, QByteArrayView s, TQBXmlContext context) {
   const bool attribute = context == TQBXmlContext::Attribute;
-  for (qsizetype i = 0; i < s.size(); ++i) {
-    const unsigned char c = static_cast<unsigned char>(s[i]);
-    switch (c) {
-      case '&': out += "&amp;"; continue;
-      case '<': out += "&lt;"; continue;
-      case '>': out += "&gt;"; continue;
-      case '"': out += "&quot;"; continue;
-      case '\'': out += "&apos;"; continue;
-      case '\r': out += "&#13;"; continue;
-      case '\n': out += attribute ? "&#10;" : "\n"; continue;
-      case '\t': out += attribute ? "&#9;" : "\t"; continue;
-      default: break;
-    }
-    if (c < 0x20) {
-      out += kReplacement;  // control characters cannot appear in XML 1.0 at all
-    } else if (c == 0xEF && i + 2 < s.size() && uchar(s[i + 1]) == 0xBF && (uchar(s[i + 2]) & 0xFE) == 0xBE) {
-      out += kReplacement;  // U+FFFE and U+FFFF are not characters
-      i += 2;
-    } else {
-      out += char(c);
-    }
+  const char* p = s.data();
+  qsizetype i = 0;
+  while (i < s.size()) {
+    qsizetype run = i;
+    while (run < s.size() && !kSpecial[static_cast<unsigned char>(p[run])]) ++run;
+    if (run > i) out.append(p + i, run - i);
+    i = run < s.size() ? run + AppendSpecial(out, s, run, attribute) : run;
   }
 }
 
 QByteArray ColorText(int32_t color) {
   for (const TColorName& n : kColorNames)
-    if (n.Color == uint32_t(color)) return n.Name;
+    if (n.Color == uint32_t(color)) return QByteArray::fromRawData(n.Name, qsizetype(std::strlen(n.Name)));
   return '$' + QByteArray::number(uint32_t(color), 16);
 }
 
@@ -106,23 +135,67 @@ void AppendDetails(QByteArray& out, QByteArrayView details) {
   out += "    </Details>\r\n";
 }
 
+// Appends n as decimal digits.
+void AppendNumber(QByteArray& out, int64_t n) {
+  char digits[24];
+  const auto end = std::to_chars(digits, digits + sizeof digits, n).ptr;
+  out.append(digits, end - digits);
+}
+
+// Appends n with at least width digits, zero-padded.
+void AppendPadded(QByteArray& out, int n, int width) {
+  char digits[12];
+  const auto end = std::to_chars(digits, digits + sizeof digits, n).ptr;
+  for (auto len = end - digits; len < width; ++len) out += '0';
+  out.append(digits, end - digits);
+}
+
+// "yyyy-MM-dd"; messages come in runs of one day, so the last day's text is kept.
+void AppendDate(QByteArray& out, int32_t day) {
+  static thread_local int32_t lastDay = -1;
+  static thread_local QByteArray lastText;
+  if (day != lastDay) {
+    lastDay = day;
+    lastText = qbtime::DateOfDay(day).toString(QStringLiteral("yyyy-MM-dd")).toLatin1();
+  }
+  out += lastText;
+}
+
+// "HH:mm:ss.zzz"; the last moment of a day (86400000 ms) is written as 24:00:00.000.
+void AppendTime(QByteArray& out, int32_t ms) {
+  AppendPadded(out, ms / 3600000, 2);
+  out += ':';
+  AppendPadded(out, ms / 60000 % 60, 2);
+  out += ':';
+  AppendPadded(out, ms / 1000 % 60, 2);
+  out += '.';
+  AppendPadded(out, ms % 1000, 3);
+}
+
 void AppendMessage(QByteArray& out, const TQBMessageRef& m) {
   out += "  <Message MsgType=\"";
-  AppendEscaped(out, qboutput::TypeNameOf(m.MsgType()).toUtf8(), TQBXmlContext::Attribute);
+  AppendEscaped(out, qboutput::TypeNameUtf8Of(m.MsgType()), TQBXmlContext::Attribute);
   out += "\" MsgText=\"";
   AppendEscaped(out, m.MsgTextUtf8(), TQBXmlContext::Attribute);
   out += "\">\r\n";
   const TQBTimeStamp ts = m.TimeStamp();
-  const QTime time = QTime::fromMSecsSinceStartOfDay(ts.Time % qbtime::MsPerDay);
-  out += "    <TimeStamp Date=\"" + qbtime::DateOfDay(ts.Date).toString(QStringLiteral("yyyy-MM-dd")).toLatin1() +
-         "\" Time=\"" + (ts.Time == qbtime::MsPerDay ? QByteArray("24:00:00.000") : time.toString(QStringLiteral("HH:mm:ss.zzz")).toLatin1()) +
-         "\" TimeBias=\"" + QByteArray::number(m.TimeBias()) + "\"/>\r\n";
-  out += "    <ProcessID>" + QByteArray::number(m.ProcessID()) + "</ProcessID>\r\n";
+  out += "    <TimeStamp Date=\"";
+  AppendDate(out, ts.Date);
+  out += "\" Time=\"";
+  AppendTime(out, ts.Time);
+  out += "\" TimeBias=\"";
+  AppendNumber(out, m.TimeBias());
+  out += "\"/>\r\n    <ProcessID>";
+  AppendNumber(out, m.ProcessID());
+  out += "</ProcessID>\r\n";
   AppendElement(out, "ThreadName", m.ThreadNameUtf8());
   AppendElement(out, "AppName", m.AppNameUtf8());
   AppendElement(out, "ComputerName", m.ComputerNameUtf8());
-  out += "    <Category Color=\"" + qbxml::ColorText(m.CategoryColor()) + "\" FontColor=\"" +
-         qbxml::ColorText(m.CategoryFontColor()) + "\">";
+  out += "    <Category Color=\"";
+  out += qbxml::ColorText(m.CategoryColor());
+  out += "\" FontColor=\"";
+  out += qbxml::ColorText(m.CategoryFontColor());
+  out += "\">";
   AppendEscaped(out, m.CategoryUtf8(), TQBXmlContext::Content);
   out += "</Category>\r\n";
   AppendElement(out, "TypeName", m.TypeNameUtf8());
@@ -142,11 +215,7 @@ QByteArray Header() {
   return out;
 }
 
-bool IsAsciiBytes(const QByteArray& bytes) {
-  for (char c : bytes)
-    if (uchar(c) >= 0x80) return false;
-  return true;
-}
+bool IsAsciiBytes(const QByteArray& bytes) { return qbtext::IsAscii(bytes.constData(), bytes.size()); }
 
 // Writes every message; with asciiOnly, gives up (returns false, *restart set) at the first byte that
 // is not 7-bit ASCII so the caller can start over in UTF-8.
@@ -162,7 +231,7 @@ bool WriteXml(const TQBViewRows& rows, TQBOutputFile& out, bool asciiOnly, bool*
     if (block.size() < (qsizetype(1) << 20)) return;
     if (asciiOnly && !IsAsciiBytes(block)) *restart = true;
     ok = !*restart && out.Write(block);
-    block.clear();
+    block.resize(0);  // keeps the capacity for the next block
   });
   if (!ok) return false;
   block += "</QuillboxLog>\r\n";

@@ -211,7 +211,9 @@ void TContentGenerator::FillText(TQBRawMessage& msg, int32_t type) {
     case qbmProperty: SetText(msg, "RetryCount = %u", FRandom.Below(10)); break;
     case qbmSeparator: SetText(msg, "-"); break;
     case qbmInactiveSeparator: SetText(msg, "inactive"); break;
-    case qbmResetSeparator: SetText(msg, "="); FStack.clear(); break;
+    // The open methods stay open: their exits come later, as in a real log where someone marked a
+    // point of interest, so nesting stays bounded across the whole file.
+    case qbmResetSeparator: SetText(msg, "="); break;
     case qbmBitmap:
       SetText(msg, "Toolbar glyph");
       msg.Details = {FBitmapHex.data(), int64_t(FBitmapHex.size()), TQBTextEncoding::Utf8};
