@@ -1,0 +1,78 @@
+#include "inspectors/QBPrintJob.h"
+
+#include <QDir>
+#include <QFontMetrics>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QStandardPaths>
+
+#include <algorithm>
+#include <stdexcept>
+
+QPrinter& QBSharedPrinter() {
+  static QPrinter printer(QPrinter::HighResolution);
+  static const bool prepared = [] {
+    if (QPrinterInfo::availablePrinters().isEmpty()) {
+      printer.setOutputFormat(QPrinter::PdfFormat);
+      const QString docs = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+      printer.setOutputFileName(QDir(docs).filePath(QStringLiteral("Quillbox Print.pdf")));
+    }
+    return true;
+  }();
+  (void)prepared;
+  return printer;
+}
+
+namespace {
+QFont PrinterFont(const QString& family, int points, bool bold, QFont::StyleHint hint) {
+  QFont font(family, points, bold ? QFont::Bold : QFont::Normal);
+  font.setStyleHint(hint);
+  return font;
+}
+}  // namespace
+
+TQBPrintJob::TQBPrintJob(QPrinter& printer, const QString& title)
+    : FPrinter(printer),
+      FTextFont(PrinterFont(QStringLiteral("Courier New"), 8, false, QFont::TypeWriter)),
+      FHeaderFont(PrinterFont(QStringLiteral("Tahoma"), 12, true, QFont::SansSerif)),
+      FTitle(title) {
+  if (!FPainter.begin(&FPrinter)) throw std::runtime_error("The printer could not start the print job.");
+  FPainter.setFont(FTextFont);
+  FResolution = FPrinter.logicalDpiY();
+  FLeftMargin = FResolution;
+  FTopMargin = FResolution;
+  FLineHeight = std::max(1, QFontMetrics(FTextFont, &FPrinter).height());
+  FLinesPerPage = std::max(1, (PageSize().height() - FResolution - FResolution / 2) / FLineHeight);
+  FPen = {FLeftMargin, FTopMargin};
+  PageHeader();
+}
+
+TQBPrintJob::~TQBPrintJob() {
+  if (FPainter.isActive()) FPainter.end();
+}
+
+QSize TQBPrintJob::PageSize() const { return {FPrinter.width(), FPrinter.height()}; }
+
+void TQBPrintJob::PageHeader() {
+  FPainter.setFont(FHeaderFont);
+  const QString text = QStringLiteral("%1  --  Page %2").arg(FTitle).arg(FPageNumber);
+  FPainter.drawText(FLeftMargin, FTopMargin / 2 + FPainter.fontMetrics().ascent(), text);
+  FPen = {FLeftMargin, FTopMargin};
+  FPainter.setFont(FTextFont);
+}
+
+void TQBPrintJob::PrintText(const QString& text) {
+  const QFontMetrics metrics = FPainter.fontMetrics();
+  FPainter.drawText(FPen.x(), FPen.y() + metrics.ascent(), text);
+  FPen.rx() += metrics.horizontalAdvance(text);
+}
+
+void TQBPrintJob::PrintLine(const QString& text) {
+  PrintText(text);
+  FPen = {FLeftMargin, FPen.y() + FLineHeight};
+  if (++FLineOnPage < FLinesPerPage) return;
+  ++FPageNumber;
+  FLineOnPage = 1;
+  FPrinter.newPage();
+  PageHeader();
+}
