@@ -1,0 +1,15 @@
+#include "inspectors/QBObjectInspector.h"
+
+#include "inspectors/parsers/QBDetailsLines.h"
+#include "inspectors/parsers/QBObjectTitle.h"
+
+#include <quillbox/QuillboxMessageSet.h>
+
+void TQBObjectInspector::Inspect() {
+  TQBPropertiesInspector::Inspect();
+  SetTitle(ObjectTitle(SplitDetailsLines(MessageSet.GetDetails()), MessageSet.GetTypeName()));
+}
+
+QString TQBObjectInspector::GetColumnCaption(int index) const {
+  return index == 0 ? QStringLiteral("Property") : QStringLiteral("Value");
+}

@@ -1,0 +1,105 @@
+#include "inspectors/QBTableInspector.h"
+
+#include "inspectors/QBGridCells.h"
+#include "inspectors/QBGridSetup.h"
+#include "inspectors/QBPopupMenus.h"
+#include "inspectors/QBTableModel.h"
+#include "inspectors/parsers/QBDetailsLines.h"
+#include "inspectors/parsers/QBPrintLayout.h"
+
+#include <quillbox/QuillboxMessageSet.h>
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QMenu>
+#include <QTableView>
+
+TQBTableInspector::TQBTableInspector(QWidget* owner, TQBInspectorToolbar* toolbar)
+    : TQBStockInspector(owner, toolbar) {}
+
+void TQBTableInspector::CreateContent() {
+  FGrid = new QTableView(this);
+  FGrid->setObjectName(QStringLiteral("grdTable"));
+  FModel = new TQBTableModel(FGrid);
+  FDelegate = SetUpGrid(*FGrid, new TQBCellDelegate([](auto&, auto&, auto&) { return false; }, FGrid));
+  FGrid->setHorizontalHeader(new TQBGridHeader(
+      [this](QPainter& p, int column, const QRect& rect) { DrawCell(p, column, 0, rect, QStyle::State_None); }, FGrid));
+  FGrid->setModel(FModel);
+  FGrid->verticalHeader()->hide();
+  FGrid->verticalHeader()->setDefaultSectionSize(16);
+  FGrid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  FGrid->horizontalHeader()->setFixedHeight(16);
+  FGrid->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+  FGrid->horizontalHeader()->setDefaultSectionSize(64);
+  FGrid->setShowGrid(true);
+  FGrid->setWordWrap(false);
+  FMenu = new QMenu(this);
+  FMenu->addAction(QStringLiteral("Copy Selected Row Values"), this, &TQBTableInspector::CopySelectedRowValues);
+  FMenu->addAction(QStringLiteral("Copy Selected Row Values (as Properties)"), this,
+                   &TQBTableInspector::CopySelectedRowAsProperties);
+  FMenu->addAction(QStringLiteral("Copy All Rows"), this, &TQBTableInspector::CopyContents);
+  AttachPopupMenu(FGrid, FMenu);
+  AddContent(FGrid);
+}
+
+void TQBTableInspector::Clear() { FModel->SetTable(TQBTable()); }
+
+void TQBTableInspector::Inspect() {
+  const QStringList lines = SplitDetailsLines(MessageSet.GetDetails());
+  Clear();
+  FModel->SetTable(ParseTable(lines));
+  FitColumns();
+}
+
+void TQBTableInspector::FitColumns() {
+  const TQBTable& table = FModel->Table();
+  const QFontMetrics metrics(FGrid->font());
+  std::vector<int> widths(size_t(table.ColumnCount()), 0);
+  for (int row = 0; row < table.RowCount(); ++row) {
+    const QStringList& fields = table.RowFields(row);
+    for (qsizetype c = 0; c < fields.size(); ++c)
+      widths[size_t(c)] = std::max(widths[size_t(c)], metrics.horizontalAdvance(fields[c]));
+  }
+  for (size_t c = 0; c < widths.size(); ++c) FGrid->setColumnWidth(int(c), widths[c] + 4);
+}
+
+void TQBTableInspector::DrawCell(QPainter& painter, int column, int row, const QRect& rect, QStyle::State) {
+  if (row != 0) return;
+  const bool last = column == FModel->columnCount() - 1;
+  DrawHeaderCell(painter, rect, FModel->Table().Cell(column, 0), last, IsHeaderRightAligned(column));
+}
+
+void TQBTableInspector::GetLines(QStringList& lines) { lines = FModel->Table().GetLines(); }
+
+void TQBTableInspector::PrintLines(const QStringList& lines) {
+  for (const QString& line : TablePrintLines(lines)) PrintLine(line);
+}
+
+void TQBTableInspector::SetContentFont(const QFont& font) {
+  SetGridFont(*FGrid, *FDelegate, font);
+  FitColumns();
+}
+
+void TQBTableInspector::SetContentPopupMenu(QMenu* menu) { AttachPopupMenu(FGrid, menu); }
+
+void TQBTableInspector::CopyContents() {
+  QGuiApplication::clipboard()->setText(JoinLinesCrLf(FModel->Table().GetLines()));
+}
+
+int TQBTableInspector::SelectedTableRow() const {
+  const QModelIndexList rows = FGrid->selectionModel()->selectedRows();
+  int top = rows.isEmpty() ? FGrid->currentIndex().row() : rows.first().row();
+  for (const QModelIndex& index : rows) top = std::min(top, index.row());
+  return top < 0 ? -1 : top + 1;
+}
+
+void TQBTableInspector::CopySelectedRowValues() {
+  const int row = SelectedTableRow();
+  if (row > 0) QGuiApplication::clipboard()->setText(FModel->Table().RowValues(row));
+}
+
+void TQBTableInspector::CopySelectedRowAsProperties() {
+  const int row = SelectedTableRow();
+  if (row > 0) QGuiApplication::clipboard()->setText(FModel->Table().RowAsProperties(row));
+}
