@@ -143,6 +143,8 @@ protected:
   virtual int CharToItem(QChar ch) { (void)ch; return FItemIndex; }
   virtual void ClickHeader(const QPoint& p) { emit headerClicked(p); }
   virtual void TopIndexChanged(int index) { emit topIndexChanged(index); }
+  // Scrolls as little as needed to show row index.
+  void MakeVisible(int index);
   // True while a left-button drag that started on a row is in progress (the classic mouse capture).
   bool MouseCaptured() const { return FDragging; }
 
@@ -164,7 +166,6 @@ protected:
 
 private:
   // Row positions and selection steps (QBVList.cpp).
-  void MakeVisible(int index);
   void MoveCaret(int row);
   void SelectRange(int from, int to, bool value);
   void ExtendSelection(int row);

@@ -1,0 +1,77 @@
+#include "dialogs/QBJumpToForm.h"
+
+#include "dialogs/QBDialogLook.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <climits>
+
+TFrmJumpToMsg::TFrmJumpToMsg(QWidget* parent) : QDialog(parent) {
+  setObjectName(QStringLiteral("FrmJumpToMsg"));
+  setWindowTitle(QString::fromLatin1(qbdialogs::Caption));
+  setWindowFlag(Qt::WindowStaysOnTopHint);
+  qbdialogs::ApplyDialogLook(*this);
+
+  QFrame* frame = qbdialogs::NewContentFrame(this);
+  auto* label = new QLabel(QStringLiteral("Jump to message #"), frame);
+  FJumpTo = new QComboBox(frame);
+  FJumpTo->setObjectName(QStringLiteral("cbxJumpTo"));
+  FJumpTo->setEditable(true);
+  FJumpTo->setInsertPolicy(QComboBox::NoInsert);
+  FJumpTo->setAccessibleName(QStringLiteral("Jump to message number"));
+  FJumpTo->lineEdit()->installEventFilter(this);
+  label->setBuddy(FJumpTo);
+  auto* content = new QHBoxLayout(frame);
+  content->addWidget(label);
+  content->addWidget(FJumpTo, 1);
+
+  QPushButton* ok = qbdialogs::NewButton(QStringLiteral("OK"), QStringLiteral("btnOK"), this);
+  QPushButton* cancel = qbdialogs::NewButton(QStringLiteral("Cancel"), QStringLiteral("btnCancel"), this);
+  ok->setDefault(true);
+  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(frame);
+  layout->addLayout(qbdialogs::ButtonRow({ok, cancel}));
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+bool TFrmJumpToMsg::AcceptsChar(QChar ch) {
+  return (ch >= QLatin1Char('0') && ch <= QLatin1Char('9')) || (ch.unicode() < 32 && ch != QLatin1Char('\r'));
+}
+
+bool TFrmJumpToMsg::RowOfText(const QString& text, int& row) {
+  bool ok = false;
+  const int n = text.toInt(&ok, 10);
+  if (!ok) return false;
+  row = n == INT_MIN ? INT_MIN : n - 1;
+  return true;
+}
+
+bool TFrmJumpToMsg::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::KeyPress) return QDialog::eventFilter(watched, event);
+  auto* key = static_cast<QKeyEvent*>(event);
+  // Enter confirms the dialog; it is the default button's key, not a character for the field.
+  if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+    accept();
+    return true;
+  }
+  const QString text = key->text();
+  if (text.isEmpty() || AcceptsChar(text[0])) return false;
+  QApplication::beep();
+  return true;
+}
+
+bool TFrmJumpToMsg::Execute(QWidget* control, int& row) {
+  TFrmJumpToMsg dialog(control ? control->window() : nullptr);
+  qbdialogs::PlaceDialog(dialog, control);
+  if (dialog.exec() != QDialog::Accepted) return false;
+  return RowOfText(dialog.FJumpTo->currentText(), row);
+}
