@@ -9,7 +9,7 @@
 
 namespace qbtest {
 
-TQBRawMessage Message(int32_t type, const QByteArray& text, const QByteArray& details) {
+TQBRawMessage Message(int32_t type, QByteArrayView text, QByteArrayView details) {
   TQBRawMessage m;
   m.MsgType = type;
   m.Time = kNoon;

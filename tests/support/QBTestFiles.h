@@ -15,8 +15,9 @@ namespace qbtest {
 inline constexpr int32_t kDay = 738886;
 inline constexpr int32_t kNoon = 12 * 3600 * 1000;
 
-// A message with UTF-8 texts taken from the given strings; the strings must outlive the message.
-TQBRawMessage Message(int32_t type, const QByteArray& text, const QByteArray& details = {});
+// A message with UTF-8 texts viewing the given bytes, which must outlive the message: pass literals or
+// named arrays, never temporaries.
+TQBRawMessage Message(int32_t type, QByteArrayView text, QByteArrayView details = {});
 
 // One UTF-8 marked record, as the writer makes it.
 QByteArray MarkedRecord(const TQBRawMessage& msg);
