@@ -1,0 +1,151 @@
+#include "shell/QBLogCommands.h"
+
+#include <quillbox/QBCustomViewIntf.h>
+
+#include <QFileInfo>
+
+#include <exception>
+
+namespace {
+
+QString FileNameOf(const QString& path) { return QFileInfo(path).fileName(); }
+QString FolderOf(const QString& path) { return QFileInfo(path).absolutePath(); }
+
+// Runs the cleanup of an operation however it ends, also when an error escapes.
+template <typename F>
+class TFinally {
+public:
+  explicit TFinally(F f) : FF(std::move(f)) {}
+  ~TFinally() { FF(); }
+  TFinally(const TFinally&) = delete;
+  TFinally& operator=(const TFinally&) = delete;
+
+private:
+  F FF;
+};
+
+QString OpenFailedText(const QString& path, const QString& reason) {
+  return QStringLiteral("Cannot open file \"%1\". %2").arg(path, reason);
+}
+
+}  // namespace
+
+bool TQBLogCommands::SaveFirst(int answer, bool& proceed) {
+  proceed = answer != qbCancel;
+  if (answer != qbYes) return false;
+  if (!FWindow.CurrentSave()) {
+    FWindow.ReportError(QStringLiteral("The current view cannot save its messages to a log file."));
+    proceed = false;
+    return true;
+  }
+  // A Yes whose save did not happen (dialog cancelled, write failed) must not lose the messages.
+  proceed = Save();
+  return true;
+}
+
+bool TQBLogCommands::Load(const QString& path, bool append, IQBLogLoadEvents* events) {
+  if (!append && FState.Modified) {
+    bool proceed = true;
+    SaveFirst(FWindow.AskSaveBeforeLoad(), proceed);
+    if (!proceed) return false;
+  }
+  FWindow.ShowStatusText(QStringLiteral("Loading %1...").arg(FileNameOf(path)));
+  if (!append) {
+    FWindow.ClearAllMessages();
+    FAdder.ResetNextID();
+    FState.CurrentFile.clear();
+    FState.Modified = false;
+  }
+  TQBLoadResult result;
+  {
+    FWindow.SetBusy(true);
+    FState.Loading = true;
+    IQBMessageViewList* list = FWindow.CurrentList();
+    if (list) list->BeginUpdate();
+    TFinally cleanup([&] {
+      if (list) list->EndUpdate();
+      EndLoad();
+    });
+    result = LoadLogFile(path, FAdder, events);
+    if (result.Ok()) {
+      FState.CurrentFile = QFileInfo(path).absoluteFilePath();
+      FState.Modified = false;
+    }
+  }
+  // Reported once the window is out of its loading state, so the dialog stands over the messages
+  // read so far with a normal cursor.
+  if (result.Status == TQBLoadResult::TStatus::OpenFailed) FWindow.ReportError(OpenFailedText(path, result.Error));
+  if (result.Status == TQBLoadResult::TStatus::InvalidRecord) FWindow.ReportInvalidLog(path);
+  return result.Ok();
+}
+
+void TQBLogCommands::EndLoad() {
+  FState.Loading = false;
+  FWindow.SetBusy(false);
+  FWindow.ShowStatusText(QString());
+  FWindow.UpdateCommands();
+}
+
+void TQBLogCommands::Refresh(IQBLogLoadEvents* events) {
+  IQBMessageViewList* list = FWindow.CurrentList();
+  const int row = list ? list->GetItemIndex() : -1;
+  Load(FState.CurrentFile, false, events);
+  list = FWindow.CurrentList();
+  if (row != -1 && list) list->SetItemIndex(row);
+}
+
+bool TQBLogCommands::Save() {
+  if (!FWindow.CurrentSave()) return false;
+  if (!FState.CurrentFile.isEmpty()) return SaveTo(FState.CurrentFile);
+  const QString path = FWindow.AskSaveFileName(FState.LastLogDir);
+  return !path.isEmpty() && SaveTo(path);
+}
+
+bool TQBLogCommands::SaveTo(const QString& path) {
+  IQBMessageViewSave* save = FWindow.CurrentSave();
+  if (!save) return false;
+  FState.LastLogDir = FolderOf(path);
+  FWindow.ShowStatusText(QStringLiteral("Saving %1...").arg(FileNameOf(path)));
+  FWindow.SetBusy(true);
+  QString error;
+  try {
+    save->SaveToFile(path);
+  } catch (const std::exception& e) {
+    error = QString::fromUtf8(e.what());
+    if (error.isEmpty()) error = QStringLiteral("The log file could not be saved.");
+  }
+  if (error.isEmpty()) FState.Modified = false;
+  FWindow.SetBusy(false);
+  FWindow.ShowStatusText(QString());
+  FWindow.UpdateCommands();
+  if (!error.isEmpty()) FWindow.ReportError(error);
+  return error.isEmpty();
+}
+
+void TQBLogCommands::Export(const QString& path, bool xml) {
+  IQBMessageViewExport* exporter = FWindow.CurrentExport();
+  if (!exporter) return;
+  FState.LastLogDir = FolderOf(path);
+  FWindow.ShowStatusText(QStringLiteral("Exporting to %1...").arg(FileNameOf(path)));
+  FWindow.SetBusy(true);
+  QString error;
+  try {
+    xml ? exporter->ExportXML(path) : exporter->ExportText(path);
+  } catch (const std::exception& e) {
+    error = QString::fromUtf8(e.what());
+  }
+  FWindow.SetBusy(false);
+  FWindow.ShowStatusText(QString());
+  if (!error.isEmpty()) FWindow.ReportError(error);
+}
+
+bool TQBLogCommands::Drop(const QStringList& paths, IQBLogLoadEvents* events) {
+  return paths.size() == 1 && Load(paths.front(), false, events);
+}
+
+bool TQBLogCommands::CanClose() {
+  if (!FState.Modified) return true;
+  bool proceed = true;
+  SaveFirst(FWindow.AskSaveBeforeExit(), proceed);
+  return proceed;
+}

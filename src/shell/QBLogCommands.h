@@ -1,0 +1,72 @@
+#pragma once
+// The log file commands without their widgets: Load, Refresh, Save, SaveTo, Export, the dropped
+// files and the exit prompt. The main window supplies the prompts, dialogs, cursor, status texts and
+// the current view through IQBLogWindow, so the order of the steps and the flag rules are tested
+// without a window.
+
+#include "model/QBLogLoader.h"
+#include "shell/QBLogState.h"
+
+#include <QStringList>
+
+class IQBMessageView;
+class IQBMessageViewList;
+class IQBMessageViewSave;
+class IQBMessageViewExport;
+
+// Answers of the yes/no/cancel questions.
+enum TQBAnswer { qbYes = 6, qbNo = 7, qbCancel = 2 };
+
+class IQBLogWindow {
+public:
+  virtual ~IQBLogWindow() = default;
+  // The yes/no/cancel questions before loading over a modified log and before exiting.
+  virtual int AskSaveBeforeLoad() = 0;
+  virtual int AskSaveBeforeExit() = 0;
+  // The save dialog starting in dir; an empty answer means cancelled.
+  virtual QString AskSaveFileName(const QString& dir) = 0;
+  // The invalid-log report and the application's general error report.
+  virtual void ReportInvalidLog(const QString& path) = 0;
+  virtual void ReportError(const QString& text) = 0;
+  // Puts a text in the status message pane and lets the window repaint.
+  virtual void ShowStatusText(const QString& text) = 0;
+  virtual void SetBusy(bool busy) = 0;
+  // Empties the store and every view, as Clear All does, without asking.
+  virtual void ClearAllMessages() = 0;
+  // The current view's interfaces; null when there is no view or it lacks one.
+  virtual IQBMessageViewList* CurrentList() = 0;
+  virtual IQBMessageViewSave* CurrentSave() = 0;
+  virtual IQBMessageViewExport* CurrentExport() = 0;
+  virtual void UpdateCommands() = 0;
+};
+
+class TQBLogCommands {
+public:
+  TQBLogCommands(TQBLogState& state, TQBMessageAdder& adder, IQBLogWindow& window)
+      : FState(state), FAdder(adder), FWindow(window) {}
+
+  // Reads a file into the store, after the store was emptied unless append is set. Returns false when
+  // the user cancelled, or when the file could not be opened or read to its end.
+  bool Load(const QString& path, bool append, IQBLogLoadEvents* events = nullptr);
+  // Loads the current file again and puts the current row back where it was.
+  void Refresh(IQBLogLoadEvents* events = nullptr);
+  // Saves the current view to the current file, or to a file the user names. True when it was saved.
+  bool Save();
+  // Saves the current view to path; the file does not become the current file.
+  bool SaveTo(const QString& path);
+  // Exports the current view as XML or as text.
+  void Export(const QString& path, bool xml);
+  // Files dropped on the window: exactly one is loaded.
+  bool Drop(const QStringList& paths, IQBLogLoadEvents* events = nullptr);
+  // The log's part of a close request: false keeps the window open.
+  bool CanClose();
+
+private:
+  // Yes to a "save first?" question: true when the save happened.
+  bool SaveFirst(int answer, bool& proceed);
+  void EndLoad();
+
+  TQBLogState& FState;
+  TQBMessageAdder& FAdder;
+  IQBLogWindow& FWindow;
+};

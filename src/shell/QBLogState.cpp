@@ -1,0 +1,9 @@
+#include "shell/QBLogState.h"
+
+#include <QFileInfo>
+
+QString TQBLogState::Title() const {
+  QString title = QBApplicationTitle;
+  if (!CurrentFile.isEmpty()) title = QFileInfo(CurrentFile).fileName() + QStringLiteral(" - ") + title;
+  return Modified ? QLatin1Char('*') + title : title;
+}

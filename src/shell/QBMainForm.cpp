@@ -1,0 +1,283 @@
+#include "shell/QBMainForm.h"
+
+#include "QBResources.h"
+#include "inspectors/QBShades.h"
+#include "shell/QBLoadProgress.h"
+#include "shell/QBMessageOrigin.h"
+#include "shell/QBStatusPanes.h"
+#include "shell/QBWindowPlacement.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QFrame>
+#include <QLabel>
+#include <QMenu>
+#include <QSplitter>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QTimer>
+#include <QToolBar>
+
+namespace {
+
+// Offers every added message to every view, in tab order.
+class TViewsObserver final : public IQBNewMessageObserver {
+public:
+  explicit TViewsObserver(const QList<QWidget*>& views) : FViews(views) {}
+  void NewMessageAdded(int) override {
+    for (QWidget* widget : FViews)
+      if (auto* view = qobject_cast<IQBMessageView*>(widget)) view->AddCurrentMessage(false);
+  }
+
+private:
+  const QList<QWidget*>& FViews;
+};
+
+QFont FontOf(const TQBFontSettings& settings) {
+  QFont font(settings.Name, settings.Size > 0 ? settings.Size : 8);
+  font.setBold(settings.Style & 8);
+  font.setItalic(settings.Style & 4);
+  font.setUnderline(settings.Style & 2);
+  font.setStrikeOut(settings.Style & 1);
+  return font;
+}
+
+QList<QIcon> IconsOf(const QString& pattern, int count) {
+  QList<QIcon> icons;
+  for (int i = 0; i < count; ++i) icons.append(QIcon(pattern.arg(i, 2, 10, QLatin1Char('0'))));
+  return icons;
+}
+
+}  // namespace
+
+TQBViewBinding TQBViewBinding::Of(QWidget* view) {
+  TQBViewBinding b;
+  b.Widget = view;
+  b.View = qobject_cast<IQBMessageView*>(view);
+  b.List = qobject_cast<IQBMessageViewList*>(view);
+  b.Methods = qobject_cast<IQBMessageViewMethods*>(view);
+  b.Search = qobject_cast<IQBMessageViewSearch*>(view);
+  b.Print = qobject_cast<IQBMessageViewPrint*>(view);
+  b.Save = qobject_cast<IQBMessageViewSave*>(view);
+  b.Export = qobject_cast<IQBMessageViewExport*>(view);
+  return b;
+}
+
+TFrmViewer::TFrmViewer(TQBIniFile& ini, const TQBFolders& folders, const QStringList& args,
+                       std::unique_ptr<IQBShellDialogs> dialogs)
+    : FIni(ini),
+      FFolders(folders),
+      FDialogs(std::move(dialogs)),
+      FAdder(MessageSet),
+      FModifiedObserver(FLog),
+      FViewsObserver(std::make_unique<TViewsObserver>(FViews)),
+      FLogCommands(FLog, FAdder, *this) {
+  QBInitResources();
+  setObjectName(QStringLiteral("FrmViewer"));
+  setAccessibleName(QBApplicationTitle);
+  // Commands change state only through UpdateCommands; there is no idle polling to switch off.
+  ViewerHost = this;
+
+  const TQBMessageOrigin origin = QBMessageOriginOfThisProcess();
+  FOriginAppName = origin.AppName;
+  FOriginComputerName = origin.ComputerName;
+  FOriginProcessID = origin.ProcessID;
+  FOriginThreadName = origin.ThreadName;
+  FTimeBias = origin.TimeBias;
+  FAdder.AddObserver(FViewsObserver.get());
+  FAdder.AddObserver(&FModifiedObserver);
+  FProgress = std::make_unique<TQBLoadProgress>(*this, [this] { return FCurrent.List; });
+
+  FCommands = new TQBCommandTable(this);
+  addActions(QList<QAction*>(FCommands->Actions().begin(), FCommands->Actions().end()));
+  FLayout = new TQBMainLayout(this);
+  setCentralWidget(FLayout->Client());
+  FMenus = BuildMenus(*this, *FCommands, *FLayout->ViewToolBar());
+  FStatus = new TQBStatusPanes(statusBar());
+  statusBar()->setFont(QFont(QStringLiteral("Tahoma"), 8));
+  setFont(QFont(QStringLiteral("Verdana"), 8));
+  FLayout->Tabs()->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(FLayout->Tabs(), &QWidget::customContextMenuRequested, this,
+          [this](const QPoint& at) { FMenus.Views->popup(FLayout->Tabs()->mapToGlobal(at)); });
+  connect(FLayout->Tabs(), &QTabBar::currentChanged, this, &TFrmViewer::OnTabChanged);
+  connect(qApp, &QGuiApplication::applicationStateChanged, this, &TFrmViewer::OnApplicationState);
+
+  // Shades of the button face: unselected tabs and the detail panel in the lighter one.
+  const QColor shade10 = ButtonFaceShade(-10);
+  FLayout->DetailPanel()->setStyleSheet(QStringLiteral("#pnlDetail { background: %1; }").arg(shade10.name()));
+  FLayout->CallStackHeader()->setStyleSheet(QStringLiteral("background: %1;").arg(shade10.name()));
+
+  FImageLists[0].clear();
+  for (const TQBCommandInfo& info : QBCommandInfos()) FImageLists[0].append(QBCommandIcon(info.Icon));
+  FImageLists[1] = IconsOf(QStringLiteral(":/icons/messages/msg%1.svg"), 46);
+  FImageLists[2] = FImageLists[1];
+  for (int n = 0; n < 10; ++n) FImageLists[4].append(QIcon(QStringLiteral(":/icons/bookmarks/bookmark%1.svg").arg(n)));
+  FImageLists[4].append(QIcon(QStringLiteral(":/icons/bookmarks/sync.svg")));
+
+  FRowHeight = 17;
+  FLog.LastLogDir = FFolders.DefaultLogs;
+  FSettings.Read(FIni);
+  ApplySettings();
+  CreateDefaultView();
+  FStatus->SetProject(QStringLiteral("Project:"));
+
+  setWindowTitle(QBApplicationTitle);
+  for (TQBCmd hidden : {TQBCmd::ViewScratchPad, TQBCmd::BlockMessages, TQBCmd::AutoScroll})
+    Action(hidden)->setVisible(false);
+  Action(TQBCmd::Refresh)->setVisible(true);
+  setAcceptDrops(true);
+  ConnectCommands();
+  UpdateCommands();
+  PostCommandLineLoad(args);
+}
+
+TFrmViewer::~TFrmViewer() {
+  StoreSettings();
+  FSettings.Write(FIni);
+  FCurrent = {};
+  FAdder.RemoveObserver(FViewsObserver.get());
+  FAdder.RemoveObserver(&FModifiedObserver);
+  // The views go before the host interface they may call while being destroyed.
+  for (QWidget* view : FViews) delete view;
+  FViews.clear();
+  if (ViewerHost == this) ViewerHost = nullptr;
+}
+
+void TFrmViewer::CreateFonts() {
+  FMessageFont = FontOf(FSettings.MessageFont);
+  FInspectorFont = FontOf(FSettings.InspectorFont);
+  FInspectorFixedFont = FontOf(FSettings.InspectorFixedFont);
+}
+
+void TFrmViewer::ApplySettings() {
+  CreateFonts();
+  ApplyRowHeight();
+  if (!FSettings.General.LastLogDir.isEmpty() && QFileInfo(FSettings.General.LastLogDir).isDir())
+    FLog.LastLogDir = FSettings.General.LastLogDir;
+  FFindForward = FSettings.Find.FindForward;
+  FFindFromCursor = FSettings.Find.FindFromCursor;
+  FFindInDetails = FSettings.Find.FindInDetails;
+  ApplyWindowPlacement();
+  ApplyPaneLayout();
+  OnAlwaysOnTop();
+}
+
+void TFrmViewer::ApplyWindowPlacement() {
+  QList<QRect> monitors;
+  for (const QScreen* screen : QGuiApplication::screens()) monitors.append(screen->geometry());
+  const QRect rect = qbplacement::NormalRect(FSettings.Position, monitors);
+  resize(rect.size());
+  move(rect.topLeft());
+  if (FSettings.Position.Maximized) setWindowState(windowState() | Qt::WindowMaximized);
+  const int total = rect.width() - 8;
+  const auto bar = qbplacement::SplitterBar(total, FSettings.Display.MainSplitFixed);
+  const int left = bar ? *bar : int(total * 0.74);
+  FLayout->MainSplitter()->setSizes({left, total - left - 7});
+  const int height = rect.height() - 120;
+  if (const auto right = qbplacement::SplitterBar(height, FSettings.Display.RightSplitFixed))
+    FLayout->RightSplitter()->setSizes({*right, height - *right});
+  else
+    FLayout->RightSplitter()->setSizes({height * 2 / 3, height / 3});
+  if (const auto lower = qbplacement::SplitterBar(height, FSettings.Display.LeftSplitFixed))
+    FLayout->LeftSplitter()->setSizes({*lower, height - *lower});
+}
+
+void TFrmViewer::StoreSettings() {
+  const QRect normal = normalGeometry().isValid() ? normalGeometry() : geometry();
+  FSettings.Position.Left = normal.left();
+  FSettings.Position.Top = normal.top();
+  FSettings.Position.Right = normal.right() + 1;
+  FSettings.Position.Bottom = normal.bottom() + 1;
+  FSettings.Position.Maximized = isMaximized();
+  const auto storedSize = [](const QSplitter* splitter) {
+    const QList<int> sizes = splitter->sizes();
+    return sizes.size() == 2 && splitter->isVisible() ? sizes[1] : -1;
+  };
+  if (const int v = storedSize(FLayout->MainSplitter()); v >= 0) FSettings.Display.MainSplitFixed = v;
+  if (const int v = storedSize(FLayout->RightSplitter()); v >= 0) FSettings.Display.RightSplitFixed = v;
+  if (const int v = storedSize(FLayout->LeftSplitter()); v >= 0) FSettings.Display.LeftSplitFixed = v;
+  FSettings.General.LastLogDir = FLog.LastLogDir;
+  FSettings.Find.FindForward = FFindForward;
+  FSettings.Find.FindFromCursor = FFindFromCursor;
+  FSettings.Find.FindInDetails = FFindInDetails;
+}
+
+void TFrmViewer::Handle(TQBCmd cmd, std::function<void()> handler) {
+  // Only commands with a handler are ever enabled: a command whose work is not built stays grey.
+  FHandled[Index(cmd)] = true;
+  connect(Action(cmd), &QAction::triggered, this, [handler = std::move(handler)] { handler(); });
+}
+
+void TFrmViewer::ConnectCommands() {
+  ConnectLogCommands();
+  ConnectLayoutCommands();
+  ConnectViewCommands();
+  Handle(TQBCmd::Exit, [this] { close(); });
+}
+
+void TFrmViewer::PostCommandLineLoad(const QStringList& args) {
+  if (args.size() != 1 || !QFileInfo(args.front()).isFile()) return;
+  const QString path = QFileInfo(args.front()).absoluteFilePath();
+  // Queued: it runs from the event loop, after the window is shown.
+  QMetaObject::invokeMethod(
+      this,
+      [this, path] {
+        LoadFile(path, false);
+        emit CommandLineLoadDone();
+      },
+      Qt::QueuedConnection);
+}
+
+const QFont& TFrmViewer::GetFont(int kind) const {
+  return kind == 1 ? FInspectorFixedFont : kind == 2 ? FInspectorFont : FMessageFont;
+}
+
+void TFrmViewer::GetTypeStyle(int32_t code, TQBTypeStyle& entry) const {
+  entry = code >= 0 && code < int32_t(FSettings.FontStyles.Entries.size()) ? FSettings.FontStyles.Entries[size_t(code)]
+                                                                           : TQBTypeStyle{};
+}
+
+const QList<QIcon>& TFrmViewer::GetImageList(int n) const {
+  static const QList<QIcon> none;
+  return n >= 0 && n < int(FImageLists.size()) ? FImageLists[size_t(n)] : none;
+}
+
+void TFrmViewer::SelectionChanged() {
+  // The inspectors and the call stack are filled here once the inspector pane is embedded.
+  UpdateCommands();
+}
+
+void TFrmViewer::ShowStatusText(const QString& text) { FStatus->SetStatusText(text); }
+void TFrmViewer::SetProgressTotal(int total) { FStatus->SetProgressTotal(total); }
+void TFrmViewer::SetProgress(int n) { FStatus->SetProgress(n); }
+void TFrmViewer::StepProgress() { FStatus->StepProgress(); }
+
+void TFrmViewer::closeEvent(QCloseEvent* event) {
+  // A close that arrives while a file loads waits for the load: the loader is still on the stack.
+  if (FLog.Loading || !FLogCommands.CanClose()) {
+    event->ignore();
+    return;
+  }
+  event->accept();
+}
+
+QMenu* TFrmViewer::createPopupMenu() {
+  // Linux windows have no system menu of their own; the right click on the menu bar and toolbar area
+  // offers its two commands instead, above the toolbar switches.
+  QMenu* menu = QMainWindow::createPopupMenu();
+  if (!menu) menu = new QMenu(this);
+  QAction* first = menu->actions().isEmpty() ? nullptr : menu->actions().front();
+  menu->insertActions(first, FMenus.System->actions());
+  return menu;
+}
+
+void TFrmViewer::OnApplicationState(Qt::ApplicationState state) {
+  const bool active = state == Qt::ApplicationActive;
+  if (active) UpdateCommands();
+  for (QWidget* widget : FViews)
+    if (auto* activation = qobject_cast<IQBViewActivation*>(widget))
+      active ? activation->AppActivated() : activation->AppDeactivated();
+}

@@ -1,0 +1,28 @@
+#pragma once
+// The menus, toolbars and context menus of the main window. They only present the commands of the
+// command table; building them never connects a handler.
+
+#include "shell/QBCommandIds.h"
+
+#include <initializer_list>
+
+class QMainWindow;
+class QMenu;
+class QToolBar;
+class TQBCommandTable;
+
+struct TQBMenus {
+  QMenu* ToggleBookmarks = nullptr;   // "Toggle &Bookmarks" of the Search menu
+  QMenu* JumpToBookmarks = nullptr;   // "&Jump to Bookmarks"
+  QMenu* Position = nullptr;          // "Position &Viewer"
+  QMenu* NavigationKind = nullptr;    // the view toolbar's navigation kind drop-down
+  QMenu* MessageList = nullptr;       // mnuMessageList, given to every view
+  QMenu* Views = nullptr;             // mnuViews, the tab strip's menu
+  QMenu* SwitchToView = nullptr;      // its "&Switch to View" submenu, rebuilt when it opens
+  QMenu* MsgDetailsPopup = nullptr;   // mnuMsgDetailsPopup, the column commands
+  QMenu* System = nullptr;            // the window menu with Clear All and Add Separator
+  QToolBar* MainToolBar = nullptr;
+};
+
+// Builds the menu bar and main toolbar of window, fills the view toolbar and creates the context menus.
+TQBMenus BuildMenus(QMainWindow& window, const TQBCommandTable& commands, QToolBar& viewToolBar);

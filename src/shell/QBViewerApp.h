@@ -1,0 +1,41 @@
+#pragma once
+// The program's life around the main window: the supporting modules start before any window exists
+// (folders, settings file, plug-in manager with the program's own view class) and shut down after
+// the window is gone, the settings file written once at the very end.
+
+#include "shell/QBFolders.h"
+
+#include <QSize>
+#include <QString>
+
+#include <memory>
+
+class TQBCustomViewClass;
+class TQBIniFile;
+class TQBPlugInManagerScope;
+
+class TQBModules {
+public:
+  // writeSettings off leaves the settings file untouched at shut-down (a tool rendering the window).
+  explicit TQBModules(const TQBCustomViewClass& defaultView, bool writeSettings = true);
+  ~TQBModules();
+  TQBModules(const TQBModules&) = delete;
+  TQBModules& operator=(const TQBModules&) = delete;
+
+  TQBIniFile& Settings() const { return *FIni; }
+  const TQBFolders& Folders() const { return FFolders; }
+
+private:
+  TQBFolders FFolders;
+  std::unique_ptr<TQBIniFile> FIni;
+  std::unique_ptr<TQBPlugInManagerScope> FPlugIns;
+  bool FWriteSettings;
+};
+
+// Runs the viewer: modules, main window, event loop. argv[1] may name a log file to open.
+int QBRunViewer(int argc, char** argv, const TQBCustomViewClass& defaultView);
+
+// Renders the main window offscreen with a log loaded into a PNG file; 0 on success, else prints why
+// and returns 1. The caller's QApplication must run on the offscreen platform.
+int QBRenderViewer(const QString& logFile, const QString& pngFile, const QSize& size,
+                   const TQBCustomViewClass& defaultView);

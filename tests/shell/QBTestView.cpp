@@ -1,0 +1,26 @@
+#include "QBTestView.h"
+
+#include "view/QBLogSave.h"
+#include "view/QBXmlExport.h"
+
+#include <stdexcept>
+
+TQBTestView::TQBTestView(QWidget* owner)
+    : QWidget(owner), FModel(std::make_unique<TQBViewModel>(MessageSet, FList, FHooks)) {
+  FList.SetTarget(&FModel->Rows());
+}
+
+void TQBTestView::ToggleBookmark(int n) {
+  const int row = FList.CurrentRow();
+  if (row >= 0) FModel->Bookmarks().Toggle(n, GetRowRecNo(row));
+}
+
+void TQBTestView::SaveToFile(const QString& fileName) {
+  const TQBSaveResult result = SaveViewToFile(FModel->Rows(), fileName);
+  if (!result.Ok) throw std::runtime_error(result.Message.toStdString());
+}
+
+void TQBTestView::ExportXML(const QString& fileName) {
+  QString error;
+  if (!ExportViewXml(FModel->Rows(), fileName, nullptr, &error)) throw std::runtime_error(error.toStdString());
+}

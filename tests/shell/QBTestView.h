@@ -1,0 +1,102 @@
+#pragma once
+// A message view for tests of the main window: the view core (rows, filter, bookmarks, methods, save)
+// behind the view interfaces, on a plain widget that draws nothing. Tests reach it only through the
+// interfaces, as the main window does.
+
+#include "view/QBHeadlessList.h"
+#include "view/QBViewModel.h"
+
+#include <quillbox/QBCustomViewIntf.h>
+
+#include <QWidget>
+
+#include <memory>
+
+class TQBTestView : public QWidget,
+                    public IQBMessageView,
+                    public IQBMessageViewList,
+                    public IQBMessageViewMethods,
+                    public IQBMessageViewSave,
+                    public IQBMessageViewExport {
+  Q_OBJECT
+  Q_INTERFACES(IQBMessageView IQBMessageViewList IQBMessageViewMethods IQBMessageViewSave IQBMessageViewExport)
+public:
+  explicit TQBTestView(QWidget* owner);
+
+  TQBViewModel& Model() { return *FModel; }
+  // How often each bracket was opened and closed, and ApplySettings ran.
+  int BeginUpdates = 0, EndUpdates = 0, Applied = 0;
+
+  // IQBMessageView
+  QString GetViewName() const override { return FName; }
+  void SetViewName(const QString& name) override { FName = name; }
+  bool IsRowSelected(int row) const override { return FModel->Rows().IsRowSelected(row); }
+  void SetRowSelected(int row, bool value) override { FModel->Rows().SetRowSelected(row, value); }
+  int GetCount() const override { return FModel->Rows().RowCount(); }
+  int SelectedCount() const override { return FModel->Rows().SelectedCount(); }
+  int GetRowRecNo(int row) const override { return FModel->Rows().GetRowRecNo(row); }
+  QString GetViewClassName() const override { return QStringLiteral("Default"); }
+  bool IsFocused() const override { return hasFocus(); }
+  int DeleteSelected() override { return FModel->Rows().DeleteSelected(); }
+  int CropToSelection() override { return FModel->Rows().CropToSelection(); }
+  void SelectAll() override { FModel->Rows().SelectAll(); }
+  void CopyToClipboard() override {}
+  void AddCurrentMessage(bool force) override { FModel->AddCurrentMessage(force); }
+  void SetPopupMenu(QMenu*) override {}
+  void Initialize() override {}
+  void ClearView() override { FModel->ClearView(); }
+  void Invalidate() override {}
+  void ApplySettings() override { ++Applied; }
+  void RecalcColumnWidths() override {}
+  void SetSyncMessage(int recNo) override { FModel->SetSyncMessage(recNo); }
+  void LoadFilter(const IQBSettingsReader& reader) override { FModel->LoadFilter(reader); }
+  void SaveFilter(IQBSettingsWriter& writer) const override { FModel->SaveFilter(writer); }
+  void GetSelectedRange(int& first, int& last) const override { FModel->Rows().GetSelectedRange(first, last); }
+
+  // IQBMessageViewList
+  int GetItemIndex() const override { return FList.CurrentRow(); }
+  void SetItemIndex(int row) override { FList.SetCurrentRow(row); }
+  void GetFilterCriteria(TQBFilterCriteria& criteria) const override { criteria = FModel->GetFilterCriteria(); }
+  void SetFilterCriteria(const TQBFilterCriteria& criteria) override { FModel->SetFilterCriteria(criteria); }
+  void GetNavigationState(int32_t, bool& hasPrevious, bool& hasNext) const override { hasPrevious = hasNext = false; }
+  bool GotoCurrentMessage() override { return FModel->Rows().GotoCurrentMessage(); }
+  void GotoRowMessage(int row) override { FModel->Rows().GotoRowMessage(row); }
+  void SelectRow(int row) override { FList.SetCurrentRow(row); }
+  void JumpToMessage() override {}
+  void NavigateToType(int, int32_t) override {}
+  void NavigateTimeDiff(int, int) override {}
+  void GoToMessage(int) override {}
+  void ClearBookmarks() override { FModel->ClearBookmarks(); }
+  void ToggleBookmark(int n) override;
+  void GoToBookmark(int) override {}
+  int GetBookmark(int n) const override { return FModel->GetBookmark(n); }
+  int GetRowLevel(int row) const override { return FModel->Rows().GetRowLevel(row); }
+  void ResetDepth() override { FModel->ResetDepth(); }
+  void BeginUpdate() override { ++BeginUpdates, FList.BeginUpdate(); }
+  void EndUpdate() override { ++EndUpdates, FList.EndUpdate(); }
+  void EditMessage(int) override {}
+  void GetCallStack(QStringList&) const override {}
+
+  // IQBMessageViewMethods
+  void GoToMatchingMethod() override {}
+  void GoToCurrentMethod() override {}
+  void ToggleCurrentMethod() override { FModel->Rows().ToggleCurrentMethod(); }
+  bool IsCurrentMethodCollapsed() const override { return FModel->Rows().IsCurrentMethodCollapsed(); }
+  bool IsMethodCollapsed(int row) const override { return FModel->Rows().IsMethodCollapsed(row); }
+  void CollapseMethod(int row) override { FModel->Rows().CollapseMethod(row); }
+  void ExpandMethod(int row) override { FModel->Rows().ExpandMethod(row); }
+  void ExpandAll(bool fromStart) override { FModel->Rows().ExpandAll(fromStart); }
+  void CollapseAll() override { FModel->Rows().CollapseAll(); }
+
+  // IQBMessageViewSave: a failed save throws with the text to report.
+  void SaveToFile(const QString& fileName) override;
+  // IQBMessageViewExport
+  void ExportXML(const QString& fileName) override;
+  void ExportText(const QString&) override {}
+
+private:
+  IQBViewHostHooks FHooks;
+  TQBHeadlessList FList;
+  std::unique_ptr<TQBViewModel> FModel;
+  QString FName;
+};
