@@ -1,6 +1,8 @@
 // The virtual list box driven by real key, mouse and wheel events, offscreen.
 #include "view/QBVList.h"
 
+#include "QBGuiTestApp.h"
+
 #include <gtest/gtest.h>
 
 #include <QAccessible>
@@ -15,17 +17,7 @@
 
 namespace {
 
-int argc = 1;
-char arg0[] = "test";
-char* argv[] = {arg0, nullptr};
-QApplication& App() {
-  static QApplication app(argc, argv);
-  return app;
-}
-// A member that makes sure the application exists before the widgets declared after it.
-struct TAppFirst {
-  TAppFirst() { App(); }
-};
+using qbtest::TAppFirst;
 
 // The owner's side of selection, kept as a set so it does not grow with the row count.
 struct TSelection : IQBListSelectionTarget {
@@ -60,7 +52,6 @@ protected:
 class VListTest : public ::testing::Test {
 protected:
   void SetUp() override {
-    App();
     List.SetSelectionTarget(&Sel);
     List.SetBorderStyle(TQBCustomVirtualListBox::TBorderStyle::None);
     List.SetRowHeight(10);

@@ -1,0 +1,320 @@
+// The message view offscreen: what it offers, what it reports, and the pixels of its rows.
+#include "view/QBMsgView.h"
+#include "view/QBRowPainter.h"
+#include "view/QBRowText.h"
+
+#include "shell/QBEditMessageForm.h"
+
+#include "model/QBMessageAdder.h"
+#include "model/QBMessageTypes.h"
+
+#include "QBGuiTestApp.h"
+#include "QBHostDouble.h"
+#include "support/QBTestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <QPlainTextEdit>
+#include <QTest>
+#include <QTimer>
+
+#include <deque>
+
+namespace {
+
+using qbtest::TAppFirst;
+using qbtest::THostDouble;
+
+const int32_t kCategoryColor = qbcolor::Rgb(250, 240, 230);
+const int32_t kWindow = qbcolor::SystemColor(qbcolor::SysWindow);
+
+struct TMsg {
+  int32_t Type = qbmInfo;
+  QByteArray Text = "m";
+  int32_t Color = kCategoryColor;
+  QByteArray App = "App";
+  int32_t Time = qbtest::kNoon;
+  int32_t Date = qbtest::kDay;
+  uint32_t Pid = 42;
+};
+
+class MsgViewTest : public ::testing::Test {
+protected:
+  MsgViewTest() : View(&Parent, Set), Adder(Set) {
+    Adder.AddObserver(&View.Model());
+    Parent.resize(700, 400);
+    View.setGeometry(0, 0, 700, 400);
+    View.Initialize();
+    Parent.show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&Parent));
+    View.setFocus();
+  }
+
+  int Add(const TMsg& m) {
+    TQBRawMessage raw = qbtest::Message(m.Type, Keep(m.Text));
+    raw.CategoryColor = m.Color;
+    raw.AppName = Utf8Bytes(Keep(m.App));
+    raw.Time = m.Time;
+    raw.Date = m.Date;
+    raw.ProcessID = m.Pid;
+    return Adder.AddMessage(raw);
+  }
+  void AddTypes(std::initializer_list<int32_t> types) {
+    for (int32_t t : types) Add({t});
+  }
+  void Reapply() {
+    View.ApplySettings();
+    View.RecalcColumnWidths();
+  }
+  QImage Shot() { return View.viewport()->grab().toImage(); }
+  int Mid(int row) const { return View.RowRect(row).top() + View.RowHeight() / 2; }
+  // A pixel of the message column well right of any short text.
+  QColor Back(const QImage& img, int row) const {
+    return img.pixelColor(View.DetailLayout().MessageRight - 3, View.RowRect(row).top() + 1);
+  }
+  QColor Color(int32_t value) const { return qbcolor::ToQColor(value, View.palette()); }
+  // The first x in [from, to) whose pixel differs from the row's background.
+  int FirstInk(const QImage& img, int row, int from, int to) const {
+    const QColor back = Back(img, row);
+    for (int x = from; x < to; ++x)
+      for (int y = View.RowRect(row).top(); y <= View.RowRect(row).bottom(); ++y)
+        if (img.pixelColor(x, y) != back) return x;
+    return -1;
+  }
+
+  TAppFirst AppFirst;
+  THostDouble Host;
+  QWidget Parent;
+  TQuillboxMessageSet Set;
+  TQBMessageView View;
+  TQBMessageAdder Adder;
+
+private:
+  const QByteArray& Keep(const QByteArray& b) { return FKept.emplace_back(b); }
+  std::deque<QByteArray> FKept;
+};
+
+// ---------------------------------------------------------------------------------------------------
+// What the view offers and reports
+
+TEST_F(MsgViewTest, OffersExactlyTheInterfacesItImplements) {
+  QObject* o = &View;
+  EXPECT_NE(qobject_cast<IQBMessageView*>(o), nullptr);
+  EXPECT_NE(qobject_cast<IQBMessageViewList*>(o), nullptr);
+  EXPECT_NE(qobject_cast<IQBMessageViewMethods*>(o), nullptr);
+  EXPECT_NE(qobject_cast<IQBMessageViewSave*>(o), nullptr);
+  EXPECT_NE(qobject_cast<IQBMessageViewExport*>(o), nullptr);
+  EXPECT_NE(qobject_cast<IQBViewActivation*>(o), nullptr);
+  EXPECT_EQ(qobject_cast<IQBMessageViewSearch*>(o), nullptr);
+  EXPECT_EQ(qobject_cast<IQBMessageViewPrint*>(o), nullptr);
+  EXPECT_EQ(qobject_cast<IQBMessageView*>(o)->GetViewClassName(), "Default");
+}
+
+TEST_F(MsgViewTest, ClickReportsTheSelectionAtOnce) {
+  AddTypes({0, 0, 0, 0});
+  Host.SelectionNotices = 0;
+  QTest::mouseClick(View.viewport(), Qt::LeftButton, {}, QPoint(40, Mid(2)));
+  EXPECT_EQ(View.GetItemIndex(), 2);
+  EXPECT_EQ(Host.SelectionNotices, 1);
+}
+
+TEST_F(MsgViewTest, HeldDownKeyLeavesAtMostOneNoticePending) {
+  for (int i = 0; i < 60; ++i) Add({});
+  View.SetItemIndex(0);
+  QCoreApplication::processEvents();
+  Host.SelectionNotices = 0;
+  for (int i = 0; i < 30; ++i) QTest::keyClick(&View, Qt::Key_Down);
+  EXPECT_EQ(View.GetItemIndex(), 30);
+  EXPECT_EQ(Host.SelectionNotices, 0);  // nothing yet: the notices wait in the queue
+  QCoreApplication::sendPostedEvents(&View);
+  EXPECT_EQ(Host.SelectionNotices, 1);
+}
+
+TEST_F(MsgViewTest, DoubleClickTogglesTheMethod) {
+  AddTypes({qbmEnterMethod, qbmInfo, qbmInfo, qbmExitMethod, qbmInfo});
+  View.SetItemIndex(0);
+  Host.CommandUpdates = 0;
+  QTest::mouseDClick(View.viewport(), Qt::LeftButton, {}, QPoint(60, Mid(0)));
+  EXPECT_EQ(View.GetCount(), 2);
+  EXPECT_TRUE(View.IsMethodCollapsed(0));
+  EXPECT_GT(Host.CommandUpdates, 0);
+  QTest::mouseDClick(View.viewport(), Qt::LeftButton, {}, QPoint(60, Mid(0)));
+  EXPECT_EQ(View.GetCount(), 5);
+}
+
+TEST_F(MsgViewTest, F2EditsTheCurrentMessageWithNormalisedLineBreaks) {
+  Add({qbmInfo, "one\r\n\r\ntwo\r\n"});
+  View.SetItemIndex(0);
+  Host.SelectionNotices = 0;
+  QString shown;
+  QTimer::singleShot(0, [&] {
+    auto* dialog = qobject_cast<TFrmEditMessage*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr);
+    shown = dialog->MsgText();
+    EXPECT_EQ(dialog->Editor()->font().family(), View.Display().Font.family());
+    dialog->Editor()->setPlainText(QStringLiteral("edited\nagain"));
+    QTest::keyClick(dialog->Editor(), Qt::Key_Return);
+  });
+  QTest::keyClick(&View, Qt::Key_F2);
+  EXPECT_EQ(shown, "one\r\ntwo");
+  EXPECT_EQ(Set.At(1).MsgText(), "edited\r\nagain");
+  EXPECT_EQ(Host.SelectionNotices, 1);
+}
+
+TEST_F(MsgViewTest, F2OnASeparatorOpensNothing) {
+  AddTypes({qbmSeparator, qbmInactiveSeparator});
+  for (int row : {0, 1}) {
+    View.SetItemIndex(row);
+    bool opened = false;
+    QTimer timer;
+    timer.setInterval(0);
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+      if (QWidget* modal = QApplication::activeModalWidget()) {
+        opened = true;
+        modal->close();
+      }
+    });
+    timer.start();
+    QTest::keyClick(&View, Qt::Key_F2);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(opened) << row;
+  }
+}
+
+TEST_F(MsgViewTest, EditorIsKeptAboveTheViewsBottomEdge) {
+  EXPECT_EQ(TFrmEditMessage::PlacedRect(QRect(10, 100, 200, 0), 82, 500), QRect(10, 100, 200, 82));
+  EXPECT_EQ(TFrmEditMessage::PlacedRect(QRect(10, 450, 200, 0), 82, 500), QRect(10, 418, 200, 82));
+}
+
+TEST_F(MsgViewTest, ColumnsGrowForNewNamesAndStartOverWhenCleared) {
+  const int start = View.ColumnWidths().Width(qbrowtext::TDetail::AppName);
+  Add({qbmInfo, "m", kCategoryColor, "AVeryLongApplicationNameIndeed"});
+  const int grown = View.ColumnWidths().Width(qbrowtext::TDetail::AppName);
+  EXPECT_GT(grown, start);
+  Add({qbmInfo, "m", kCategoryColor, "Short"});
+  EXPECT_EQ(View.ColumnWidths().Width(qbrowtext::TDetail::AppName), grown);
+  View.ClearView();
+  EXPECT_EQ(View.ColumnWidths().Width(qbrowtext::TDetail::AppName), start);
+}
+
+// ---------------------------------------------------------------------------------------------------
+// Pixels
+
+TEST_F(MsgViewTest, BackgroundsFollowTheirPriority) {
+  for (int i = 0; i < 6; ++i) Add({});
+  View.SetItemIndex(1);
+  View.SetRowSelected(2, true);
+  View.SetRowSelected(3, true);
+  View.SetSyncMessage(View.GetRowRecNo(1));
+  View.Model().Bookmarks().Toggle(0, View.GetRowRecNo(4));
+  View.SetSyncMessage(View.GetRowRecNo(3));
+  const QImage img = Shot();
+  const QColor highlight = View.palette().color(QPalette::Highlight);
+  struct Case { int Row; QColor Expected; const char* Why; };
+  for (const Case& c : {Case{1, highlight, "current and selected"}, Case{2, highlight, "selected"},
+                        Case{3, Color(qbcolor::Rgb(255, 235, 175)), "sync mark beats the selection"},
+                        Case{4, Color(qbcolor::Rgb(173, 216, 230)), "bookmark"},
+                        Case{5, Color(kCategoryColor), "category colour"}})
+    EXPECT_EQ(Back(img, c.Row), c.Expected) << c.Why;
+}
+
+TEST_F(MsgViewTest, SyncMarkOnTheCurrentRowShowsTheSelection) {
+  AddTypes({0, 0});
+  View.SetItemIndex(1);
+  View.SetSyncMessage(View.GetRowRecNo(1));
+  EXPECT_EQ(Back(Shot(), 1), View.palette().color(QPalette::Highlight));
+}
+
+TEST_F(MsgViewTest, ShadingStripesOddRowsAndStaysWithTheRows) {
+  for (int i = 0; i < 60; ++i) Add({});
+  Host.RowShading = true;
+  Reapply();
+  const QColor shaded = qbrowpaint::ShadeBlend(Color(Host.ShadingColor), Color(kCategoryColor));
+  EXPECT_NE(shaded, Color(kCategoryColor));
+  for (int top : {0, 1}) {
+    View.SetTopIndex(top);
+    const QImage img = Shot();
+    for (int row = top; row < top + 4; ++row)
+      EXPECT_EQ(Back(img, row), row % 2 ? shaded : Color(kCategoryColor)) << "top " << top << " row " << row;
+  }
+}
+
+TEST_F(MsgViewTest, SeparatorsDrawTheirLines) {
+  AddTypes({qbmEnterMethod, qbmSeparator, qbmExitMethod, qbmResetSeparator, qbmInactiveSeparator,
+            qbmAppStartSeparator});
+  const QImage img = Shot();
+  const QColor line = Color(Host.GetSeparatorColor());
+  const QColor base = View.palette().color(QPalette::Base);
+  // A separator at level 1: a two-pixel line from the level's icon position.
+  const int level1 = 24 + 4;
+  EXPECT_EQ(img.pixelColor(level1 + 2, Mid(1)), line);
+  EXPECT_EQ(img.pixelColor(level1 + 2, Mid(1) + 1), line);
+  EXPECT_NE(img.pixelColor(level1 + 2, Mid(1) - 2), line);
+  EXPECT_NE(img.pixelColor(level1 - 4, Mid(1)), line);
+  // A reset separator: a double line over the whole width, not indented.
+  for (int dy : {-2, -1, 2, 3}) EXPECT_EQ(img.pixelColor(3, Mid(3) + dy), line) << dy;
+  for (int dy : {0, 1}) EXPECT_NE(img.pixelColor(3, Mid(3) + dy), line) << dy;
+  // Inactive and application start separators: a band inset by 2 pixels on the window colour.
+  EXPECT_EQ(img.pixelColor(1, Mid(4)), base);
+  EXPECT_EQ(img.pixelColor(2, Mid(4)), Color(Host.GetInactiveSeparatorColor()));
+  EXPECT_EQ(img.pixelColor(1, Mid(5)), base);
+  EXPECT_EQ(img.pixelColor(2, Mid(5)), Color(Host.GetAppStartSeparatorColor()));
+}
+
+TEST_F(MsgViewTest, IconsAreIndentedByLevelUnlessFlattened) {
+  AddTypes({qbmEnterMethod, qbmEnterMethod, qbmInfo});
+  struct Case { bool Flatten; int IconLeft; };
+  for (const Case& c : {Case{false, 2 * 24 + 4}, Case{true, 4}}) {
+    Host.Flatten = c.Flatten;
+    Reapply();
+    const QImage img = Shot();
+    const int ink = FirstInk(img, 2, 0, 200);
+    EXPECT_GE(ink, c.IconLeft) << c.Flatten;
+    EXPECT_LT(ink, c.IconLeft + 16) << c.Flatten;
+  }
+}
+
+TEST_F(MsgViewTest, EmptyViewPaintsOnlyTheHeaderAndBackground) {
+  const QImage img = Shot();
+  EXPECT_EQ(img.pixelColor(300, View.RowHeight() * 3), View.palette().color(QPalette::Base));
+  EXPECT_NE(img.pixelColor(300, View.RowHeight() / 2), View.palette().color(QPalette::Base));
+}
+
+// ---------------------------------------------------------------------------------------------------
+// Texts, through the functions the painter uses
+
+TEST(RowTextTest, ShortensAtTheLineBreakAnd255CharactersAndToTheWidth) {
+  qbtest::GuiApp();
+  QFont font(QStringLiteral("DejaVu Sans"));
+  font.setPixelSize(12);
+  const QFontMetrics fm(font);
+  EXPECT_EQ(qbrowtext::Shorten("abc\rdef", fm, 2000), "abc...");
+  const QString longText(300, QLatin1Char('i'));
+  EXPECT_EQ(qbrowtext::Shorten(longText, fm, 100000), longText.left(255));
+  const QString narrow = qbrowtext::Shorten("The quick brown fox jumps over the lazy dog", fm, 80);
+  EXPECT_TRUE(narrow.endsWith("..."));
+  EXPECT_LE(fm.horizontalAdvance(narrow), 80);
+  EXPECT_GT(fm.horizontalAdvance(narrow + "x"), 80 - fm.horizontalAdvance("x") - 5);
+  EXPECT_EQ(qbrowtext::Shorten("abc", fm, 0), "...");
+  EXPECT_EQ(qbrowtext::Collapsed("Load", 3), "Load  [3]");
+}
+
+TEST_F(MsgViewTest, DetailTextsOfTimeAndProcess) {
+  const int32_t hour = 3600 * 1000;
+  Add({qbmInfo, "a", kCategoryColor, "App", 10 * hour, qbtest::kDay});
+  Add({qbmInfo, "b", kCategoryColor, "App", 11 * hour, qbtest::kDay + 1});  // 25 hours later
+  Add({qbmInactiveSeparator});
+  Add({qbmInfo, "c", kCategoryColor, "App", 11 * hour + 1500, qbtest::kDay + 1});
+  Add({qbmInfo, "d", kCategoryColor, "App", 9 * hour, qbtest::kDay});  // earlier
+  const TQBViewRows& rows = View.Model().Rows();
+  const TQBColumnSet diff = uint16_t(TQBColumn::TimeDiff);
+  using qbrowtext::TDetail;
+  struct Case { int Row; QString Text; };
+  for (const Case& c : {Case{0, "0:00:00.000"}, Case{1, "1:00:00.000"}, Case{3, "0:00:01.500"}, Case{4, "xx:xx:xx.xxx"}})
+    EXPECT_EQ(qbrowtext::DetailText(TDetail::Time, diff, rows, rows.ItemOfRow(c.Row)), c.Text) << c.Row;
+  EXPECT_EQ(qbrowtext::DetailText(TDetail::PID, diff, rows, 0), "    42");
+  EXPECT_EQ(qbrowtext::DetailText(TDetail::Time, uint16_t(TQBColumn::TimeStamp), rows, 0), "10:00:00.000");
+  EXPECT_EQ(qbrowtext::HeaderCaption(TDetail::Time, uint16_t(TQBColumn::TimeOffset) | diff), "Time Diff");
+}
+
+}  // namespace
