@@ -18,7 +18,7 @@ QColor AdjustLuminance(const QColor& color, int delta) {
   // Qt keeps lightness on 0..255; the rule is stated on 0..240.
   const int l240 = int(std::lround(hsl.lightness() * 240.0 / 255.0));
   const int moved = std::clamp(l240 + delta, 0, 240);
-  return QColor::fromHsl(hsl.hslHue(), hsl.hslSaturation(), int(std::lround(moved * 255.0 / 240.0)));
+  return QColor::fromHsl(hsl.hslHue(), hsl.hslSaturation(), int(std::lround(moved * 255.0 / 240.0))).toRgb();
 }
 
 QColor DialogColor() {

@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QComboBox>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTest>
 #include <QTimer>
@@ -315,6 +317,26 @@ TEST_F(MsgViewTest, DetailTextsOfTimeAndProcess) {
   EXPECT_EQ(qbrowtext::DetailText(TDetail::PID, diff, rows, 0), "    42");
   EXPECT_EQ(qbrowtext::DetailText(TDetail::Time, uint16_t(TQBColumn::TimeStamp), rows, 0), "10:00:00.000");
   EXPECT_EQ(qbrowtext::HeaderCaption(TDetail::Time, uint16_t(TQBColumn::TimeOffset) | diff), "Time Diff");
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(MsgViewTest, JumpToMessageHoldsTheRowToTheView) {
+  for (int i = 0; i < 10; ++i) Add({});
+  struct Case { const char* Typed; int Row; };
+  for (const Case& c : {Case{"0", 0}, Case{"4", 3}, Case{"500", 9}}) {
+    QTimer::singleShot(0, [&] {
+      auto* dialog = QApplication::activeModalWidget();
+      ASSERT_NE(dialog, nullptr);
+      QLineEdit* field = dialog->findChild<QComboBox*>(QStringLiteral("cbxJumpTo"))->lineEdit();
+      QTest::keyClicks(field, QString::fromLatin1(c.Typed));
+      QTest::keyClick(field, Qt::Key_Return);
+    });
+    View.JumpToMessage();
+    EXPECT_EQ(View.GetItemIndex(), c.Row) << c.Typed;
+  }
 }
 
 }  // namespace

@@ -1,0 +1,127 @@
+// The shared dialog look and placement, the message dialog and the jump-to dialog.
+#include "dialogs/QBDialogLook.h"
+#include "dialogs/QBJumpToForm.h"
+#include "dialogs/QBMessageDialogs.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+namespace {
+
+QApplication& App() {
+  static int argc = 1;
+  static char arg0[] = "test";
+  static char* argv[] = {arg0, nullptr};
+  static QApplication app(argc, argv);
+  return app;
+}
+
+// Runs answer on the modal dialog that the next call opens.
+void Answer(std::function<void(QWidget*)> answer) {
+  QTimer::singleShot(0, [answer] {
+    QWidget* modal = QApplication::activeModalWidget();
+    ASSERT_NE(modal, nullptr);
+    answer(modal);
+  });
+}
+
+TEST(DialogPlacementTest, CentresOverTheControlAndStaysOnItsMonitor) {
+  const QRect monitor(0, 0, 1280, 1024);
+  struct Case { QRect Control; QSize Dialog; QPoint Expected; const char* Why; };
+  for (const Case& c : {Case{{100, 100, 600, 400}, {200, 100}, {300, 250}, "centred"},
+                        Case{{-50, -80, 100, 100}, {300, 200}, {0, 0}, "raised to the monitor's edges"},
+                        Case{{1200, 950, 200, 200}, {300, 200}, {980, 824}, "lowered inside the right and bottom"},
+                        Case{{0, 0, 100, 100}, {1400, 50}, {-120, 25}, "wider than the monitor: the right edge wins"}})
+    EXPECT_EQ(qbdialogs::PlacedRect(c.Dialog, c.Control, monitor).topLeft(), c.Expected) << c.Why;
+  // A monitor left of the primary one keeps the dialog on it.
+  EXPECT_EQ(qbdialogs::PlacedRect({200, 100}, {-1900, 10, 100, 100}, {-1920, 0, 1920, 1080}).left(), -1920);
+}
+
+TEST(DialogLookTest, DarkensTheButtonFaceBy20OnTheLuminanceScale) {
+  const QColor grey(240, 240, 240);
+  const QColor darker = qbdialogs::AdjustLuminance(grey, -20);
+  EXPECT_EQ(darker, QColor(219, 219, 219));
+  const QColor tinted = qbdialogs::AdjustLuminance(QColor(200, 180, 160), -20);
+  EXPECT_EQ(tinted.hslHue(), QColor(200, 180, 160).hslHue());
+  EXPECT_LT(tinted.lightness(), QColor(200, 180, 160).lightness());
+  EXPECT_EQ(qbdialogs::AdjustLuminance(Qt::black, -20), QColor(Qt::black));
+}
+
+TEST(MessageDialogTest, ShowsTheTextUnchangedAndClosesWithOK) {
+  App();
+  QWidget over;
+  over.setGeometry(200, 150, 500, 300);
+  over.show();
+  for (auto show : {&ShowErrorMessage, &ShowInfoMessage}) {
+    QString text, title;
+    QPoint pos;
+    int buttonWidth = 0;
+    Answer([&](QWidget* modal) {
+      auto* dialog = qobject_cast<TFrmDisplayMessage*>(modal);
+      ASSERT_NE(dialog, nullptr);
+      text = dialog->Text();
+      title = dialog->windowTitle();
+      pos = dialog->pos();
+      auto* ok = dialog->findChild<QPushButton*>(QStringLiteral("btnOK"));
+      buttonWidth = ok->width();
+      QTest::mouseClick(ok, Qt::LeftButton);
+    });
+    show(QStringLiteral("Search string 'a & b' not found.\rSecond line"), &over);
+    EXPECT_EQ(text, "Search string 'a & b' not found.\nSecond line");
+    EXPECT_EQ(title, "Quillbox Viewer");
+    EXPECT_EQ(buttonWidth, qbdialogs::ButtonWidth);
+    EXPECT_TRUE(QRect(over.pos(), over.size()).contains(pos));
+  }
+}
+
+TEST(JumpToDialogTest, ReadsTheRowFromTheNumber) {
+  struct Case { QString Text; bool Accepted; int Row; };
+  for (const Case& c : {Case{"5", true, 4}, Case{"0", true, -1}, Case{"1", true, 0}, Case{"", false, 0},
+                        Case{"99999999999", false, 0}, Case{"12a", false, 0}}) {
+    int row = 0;
+    EXPECT_EQ(TFrmJumpToMsg::RowOfText(c.Text, row), c.Accepted) << c.Text.toStdString();
+    if (c.Accepted) EXPECT_EQ(row, c.Row) << c.Text.toStdString();
+  }
+}
+
+TEST(JumpToDialogTest, TypingKeepsOnlyDigits) {
+  App();
+  TFrmJumpToMsg dialog;
+  dialog.show();
+  QTest::keyClicks(dialog.JumpTo()->lineEdit(), QStringLiteral("1a2-3 "));
+  EXPECT_EQ(dialog.JumpTo()->currentText(), "123");
+  QTest::keyClick(dialog.JumpTo()->lineEdit(), Qt::Key_Backspace);
+  EXPECT_EQ(dialog.JumpTo()->currentText(), "12");
+}
+
+TEST(JumpToDialogTest, EnterConfirmsAndCancelGivesNothing) {
+  App();
+  int row = -5;
+  Answer([](QWidget* modal) {
+    auto* dialog = qobject_cast<TFrmJumpToMsg*>(modal);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->windowTitle(), "Quillbox Viewer");
+    EXPECT_TRUE(dialog->windowFlags() & Qt::WindowStaysOnTopHint);
+    QTest::keyClicks(dialog->JumpTo()->lineEdit(), QStringLiteral("17"));
+    QTest::keyClick(dialog->JumpTo()->lineEdit(), Qt::Key_Return);
+  });
+  EXPECT_TRUE(TFrmJumpToMsg::Execute(nullptr, row));
+  EXPECT_EQ(row, 16);
+  Answer([](QWidget* modal) {
+    QTest::keyClicks(static_cast<TFrmJumpToMsg*>(modal)->JumpTo()->lineEdit(), QStringLiteral("3"));
+    modal->findChild<QPushButton*>(QStringLiteral("btnCancel"))->click();
+  });
+  row = -5;
+  EXPECT_FALSE(TFrmJumpToMsg::Execute(nullptr, row));
+  EXPECT_EQ(row, -5);
+}
+
+}  // namespace
