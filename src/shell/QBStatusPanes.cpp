@@ -1,6 +1,7 @@
 #include "shell/QBStatusPanes.h"
 
 #include <QEvent>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
 #include <QStatusBar>
@@ -27,15 +28,20 @@ TQBStatusPanes::TQBStatusPanes(QStatusBar* bar) : QObject(bar) {
   FMsgCount = AddLabel(bar, "stsMsgCount", QStringLiteral("Message count"), 170, 0);
   FSelCount = AddLabel(bar, "stsSelCount", QStringLiteral("Selection count"), 80, 0);
   FProject = AddLabel(bar, "stsProject", QStringLiteral("Project"), 120, 0);
-  FProgress = new QProgressBar(bar);
+  // The pane keeps its place; the bar in it shows only while something reports progress.
+  auto* progressPane = new QWidget(bar);
+  progressPane->setObjectName(QStringLiteral("stsProgressPane"));
+  progressPane->setFixedWidth(150);
+  auto* paneLayout = new QHBoxLayout(progressPane);
+  paneLayout->setContentsMargins(4, 0, 4, 0);
+  FProgress = new QProgressBar(progressPane);
   FProgress->setObjectName(QStringLiteral("stsProgress"));
   FProgress->setAccessibleName(QStringLiteral("Progress"));
-  FProgress->setFixedWidth(140);
   FProgress->setMaximumHeight(14);
   FProgress->setTextVisible(false);
-  FProgress->setRange(0, 1);
-  FProgress->setValue(0);
-  bar->addWidget(FProgress, 0);
+  paneLayout->addWidget(FProgress);
+  bar->addWidget(progressPane, 0);
+  SetProgressTotal(0);
   FMessage = AddLabel(bar, "stsMessage", QStringLiteral("Status message"), 100, 1);
   SetPaneText(FProject, QStringLiteral("Project"), QStringLiteral("Project:"));
 }
@@ -74,6 +80,11 @@ void TQBStatusPanes::SetStatusText(const QString& text) {
 void TQBStatusPanes::SetProgressTotal(int total) {
   FProgress->setRange(0, total > 0 ? total : 1);
   FProgress->setValue(0);
+  // Hidden without a total; retained size keeps the status message pane from jumping.
+  QSizePolicy policy = FProgress->sizePolicy();
+  policy.setRetainSizeWhenHidden(true);
+  FProgress->setSizePolicy(policy);
+  FProgress->setVisible(total > 0);
 }
 
 void TQBStatusPanes::SetProgress(int position) { FProgress->setValue(qMin(position, FProgress->maximum())); }

@@ -1,0 +1,43 @@
+// qbrender FILE.qbl OUT.png [--size WxH]: the main window with the log loaded, drawn offscreen into a
+// PNG. It runs the viewer's own start-up and window; only the settings file is left untouched.
+
+#include "shell/QBViewerApp.h"
+#include "view/QBMsgView.h"
+
+#include <quillbox/QBCustomViewClass.h>
+
+#include <QApplication>
+#include <QRegularExpression>
+
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+const TQBViewClassOf<TQBMessageView> MessageViewClass;
+
+int Usage() {
+  std::fprintf(stderr, "usage: qbrender FILE.qbl OUT.png [--size WxH]\n");
+  return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // Always offscreen: the picture must not depend on a display being there.
+  std::vector<char*> args(argv, argv + argc);
+  char platform[] = "-platform", offscreen[] = "offscreen";
+  args.insert(args.begin() + 1, {platform, offscreen});
+  int count = int(args.size());
+  QApplication app(count, args.data());
+  QStringList params = QApplication::arguments().mid(1);
+  QSize size(1280, 800);
+  if (const qsizetype at = params.indexOf(QStringLiteral("--size")); at >= 0) {
+    const auto match = QRegularExpression(QStringLiteral("^(\\d+)x(\\d+)$")).match(params.value(at + 1));
+    if (!match.hasMatch()) return Usage();
+    size = QSize(match.captured(1).toInt(), match.captured(2).toInt());
+    params.remove(at, 2);
+  }
+  if (params.size() != 2) return Usage();
+  return QBRenderViewer(params[0], params[1], size, MessageViewClass);
+}
