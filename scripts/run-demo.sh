@@ -1,10 +1,16 @@
 #!/usr/bin/env bash
-# Builds the project, generates the demo log and shows what it holds.
+# Builds the project, generates the demo log and opens it in the viewer. Without a display the same
+# main window is drawn offscreen by qbrender into build/demo/QBFileViewer.png, whose path is printed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 scripts/build.sh
 mkdir -p build/demo
-build/bin/qbltool gen --count 20000 --seed 1 build/demo/Demo.qbl
-echo "Demo log: $(pwd)/build/demo/Demo.qbl"
-build/bin/qbltool stats build/demo/Demo.qbl
+demo="$(pwd)/build/demo/Demo.qbl"
+[ -f "$demo" ] || build/bin/qbltool gen --count 20000 --seed 1 "$demo" >/dev/null
+if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+  exec build/bin/QBFileViewer "$demo"
+fi
+shot="$(pwd)/build/demo/QBFileViewer.png"
+build/bin/qbrender "$demo" "$shot" --size 1280x800 2>/dev/null
+echo "No display: the viewer's window with $demo is in $shot"
