@@ -172,17 +172,25 @@ void TFrmViewer::ApplyWindowPlacement() {
   resize(rect.size());
   move(rect.topLeft());
   if (FSettings.Position.Maximized) setWindowState(windowState() | Qt::WindowMaximized);
-  const int total = rect.width() - 8;
-  const auto bar = qbplacement::SplitterBar(total, FSettings.Display.MainSplitFixed);
-  const int left = bar ? *bar : int(total * 0.74);
-  FLayout->MainSplitter()->setSizes({left, total - left - 7});
-  const int height = rect.height() - 120;
-  if (const auto right = qbplacement::SplitterBar(height, FSettings.Display.RightSplitFixed))
-    FLayout->RightSplitter()->setSizes({*right, height - *right});
-  else
-    FLayout->RightSplitter()->setSizes({height * 2 / 3, height / 3});
-  if (const auto lower = qbplacement::SplitterBar(height, FSettings.Display.LeftSplitFixed))
-    FLayout->LeftSplitter()->setSizes({*lower, height - *lower});
+}
+
+void TFrmViewer::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (FSplittersPlaced) return;
+  // The bars are placed once the window has its real size: the right-hand column and the lower panes
+  // keep the stored sizes, or start at 26 % of the width and a third of the height.
+  FSplittersPlaced = true;
+  // Hidden splitters have no size of their own yet: measure the main splitter, which is always shown.
+  const QSize client = FLayout->MainSplitter()->size();
+  const auto place = [](QSplitter* splitter, int length, int stored, double share) {
+    const int total = length - splitter->handleWidth();
+    if (total <= 0) return;
+    const int bar = qbplacement::SplitterBar(total, stored).value_or(int(total * share));
+    splitter->setSizes({bar, total - bar});
+  };
+  place(FLayout->MainSplitter(), client.width(), FSettings.Display.MainSplitFixed, 0.74);
+  place(FLayout->RightSplitter(), client.height(), FSettings.Display.RightSplitFixed, 0.66);
+  place(FLayout->LeftSplitter(), client.height(), FSettings.Display.LeftSplitFixed, 0.66);
 }
 
 void TFrmViewer::StoreSettings() {

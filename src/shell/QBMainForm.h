@@ -114,6 +114,7 @@ signals:
 
 protected:
   void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
   QMenu* createPopupMenu() override;
@@ -218,6 +219,7 @@ private:
   bool FSyncMode = false;
   int FSyncRecNo = -1;
   bool FFullSize = false;
+  bool FSplittersPlaced = false;
   bool FCallStackBeforeFullSize = false;
 
   int FRowHeight = 17;

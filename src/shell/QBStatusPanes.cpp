@@ -54,6 +54,8 @@ QLabel* TQBStatusPanes::AddLabel(QStatusBar* bar, const char* name, const QStrin
   label->setMinimumWidth(minWidth);
   label->setContentsMargins(4, 0, 4, 0);
   label->setTextFormat(Qt::PlainText);
+  label->setFrameShape(QFrame::StyledPanel);
+  label->setFrameShadow(QFrame::Sunken);
   bar->addWidget(label, stretch);
   return label;
 }
