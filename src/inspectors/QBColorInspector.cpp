@@ -36,6 +36,8 @@ void TQBColorInspector::CreateContent() {
   AddContent(FPanel);
   FSwatch = new QWidget(this);
   FSwatch->setObjectName(QStringLiteral("pnlSwatch"));
+  // A child takes its parent's background role unless told otherwise; the inspector's is Base.
+  FSwatch->setBackgroundRole(QPalette::Window);
   FSwatch->setAutoFillBackground(true);
   AddContent(FSwatch);
   SetValueColor(FValueColor);

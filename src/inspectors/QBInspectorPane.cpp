@@ -67,6 +67,8 @@ void TQBInspectorPane::CreateActions() {
   connect(FPrintAction, &QAction::triggered, this, &TQBInspectorPane::PrintInspectorContents);
   addAction(FCopyAction);
   addAction(FPrintAction);
+  FToolbar->OnBottomButton()->setIcon(PaneIcon("inspectoronbottom"));
+  FToolbar->FullSizeButton()->setIcon(PaneIcon("fullsizeinspector"));
   FToolbar->CopyButton()->setDefaultAction(FCopyAction);
   FToolbar->PrintButton()->setDefaultAction(FPrintAction);
   UpdateActions();

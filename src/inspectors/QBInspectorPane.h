@@ -25,7 +25,9 @@ class TQBInspectorPane : public QWidget {
 public:
   explicit TQBInspectorPane(IQBInspectorPaneHost& host, QWidget* parent = nullptr);
 
+  // The twelve inspectors; the main window hands them its fonts, value colour and options.
   const TQBInspectorSet& Inspectors() const { return FInspectors; }
+  TQBInspectorSet& Inspectors() { return FInspectors; }
   TQBInspectorToolbar* Toolbar() const { return FToolbar; }
   // imlInspectorImages, owned by the pane.
   TQBImageList* InspectorImages() const { return FImages; }

@@ -34,6 +34,9 @@ void TQBLineNumberGutter::paintEvent(QPaintEvent* event) {
   const QRect exposed = event->rect();
   QPainter p(this);
   p.fillRect(exposed, ButtonFaceShade(10));
+  // A hairline keeps the numbers apart from the text.
+  p.setPen(ButtonFaceShade(-20));
+  p.drawLine(width() - 1, exposed.top(), width() - 1, exposed.bottom());
   p.setPen(palette().color(QPalette::Dark));
   auto* editor = static_cast<TOpenEditor*>(FEditor);
   QTextBlock block = editor->firstVisibleBlock();

@@ -13,9 +13,11 @@ public:
   QString GetColumnCaption(int index) const override;
   bool RightAlignValues() const override { return true; }
 
+  void CreateContent() override;
+
 protected:
   // The grid's width changes with the pane; the value column keeps its width.
-  void resizeEvent(QResizeEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
   void FitNameColumn();

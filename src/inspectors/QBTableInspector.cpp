@@ -13,7 +13,22 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QMenu>
+#include <QPainter>
 #include <QTableView>
+
+namespace {
+// Data cells get the 2-pixel text margin that the column widths (text width + 4) leave room for; the
+// style's own item margins would cut the widest text short.
+bool DrawDataCell(QPainter& painter, const QStyleOptionViewItem& option, const QModelIndex& index) {
+  const bool selected = option.state & QStyle::State_Selected;
+  const QPalette& palette = option.palette;
+  if (selected) painter.fillRect(option.rect, palette.color(QPalette::Highlight));
+  painter.setPen(palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
+  painter.setClipRect(option.rect);
+  painter.drawText(option.rect.adjusted(2, 0, -2, 0), Qt::AlignLeft | Qt::AlignVCenter, index.data().toString());
+  return true;
+}
+}  // namespace
 
 TQBTableInspector::TQBTableInspector(QWidget* owner, TQBInspectorToolbar* toolbar)
     : TQBStockInspector(owner, toolbar) {}
@@ -22,7 +37,7 @@ void TQBTableInspector::CreateContent() {
   FGrid = new QTableView(this);
   FGrid->setObjectName(QStringLiteral("grdTable"));
   FModel = new TQBTableModel(FGrid);
-  FDelegate = SetUpGrid(*FGrid, new TQBCellDelegate([](auto&, auto&, auto&) { return false; }, FGrid));
+  FDelegate = SetUpGrid(*FGrid, new TQBCellDelegate(DrawDataCell, FGrid));
   FGrid->setHorizontalHeader(new TQBGridHeader(
       [this](QPainter& p, int column, const QRect& rect) { DrawCell(p, column, 0, rect, QStyle::State_None); }, FGrid));
   FGrid->setModel(FModel);

@@ -2,11 +2,11 @@
 // the type glyph, steadiness when the kind stays, error reports, plug-in controls of the real sample
 // plug-in, copy and print with their enabling and title, and the call stack list.
 
+#include "QBFakePaneHost.h"
 #include "QBInspectorTestSupport.h"
 
 #include "inspectors/QBCallStackList.h"
 #include "inspectors/QBInspectorPane.h"
-#include "inspectors/QBInspectorPaneHost.h"
 #include "inspectors/QBMsgTypeTab.h"
 #include "inspectors/QBPlugInManager.h"
 #include "inspectors/QBStringInspector.h"
@@ -22,46 +22,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-// The main window as the pane sees it: one active view whose focus and selection the test sets.
-class TFakeWindow : public IQBInspectorPaneHost {
-public:
-  bool IsClearingViews() const override { return Clearing; }
-  bool HasActiveView() const override { return Active; }
-  int FocusedRow() const override { return Focused; }
-  int RowCount() const override { return Rows; }
-  int SelectedCount() const override { return Selected; }
-  bool GotoCurrentMessage() override {
-    if (FocusedRecNo < 1) return false;
-    MessageSet.GotoRec(FocusedRecNo);
-    return true;
-  }
-  void GetSelectedRange(int& first, int& last) const override {
-    first = First;
-    last = Last;
-  }
-  void GetCallStack(std::vector<TQBCallStackEntry>& entries) const override { entries = Stack; }
-  void SelectRow(int row) override { SelectedRows << row; }
-  bool IsInspectorShown() const override { return Shown; }
-  void MessageFocused() override { ++Focusings; }
-  void ClearMessageDetails() override { ++DetailClears; }
-  void UpdateCommands() override {
-    if (Pane) Pane->UpdateActions();
-  }
-  bool RunInspectorPrintDialog(QString& title) override {
-    ProposedTitles << title;
-    return PrintConfirmed;
-  }
-  void ReportError(const QString& message) override { Errors << message; }
-
-  TQBInspectorPane* Pane = nullptr;
-  bool Clearing = false, Active = true, Shown = true, PrintConfirmed = true;
-  int Focused = 0, Rows = 1, Selected = 1, First = 0, Last = 0, FocusedRecNo = 0;
-  int Focusings = 0, DetailClears = 0;
-  std::vector<TQBCallStackEntry> Stack;
-  QList<int> SelectedRows;
-  QStringList ProposedTitles, Errors;
-};
 
 class QBInspectorPaneTest : public ::testing::Test {
 protected:
@@ -81,7 +41,7 @@ protected:
     return c ? c->objectName() : QString();
   }
 
-  TFakeWindow FWindow;
+  TQBFakePaneHost FWindow;
   TQBInspectorPane FPane{FWindow};
   TQBCallStackList FCallStack;
 };
