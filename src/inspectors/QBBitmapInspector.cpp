@@ -86,7 +86,7 @@ void TQBBitmapInspector::Inspect() {
   const int recNo = MessageSet.RecNo();
   const QByteArray bytes =
       recNo >= 1 && recNo <= MessageSet.GetRecordCount()
-          ? DecodeHexBytes(QString::fromLatin1(MessageSet.At(recNo).DetailsUtf8()))
+          ? DecodeHexBytes(MessageSet.At(recNo).DetailsUtf8())
           : DecodeHexBytes(MessageSet.GetDetails());
   QImage picture;
   if (!picture.loadFromData(bytes, "BMP")) throw std::runtime_error("The bitmap could not be decoded.");
