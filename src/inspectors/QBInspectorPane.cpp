@@ -54,6 +54,15 @@ TQBInspectorPane::TQBInspectorPane(IQBInspectorPaneHost& host, QWidget* parent)
   HideAllInspectors();
 }
 
+TQBInspectorPane::~TQBInspectorPane() {
+  for (QObject* child : children()) {
+    if (child == FToolbar || !child->isWidgetType() || qobject_cast<TQBStockInspector*>(child)) continue;
+    auto* control = static_cast<QWidget*>(child);
+    control->hide();
+    control->setParent(nullptr);
+  }
+}
+
 void TQBInspectorPane::CreateActions() {
   FCopyAction = new QAction(PaneIcon("copycontents"), QStringLiteral("Copy Inspector Contents"), this);
   FCopyAction->setObjectName(QStringLiteral("actCopyInspectorContents"));

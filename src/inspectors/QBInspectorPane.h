@@ -24,6 +24,9 @@ class TQBInspectorPane : public QWidget {
   Q_OBJECT
 public:
   explicit TQBInspectorPane(IQBInspectorPaneHost& host, QWidget* parent = nullptr);
+  // Hands plug-in controls and the explanation box back unparented: they belong to the plug-ins and
+  // the plug-in manager, which free them.
+  ~TQBInspectorPane() override;
 
   // The twelve inspectors; the main window hands them its fonts, value colour and options.
   const TQBInspectorSet& Inspectors() const { return FInspectors; }

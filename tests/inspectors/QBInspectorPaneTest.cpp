@@ -5,11 +5,15 @@
 #include "QBFakePaneHost.h"
 #include "QBInspectorTestSupport.h"
 
+#include "inspectors/QBBitmapInspector.h"
 #include "inspectors/QBCallStackList.h"
 #include "inspectors/QBInspectorPane.h"
 #include "inspectors/QBMsgTypeTab.h"
 #include "inspectors/QBPlugInManager.h"
+#include "inspectors/QBPictureControl.h"
 #include "inspectors/QBStringInspector.h"
+#include "inspectors/QBTextControl.h"
+#include "shell/QBSettings.h"
 
 #include <QAction>
 #include <QDir>
@@ -17,6 +21,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -171,6 +176,24 @@ TEST_F(QBInspectorPaneTest, CallStackEntryDoubleClickSelectsItsRow) {
   EXPECT_EQ(FWindow.SelectedRows, QList<int>({3}));
 }
 
+TEST_F(QBInspectorPaneTest, OptionsOfTheSettingsFileReachTheButtonsAndComeBack) {
+  TQBDisplaySettings settings;
+  settings.StringWordWrap = false;
+  settings.StringLineNumbers = true;
+  settings.TextWordWrap = true;
+  settings.TextJumpToEnd = true;
+  settings.TextLineNumbers = true;
+  settings.StrListJumpToEnd = true;
+  settings.MonospaceTextLineNumbers = true;
+  settings.DisplayType = 0;
+  FPane.Inspectors().ApplyOptions(settings);
+  EXPECT_EQ(FPane.Inspectors().Bitmap->PictureControl()->Mode(), TQBPictureControl::Scale);
+  EXPECT_TRUE(FPane.Inspectors().MonospaceText->TextControl()->LineNumbers());
+  TQBDisplaySettings stored;
+  FPane.Inspectors().StoreOptions(stored);
+  EXPECT_EQ(stored, settings);
+}
+
 // The sample plug-in, loaded for real: type 150 has a control, 151 has none.
 class QBInspectorPanePlugInTest : public QBInspectorPaneTest {
 protected:
@@ -215,6 +238,25 @@ TEST_F(QBInspectorPanePlugInTest, TypeWithoutUsableControlShowsTheExplanation) {
   EXPECT_FALSE(FPane.PrintAction()->isEnabled());
   Focus({151, "no control"});
   EXPECT_TRUE(box->toPlainText().contains("\"Another Sample\""));
+}
+
+TEST_F(QBInspectorPanePlugInTest, PaneGivesControlsItDoesNotOwnBack) {
+  QPointer<QWidget> control, box;
+  {
+    TQBFakePaneHost host;
+    TQBInspectorPane pane(host);
+    host.FocusedRecNo = AddMessage({150, "custom"});
+    pane.InspectFocusedMessage();
+    control = pane.VisibleInspectorControl();
+    host.FocusedRecNo = AddMessage({152, "no plug-in"});
+    pane.InspectFocusedMessage();
+    box = pane.VisibleInspectorControl();
+  }
+  ASSERT_TRUE(control && box);
+  EXPECT_EQ(control->parent(), nullptr);
+  EXPECT_EQ(box->parent(), nullptr);
+  FManager.reset();  // the plug-in and the manager free them
+  EXPECT_TRUE(!control && !box);
 }
 
 TEST_F(QBInspectorPanePlugInTest, TwoSelectedMessagesOfDifferentTypesLeaveThePaneEmpty) {
