@@ -81,16 +81,28 @@ void TQBMessageView::DrawHeader(QPainter& painter) {
                   palette());
 }
 
+void TQBMessageView::paintEvent(QPaintEvent* event) {
+  auto context = std::make_unique<TQBRowPaintContext>();
+  context->Model = &FModel;
+  context->Display = &FDisplay;
+  context->Texts = &FTextCache;
+  context->Layout = DetailLayout();
+  context->Palette = palette();
+  context->CurrentRow = ItemIndex();
+  context->RowHeight = RowHeight();
+  FPaintContext = std::move(context);
+  FRowPainter = std::make_unique<TQBRowPainter>(*FPaintContext);
+  try {
+    TQBVirtualListBox::paintEvent(event);
+  } catch (...) {
+    FRowPainter.reset();
+    throw;
+  }
+  FRowPainter.reset();
+}
+
 void TQBMessageView::DrawItem(QPainter& painter, int index, const QRect& rect, bool selected, const QString& text) {
-  if (!ValidRow(index)) return;
-  TQBRowPaintContext context;
-  context.Model = &FModel;
-  context.Display = &FDisplay;
-  context.Layout = DetailLayout();
-  context.Palette = palette();
-  context.CurrentRow = ItemIndex();
-  context.RowHeight = RowHeight();
-  TQBRowPainter(context).Paint(painter, index, rect, selected, text);
+  if (ValidRow(index) && FRowPainter) FRowPainter->Paint(painter, index, rect, selected, text);
 }
 
 QString TQBMessageView::DoGetItem(int index) const {

@@ -10,6 +10,7 @@
 
 #include "view/QBColumnWidths.h"
 #include "view/QBMsgViewHint.h"
+#include "view/QBRowPainter.h"
 #include "view/QBVList.h"
 #include "view/QBViewDisplay.h"
 #include "view/QBViewModel.h"
@@ -127,9 +128,21 @@ public:
 
   void HideHint();
 
+  // --- IQBRowListHooks: the row model reaches the list through these ------------------------------
+  void SetRowCount(int count) override { SetNumItems(count); }
+  void RepaintRow(int row) override { TQBVirtualListBox::RepaintRow(row); }
+  void RepaintAll() override { RepaintAllRows(); }
+  int CurrentRow() const override { return ItemIndex(); }
+  void SetCurrentRow(int row) override { SetItemIndex(row); }
+  void SetAnchorRow(int row) override { TQBVirtualListBox::SetAnchorRow(row); }
+  int TopRow() const override { return TopIndex(); }
+  void SetTopRow(int row) override { SetTopIndex(row); }
+  int PageRows() const override { return TQBVirtualListBox::PageRows(); }
+
 protected:
   void DrawHeader(QPainter& painter) override;
   void DrawItem(QPainter& painter, int index, const QRect& rect, bool selected, const QString& text) override;
+  void paintEvent(QPaintEvent* event) override;
   QString DoGetItem(int index) const override;
   void DoClick() override;
   void DoDblClick() override;
@@ -146,17 +159,6 @@ protected:
 
 private:
   friend class TQBMsgViewHostHooks;
-
-  // IQBRowListHooks: the row model reaches the list through these.
-  void SetRowCount(int count) override { SetNumItems(count); }
-  void RepaintRow(int row) override { TQBVirtualListBox::RepaintRow(row); }
-  void RepaintAll() override { RepaintAllRows(); }
-  int CurrentRow() const override { return ItemIndex(); }
-  void SetCurrentRow(int row) override { SetItemIndex(row); }
-  void SetAnchorRow(int row) override { TQBVirtualListBox::SetAnchorRow(row); }
-  int TopRow() const override { return TopIndex(); }
-  void SetTopRow(int row) override { SetTopIndex(row); }
-  int PageRows() const override { return TQBVirtualListBox::PageRows(); }
 
   // Selection notices to the host: at once after a click, deferred and coalesced after keys.
   void NotifySelectionChanged();
@@ -175,5 +177,9 @@ private:
   TQBViewDisplay FDisplay;
   TQBColumnWidths FWidths;
   QPointer<TQBMessageViewHintWindow> FHint;
+  // The row painter of the paint in progress: what every row shares is gathered once per paint.
+  std::unique_ptr<TQBRowPaintContext> FPaintContext;
+  std::unique_ptr<TQBRowPainter> FRowPainter;
+  TQBTextCache FTextCache;
   bool FInNavigationKey = false;
 };

@@ -5,6 +5,7 @@
 #include "model/QBMessageTypes.h"
 
 #include <QPainter>
+#include <QStaticText>
 
 #include <cmath>
 
@@ -67,9 +68,36 @@ struct TQBRowPainter::TRow {
 };
 
 TQBRowPainter::TQBRowPainter(const TQBRowPaintContext& context)
-    : FContext(context), FRows(context.Model->Rows()), FDisplay(*context.Display) {
-  FDetailFont = qbrowpaint::StyledFont(FDisplay.Font, 0);
-  for (int bits = 0; bits < 16; ++bits) FStyledFonts[size_t(bits)] = qbrowpaint::StyledFont(FDisplay.Font, bits);
+    : FContext(context),
+      FRows(context.Model->Rows()),
+      FDisplay(*context.Display),
+      FDetailFont(qbrowpaint::StyledFont(FDisplay.Font, 0)),
+      FDetailMetrics(FDetailFont) {
+  for (int bits = 0; bits < 16; ++bits) {
+    FStyledFonts[size_t(bits)] = qbrowpaint::StyledFont(FDisplay.Font, bits);
+    FStyledMetrics.emplace_back(FStyledFonts[size_t(bits)]);
+  }
+}
+
+void TQBRowPainter::DrawClipped(QPainter& painter, const QFont& font, int x, int top, const QString& text, int width,
+                                const QRect& clip) const {
+  const QStaticText& prepared = FContext.Texts->Get(text, font);
+  // Clipping is costly enough per cell to skip when the text fits, as it nearly always does.
+  if (x >= clip.left() && x + width <= clip.right() + 1) {
+    painter.drawStaticText(x, top, prepared);
+    return;
+  }
+  painter.save();
+  painter.setClipRect(clip, Qt::IntersectClip);
+  painter.drawStaticText(x, top, prepared);
+  painter.restore();
+}
+
+QString TQBRowPainter::ShownText(const QString& text, const QFont& font, const QFontMetrics& fm, int width) const {
+  // The common case, a text that fits, is answered from the cache without shaping the text again.
+  const QString cut = qbrowtext::CutForDisplay(text);
+  if (FContext.Texts->Width(cut, font) + fm.horizontalAdvance(QStringLiteral("...")) <= width) return cut;
+  return qbrowtext::Shorten(text, font, fm, width);
 }
 
 TQBRowPainter::TRow TQBRowPainter::Describe(int row, const QRect& rect, bool selected) const {
@@ -128,21 +156,17 @@ void TQBRowPainter::PaintMessage(QPainter& painter, const TRow& r, const QString
   else if (r.HasCategory)
     color = r.CategoryFont;
   painter.setFont(font);
-  const QFontMetrics fm(font);
+  const QFontMetrics& fm = FStyledMetrics[size_t(style.Style & 15)];
   const int top = r.Rect.top(), height = FContext.RowHeight;
-  QString shown = qbrowtext::Shorten(text, fm, r.MsgRight - r.MsgLeft);
-  // Where the text would end unshortened: a row scrolled far left may have nothing left to show.
-  const int fullRight = r.MsgLeft + fm.horizontalAdvance(shown);
+  QString shown = ShownText(text, font, fm, r.MsgRight - r.MsgLeft);
+  // Where the text ends: a row scrolled far left may have nothing left to show (measured only then).
+  const int fullRight = r.MsgLeft >= 0 ? r.MsgLeft : r.MsgLeft + FContext.Texts->Width(shown, font);
   if (r.Collapsed) shown = qbrowtext::Collapsed(shown, FRows.MethodSize(FRows.RowOfItem(r.Item)));
   const QRect column(r.MsgLeft, top, std::max(0, r.MsgRight - r.MsgLeft), height);
   if ((r.MsgLeft >= 0 || fullRight >= 0) && r.MsgLeft < r.MsgRight + qbicons::IconSize.width() + 4) {
     painter.fillRect(column, r.Back);
     painter.setPen(color);
-    painter.save();
-    painter.setClipRect(column);
-    painter.drawText(QRect(r.MsgLeft, top, std::max(0, r.MsgRight - r.MsgLeft), height),
-                     Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, shown);
-    painter.restore();
+    DrawClipped(painter, font, r.MsgLeft, top, shown, FContext.Texts->Width(shown, font), column);
     painter.fillRect(QRect(r.Rect.left(), top, std::max(0, r.MsgLeft - r.Rect.left()), height), r.Back);
   } else if (fullRight < 0) {
     painter.fillRect(QRect(0, top, std::max(0, r.MsgRight), height), r.Back);
@@ -157,13 +181,16 @@ void TQBRowPainter::PaintIcon(QPainter& painter, const TRow& r) const {
   if (FDisplay.MessageIcons.IsEmpty()) return;
   // Icons never spill into the detail columns.
   if (r.IconX >= r.MsgRight) return;
-  painter.save();
-  painter.setClipRect(QRect(r.Rect.left(), r.Rect.top(), std::max(0, r.MsgRight - r.Rect.left()), FContext.RowHeight));
+  const bool clip = r.IconX + qbicons::IconSize.width() > r.MsgRight;
+  if (clip) {
+    painter.save();
+    painter.setClipRect(QRect(r.IconX, r.Rect.top(), r.MsgRight - r.IconX, FContext.RowHeight), Qt::IntersectClip);
+  }
   const qbrowpaint::TIconChoice icon = qbrowpaint::ChooseIcon(r.Type, r.Collapsed, r.SyncMarked, r.Bookmark);
   using TList = qbrowpaint::TIconChoice::TList;
   if (icon.List == TList::Bookmarks) FDisplay.BookmarkIcons.Draw(painter, r.IconX, r.IconY, icon.Index);
   if (icon.List == TList::Messages) FDisplay.MessageIcons.Draw(painter, r.IconX, r.IconY, icon.Index);
-  painter.restore();
+  if (clip) painter.restore();
 }
 
 void TQBRowPainter::PaintDetails(QPainter& painter, const TRow& r) const {
@@ -176,8 +203,8 @@ void TQBRowPainter::PaintDetails(QPainter& painter, const TRow& r) const {
     const QRect cell(layout.Left[size_t(d)], top, layout.Right[size_t(d)] - layout.Left[size_t(d)], height);
     painter.fillRect(cell, r.Back);
     const QString text = qbrowtext::DetailText(TDetail(d), FDisplay.Columns, FRows, r.Item);
-    const bool left = qbrowtext::IsLeftAligned(TDetail(d));
-    const QRect textRect = left ? cell.adjusted(4, 0, 0, 0) : cell.adjusted(0, 0, -2, 0);
-    painter.drawText(textRect, (left ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignTop | Qt::TextSingleLine, text);
+    const int width = FContext.Texts->Width(text, FDetailFont);
+    const int x = qbrowtext::IsLeftAligned(TDetail(d)) ? cell.left() + 4 : cell.right() + 1 - 2 - width;
+    DrawClipped(painter, FDetailFont, x, top, text, width, cell);
   }
 }

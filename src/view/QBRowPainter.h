@@ -5,6 +5,7 @@
 // lookup and the text it shows.
 
 #include "view/QBColumnWidths.h"
+#include "view/QBTextCache.h"
 #include "view/QBViewDisplay.h"
 #include "view/QBViewModel.h"
 
@@ -15,6 +16,7 @@
 #include <QRect>
 
 #include <array>
+#include <vector>
 
 class QPainter;
 
@@ -52,6 +54,7 @@ QFont StyledFont(const QFont& base, int32_t styleBits);
 // What the painter needs of the view, gathered once per paint.
 struct TQBRowPaintContext {
   const TQBViewModel* Model = nullptr;
+  TQBTextCache* Texts = nullptr;
   const TQBViewDisplay* Display = nullptr;
   TQBDetailLayout Layout;
   QPalette Palette;
@@ -76,10 +79,17 @@ private:
   void PaintMessage(QPainter& painter, const TRow& r, const QString& text) const;
   void PaintIcon(QPainter& painter, const TRow& r) const;
   void PaintDetails(QPainter& painter, const TRow& r) const;
+  // Draws text in font with its top left at (x, top), clipped to clip; width is the text's width.
+  void DrawClipped(QPainter& painter, const QFont& font, int x, int top, const QString& text, int width,
+                   const QRect& clip) const;
+  // The message text as a column of width pixels shows it.
+  QString ShownText(const QString& text, const QFont& font, const QFontMetrics& fm, int width) const;
 
   const TQBRowPaintContext& FContext;
   const TQBViewRows& FRows;
   const TQBViewDisplay& FDisplay;
   QFont FDetailFont;
+  QFontMetrics FDetailMetrics;
   std::array<QFont, 16> FStyledFonts;
+  std::vector<QFontMetrics> FStyledMetrics;
 };

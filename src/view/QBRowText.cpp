@@ -2,34 +2,44 @@
 
 #include "view/QBTimeText.h"
 
+#include <QTextLayout>
+
+#include <algorithm>
+
 namespace qbrowtext {
 namespace {
 
 const QString kEllipsis = QStringLiteral("...");
 
-// The longest prefix of text whose width plus the ellipsis' fits: widths only grow with the length,
-// so a binary search gives the same prefix as dropping one character at a time.
-qsizetype FittingPrefix(const QString& text, const QFontMetrics& fm, int room) {
-  qsizetype lo = 0, hi = text.size();
-  while (lo < hi) {
-    const qsizetype mid = (lo + hi + 1) / 2;
-    if (fm.horizontalAdvance(text.left(mid)) <= room)
-      lo = mid;
-    else
-      hi = mid - 1;
-  }
-  return lo;
+// The longest prefix of text whose width fits room. One layout of the text gives every character
+// position, so the prefix is found without measuring prefix after prefix; the final check keeps the
+// result exact where kerning makes a prefix wider than its position in the whole text.
+qsizetype FittingPrefix(const QString& text, const QFontMetrics& fm, const QFont& font, int room) {
+  if (room <= 0) return 0;
+  QTextLayout layout(text, font);
+  layout.beginLayout();
+  QTextLine line = layout.createLine();
+  line.setLineWidth(1e9);
+  layout.endLayout();
+  qsizetype n = std::min<qsizetype>(text.size(), line.xToCursor(room, QTextLine::CursorBetweenCharacters) + 1);
+  while (n > 0 && fm.horizontalAdvance(text.left(n)) > room) --n;
+  return n;
 }
 
 }  // namespace
 
-QString Shorten(const QString& text, const QFontMetrics& fm, int width) {
+QString CutForDisplay(const QString& text) {
   QString shown = text;
   if (const qsizetype cr = shown.indexOf(QLatin1Char('\r')); cr >= 0) shown = shown.left(cr) + kEllipsis;
   shown.truncate(MaxShownChars);
+  return shown;
+}
+
+QString Shorten(const QString& text, const QFont& font, const QFontMetrics& fm, int width) {
+  QString shown = CutForDisplay(text);
   const int room = width - fm.horizontalAdvance(kEllipsis);
   if (fm.horizontalAdvance(shown) <= room) return shown;
-  shown.truncate(FittingPrefix(shown, fm, room));
+  shown.truncate(FittingPrefix(shown, fm, font, room));
   return shown + kEllipsis;
 }
 

@@ -4,6 +4,7 @@
 #include "view/QBColumns.h"
 #include "view/QBViewRows.h"
 
+#include <QFont>
 #include <QFontMetrics>
 #include <QString>
 
@@ -13,7 +14,11 @@ inline constexpr int MaxShownChars = 255;
 
 // The message text as a column of width pixels shows it: cut at the first carriage return (with an
 // ellipsis), at most 255 characters, then shortened from the end with an ellipsis until it fits.
-QString Shorten(const QString& text, const QFontMetrics& fm, int width);
+// The text before any fitting: cut at the first carriage return (with an ellipsis), at most 255
+// characters.
+QString CutForDisplay(const QString& text);
+// font and fm: the font the text is drawn in and its metrics.
+QString Shorten(const QString& text, const QFont& font, const QFontMetrics& fm, int width);
 // A collapsed method entry: "%s  [%d]" with the shown text and the number of messages inside.
 QString Collapsed(const QString& shown, int methodSize);
 

@@ -290,14 +290,20 @@ TEST(RowTextTest, ShortensAtTheLineBreakAnd255CharactersAndToTheWidth) {
   QFont font(QStringLiteral("DejaVu Sans"));
   font.setPixelSize(12);
   const QFontMetrics fm(font);
-  EXPECT_EQ(qbrowtext::Shorten("abc\rdef", fm, 2000), "abc...");
+  EXPECT_EQ(qbrowtext::Shorten("abc\rdef", font, fm, 2000), "abc...");
   const QString longText(300, QLatin1Char('i'));
-  EXPECT_EQ(qbrowtext::Shorten(longText, fm, 100000), longText.left(255));
-  const QString narrow = qbrowtext::Shorten("The quick brown fox jumps over the lazy dog", fm, 80);
-  EXPECT_TRUE(narrow.endsWith("..."));
-  EXPECT_LE(fm.horizontalAdvance(narrow), 80);
-  EXPECT_GT(fm.horizontalAdvance(narrow + "x"), 80 - fm.horizontalAdvance("x") - 5);
-  EXPECT_EQ(qbrowtext::Shorten("abc", fm, 0), "...");
+  EXPECT_EQ(qbrowtext::Shorten(longText, font, fm, 100000), longText.left(255));
+  // Narrow columns keep the longest prefix that fits with the ellipsis.
+  const QString full = QStringLiteral("The quick brown fox jumps over the lazy dog");
+  for (int width : {30, 80, 81, 150, 200}) {
+    const QString narrow = qbrowtext::Shorten(full, font, fm, width);
+    ASSERT_TRUE(narrow.endsWith("...")) << width;
+    const QString prefix = narrow.chopped(3);
+    ASSERT_TRUE(full.startsWith(prefix)) << width;
+    EXPECT_LE(fm.horizontalAdvance(narrow), width) << width;
+    EXPECT_GT(fm.horizontalAdvance(full.left(prefix.size() + 1)) + fm.horizontalAdvance("..."), width) << width;
+  }
+  EXPECT_EQ(qbrowtext::Shorten("abc", font, fm, 0), "...");
   EXPECT_EQ(qbrowtext::Collapsed("Load", 3), "Load  [3]");
 }
 
