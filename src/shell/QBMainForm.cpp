@@ -109,6 +109,8 @@ TFrmViewer::TFrmViewer(TQBIniFile& ini, const TQBFolders& folders, const QString
   const QColor shade10 = ButtonFaceShade(-10);
   FLayout->DetailPanel()->setStyleSheet(QStringLiteral("#pnlDetail { background: %1; }").arg(shade10.name()));
   FLayout->CallStackHeader()->setStyleSheet(QStringLiteral("background: %1;").arg(shade10.name()));
+  FLayout->SetTabColors(shade10, ShadeOf(shade10, -20));
+  connect(FMenus.SwitchToView, &QMenu::aboutToShow, this, &TFrmViewer::FillSwitchToViewMenu);
 
   FImageLists[0].clear();
   for (const TQBCommandInfo& info : QBCommandInfos()) FImageLists[0].append(QBCommandIcon(info.Icon));
@@ -254,7 +256,8 @@ const QList<QIcon>& TFrmViewer::GetImageList(int n) const {
 }
 
 void TFrmViewer::SelectionChanged() {
-  // The inspectors and the call stack are filled here once the inspector pane is embedded.
+  // The inspectors are asked here too once they are embedded in the inspector pane.
+  FillCallStack();
   UpdateCommands();
 }
 

@@ -154,6 +154,8 @@ private:
   void OnViewPrior();
   void OnViewNext();
   void OnTabChanged(int index);
+  void FillSwitchToViewMenu();
+  void FillCallStack();
   void OnPlugIns();
 
   // Log files (QBMainFormLog.cpp).

@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QListWidget>
+#include <QMenu>
 #include <QStackedWidget>
 #include <QTabBar>
 
@@ -206,4 +207,26 @@ void TFrmViewer::OnViewNext() {
 
 void TFrmViewer::OnPlugIns() {
   if (PlugInManager) PlugInManager->ShowPlugInsDialog();
+}
+
+void TFrmViewer::FillSwitchToViewMenu() {
+  QMenu* menu = FMenus.SwitchToView;
+  menu->clear();
+  QTabBar* tabs = FLayout->Tabs();
+  for (int i = 0; i < tabs->count(); ++i) {
+    QAction* entry = menu->addAction(tabs->tabText(i));
+    entry->setCheckable(true);
+    entry->setChecked(i == tabs->currentIndex());
+    connect(entry, &QAction::triggered, tabs, [tabs, i] { tabs->setCurrentIndex(i); });
+  }
+}
+
+void TFrmViewer::FillCallStack() {
+  QListWidget* list = FLayout->CallStackList();
+  list->clear();
+  // Only a shown call stack is worth the walk up the methods.
+  if (!FSettings.Display.CallStack || !FCurrent.List) return;
+  QStringList entries;
+  FCurrent.List->GetCallStack(entries);
+  list->addItems(entries);
 }

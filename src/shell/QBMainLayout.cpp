@@ -115,9 +115,26 @@ void TQBMainLayout::Apply(const TQBPaneFlags& flags) {
 }
 
 void TQBMainLayout::SetRowHeight(int rowHeight) {
+  FRowHeight = rowHeight;
   FTabs->setFixedHeight(rowHeight + 10);
-  FTabs->setStyleSheet(QStringLiteral("QTabBar::tab { height: %1px; padding: 0 10px; }").arg(rowHeight + 6));
   FCallStackHeader->setFixedHeight(rowHeight + 1);
+  RestyleTabs();
+}
+
+void TQBMainLayout::SetTabColors(const QColor& unselected, const QColor& shadow) {
+  FTabColor = unselected.name();
+  FTabShadow = shadow.name();
+  RestyleTabs();
+}
+
+void TQBMainLayout::RestyleTabs() {
+  // The tab strip is the one place the layout draws its own look: its height follows the row height
+  // and the unselected tabs take the panel shade.
+  QString sheet = QStringLiteral("QTabBar::tab { height: %1px; padding: 0 12px; }").arg(FRowHeight + 6);
+  if (!FTabColor.isEmpty())
+    sheet += QStringLiteral("QTabBar::tab:!selected { background: %1; border: 1px solid %2; border-top: none; }")
+                 .arg(FTabColor, FTabShadow);
+  FTabs->setStyleSheet(sheet);
 }
 
 void TQBMainLayout::SetMainShare(double share) {

@@ -11,6 +11,7 @@
 //
 // The right-hand column keeps its width and the lower panes their height when the window is resized.
 
+#include <QColor>
 #include <QObject>
 
 class QFrame;
@@ -54,12 +55,18 @@ public:
   void Apply(const TQBPaneFlags& flags);
   // Row-height dependent sizes: tab strip, call stack header.
   void SetRowHeight(int rowHeight);
+  // Unselected tabs are drawn in this colour with a border in the shadow colour.
+  void SetTabColors(const QColor& unselected, const QColor& shadow);
   // Gives the right-hand column (1 - share) of the width.
   void SetMainShare(double share);
 
 private:
   QWidget* BuildMessageSide();
   QWidget* BuildCallStack();
+  void RestyleTabs();
+
+  int FRowHeight = 17;
+  QString FTabColor, FTabShadow;
 
   QWidget* FClient;
   QSplitter* FSplMain;
