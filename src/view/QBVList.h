@@ -218,6 +218,8 @@ private:
   // Drag selection: follows mouse moves; a timer keeps scrolling while the pointer rests above or
   // below the rows.
   bool FDragging = false;
+  // A left press on the rows: its release is the click.
+  bool FClickPending = false;
   bool FDragFirst = true;
   int FDragRow = -1;
   QPoint FDragPoint;

@@ -142,6 +142,7 @@ void TQBCustomVirtualListBox::mousePressEvent(QMouseEvent* event) {
     return;
   }
   if (FNumItems <= 0) return;
+  FClickPending = true;
   const Qt::KeyboardModifiers mods = Significant(event->modifiers());
   if (FMultiSelect && mods == Qt::ControlModifier)
     CtrlPress(p);
@@ -234,7 +235,9 @@ void TQBCustomVirtualListBox::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void TQBCustomVirtualListBox::mouseReleaseEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton && FDragging) {
+  if (event->button() == Qt::LeftButton && FClickPending) {
+    // Also a release outside the list ends the drag with a click, as it held the mouse.
+    FClickPending = false;
     FDragging = false;
     FDragTimer.stop();
     DoClick();

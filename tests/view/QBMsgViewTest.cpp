@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTest>
@@ -114,10 +115,13 @@ TEST_F(MsgViewTest, OffersExactlyTheInterfacesItImplements) {
 
 TEST_F(MsgViewTest, ClickReportsTheSelectionAtOnce) {
   AddTypes({0, 0, 0, 0});
-  Host.SelectionNotices = 0;
-  QTest::mouseClick(View.viewport(), Qt::LeftButton, {}, QPoint(40, Mid(2)));
-  EXPECT_EQ(View.GetItemIndex(), 2);
-  EXPECT_EQ(Host.SelectionNotices, 1);
+  struct Case { Qt::KeyboardModifiers Mods; int Row; };
+  for (const Case& c : {Case{Qt::NoModifier, 2}, Case{Qt::ControlModifier, 3}, Case{Qt::ShiftModifier, 1}}) {
+    Host.SelectionNotices = 0;
+    QTest::mouseClick(View.viewport(), Qt::LeftButton, c.Mods, QPoint(40, Mid(c.Row)));
+    EXPECT_EQ(View.GetItemIndex(), c.Row);
+    EXPECT_EQ(Host.SelectionNotices, 1) << c.Row;
+  }
 }
 
 TEST_F(MsgViewTest, HeldDownKeyLeavesAtMostOneNoticePending) {
@@ -263,17 +267,24 @@ TEST_F(MsgViewTest, SeparatorsDrawTheirLines) {
   EXPECT_EQ(img.pixelColor(2, Mid(5)), Color(Host.GetAppStartSeparatorColor()));
 }
 
-TEST_F(MsgViewTest, IconsAreIndentedByLevelUnlessFlattened) {
+TEST_F(MsgViewTest, IconsAreIndentedByLevelAndMoveWithHorizontalScrolling) {
   AddTypes({qbmEnterMethod, qbmEnterMethod, qbmInfo});
-  struct Case { bool Flatten; int IconLeft; };
-  for (const Case& c : {Case{false, 2 * 24 + 4}, Case{true, 4}}) {
+  // Scrolled 100 positions (1000 pixels) the text lies off to the left: the marker icon shows at x 4.
+  struct Case { bool Flatten; int Horz; int IconLeft; };
+  for (const Case& c : {Case{false, 0, 2 * 24 + 4}, Case{true, 0, 4}, Case{false, 2, 2 * 24 + 4 - 20},
+                        Case{false, 100, 4}}) {
     Host.Flatten = c.Flatten;
     Reapply();
+    View.SetHorzPosition(c.Horz);
     const QImage img = Shot();
     const int ink = FirstInk(img, 2, 0, 200);
-    EXPECT_GE(ink, c.IconLeft) << c.Flatten;
-    EXPECT_LT(ink, c.IconLeft + 16) << c.Flatten;
+    EXPECT_GE(ink, c.IconLeft) << c.Flatten << " " << c.Horz;
+    EXPECT_LT(ink, c.IconLeft + 16) << c.Flatten << " " << c.Horz;
   }
+  // The detail columns stay where they are.
+  const int right = View.DetailLayout().MessageRight;
+  View.SetHorzPosition(0);
+  EXPECT_EQ(View.DetailLayout().MessageRight, right);
 }
 
 TEST_F(MsgViewTest, EmptyViewPaintsOnlyTheHeaderAndBackground) {
@@ -343,6 +354,39 @@ TEST_F(MsgViewTest, JumpToMessageHoldsTheRowToTheView) {
     View.JumpToMessage();
     EXPECT_EQ(View.GetItemIndex(), c.Row) << c.Typed;
   }
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(MsgViewTest, ExportsReportProgressAndRaiseOnFailure) {
+  AddTypes({0, 1, 2});
+  qbtest::TTempFiles files;
+  View.ExportXML(files.Path("view.xml"));
+  ASSERT_FALSE(Host.ProgressTotals.empty());
+  EXPECT_GT(Host.ProgressTotals.front(), 0);
+  EXPECT_EQ(Host.ProgressTotals.back(), 0);
+  EXPECT_TRUE(QFile::exists(files.Path("view.xml")));
+  EXPECT_THROW(View.ExportText(files.Path("missing/folder/view.txt")), std::runtime_error);
+  EXPECT_THROW(View.SaveToFile(files.Path("missing/folder/view.qbl")), std::runtime_error);
+}
+
+TEST_F(MsgViewTest, HintShowsATextTooLongForItsColumn) {
+  Parent.activateWindow();
+  if (!QTest::qWaitForWindowActive(&Parent) || QGuiApplication::applicationState() != Qt::ApplicationActive)
+    GTEST_SKIP() << "no active window on this platform";
+  Add({qbmInfo, QByteArray("short")});
+  Add({qbmInfo, QByteArray(400, 'w')});
+  QTest::mouseMove(View.viewport(), QPoint(60, Mid(1)));
+  ASSERT_NE(View.HintWindow(), nullptr);
+  EXPECT_TRUE(View.HintWindow()->isVisible());
+  EXPECT_EQ(View.HintWindow()->Text(), QString(400, QLatin1Char('w')));
+  QTest::mouseMove(View.viewport(), QPoint(60, Mid(0)));
+  EXPECT_FALSE(View.HintWindow()->isVisible());
+  QTest::mouseMove(View.viewport(), QPoint(60, Mid(1)));
+  View.AppDeactivated();
+  EXPECT_FALSE(View.HintWindow()->isVisible());
 }
 
 }  // namespace
