@@ -261,7 +261,11 @@ void TFrmViewer::SelectionChanged() {
   UpdateCommands();
 }
 
-void TFrmViewer::ShowStatusText(const QString& text) { FStatus->SetStatusText(text); }
+void TFrmViewer::ShowStatusText(const QString& text) {
+  FStatus->SetStatusText(text);
+  // Painted at once: the texts announce work that keeps the event loop busy ("Loading Trace.qbl...").
+  if (FStatus->StatusMessage()->isVisible()) FStatus->StatusMessage()->repaint();
+}
 void TFrmViewer::SetProgressTotal(int total) { FStatus->SetProgressTotal(total); }
 void TFrmViewer::SetProgress(int n) { FStatus->SetProgress(n); }
 void TFrmViewer::StepProgress() { FStatus->StepProgress(); }
