@@ -117,6 +117,16 @@ void BM_KeyDownAndPaint(benchmark::State& state) {
   }
 }
 
+// Adding a million messages through the adding path into a shown view inside an update bracket, as
+// loading a file does: the widget's share must stay small next to the store's.
+void BM_FillShownView(benchmark::State& state) {
+  for (auto _ : state) {
+    TPaintFixture f(int(state.range(0)));
+    benchmark::DoNotOptimize(f.View.GetCount());
+  }
+}
+
+BENCHMARK(BM_FillShownView)->Arg(1000000)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_PaintViewport)->Arg(1000)->Arg(10000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ScrollToRowAndPaint)->Arg(1000)->Arg(10000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_KeyDownAndPaint)->Arg(1000)->Arg(10000000)->Unit(benchmark::kMillisecond);

@@ -16,6 +16,11 @@ bool TQBColumnWidths::Offer(TDetail d, const QString& text, const QFontMetrics& 
   return true;
 }
 
+bool TQBColumnWidths::IsMeasured(TDetail d, uint32_t id) const {
+  const std::vector<bool>& seen = FMeasured[size_t(d)];
+  return id < seen.size() && seen[id];
+}
+
 bool TQBColumnWidths::OfferName(TDetail d, uint32_t id, const QString& name, const QFontMetrics& fm) {
   std::vector<bool>& seen = FMeasured[size_t(d)];
   if (id < seen.size() && seen[id]) return false;
@@ -24,7 +29,11 @@ bool TQBColumnWidths::OfferName(TDetail d, uint32_t id, const QString& name, con
   return Offer(d, name, fm);
 }
 
-bool TQBColumnWidths::OfferMessage(const TQBMessageRef& m, const QFontMetrics& fm) {
+bool TQBColumnWidths::OfferMessage(const TQBMessageRef& m, const QFont& font) {
+  if (IsMeasured(TDetail::AppName, m.AppNameId()) && IsMeasured(TDetail::Category, m.CategoryId()) &&
+      IsMeasured(TDetail::Computer, m.ComputerNameId()) && IsMeasured(TDetail::Thread, m.ThreadNameId()))
+    return false;
+  const QFontMetrics fm(font);
   bool grew = OfferName(TDetail::AppName, m.AppNameId(), m.AppName(), fm);
   grew |= OfferName(TDetail::Category, m.CategoryId(), m.Category(), fm);
   grew |= OfferName(TDetail::Computer, m.ComputerNameId(), m.ComputerName(), fm);
@@ -32,7 +41,8 @@ bool TQBColumnWidths::OfferMessage(const TQBMessageRef& m, const QFontMetrics& f
   return grew;
 }
 
-void TQBColumnWidths::Recalc(const TQBViewRows& rows, const QFontMetrics& fm) {
+void TQBColumnWidths::Recalc(const TQBViewRows& rows, const QFont& font) {
+  const QFontMetrics fm(font);
   FWidths.fill(0);
   for (std::vector<bool>& seen : FMeasured) seen.clear();
   Offer(TDetail::Date, QStringLiteral("00/00/0000"), fm);
@@ -45,7 +55,7 @@ void TQBColumnWidths::Recalc(const TQBViewRows& rows, const QFontMetrics& fm) {
   Offer(TDetail::Computer, QStringLiteral("Computer"), fm);
   Offer(TDetail::Thread, QStringLiteral("Thread"), fm);
   const TQuillboxMessageSet& set = rows.MessageSet();
-  for (int item = 0; item < rows.ItemCount(); ++item) OfferMessage(set.At(rows.ItemRecNo(item)), fm);
+  for (int item = 0; item < rows.ItemCount(); ++item) OfferMessage(set.At(rows.ItemRecNo(item)), font);
 }
 
 int TQBColumnWidths::VisibleTotal(TQBColumnSet columns) const {

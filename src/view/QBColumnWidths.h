@@ -7,6 +7,7 @@
 
 #include <quillbox/QuillboxMessageSet.h>
 
+#include <QFont>
 #include <QFontMetrics>
 #include <QString>
 
@@ -28,15 +29,17 @@ public:
   int Width(TDetail d) const { return FWidths[size_t(d)]; }
   // Grows the column to the text's width + 8 when the text + 4 does not fit; true when it grew.
   bool Offer(TDetail d, const QString& text, const QFontMetrics& fm);
-  // The four names of a message added to the view; true when a column grew.
-  bool OfferMessage(const TQBMessageRef& m, const QFontMetrics& fm);
+  // The four names of a message added to the view; true when a column grew. Names measured before cost
+  // only a lookup, so this runs for every message a file adds.
+  bool OfferMessage(const TQBMessageRef& m, const QFont& font);
   // All widths from scratch: fixed samples for date, time and PID, header words and every item's names.
-  void Recalc(const TQBViewRows& rows, const QFontMetrics& fm);
+  void Recalc(const TQBViewRows& rows, const QFont& font);
   // The sum of the visible columns' widths (the time column counts once).
   int VisibleTotal(TQBColumnSet columns) const;
   TQBDetailLayout Layout(int clientRight, TQBColumnSet columns) const;
 
 private:
+  bool IsMeasured(TDetail d, uint32_t id) const;
   bool OfferName(TDetail d, uint32_t id, const QString& name, const QFontMetrics& fm);
 
   std::array<int, qbrowtext::DetailCount> FWidths{};

@@ -55,13 +55,13 @@ void TQBMessageView::ApplySettings() {
 }
 
 void TQBMessageView::RecalcColumnWidths() {
-  FWidths.Recalc(FModel.Rows(), QFontMetrics(FDisplay.Font));
+  FWidths.Recalc(FModel.Rows(), FDisplay.Font);
   RepaintAllRows();
 }
 
 void TQBMessageView::OfferColumnNames(int recNo) {
   const TQuillboxMessageSet& set = FModel.MessageSet();
-  if (FWidths.OfferMessage(set.At(recNo), QFontMetrics(FDisplay.Font))) RepaintAllRows();
+  if (FWidths.OfferMessage(set.At(recNo), FDisplay.Font)) RepaintAllRows();
 }
 
 TQBDetailLayout TQBMessageView::DetailLayout() const {

@@ -120,6 +120,7 @@ void TQBCustomVirtualListBox::BeginUpdate() {
 void TQBCustomVirtualListBox::EndUpdate() {
   if (FUpdateCount <= 0) throw std::logic_error("Mismatched BeginUpdate/EndUpdate");
   if (--FUpdateCount == 0) {
+    if (FScrollBarsStale) UpdateScrollBars();
     viewport()->setUpdatesEnabled(true);
     viewport()->update();
   }
@@ -268,7 +269,12 @@ void TQBCustomVirtualListBox::RecalcMetrics() {
 
 void TQBCustomVirtualListBox::UpdateScrollBars() {
   FVScroll = qbvscroll::Setup(FNumItems, FPageRows, FTopIndex, HasVertScrollBar());
-  FSettingScrollBars = true;
+  // A bulk change (a file loading row by row) sets the scroll bars once, at its end.
+  if (FUpdateCount > 0) {
+    FScrollBarsStale = true;
+    return;
+  }
+  FScrollBarsStale = false;
   QScrollBar* v = verticalScrollBar();
   v->setRange(0, FVScroll.QtMaximum());
   v->setPageStep(FPageRows);
@@ -279,7 +285,6 @@ void TQBCustomVirtualListBox::UpdateScrollBars() {
   h->setPageStep(10);
   h->setSingleStep(1);
   h->setValue(FHorzPos);
-  FSettingScrollBars = false;
 }
 
 QRect TQBCustomVirtualListBox::RowRect(int row) const {

@@ -213,7 +213,7 @@ private:
   bool FOwnerDraw = false;
   bool FUseTabStops = false;
   TQBVScrollSetup FVScroll;
-  bool FSettingScrollBars = false;
+  bool FScrollBarsStale = false;
 
   // Drag selection: follows mouse moves; a timer keeps scrolling while the pointer rests above or
   // below the rows.

@@ -117,6 +117,12 @@ TEST_F(VListTest, ScrollBarIsScaledAboveTheSixteenBitRange) {
     EXPECT_EQ(List.VScroll().Scaled(), c.Scaled);
     if (c.Range > 0) EXPECT_EQ(List.VScroll().PageStep, 20);
   }
+  // Rows added inside an update bracket reach the scroll bar when the bracket closes.
+  List.BeginUpdate();
+  Fill(100000);
+  List.EndUpdate();
+  EXPECT_EQ(List.verticalScrollBar()->maximum(), 16384);
+  EXPECT_EQ(List.verticalScrollBar()->pageStep(), 20);
 }
 
 TEST_F(VListTest, ThumbDraggedToTheEndShowsTheLastPage) {
