@@ -89,7 +89,9 @@ void TQBLogCommands::EndLoad() {
 void TQBLogCommands::Refresh(IQBLogLoadEvents* events) {
   IQBMessageViewList* list = FWindow.CurrentList();
   const int row = list ? list->GetItemIndex() : -1;
-  Load(FState.CurrentFile, false, events);
+  // A copy: Load empties the current file before it reads the file again.
+  const QString path = FState.CurrentFile;
+  Load(path, false, events);
   list = FWindow.CurrentList();
   if (row != -1 && list) list->SetItemIndex(row);
 }

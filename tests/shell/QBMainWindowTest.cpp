@@ -320,6 +320,35 @@ TEST_F(MainWindowTest, InvalidLogKeepsWhatWasReadAndReportsTheFile) {
   EXPECT_TRUE(Window->StatusPanes().StatusMessage()->text().isEmpty());
 }
 
+TEST_F(MainWindowTest, FailuresAreReportedAndLeaveTheWindowUsable) {
+  Create();
+  Script.OpenNames << Files.Path(QStringLiteral("gone.qbl"));
+  Trigger(C::Open);
+  ASSERT_EQ(Script.Errors.size(), 1);
+  EXPECT_TRUE(Script.Errors.front().startsWith(QStringLiteral("Cannot open file")));
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+  EXPECT_FALSE(Window->LogState().Loading);
+  EXPECT_TRUE(Window->Action(C::Open)->isEnabled());
+  // A save that cannot create its file keeps the log modified.
+  Window->Adder().AddMessage(qbtest::Message(0, "typed"));
+  Window->UpdateCommands();
+  Script.SaveNames << Files.Path(QStringLiteral("no/such/folder/x.qbl"));
+  Trigger(C::Save);
+  EXPECT_EQ(Script.Errors.size(), 2);
+  EXPECT_EQ(Window->windowTitle(), QStringLiteral("*Quillbox File Viewer"));
+  EXPECT_TRUE(Window->Action(C::Save)->isEnabled());
+}
+
+TEST_F(MainWindowTest, RefreshReloadsAndKeepsTheCurrentRow) {
+  const QString log = WriteLog(QStringLiteral("Trace.qbl"), {{0}, {1}, {2}, {3}});
+  Create({log});
+  Focus(2);
+  Trigger(C::Refresh);
+  EXPECT_EQ(MessageSet.GetRecordCount(), 4);
+  EXPECT_EQ(List().GetItemIndex(), 2);
+  EXPECT_TRUE(Script.Questions.isEmpty());
+}
+
 TEST_F(MainWindowTest, TimeDifferencePane) {
   struct TCase {
     std::initializer_list<TRecord> Records;
