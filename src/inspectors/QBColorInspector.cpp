@@ -36,6 +36,7 @@ void TQBColorInspector::CreateContent() {
   AddContent(FPanel);
   FSwatch = new QWidget(this);
   FSwatch->setObjectName(QStringLiteral("pnlSwatch"));
+  FSwatch->setAccessibleName(QStringLiteral("Colour Swatch"));
   // A child takes its parent's background role unless told otherwise; the inspector's is Base.
   FSwatch->setBackgroundRole(QPalette::Window);
   FSwatch->setAutoFillBackground(true);

@@ -16,6 +16,7 @@ TQBHierarchyInspector::TQBHierarchyInspector(QWidget* owner, TQBInspectorToolbar
 void TQBHierarchyInspector::CreateContent() {
   FTree = new QTreeWidget(this);
   FTree->setObjectName(QStringLiteral("tvHierarchy"));
+  FTree->setAccessibleName(QStringLiteral("Hierarchy"));
   FTree->setFrameShape(QFrame::NoFrame);
   FTree->setHeaderHidden(true);
   FTree->setColumnCount(1);

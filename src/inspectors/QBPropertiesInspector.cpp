@@ -23,6 +23,7 @@ TQBPropertiesInspector::TQBPropertiesInspector(QWidget* owner, TQBInspectorToolb
 void TQBPropertiesInspector::CreateContent() {
   FGrid = new QTreeView(this);
   FGrid->setObjectName(QStringLiteral("grdProperties"));
+  FGrid->setAccessibleName(QStringLiteral("Properties"));
   FModel = new TQBPropertyTreeModel(FGrid);
   FDelegate = SetUpGrid(*FGrid, new TQBCellDelegate(
                                     [this](QPainter& p, const QStyleOptionViewItem& option, const QModelIndex& index) {

@@ -36,6 +36,7 @@ TQBTableInspector::TQBTableInspector(QWidget* owner, TQBInspectorToolbar* toolba
 void TQBTableInspector::CreateContent() {
   FGrid = new QTableView(this);
   FGrid->setObjectName(QStringLiteral("grdTable"));
+  FGrid->setAccessibleName(QStringLiteral("Table"));
   FModel = new TQBTableModel(FGrid);
   FDelegate = SetUpGrid(*FGrid, new TQBCellDelegate(DrawDataCell, FGrid));
   FGrid->setHorizontalHeader(new TQBGridHeader(

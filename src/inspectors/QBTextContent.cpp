@@ -13,6 +13,7 @@ QWidget* NewTextContent(QWidget* inspector, TQBTextControl*& control) {
   row->setContentsMargins(2, 0, 0, 0);
   control = new TQBTextControl(strip);
   control->setObjectName(QStringLiteral("TextControl"));
+  control->setAccessibleName(QStringLiteral("Message Text"));
   row->addWidget(control);
   return strip;
 }

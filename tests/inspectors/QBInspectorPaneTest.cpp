@@ -15,6 +15,8 @@
 #include "inspectors/QBTextControl.h"
 #include "shell/QBSettings.h"
 
+#include <quillbox/QBInspectorIntf.h>
+
 #include <QAction>
 #include <QDir>
 #include <QEvent>
@@ -194,6 +196,31 @@ TEST_F(QBInspectorPaneTest, OptionsOfTheSettingsFileReachTheButtonsAndComeBack) 
   EXPECT_EQ(stored, settings);
 }
 
+// A plug-in control that takes part in everything: one message, a pair, copy and print.
+class TFullControl : public QWidget, public IQBInspectMessage, public IQBInspectMessagePair,
+                     public IQBInspectorCopy, public IQBInspectorPrint {
+  Q_OBJECT
+  Q_INTERFACES(IQBInspectMessage IQBInspectMessagePair IQBInspectorCopy IQBInspectorPrint)
+public:
+  void Inspect() override { Calls << QStringLiteral("Inspect %1").arg(MessageSet.RecNo()); }
+  void InspectPair(int32_t first, int32_t second) override { Calls << QStringLiteral("InspectPair %1 %2").arg(first).arg(second); }
+  void CopyContents() override { Calls << "Copy"; }
+  void PrintContents(const QString& title) override { Calls << "Print " + title; }
+  QString GetPrintTitle() const override { return "plug-in title"; }
+  QStringList Calls;
+};
+
+class TFullInspector : public TQuillboxCustomInspector {
+public:
+  explicit TFullInspector(TFullControl* control) { SetInspectorControl(control); }
+  int32_t MessageType() const override { return 160; }
+  QString InspectorName() const override { return "Full"; }
+  QString Version() const override { return {}; }
+  QString Description() const override { return {}; }
+  QString SupportEmail() const override { return {}; }
+  QString SupportWebSite() const override { return {}; }
+};
+
 // The sample plug-in, loaded for real: type 150 has a control, 151 has none.
 class QBInspectorPanePlugInTest : public QBInspectorPaneTest {
 protected:
@@ -259,6 +286,28 @@ TEST_F(QBInspectorPanePlugInTest, PaneGivesControlsItDoesNotOwnBack) {
   EXPECT_TRUE(!control && !box);
 }
 
+TEST_F(QBInspectorPanePlugInTest, PlugInInterfacesServeOneOrTwoMessagesCopyAndPrint) {
+  QPointer<TFullControl> control = new TFullControl;
+  FManager->RegisterInspector(new TFullInspector(control));
+  const int a = AddMessage({160, "a"});
+  const int b = AddMessage({160, "b"});
+  FWindow.FocusedRecNo = a;
+  FPane.InspectFocusedMessage();
+  FWindow.Selected = 2;
+  FWindow.First = a;
+  FWindow.Last = b;
+  FPane.InspectFocusedMessage();
+  EXPECT_EQ(control->Calls, QStringList({QStringLiteral("Inspect %1").arg(a), QStringLiteral("InspectPair %1 %2").arg(a).arg(b)}));
+  control->Calls.clear();
+  EXPECT_TRUE(FPane.CopyAction()->isEnabled());
+  EXPECT_TRUE(FPane.PrintAction()->isEnabled());
+  FPane.CopyAction()->trigger();
+  FPane.PrintAction()->trigger();
+  EXPECT_EQ(FWindow.ProposedTitles, QStringList({"plug-in title"}));
+  EXPECT_EQ(control->Calls, QStringList({"Copy", "Print plug-in title"}));
+  delete control.data();  // a plug-in control belongs to its plug-in
+}
+
 TEST_F(QBInspectorPanePlugInTest, TwoSelectedMessagesOfDifferentTypesLeaveThePaneEmpty) {
   const int a = AddMessage({150, "a"});
   const int b = AddMessage({151, "b"});
@@ -271,3 +320,5 @@ TEST_F(QBInspectorPanePlugInTest, TwoSelectedMessagesOfDifferentTypesLeaveThePan
 }
 
 }  // namespace
+
+#include "QBInspectorPaneTest.moc"
