@@ -16,12 +16,13 @@
 
 namespace {
 
+// Never destroyed: torn down among the exit handlers it would outlive Qt's own globals.
 QApplication& App() {
   static int argc = 1;
   static char arg0[] = "test";
   static char* argv[] = {arg0, nullptr};
-  static QApplication app(argc, argv);
-  return app;
+  static QApplication* app = new QApplication(argc, argv);
+  return *app;
 }
 
 // Runs answer on the modal dialog that the next call opens.
