@@ -3,7 +3,6 @@
 #include "view/QBVListAccessible.h"
 
 #include <QAccessible>
-#include <QApplication>
 #include <QEvent>
 #include <QFontMetrics>
 #include <QPalette>
@@ -396,10 +395,6 @@ void TQBCustomVirtualListBox::focusInEvent(QFocusEvent* event) {
 void TQBCustomVirtualListBox::focusOutEvent(QFocusEvent* event) {
   QAbstractScrollArea::focusOutEvent(event);
   RepaintRow(FCaretRow);
-}
-
-bool TQBCustomVirtualListBox::viewportEvent(QEvent* event) {
-  return QAbstractScrollArea::viewportEvent(event);
 }
 
 void TQBCustomVirtualListBox::NotifyAccessibleFocus() {

@@ -162,7 +162,6 @@ protected:
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
   void scrollContentsBy(int dx, int dy) override;
-  bool viewportEvent(QEvent* event) override;
 
 private:
   // Row positions and selection steps (QBVList.cpp).
