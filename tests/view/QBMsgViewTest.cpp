@@ -390,3 +390,27 @@ TEST_F(MsgViewTest, HintShowsATextTooLongForItsColumn) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(MsgViewTest, SettingsDecideTheDetailColumns) {
+  using qbrowtext::TDetail;
+  struct Case { bool Hide; uint16_t Columns; std::vector<TDetail> Shown; };
+  const uint16_t stampAndDiff = uint16_t(TQBColumn::TimeStamp) | uint16_t(TQBColumn::TimeDiff);
+  for (const Case& c : {Case{true, TQBViewDisplay::DefaultColumns, {}},
+                        Case{false, uint16_t(uint16_t(TQBColumn::ProcessID) | stampAndDiff), {TDetail::PID, TDetail::Time}},
+                        Case{false, TQBViewDisplay::DefaultColumns,
+                             {TDetail::Category, TDetail::AppName, TDetail::Computer, TDetail::Date, TDetail::Time}}}) {
+    Host.HideExtraColumns = c.Hide;
+    Host.Columns = c.Columns;
+    Reapply();
+    const TQBDetailLayout layout = View.DetailLayout();
+    std::vector<TDetail> shown;
+    for (int d = 0; d < qbrowtext::DetailCount; ++d)
+      if (layout.Visible[size_t(d)]) shown.push_back(TDetail(d));
+    EXPECT_EQ(shown, c.Shown);
+    EXPECT_EQ(layout.MessageRight, View.viewport()->width() - View.ColumnWidths().VisibleTotal(View.Display().Columns));
+  }
+}
+
+}  // namespace
