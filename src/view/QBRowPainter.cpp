@@ -71,8 +71,7 @@ TQBRowPainter::TQBRowPainter(const TQBRowPaintContext& context)
     : FContext(context),
       FRows(context.Model->Rows()),
       FDisplay(*context.Display),
-      FDetailFont(qbrowpaint::StyledFont(FDisplay.Font, 0)),
-      FDetailMetrics(FDetailFont) {
+      FDetailFont(qbrowpaint::StyledFont(FDisplay.Font, 0)) {
   for (int bits = 0; bits < 16; ++bits) {
     FStyledFonts[size_t(bits)] = qbrowpaint::StyledFont(FDisplay.Font, bits);
     FStyledMetrics.emplace_back(FStyledFonts[size_t(bits)]);

@@ -89,7 +89,6 @@ private:
   const TQBViewRows& FRows;
   const TQBViewDisplay& FDisplay;
   QFont FDetailFont;
-  QFontMetrics FDetailMetrics;
   std::array<QFont, 16> FStyledFonts;
   std::vector<QFontMetrics> FStyledMetrics;
 };
