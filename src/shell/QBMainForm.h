@@ -31,7 +31,8 @@ class TQBStatusPanes;
 class TQBLoadProgress;
 class QFileDialog;
 
-// The current view's interfaces, fetched again whenever the current view changes.
+// A view's interfaces, fetched once when it is created; the current view's are copied whenever the
+// current view changes.
 struct TQBViewBinding {
   QWidget* Widget = nullptr;
   IQBMessageView* View = nullptr;
@@ -101,7 +102,7 @@ public:
   const TQBLogState& LogState() const { return FLog; }
   const TQBSettings& Settings() const { return FSettings; }
   const TQBViewBinding& CurrentView() const { return FCurrent; }
-  const QList<QWidget*>& Views() const { return FViews; }
+  const QList<TQBViewBinding>& Views() const { return FViews; }
   TQBMessageAdder& Adder() { return FAdder; }
   // Load(path, append) as Open and Append run it after their dialogs.
   bool LoadFile(const QString& path, bool append);
@@ -216,7 +217,7 @@ private:
   std::array<bool, QBCommandCount> FHandled{};
   TQBCommandStates FStates;
 
-  QList<QWidget*> FViews;  // in tab order; index 0 is "All Messages"
+  QList<TQBViewBinding> FViews;  // in tab order; index 0 is "All Messages"
   TQBViewBinding FCurrent;
   bool FSyncMode = false;
   int FSyncRecNo = -1;

@@ -51,7 +51,7 @@ void TFrmViewer::CreateDefaultView() {
   FLayout->Tabs()->setCurrentIndex(0);
   FLayout->Tabs()->blockSignals(false);
   view->SetViewName(AllMessages);
-  FViews.append(widget);
+  FViews.append(TQBViewBinding::Of(widget));
   PrepareView(view);
   BindCurrentView();
   setUpdatesEnabled(true);
@@ -68,8 +68,8 @@ void TFrmViewer::BindCurrentView() {
   FCurrent = {};
   const int index = FLayout->Tabs()->currentIndex();
   if (index < 0 || index >= FViews.size()) return;
-  FLayout->Pages()->setCurrentWidget(FViews[index]);
-  FCurrent = TQBViewBinding::Of(FViews[index]);
+  FCurrent = FViews[index];
+  FLayout->Pages()->setCurrentWidget(FCurrent.Widget);
 }
 
 void TFrmViewer::OnTabChanged(int) {
@@ -79,8 +79,7 @@ void TFrmViewer::OnTabChanged(int) {
 }
 
 void TFrmViewer::ForEachView(const std::function<void(IQBMessageView&)>& f) const {
-  for (QWidget* widget : FViews)
-    if (auto* view = qobject_cast<IQBMessageView*>(widget)) f(*view);
+  for (const TQBViewBinding& view : FViews) f(*view.View);
 }
 
 void TFrmViewer::ClearAllViews() {

@@ -1,0 +1,159 @@
+// The main window: opening the generated log (QB_BENCH_COUNT messages, default 1,000,000) the way
+// actOpen does once its dialog is answered, with the window shown, against the plain load into the
+// store; how long the window goes without repainting meanwhile; and start-up to a shown window.
+// Runs offscreen.
+
+#include "QBLogGenerator.h"
+#include "inspectors/QBPlugInManager.h"
+#include "model/QBLogLoader.h"
+#include "shell/QBIniFile.h"
+#include "shell/QBMainForm.h"
+#include "shell/QBStatusPanes.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QProgressBar>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cstdlib>
+
+const TQBCustomViewClass& BenchMessageViewClass();
+const TQBCustomViewClass& BenchCoreViewClass();
+
+namespace {
+
+int64_t BenchCount() {
+  const char* env = std::getenv("QB_BENCH_COUNT");
+  return env ? std::atoll(env) : 1000000;
+}
+
+const QString& BenchLog() {
+  static const QString path = [] {
+    const QString p = QDir::temp().filePath(QStringLiteral("qb-bench-%1.qbl").arg(BenchCount()));
+    if (!QFileInfo::exists(p)) GenerateLog(p, {BenchCount(), 1}, nullptr);
+    return p;
+  }();
+  return path;
+}
+
+// What start-up builds before the window: settings in a temporary folder, the plug-in manager with
+// the program's view class.
+struct TModules {
+  explicit TModules(const TQBCustomViewClass& viewClass = BenchMessageViewClass())
+      : PlugIns(viewClass, [](QMessageBox::Icon, auto&, auto&) {}) {}
+  QTemporaryDir Dir;
+  TQBPlugInManagerScope PlugIns;
+  TQBIniFile Ini{Dir.filePath(QStringLiteral("QBFileViewer.ini")), false};
+  TQBFolders Folders{Dir.path() + '/', {}, Dir.path() + '/', Dir.path() + '/'};
+};
+
+// Records the longest time between two paints of the progress bar.
+class TPaintGaps : public QObject {
+public:
+  explicit TPaintGaps(QWidget* watched) : FWatched(watched) { qApp->installEventFilter(this); }
+  ~TPaintGaps() override { qApp->removeEventFilter(this); }
+  void Start() {
+    FTimer.start();
+    FLast = 0;
+    FMaxGap = 0;
+    FPaints = 0;
+  }
+  void Stop() { Note(); }
+  int64_t MaxGap() const { return FMaxGap; }
+  int Paints() const { return FPaints; }
+
+protected:
+  bool eventFilter(QObject* object, QEvent* event) override {
+    if (object == FWatched && event->type() == QEvent::Paint && FTimer.isValid()) {
+      Note();
+      ++FPaints;
+    }
+    return false;
+  }
+
+private:
+  void Note() {
+    const int64_t now = FTimer.elapsed();
+    FMaxGap = std::max(FMaxGap, now - FLast);
+    FLast = now;
+  }
+  QWidget* FWatched;
+  QElapsedTimer FTimer;
+  int64_t FLast = 0, FMaxGap = 0;
+  int FPaints = 0;
+};
+
+void BM_CoreLoad(benchmark::State& state) {
+  BenchLog();
+  for (auto _ : state) {
+    state.PauseTiming();
+    MessageSet.Close();
+    MessageSet.Open();
+    TQBMessageAdder adder(MessageSet);
+    state.ResumeTiming();
+    LoadLogFile(BenchLog(), adder);
+  }
+  MessageSet.Close();
+  MessageSet.Open();
+}
+BENCHMARK(BM_CoreLoad)->Unit(benchmark::kMillisecond)->Repetitions(3)->ReportAggregatesOnly();
+
+// Arg 0: the program's message view; arg 1: a view of the bare view core without a widget to draw,
+// which leaves the window's own share of the cost.
+void BM_OpenThroughWindow(benchmark::State& state) {
+  BenchLog();
+  TModules modules(state.range(0) == 0 ? BenchMessageViewClass() : BenchCoreViewClass());
+  TFrmViewer window(modules.Ini, modules.Folders, {});
+  window.resize(1280, 800);
+  window.show();
+  (void)QTest::qWaitForWindowExposed(&window);
+  TPaintGaps gaps(window.StatusPanes().Progress());
+  int64_t maxGap = 0;
+  int paints = 0;
+  for (auto _ : state) {
+    gaps.Start();
+    window.LoadFile(BenchLog(), false);
+    gaps.Stop();
+    maxGap = std::max(maxGap, gaps.MaxGap());
+    paints = gaps.Paints();
+    state.PauseTiming();
+    QCoreApplication::processEvents();  // the repaint of the filled view, outside the measured load
+    state.ResumeTiming();
+  }
+  state.counters["rows"] = window.CurrentView().View->GetCount();
+  state.counters["max_paint_gap_ms"] = double(maxGap);
+  state.counters["progress_paints"] = paints;
+}
+BENCHMARK(BM_OpenThroughWindow)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Repetitions(3)->ReportAggregatesOnly();
+
+void BM_StartUpToShownWindow(benchmark::State& state) {
+  for (auto _ : state) {
+    auto modules = std::make_unique<TModules>();
+    auto window = std::make_unique<TFrmViewer>(modules->Ini, modules->Folders, QStringList{});
+    window->show();
+    (void)QTest::qWaitForWindowExposed(window.get());
+    QCoreApplication::processEvents();
+    state.PauseTiming();
+    window.reset();
+    modules.reset();
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_StartUpToShownWindow)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
