@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QMimeData>
 #include <QProgressBar>
+#include <QTest>
 #include <QTabBar>
 #include <QToolBar>
 #include <QUrl>
@@ -33,7 +34,7 @@ struct TScript {
   QList<int> Answers;
   QStringList OpenNames, SaveNames;
   QString ExportFilter;
-  QStringList Questions, SaveTitles, Errors;
+  QStringList Questions, OpenTitles, SaveTitles, Errors;
 };
 
 class TScriptedDialogs final : public IQBShellDialogs {
@@ -43,7 +44,8 @@ public:
     S.Questions << text;
     return S.Answers.isEmpty() ? 2 : S.Answers.takeFirst();
   }
-  QString OpenFileName(QWidget*, const QString&, const QString&) override {
+  QString OpenFileName(QWidget*, const QString& title, const QString&) override {
+    S.OpenTitles << title;
     return S.OpenNames.isEmpty() ? QString() : S.OpenNames.takeFirst();
   }
   QString SaveFileName(QWidget*, const QString& title, const QString&, const QString&, const QString&,
@@ -388,6 +390,33 @@ TEST_F(MainWindowTest, ColumnAndPaneCommandsKeepTheirFlags) {
   Trigger(C::FullSizeInspector);
   EXPECT_TRUE(Window->Layout().CallStackPane()->isVisible());
   EXPECT_TRUE(Window->Layout().MessageSide()->isVisible());
+}
+
+TEST_F(MainWindowTest, ShortcutsReachTheirCommandsInTheActiveWindow) {
+  const QString log = WriteLog(QStringLiteral("Trace.qbl"), {{0}, {1}});
+  Create({log});
+  Window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(Window.get()));
+  QTest::keyClick(Window.get(), Qt::Key_O, Qt::ControlModifier);
+  EXPECT_EQ(Script.OpenTitles, QStringList{QStringLiteral("Open Quillbox Log File")});
+  QTest::keyClick(Window.get(), Qt::Key_F11);
+  EXPECT_TRUE(Window->Action(C::ViewInspector)->isChecked());
+  QTest::keyClick(Window.get(), Qt::Key_A, Qt::ControlModifier);
+  EXPECT_EQ(View().SelectedCount(), 2);
+}
+
+TEST_F(MainWindowTest, ExportWritesTheChosenFormat) {
+  Create({WriteLog(QStringLiteral("Trace.qbl"), {{0}, {1}})});
+  const QString out = Files.Path(QStringLiteral("out.xml"));
+  Script.SaveNames << out;
+  Script.ExportFilter = QStringLiteral("XML Files (*.xml)");
+  Trigger(C::Export);
+  EXPECT_EQ(Script.SaveTitles, QStringList{QStringLiteral("Export Quillbox Messages")});
+  QFile file(out);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QByteArray xml = file.readAll();
+  EXPECT_TRUE(xml.startsWith('<')) << xml.left(40).toStdString();
+  EXPECT_TRUE(xml.contains("message 2"));
 }
 
 TEST_F(MainWindowTest, MissingHelpFileIsReported) {
