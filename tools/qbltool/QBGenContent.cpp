@@ -31,8 +31,10 @@ struct TCategory {
   int32_t Color;
   int32_t FontColor;
 };
+// A message without a category carries the system window colour, so its row keeps the normal background.
+constexpr int32_t clWindow = static_cast<int32_t>(0xFF000005u);
 const TCategory kCategories[] = {
-    {"", 0, clWindowText},
+    {"", clWindow, clWindowText},
     {"Database", 0x00E0F0FF, 0x00000080},
     {"Network", 0x00FFE0C0, 0x00800000},
     {"UI", 0x00D0FFD0, 0x00006000},
