@@ -1,6 +1,7 @@
 // The main window: opening the generated log (QB_BENCH_COUNT messages, default 1,000,000) the way
 // actOpen does once its dialog is answered, with the window shown, against the plain load into the
-// store; how long the window goes without repainting meanwhile; and start-up to a shown window.
+// store; how long the window goes without repainting meanwhile; UpdateCommands on the loaded log;
+// and start-up to a shown window.
 // Runs offscreen.
 
 #include "QBLogGenerator.h"
@@ -131,6 +132,18 @@ void BM_OpenThroughWindow(benchmark::State& state) {
   state.counters["progress_paints"] = paints;
 }
 BENCHMARK(BM_OpenThroughWindow)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Repetitions(3)->ReportAggregatesOnly();
+
+// What every selection change costs on the loaded log: command states, status panes and title.
+void BM_UpdateCommandsOnLoadedLog(benchmark::State& state) {
+  TModules modules;
+  TFrmViewer window(modules.Ini, modules.Folders, {});
+  window.show();
+  window.LoadFile(BenchLog(), false);
+  window.CurrentView().List->SetItemIndex(window.CurrentView().View->GetCount() / 2);
+  for (auto _ : state) window.UpdateCommands();
+  state.counters["rows"] = window.CurrentView().View->GetCount();
+}
+BENCHMARK(BM_UpdateCommandsOnLoadedLog)->Unit(benchmark::kMillisecond);
 
 void BM_StartUpToShownWindow(benchmark::State& state) {
   for (auto _ : state) {

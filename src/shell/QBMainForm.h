@@ -197,7 +197,7 @@ private:
   // Command states and status panes (QBMainFormCommands.cpp).
   TQBCommandInputs GatherCommandInputs() const;
   void ApplyCommandStates(const TQBCommandStates& states);
-  void UpdateStatusPanes();
+  void UpdateStatusPanes(const TQBCommandInputs& in);
 
   TQBIniFile& FIni;
   TQBFolders FFolders;

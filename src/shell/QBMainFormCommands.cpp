@@ -23,9 +23,9 @@ int FocusedRow(const TQBViewBinding& view) {
 }
 
 // The two record numbers the time difference pane measures between; false without a selection.
-bool TimeDiffRecords(const TQBViewBinding& view, int& first, int& second) {
-  if (!view.View || view.View->SelectedCount() < 1) return false;
-  if (view.View->SelectedCount() == 1) {
+bool TimeDiffRecords(const TQBViewBinding& view, int selected, int& first, int& second) {
+  if (!view.View || selected < 1) return false;
+  if (selected == 1) {
     const int focused = FocusedRow(view);
     if (focused < 0) return false;
     first = view.View->GetRowRecNo(0);
@@ -75,9 +75,11 @@ TQBCommandInputs TFrmViewer::GatherCommandInputs() const {
 
 void TFrmViewer::UpdateCommands() {
   if (FLog.Loading) return;
-  FStates = ComputeCommandStates(GatherCommandInputs());
+  // Gathered once: counting the selection walks the whole view.
+  const TQBCommandInputs inputs = GatherCommandInputs();
+  FStates = ComputeCommandStates(inputs);
   ApplyCommandStates(FStates);
-  UpdateStatusPanes();
+  UpdateStatusPanes(inputs);
   setWindowTitle(FLog.Title());
 }
 
@@ -94,14 +96,14 @@ void TFrmViewer::ApplyCommandStates(const TQBCommandStates& states) {
   toggle->setIcon(QBCommandIcon(states.ToggleExpands ? "method-expand" : "method-collapse"));
 }
 
-void TFrmViewer::UpdateStatusPanes() {
+void TFrmViewer::UpdateStatusPanes(const TQBCommandInputs& in) {
   const TQBViewBinding& v = FCurrent;
   const int row = FocusedRow(v);
   FStatus->SetMessageNumber(qbstatus::MessageNumberText(row >= 0 ? v.View->GetRowRecNo(row) : 0));
-  FStatus->SetMessageCount(qbstatus::MessageCountText(v.View ? v.View->GetCount() : 0, MessageSet.GetRecordCount()));
-  FStatus->SetSelectionCount(qbstatus::SelectionCountText(v.View ? v.View->SelectedCount() : 0));
+  FStatus->SetMessageCount(qbstatus::MessageCountText(in.Rows, in.StoreCount));
+  FStatus->SetSelectionCount(qbstatus::SelectionCountText(in.Selected));
   int first = 0, second = 0;
-  if (TimeDiffRecords(v, first, second)) {
+  if (TimeDiffRecords(v, in.Selected, first, second)) {
     const TQBTimeStamp a = MessageSet.At(first).TimeStamp(), b = MessageSet.At(second).TimeStamp();
     FStatus->SetTimeDiff(qbstatus::TimeDiffText(a.Date, a.Time, b.Date, b.Time), true);
   } else {
