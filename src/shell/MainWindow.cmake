@@ -11,6 +11,7 @@ target_sources(qbcore PRIVATE
 # The window and its widgets:
 target_sources(qbgui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/QBCommandTable.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/QBToolStrip.cpp
   ${CMAKE_CURRENT_LIST_DIR}/QBMenus.cpp
   ${CMAKE_CURRENT_LIST_DIR}/QBStatusPanes.cpp
   ${CMAKE_CURRENT_LIST_DIR}/QBMainLayout.cpp

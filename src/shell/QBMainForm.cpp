@@ -19,7 +19,6 @@
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTimer>
-#include <QToolBar>
 
 namespace {
 
@@ -94,8 +93,8 @@ TFrmViewer::TFrmViewer(TQBIniFile& ini, const TQBFolders& folders, const QString
   FCommands = new TQBCommandTable(this);
   addActions(QList<QAction*>(FCommands->Actions().begin(), FCommands->Actions().end()));
   FLayout = new TQBMainLayout(this);
-  setCentralWidget(FLayout->Client());
-  FMenus = BuildMenus(*this, *FCommands, *FLayout->ViewToolBar());
+  setCentralWidget(FLayout->Root());
+  FMenus = BuildMenus(*this, *FCommands, *FLayout->MainToolBar(), *FLayout->ViewToolBar());
   FStatus = new TQBStatusPanes(statusBar());
   statusBar()->setFont(QFont(QStringLiteral("Tahoma"), 8));
   setFont(QFont(QStringLiteral("Verdana"), 8));
@@ -164,6 +163,7 @@ void TFrmViewer::ApplySettings() {
   FFindInDetails = FSettings.Find.FindInDetails;
   ApplyWindowPlacement();
   ApplyPaneLayout();
+  ApplyWrapButtons();
   OnAlwaysOnTop();
 }
 

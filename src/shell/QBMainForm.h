@@ -187,6 +187,7 @@ private:
   void OnViewInspector();
   void OnFullSizeInspector();
   void OnAlwaysOnTop();
+  void ApplyWrapButtons();
   void OnColumnCommand(TQBCmd cmd);
   void OnHideExtraColumns();
   void OnAutoCollapse();

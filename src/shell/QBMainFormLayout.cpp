@@ -4,13 +4,13 @@
 #include "shell/QBMainForm.h"
 
 #include "shell/QBLayoutRules.h"
+#include "shell/QBToolStrip.h"
 
 #include <QAction>
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QScreen>
-#include <QToolBar>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
@@ -23,6 +23,11 @@ void TFrmViewer::ConnectLayoutCommands() {
   Handle(TQBCmd::InspectorOnBottom, [this] { ToggleDisplayFlag(&TQBDisplaySettings::InspectorOnBottom); });
   Handle(TQBCmd::ViewCallStack, [this] { ToggleDisplayFlag(&TQBDisplaySettings::CallStack); });
   Handle(TQBCmd::ViewDetailPanel, [this] { ToggleDisplayFlag(&TQBDisplaySettings::DetailPanel); });
+  Handle(TQBCmd::WrapButtons, [this] {
+    FSettings.Display.WrapButtons = !FSettings.Display.WrapButtons;
+    ApplyWrapButtons();
+    UpdateCommands();
+  });
   Handle(TQBCmd::AlwaysOnTop, [this] {
     FSettings.Display.AlwaysOnTop = !FSettings.Display.AlwaysOnTop;
     OnAlwaysOnTop();
@@ -77,6 +82,11 @@ void TFrmViewer::OnFullSizeInspector() {
   ApplyPaneLayout();
   if (!FFullSize && FCurrent.Widget) FCurrent.Widget->setFocus();
   UpdateCommands();
+}
+
+void TFrmViewer::ApplyWrapButtons() {
+  FLayout->MainToolBar()->SetWrap(FSettings.Display.WrapButtons);
+  FLayout->ViewToolBar()->SetWrap(FSettings.Display.WrapButtons);
 }
 
 void TFrmViewer::OnAlwaysOnTop() {

@@ -1,12 +1,13 @@
 #include "shell/QBMainLayout.h"
 
+#include "shell/QBToolStrip.h"
+
 #include <QFrame>
 #include <QLabel>
 #include <QListWidget>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QTabBar>
-#include <QToolBar>
 #include <QVBoxLayout>
 
 namespace {
@@ -38,7 +39,16 @@ QVBoxLayout* TightColumn(QWidget* widget) {
 }  // namespace
 
 TQBMainLayout::TQBMainLayout(QWidget* parent) : QObject(parent) {
-  FClient = Named(new QWidget(parent), "pnlClient", QStringLiteral("Client area"));
+  FRoot = Named(new QWidget(parent), "pnlRoot", QStringLiteral("Quillbox File Viewer"));
+  auto* root = TightColumn(FRoot);
+  FMainToolBar = Named(new TQBToolStrip(FRoot), "tbMain", QStringLiteral("Main toolbar"));
+  root->addWidget(FMainToolBar);
+  auto* rule = new QFrame(FRoot);
+  rule->setFrameShape(QFrame::HLine);
+  rule->setFrameShadow(QFrame::Sunken);
+  root->addWidget(rule);
+  FClient = Named(new QWidget(FRoot), "pnlClient", QStringLiteral("Client area"));
+  root->addWidget(FClient, 1);
   auto* client = TightColumn(FClient);
   client->setContentsMargins(4, 4, 4, 4);
 
@@ -66,9 +76,7 @@ TQBMainLayout::TQBMainLayout(QWidget* parent) : QObject(parent) {
 QWidget* TQBMainLayout::BuildMessageSide() {
   FMessages = Named(new QWidget, "pnlMessages", QStringLiteral("Messages"));
   auto* column = TightColumn(FMessages);
-  FViewToolBar = Named(new QToolBar(FMessages), "tbView", QStringLiteral("View toolbar"));
-  FViewToolBar->setIconSize(QSize(16, 16));
-  FViewToolBar->setWindowTitle(QStringLiteral("View Toolbar"));
+  FViewToolBar = Named(new TQBToolStrip(FMessages), "tbView", QStringLiteral("View toolbar"));
   column->addWidget(FViewToolBar);
   FPages = Named(new QStackedWidget(FMessages), "nbViews", QStringLiteral("Views"));
   column->addWidget(FPages, 1);

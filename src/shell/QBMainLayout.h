@@ -1,6 +1,7 @@
 #pragma once
 // The widgets of the main window's client area and how the layout flags arrange them:
 //
+//   tbMain (the main toolbar)
 //   client area (4-pixel border)
 //   +- splMain (vertical bar, 7 px) ---------------------------------------------+
 //   | splLeft (horizontal bar)                      | splRight (horizontal bar)  |
@@ -20,8 +21,8 @@ class QLabel;
 class QSplitter;
 class QStackedWidget;
 class QTabBar;
-class QToolBar;
 class QWidget;
+class TQBToolStrip;
 
 struct TQBPaneFlags {
   bool Inspector = false;
@@ -34,15 +35,18 @@ struct TQBPaneFlags {
 class TQBMainLayout : public QObject {
   Q_OBJECT
 public:
-  // Builds the client area as a child of parent; Client() is the widget to set as central widget.
+  // Builds the main toolbar and the client area as children of parent; Root() is the widget to set as
+  // the central widget.
   explicit TQBMainLayout(QWidget* parent);
 
+  QWidget* Root() const { return FRoot; }
   QWidget* Client() const { return FClient; }
+  TQBToolStrip* MainToolBar() const { return FMainToolBar; }
   QSplitter* MainSplitter() const { return FSplMain; }
   QSplitter* LeftSplitter() const { return FSplLeft; }
   QSplitter* RightSplitter() const { return FSplRight; }
   QWidget* MessageSide() const { return FMessages; }
-  QToolBar* ViewToolBar() const { return FViewToolBar; }
+  TQBToolStrip* ViewToolBar() const { return FViewToolBar; }
   QStackedWidget* Pages() const { return FPages; }
   QTabBar* Tabs() const { return FTabs; }
   QFrame* DetailPanel() const { return FDetail; }
@@ -68,12 +72,14 @@ private:
   int FRowHeight = 17;
   QString FTabColor, FTabShadow;
 
+  QWidget* FRoot;
+  TQBToolStrip* FMainToolBar;
   QWidget* FClient;
   QSplitter* FSplMain;
   QSplitter* FSplLeft;
   QSplitter* FSplRight;
   QWidget* FMessages = nullptr;
-  QToolBar* FViewToolBar = nullptr;
+  TQBToolStrip* FViewToolBar = nullptr;
   QStackedWidget* FPages = nullptr;
   QTabBar* FTabs = nullptr;
   QFrame* FDetail = nullptr;

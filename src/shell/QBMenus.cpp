@@ -1,13 +1,12 @@
 #include "shell/QBMenus.h"
 
 #include "shell/QBCommandTable.h"
+#include "shell/QBToolStrip.h"
 
 #include <QAction>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <QToolBar>
-#include <QToolButton>
 
 #include <vector>
 
@@ -30,35 +29,8 @@ void AddItems(QMenu* menu, const TQBCommandTable& commands, const TItems& items)
   for (C cmd : items) cmd == Sep ? (void)menu->addSeparator() : menu->addAction(commands[cmd]);
 }
 
-// A toolbar button carries the command's name with "btn" for "act" and the command's caption.
-void NameButton(QToolBar& bar, QAction* action) {
-  QWidget* button = bar.widgetForAction(action);
-  if (!button) return;
-  button->setObjectName(QStringLiteral("btn") + action->objectName().mid(3));
-  button->setAccessibleName(QBPlainCaption(action->text()));
-}
-
-void AddButtons(QToolBar& bar, const TQBCommandTable& commands, const TItems& items) {
-  for (C cmd : items) {
-    if (cmd == Sep) {
-      bar.addSeparator();
-      continue;
-    }
-    bar.addAction(commands[cmd]);
-    NameButton(bar, commands[cmd]);
-  }
-}
-
-// A toolbar button that opens a menu when pressed.
-void AddDropDown(QToolBar& bar, QMenu* menu, const char* name, const QString& caption, const char* icon) {
-  auto* button = new QToolButton(&bar);
-  button->setObjectName(QLatin1String(name));
-  button->setAccessibleName(caption);
-  button->setToolTip(caption);
-  button->setIcon(QBCommandIcon(icon));
-  button->setMenu(menu);
-  button->setPopupMode(QToolButton::InstantPopup);
-  bar.addWidget(button);
+void AddButtons(TQBToolStrip& bar, const TQBCommandTable& commands, const TItems& items) {
+  for (C cmd : items) cmd == Sep ? bar.AddSeparator() : (void)bar.AddAction(commands[cmd]);
 }
 
 QMenu* BookmarkMenu(QWidget* parent, const TQBCommandTable& commands, const QString& title, const char* name,
@@ -124,30 +96,25 @@ void BuildOthers(QMenuBar* bar, const TQBCommandTable& commands) {
   bar->addMenu(help);
 }
 
-QToolBar* BuildMainToolBar(QMainWindow& window, const TQBCommandTable& commands) {
-  auto* bar = new QToolBar(QStringLiteral("Main Toolbar"), &window);
-  bar->setObjectName(QStringLiteral("tbMain"));
-  bar->setAccessibleName(QStringLiteral("Main toolbar"));
-  bar->setIconSize(QSize(16, 16));
-  bar->setMovable(false);
-  AddButtons(*bar, commands, {C::Open, C::Append, C::Save, C::Print, Sep, C::NewProject, C::OpenProject,
-                              C::SaveProject, Sep, C::ClearAll, Sep, C::ViewNew, C::ViewModify, C::ViewRemove, Sep,
-                              C::OrganizeMessages, Sep, C::AutoOrganize, Sep, C::AutoOrganizeSettings, Sep,
-                              C::SelectColumns, C::HideExtraColumns, Sep, C::ViewDetailPanel, Sep, C::ViewInspector,
-                              Sep, C::ViewCallStack, Sep, C::AutoCollapse, Sep, C::FlattenStructure, Sep, C::Options});
-  window.addToolBar(Qt::TopToolBarArea, bar);
-  return bar;
+void FillMainToolBar(TQBToolStrip& bar, const TQBCommandTable& commands) {
+  AddButtons(bar, commands, {C::Open, C::Append, C::Save, C::Print, Sep, C::NewProject, C::OpenProject,
+                             C::SaveProject, Sep, C::ClearAll, Sep, C::ViewNew, C::ViewModify, C::ViewRemove, Sep,
+                             C::OrganizeMessages, Sep, C::AutoOrganize, Sep, C::AutoOrganizeSettings, Sep,
+                             C::SelectColumns, C::HideExtraColumns, Sep, C::ViewDetailPanel, Sep, C::ViewInspector,
+                             Sep, C::ViewCallStack, Sep, C::AutoCollapse, Sep, C::FlattenStructure, Sep, C::Options});
 }
 
-void FillViewToolBar(QToolBar& bar, const TQBCommandTable& commands, const TQBMenus& menus) {
-  bar.setMovable(false);
+void FillViewToolBar(TQBToolStrip& bar, const TQBCommandTable& commands, const TQBMenus& menus) {
   AddButtons(bar, commands, {C::AddNote, C::AddCheckPoint, C::AddSeparator, C::AddResetSeparator, Sep, C::Clear,
                              C::Delete, Sep, C::NavFirst, C::NavPrevious});
-  AddDropDown(bar, menus.NavigationKind, "btnNavKind", QStringLiteral("Navigation Message"), "nav-select");
+  bar.AddMenuButton(menus.NavigationKind, QStringLiteral("btnNavKind"), QStringLiteral("Navigation Message"),
+                    QBCommandIcon("nav-select"));
   AddButtons(bar, commands, {C::NavNext, C::NavLast, Sep, C::MethodMatch, C::CurrentMethod, C::ToggleMethod, Sep,
                              C::Find, C::FindNext, Sep});
-  AddDropDown(bar, menus.ToggleBookmarks, "btnToggleBookmarks", QStringLiteral("Toggle Bookmarks"), "bookmark-toggle");
-  AddDropDown(bar, menus.JumpToBookmarks, "btnJumpToBookmarks", QStringLiteral("Jump to Bookmarks"), "bookmark-jump");
+  bar.AddMenuButton(menus.ToggleBookmarks, QStringLiteral("btnToggleBookmarks"), QStringLiteral("Toggle Bookmarks"),
+                    QBCommandIcon("bookmark-toggle"));
+  bar.AddMenuButton(menus.JumpToBookmarks, QStringLiteral("btnJumpToBookmarks"), QStringLiteral("Jump to Bookmarks"),
+                    QBCommandIcon("bookmark-jump"));
   AddButtons(bar, commands, {C::ClearBookmarks, Sep, C::SyncMsgMode});
 }
 
@@ -189,7 +156,8 @@ void BuildContextMenus(QMainWindow& window, const TQBCommandTable& commands, TQB
 
 }  // namespace
 
-TQBMenus BuildMenus(QMainWindow& window, const TQBCommandTable& commands, QToolBar& viewToolBar) {
+TQBMenus BuildMenus(QMainWindow& window, const TQBCommandTable& commands, TQBToolStrip& mainToolBar,
+                    TQBToolStrip& viewToolBar) {
   TQBMenus menus;
   QMenuBar* bar = window.menuBar();
   bar->setObjectName(QStringLiteral("MainMenu"));
@@ -199,7 +167,7 @@ TQBMenus BuildMenus(QMainWindow& window, const TQBCommandTable& commands, QToolB
   BuildView(bar, commands, menus);
   BuildOthers(bar, commands);
   menus.NavigationKind = NewMenu(&window, QStringLiteral("Navigation Message"), "mnuNavigationKind");
-  menus.MainToolBar = BuildMainToolBar(window, commands);
+  FillMainToolBar(mainToolBar, commands);
   FillViewToolBar(viewToolBar, commands, menus);
   BuildContextMenus(window, commands, menus);
   return menus;

@@ -8,8 +8,8 @@
 
 class QMainWindow;
 class QMenu;
-class QToolBar;
 class TQBCommandTable;
+class TQBToolStrip;
 
 struct TQBMenus {
   QMenu* ToggleBookmarks = nullptr;   // "Toggle &Bookmarks" of the Search menu
@@ -21,8 +21,8 @@ struct TQBMenus {
   QMenu* SwitchToView = nullptr;      // its "&Switch to View" submenu, rebuilt when it opens
   QMenu* MsgDetailsPopup = nullptr;   // mnuMsgDetailsPopup, the column commands
   QMenu* System = nullptr;            // the window menu with Clear All and Add Separator
-  QToolBar* MainToolBar = nullptr;
 };
 
-// Builds the menu bar and main toolbar of window, fills the view toolbar and creates the context menus.
-TQBMenus BuildMenus(QMainWindow& window, const TQBCommandTable& commands, QToolBar& viewToolBar);
+// Builds the menu bar of window, fills the main and view toolbars and creates the context menus.
+TQBMenus BuildMenus(QMainWindow& window, const TQBCommandTable& commands, TQBToolStrip& mainToolBar,
+                    TQBToolStrip& viewToolBar);

@@ -27,11 +27,11 @@ TQBStatusPanes::TQBStatusPanes(QStatusBar* bar) : QObject(bar) {
   FMsgNumber->installEventFilter(this);
   FMsgCount = AddLabel(bar, "stsMsgCount", QStringLiteral("Message count"), 170, 0);
   FSelCount = AddLabel(bar, "stsSelCount", QStringLiteral("Selection count"), 80, 0);
-  FProject = AddLabel(bar, "stsProject", QStringLiteral("Project"), 120, 0);
+  FProject = AddLabel(bar, "stsProject", QStringLiteral("Project"), 90, 0);
   // The pane keeps its place; the bar in it shows only while something reports progress.
   auto* progressPane = new QWidget(bar);
   progressPane->setObjectName(QStringLiteral("stsProgressPane"));
-  progressPane->setFixedWidth(150);
+  progressPane->setFixedWidth(120);
   auto* paneLayout = new QHBoxLayout(progressPane);
   paneLayout->setContentsMargins(4, 0, 4, 0);
   FProgress = new QProgressBar(progressPane);
@@ -42,7 +42,7 @@ TQBStatusPanes::TQBStatusPanes(QStatusBar* bar) : QObject(bar) {
   paneLayout->addWidget(FProgress);
   bar->addWidget(progressPane, 0);
   SetProgressTotal(0);
-  FMessage = AddLabel(bar, "stsMessage", QStringLiteral("Status message"), 100, 1);
+  FMessage = AddLabel(bar, "stsMessage", QStringLiteral("Status message"), 40, 1);
   SetPaneText(FProject, QStringLiteral("Project"), QStringLiteral("Project:"));
 }
 
