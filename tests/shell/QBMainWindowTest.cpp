@@ -419,6 +419,23 @@ TEST_F(MainWindowTest, ExportWritesTheChosenFormat) {
   EXPECT_TRUE(xml.contains("message 2"));
 }
 
+TEST_F(MainWindowTest, WrapButtonsWrapsBothToolbarsInANarrowWindow) {
+  Create();
+  Window->resize(360, 400);
+  QCoreApplication::processEvents();
+  auto* mainBar = Window->findChild<QWidget*>(QStringLiteral("tbMain"));
+  auto* viewBar = Window->findChild<QWidget*>(QStringLiteral("tbView"));
+  const int mainHeight = mainBar->height(), viewHeight = viewBar->height();
+  Trigger(C::WrapButtons);
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(Window->Action(C::WrapButtons)->isChecked());
+  EXPECT_GT(mainBar->height(), mainHeight);
+  EXPECT_GT(viewBar->height(), viewHeight);
+  // Every button still lies inside its strip.
+  for (auto* button : mainBar->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+    EXPECT_TRUE(mainBar->rect().contains(button->geometry())) << button->objectName().toStdString();
+}
+
 TEST_F(MainWindowTest, MissingHelpFileIsReported) {
   Create();
   Trigger(C::HelpProduct);
