@@ -3,7 +3,6 @@
 #include "QBResources.h"
 #include "inspectors/QBShades.h"
 #include "shell/QBLoadProgress.h"
-#include "shell/QBMessageOrigin.h"
 #include "shell/QBStatusPanes.h"
 #include "shell/QBWindowPlacement.h"
 
@@ -79,44 +78,12 @@ TFrmViewer::TFrmViewer(TQBIniFile& ini, const TQBFolders& folders, const QString
   setAccessibleName(QBApplicationTitle);
   // Commands change state only through UpdateCommands; there is no idle polling to switch off.
   ViewerHost = this;
-
-  const TQBMessageOrigin origin = QBMessageOriginOfThisProcess();
-  FOriginAppName = origin.AppName;
-  FOriginComputerName = origin.ComputerName;
-  FOriginProcessID = origin.ProcessID;
-  FOriginThreadName = origin.ThreadName;
-  FTimeBias = origin.TimeBias;
   FAdder.AddObserver(FViewsObserver.get());
   FAdder.AddObserver(&FModifiedObserver);
   FProgress = std::make_unique<TQBLoadProgress>(*this, [this] { return FCurrent.List; });
-
-  FCommands = new TQBCommandTable(this);
-  addActions(QList<QAction*>(FCommands->Actions().begin(), FCommands->Actions().end()));
-  FLayout = new TQBMainLayout(this);
-  setCentralWidget(FLayout->Root());
-  FMenus = BuildMenus(*this, *FCommands, *FLayout->MainToolBar(), *FLayout->ViewToolBar());
-  FStatus = new TQBStatusPanes(statusBar());
-  statusBar()->setFont(QFont(QStringLiteral("Tahoma"), 8));
-  setFont(QFont(QStringLiteral("Verdana"), 8));
-  FLayout->Tabs()->setContextMenuPolicy(Qt::CustomContextMenu);
-  connect(FLayout->Tabs(), &QWidget::customContextMenuRequested, this,
-          [this](const QPoint& at) { FMenus.Views->popup(FLayout->Tabs()->mapToGlobal(at)); });
-  connect(FLayout->Tabs(), &QTabBar::currentChanged, this, &TFrmViewer::OnTabChanged);
-  connect(qApp, &QGuiApplication::applicationStateChanged, this, &TFrmViewer::OnApplicationState);
-
-  // Shades of the button face: unselected tabs and the detail panel in the lighter one.
-  const QColor shade10 = ButtonFaceShade(-10);
-  FLayout->DetailPanel()->setStyleSheet(QStringLiteral("#pnlDetail { background: %1; }").arg(shade10.name()));
-  FLayout->CallStackHeader()->setStyleSheet(QStringLiteral("background: %1;").arg(shade10.name()));
-  FLayout->SetTabColors(shade10, ShadeOf(shade10, -20));
-  connect(FMenus.SwitchToView, &QMenu::aboutToShow, this, &TFrmViewer::FillSwitchToViewMenu);
-
-  FImageLists[0].clear();
-  for (const TQBCommandInfo& info : QBCommandInfos()) FImageLists[0].append(QBCommandIcon(info.Icon));
-  FImageLists[1] = IconsOf(QStringLiteral(":/icons/messages/msg%1.svg"), 46);
-  FImageLists[2] = FImageLists[1];
-  for (int n = 0; n < 10; ++n) FImageLists[4].append(QIcon(QStringLiteral(":/icons/bookmarks/bookmark%1.svg").arg(n)));
-  FImageLists[4].append(QIcon(QStringLiteral(":/icons/bookmarks/sync.svg")));
+  BuildWindow();
+  ColourPanels();
+  CreateImageLists();
 
   FRowHeight = 17;
   FLog.LastLogDir = FFolders.DefaultLogs;
@@ -133,6 +100,41 @@ TFrmViewer::TFrmViewer(TQBIniFile& ini, const TQBFolders& folders, const QString
   ConnectCommands();
   UpdateCommands();
   PostCommandLineLoad(args);
+}
+
+void TFrmViewer::BuildWindow() {
+  FCommands = new TQBCommandTable(this);
+  addActions(QList<QAction*>(FCommands->Actions().begin(), FCommands->Actions().end()));
+  FLayout = new TQBMainLayout(this);
+  setCentralWidget(FLayout->Root());
+  FMenus = BuildMenus(*this, *FCommands, *FLayout->MainToolBar(), *FLayout->ViewToolBar());
+  FStatus = new TQBStatusPanes(statusBar());
+  statusBar()->setFont(QFont(QStringLiteral("Tahoma"), 8));
+  setFont(QFont(QStringLiteral("Verdana"), 8));
+  FLayout->Tabs()->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(FLayout->Tabs(), &QWidget::customContextMenuRequested, this,
+          [this](const QPoint& at) { FMenus.Views->popup(FLayout->Tabs()->mapToGlobal(at)); });
+  connect(FLayout->Tabs(), &QTabBar::currentChanged, this, &TFrmViewer::OnTabChanged);
+  connect(FMenus.SwitchToView, &QMenu::aboutToShow, this, &TFrmViewer::FillSwitchToViewMenu);
+  connect(qApp, &QGuiApplication::applicationStateChanged, this, &TFrmViewer::OnApplicationState);
+}
+
+void TFrmViewer::ColourPanels() {
+  // The lighter shade of the button face colours the detail panel, the call stack header and the
+  // unselected tabs; the tabs' border is 20 darker.
+  const QColor shade10 = ButtonFaceShade(-10);
+  FLayout->DetailPanel()->setStyleSheet(QStringLiteral("#pnlDetail { background: %1; }").arg(shade10.name()));
+  FLayout->CallStackHeader()->setStyleSheet(QStringLiteral("background: %1;").arg(shade10.name()));
+  FLayout->SetTabColors(shade10, ShadeOf(shade10, -20));
+}
+
+void TFrmViewer::CreateImageLists() {
+  for (const TQBCommandInfo& info : QBCommandInfos()) FImageLists[0].append(QBCommandIcon(info.Icon));
+  FImageLists[1] = IconsOf(QStringLiteral(":/icons/messages/msg%1.svg"), 46);
+  // The navigation kinds are message types and show their icons.
+  FImageLists[2] = FImageLists[1];
+  for (int n = 0; n < 10; ++n) FImageLists[4].append(QIcon(QStringLiteral(":/icons/bookmarks/bookmark%1.svg").arg(n)));
+  FImageLists[4].append(QIcon(QStringLiteral(":/icons/bookmarks/sync.svg")));
 }
 
 TFrmViewer::~TFrmViewer() {

@@ -13,6 +13,7 @@
 #include "shell/QBLogState.h"
 #include "shell/QBMainLayout.h"
 #include "shell/QBMenus.h"
+#include "shell/QBMessageOrigin.h"
 #include "shell/QBSettings.h"
 
 #include <quillbox/QBCustomViewIntf.h>
@@ -122,6 +123,9 @@ protected:
 
 private:
   // Creation steps.
+  void BuildWindow();
+  void ColourPanels();
+  void CreateImageLists();
   void CreateFonts();
   void ApplySettings();
   void ApplyWindowPlacement();
@@ -230,12 +234,8 @@ private:
   QFont FMessageFont, FInspectorFont, FInspectorFixedFont;
   std::array<QList<QIcon>, 5> FImageLists;
 
-  // Message origin of messages the user adds.
-  QString FOriginAppName, FOriginComputerName;
-  uint32_t FOriginProcessID = 0;
-  QString FOriginThreadName;
-  int32_t FTimeBias = 0;
-  int FCheckPointCounter = 0;
+  // Where the messages the user adds come from.
+  TQBMessageOrigin FOrigin = QBMessageOriginOfThisProcess();
 
   // Find options.
   QString FFindText;
