@@ -2,23 +2,35 @@
 
 #include "shell/QBMainForm.h"
 
+#include "dialogs/QBDialogLook.h"
+
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
 namespace {
 
-const QString DialogCaption = QStringLiteral("Quillbox Viewer");
+const QString DialogCaption = QString::fromLatin1(qbdialogs::Caption);
 
 // Texts use "\r" line breaks; a plain-text label wants "\n".
 QString LinesOf(QString text) { return text.replace(QLatin1Char('\r'), QLatin1Char('\n')); }
+
+// The program's dialog look, centred over the control the question is about.
+int ExecPlaced(QMessageBox& box, QWidget* over) {
+  box.setTextFormat(Qt::PlainText);
+  qbdialogs::ApplyDialogLook(box);
+  box.adjustSize();
+  qbdialogs::PlaceDialog(box, over);
+  return box.exec();
+}
 
 class TShellDialogs final : public IQBShellDialogs {
 public:
   int AskYesNoCancel(QWidget* over, const QString& text) override {
     QMessageBox box(QMessageBox::Question, DialogCaption, LinesOf(text), QMessageBox::NoButton, over);
     box.setObjectName(QStringLiteral("FrmYesNoCancel"));
-    box.setTextFormat(Qt::PlainText);
+    // The question stays above other windows while it waits.
+    box.setWindowFlag(Qt::WindowStaysOnTopHint);
     QPushButton* yes = box.addButton(QStringLiteral("&Yes"), QMessageBox::YesRole);
     QPushButton* no = box.addButton(QStringLiteral("&No"), QMessageBox::NoRole);
     QPushButton* cancel = box.addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole);
@@ -27,7 +39,7 @@ public:
     cancel->setObjectName(QStringLiteral("btnCancel"));
     box.setDefaultButton(yes);
     box.setEscapeButton(cancel);
-    box.exec();
+    ExecPlaced(box, over);
     if (box.clickedButton() == yes) return 6;
     return box.clickedButton() == no ? 7 : 2;
   }
@@ -63,8 +75,8 @@ public:
 
   void ShowError(QWidget* over, const QString& caption, const QString& text) override {
     QMessageBox box(QMessageBox::Critical, caption, LinesOf(text), QMessageBox::Ok, over);
-    box.setTextFormat(Qt::PlainText);
-    box.exec();
+    box.setObjectName(QStringLiteral("FrmDisplayMessage"));
+    ExecPlaced(box, over);
   }
 };
 

@@ -16,7 +16,10 @@
 #include <QApplication>
 #include <QDropEvent>
 #include <QLabel>
+#include <QMessageBox>
 #include <QMimeData>
+#include <QPushButton>
+#include <QTimer>
 #include <QProgressBar>
 #include <QTest>
 #include <QTabBar>
@@ -434,6 +437,26 @@ TEST_F(MainWindowTest, WrapButtonsWrapsBothToolbarsInANarrowWindow) {
   // Every button still lies inside its strip.
   for (auto* button : mainBar->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
     EXPECT_TRUE(mainBar->rect().contains(button->geometry())) << button->objectName().toStdString();
+}
+
+// The real question box: each button gives its answer code, closing it gives Cancel.
+TEST(ShellDialogs, YesNoCancelAnswers) {
+  const std::unique_ptr<IQBShellDialogs> dialogs = NewShellDialogs();
+  struct TCase {
+    const char* Button;
+    int Answer;
+  } cases[] = {{"btnYes", 6}, {"btnNo", 7}, {"btnCancel", 2}, {nullptr, 2}};
+  for (const TCase& c : cases) {
+    QTimer::singleShot(0, [&] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      ASSERT_NE(box, nullptr);
+      EXPECT_EQ(box->windowTitle(), QStringLiteral("Quillbox Viewer"));
+      EXPECT_EQ(box->text(), QStringLiteral("Line one\n\nLine two"));
+      if (c.Button) box->findChild<QPushButton*>(QLatin1String(c.Button))->click();
+      else box->reject();
+    });
+    EXPECT_EQ(dialogs->AskYesNoCancel(nullptr, QStringLiteral("Line one\r\rLine two")), c.Answer) << c.Answer;
+  }
 }
 
 TEST_F(MainWindowTest, MissingHelpFileIsReported) {
