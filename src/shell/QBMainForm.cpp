@@ -4,6 +4,7 @@
 #include "inspectors/QBShades.h"
 #include "shell/QBLoadProgress.h"
 #include "shell/QBStatusPanes.h"
+#include "shell/QBToolStrip.h"
 #include "shell/QBWindowPlacement.h"
 
 #include <QAction>
@@ -116,6 +117,11 @@ void TFrmViewer::BuildWindow() {
           [this](const QPoint& at) { FMenus.Views->popup(FLayout->Tabs()->mapToGlobal(at)); });
   connect(FLayout->Tabs(), &QTabBar::currentChanged, this, &TFrmViewer::OnTabChanged);
   connect(FMenus.SwitchToView, &QMenu::aboutToShow, this, &TFrmViewer::FillSwitchToViewMenu);
+  for (TQBToolStrip* strip : {FLayout->MainToolBar(), FLayout->ViewToolBar()}) {
+    strip->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(strip, &QWidget::customContextMenuRequested, this,
+            [this, strip](const QPoint& at) { FMenus.System->popup(strip->mapToGlobal(at)); });
+  }
   connect(qApp, &QGuiApplication::applicationStateChanged, this, &TFrmViewer::OnApplicationState);
 }
 
@@ -282,8 +288,8 @@ void TFrmViewer::closeEvent(QCloseEvent* event) {
 }
 
 QMenu* TFrmViewer::createPopupMenu() {
-  // Linux windows have no system menu of their own; the right click on the menu bar and toolbar area
-  // offers its two commands instead, above the toolbar switches.
+  // Linux windows have no system menu the program can extend; the right click on the menu bar offers
+  // its two commands instead (the toolbars offer the same menu).
   QMenu* menu = QMainWindow::createPopupMenu();
   if (!menu) menu = new QMenu(this);
   QAction* first = menu->actions().isEmpty() ? nullptr : menu->actions().front();
