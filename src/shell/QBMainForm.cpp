@@ -264,6 +264,8 @@ const QList<QIcon>& TFrmViewer::GetImageList(int n) const {
 }
 
 void TFrmViewer::SelectionChanged() {
+  // A notice posted before a load began waits for its end: UpdateCommands runs then anyway.
+  if (FLog.Loading) return;
   // The inspectors are asked here too once they are embedded in the inspector pane.
   FillCallStack();
   UpdateCommands();
