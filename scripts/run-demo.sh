@@ -7,7 +7,7 @@ scripts/install-deps.sh
 scripts/build.sh
 mkdir -p build/demo
 demo="$(pwd)/build/demo/Demo.qbl"
-[ -f "$demo" ] || build/bin/qbltool gen --count 20000 --seed 1 "$demo" >/dev/null
+build/bin/qbltool gen --count 20000 --seed 1 "$demo" >/dev/null
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
   exec build/bin/QBFileViewer "$demo"
 fi
