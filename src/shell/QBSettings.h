@@ -4,6 +4,8 @@
 // unreadable keys keep their default) and Write puts it back, key by key in the file's order, so keys
 // the viewer does not know stay where they are.
 
+#include "view/QBColumns.h"
+
 #include "shell/QBIniFile.h"
 
 #include <quillbox/QBTypeStyle.h>
@@ -14,19 +16,6 @@
 
 #include <array>
 #include <cstdint>
-
-// Column flags, in bit order.
-enum TQBColumn : uint16_t {
-  colCategory = 1,
-  colAppName = 2,
-  colComputerName = 4,
-  colProcessID = 8,
-  colThreadName = 16,
-  colDate = 32,
-  colTimeStamp = 64,
-  colTimeDiff = 128,
-  colTimeOffset = 256,
-};
 
 // Organizer field set, in bit order.
 enum TQBOrganizeField : uint8_t {
@@ -57,7 +46,7 @@ struct TQBDisplaySettings {
   int32_t RightSplitFixed = -1;  // height of the call stack pane
   bool WrapButtons = false;
   bool DetailPanel = false;
-  uint16_t Columns = 0;  // TQBColumn flags; at most one of the three time columns
+  TQBColumnSet Columns = 0;  // TQBColumn flags; at most one of the three time columns
   bool HideExtraColumns = false;
   int32_t MarkerColor = 15128749;
   int32_t SyncMsgColor = 11529215;

@@ -19,6 +19,17 @@ enum class TQBColumn : uint16_t {
 
 using TQBColumnSet = uint16_t;
 
+// The same flags as plain set values, for code that combines them (settings, commands).
+inline constexpr TQBColumnSet colCategory = TQBColumnSet(TQBColumn::Category);
+inline constexpr TQBColumnSet colAppName = TQBColumnSet(TQBColumn::AppName);
+inline constexpr TQBColumnSet colComputerName = TQBColumnSet(TQBColumn::ComputerName);
+inline constexpr TQBColumnSet colProcessID = TQBColumnSet(TQBColumn::ProcessID);
+inline constexpr TQBColumnSet colThreadName = TQBColumnSet(TQBColumn::ThreadName);
+inline constexpr TQBColumnSet colDate = TQBColumnSet(TQBColumn::Date);
+inline constexpr TQBColumnSet colTimeStamp = TQBColumnSet(TQBColumn::TimeStamp);
+inline constexpr TQBColumnSet colTimeDiff = TQBColumnSet(TQBColumn::TimeDiff);
+inline constexpr TQBColumnSet colTimeOffset = TQBColumnSet(TQBColumn::TimeOffset);
+
 constexpr bool HasColumn(TQBColumnSet set, TQBColumn c) { return (set & uint16_t(c)) != 0; }
 
 // The time column that shows for a column set, or 0 when none.

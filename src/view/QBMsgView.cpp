@@ -234,7 +234,3 @@ void TQBMessageView::UpdateHint(const QPoint& pos) {
   const QPoint at = viewport()->mapToGlobal(QPoint(left - 1 - 2, line.top() - 2));
   FHint->ShowAt(at, TQBMessageViewHintWindow::HintSize(text, FDisplay.Font, maxWidth));
 }
-
-// The view's meta-object code is compiled here rather than with the other widgets' in one unit: its
-// header brings the view's column enum, which must not meet other folders' headers in a single unit.
-#include "moc_QBMsgView.cpp"
