@@ -15,6 +15,7 @@ const TCommand kCommands[] = {
     {"dump", "dump FILE.qbl", RunDump},
     {"gen", "gen [--count N] [--seed S] OUT.qbl", RunGen},
     {"stats", "stats FILE.qbl", RunStats},
+    {"render", "render FILE.qbl OUT.png [--size WxH]", RunRender},
     {"save", "save [FILTER] IN.qbl OUT.qbl", RunSave},
     {"export", "export --format xml|txt [--columns LIST] [FILTER] IN.qbl OUT", RunExport},
 };

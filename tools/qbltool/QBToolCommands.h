@@ -35,6 +35,7 @@ struct TCommand {
 int RunDump(const QStringList& args, const TToolIO& io);
 int RunGen(const QStringList& args, const TToolIO& io);
 int RunStats(const QStringList& args, const TToolIO& io);
+int RunRender(const QStringList& args, const TToolIO& io);
 int RunSave(const QStringList& args, const TToolIO& io);
 int RunExport(const QStringList& args, const TToolIO& io);
 

@@ -1,0 +1,56 @@
+// qbltool render FILE.qbl OUT.png [--size WxH]: the main window with the log loaded, drawn offscreen.
+// qbltool itself stays free of widgets; the window is drawn by qbrender, the viewer's own window code
+// built as a separate program next to this one. The log is checked here first: a log the viewer
+// would report as invalid opens a dialog that nobody could answer offscreen.
+
+#include "QBToolCommands.h"
+#include "QBToolLoad.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+
+namespace qbltool {
+namespace {
+
+constexpr char kUsage[] = "render FILE.qbl OUT.png [--size WxH]";
+constexpr int kRenderTimeoutMs = 10 * 60 * 1000;
+
+QString RendererPath() {
+  const QString dir = QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QDir::currentPath();
+  return QDir(dir).filePath(QStringLiteral("qbrender"));
+}
+
+}  // namespace
+
+int RunRender(const QStringList& args, const TToolIO& io) {
+  if (args.size() != 2 && !(args.size() == 4 && args[2] == QLatin1String("--size")))
+    return UsageError(io, kUsage);
+  {
+    TQuillboxMessageSet set;
+    const TToolLoad load = LoadForTool(args[0], set, io);
+    if (load.ExitCode != ExitOk) return load.ExitCode;
+  }
+  const QString renderer = RendererPath();
+  if (!QFileInfo(renderer).isExecutable()) {
+    io.Error(QStringLiteral("cannot render '%1': the window renderer '%2' is missing").arg(args[0], renderer));
+    return ExitUsage;
+  }
+  QProcess process;
+  process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+  process.start(renderer, args);
+  if (!process.waitForFinished(kRenderTimeoutMs)) {
+    process.kill();
+    process.waitForFinished();
+    io.Error(QStringLiteral("cannot render '%1': the window renderer did not finish").arg(args[0]));
+    return ExitUsage;
+  }
+  if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
+    io.Error(QStringLiteral("cannot write '%1': the window renderer failed").arg(args[1]));
+    return ExitUsage;
+  }
+  return ExitOk;
+}
+
+}  // namespace qbltool
