@@ -1,5 +1,6 @@
-// qbrender FILE.qbl OUT.png [--size WxH]: the main window with the log loaded, drawn offscreen into a
-// PNG. It runs the viewer's own start-up and window; only the settings file is left untouched.
+// qbrender FILE.qbl OUT.png [--size WxH] [--select ROW]: the main window with the log loaded (and the
+// row selected), drawn offscreen into a PNG. It runs the viewer's own start-up and window; only the
+// settings file is left untouched.
 
 #include "shell/QBViewerApp.h"
 #include "view/QBMsgView.h"
@@ -17,7 +18,7 @@ namespace {
 const TQBViewClassOf<TQBMessageView> MessageViewClass;
 
 int Usage() {
-  std::fprintf(stderr, "usage: qbrender FILE.qbl OUT.png [--size WxH]\n");
+  std::fprintf(stderr, "usage: qbrender FILE.qbl OUT.png [--size WxH] [--select ROW]\n");
   return 2;
 }
 
@@ -38,6 +39,13 @@ int main(int argc, char** argv) {
     size = QSize(match.captured(1).toInt(), match.captured(2).toInt());
     params.remove(at, 2);
   }
+  int selectRow = -1;
+  if (const qsizetype at = params.indexOf(QStringLiteral("--select")); at >= 0) {
+    bool ok = false;
+    selectRow = params.value(at + 1).toInt(&ok);
+    if (!ok || selectRow < 0) return Usage();
+    params.remove(at, 2);
+  }
   if (params.size() != 2) return Usage();
-  return QBRenderViewer(params[0], params[1], size, MessageViewClass);
+  return QBRenderViewer(params[0], params[1], size, MessageViewClass, selectRow);
 }

@@ -1,7 +1,8 @@
 // The main window: opening the generated log (QB_BENCH_COUNT messages, default 1,000,000) the way
 // actOpen does once its dialog is answered, with the window shown, against the plain load into the
 // store; how long the window goes without repainting meanwhile; UpdateCommands on the loaded log;
-// and start-up to a shown window.
+// moving the selection between two plain messages that one inspector shows; and start-up to a shown
+// window.
 // Runs offscreen.
 
 #include "QBLogGenerator.h"
@@ -10,6 +11,10 @@
 #include "shell/QBIniFile.h"
 #include "shell/QBMainForm.h"
 #include "shell/QBStatusPanes.h"
+
+#include <quillbox/QuillboxMessageSet.h>
+
+#include <QAction>
 
 #include <QApplication>
 #include <QDir>
@@ -144,6 +149,42 @@ void BM_UpdateCommandsOnLoadedLog(benchmark::State& state) {
   state.counters["rows"] = window.CurrentView().View->GetCount();
 }
 BENCHMARK(BM_UpdateCommandsOnLoadedLog)->Unit(benchmark::kMillisecond);
+
+// Two rows of plain (Info) messages near the middle of the view, both shown by the string inspector.
+std::pair<int, int> TwoPlainRows(const TFrmViewer& window) {
+  const IQBMessageView& view = *window.CurrentView().View;
+  int rows[2] = {-1, -1};
+  for (int row = view.GetCount() / 2, found = 0; row < view.GetCount() && found < 2; ++row)
+    if (MessageSet.At(view.GetRowRecNo(row)).MsgType() == 0) rows[found++] = row;
+  return {rows[0], rows[1]};
+}
+
+// One selection change through the window: the view's notice, the inspection of the focused message
+// by the inspector already showing, the call stack and UpdateCommands. Arg: messages in the log (0:
+// the benchmark log); UpdateCommands counts the selection over the whole view, so the count matters.
+void BM_SelectPlainMessage(benchmark::State& state) {
+  TModules modules;
+  TFrmViewer window(modules.Ini, modules.Folders, {});
+  window.show();
+  if (!window.Settings().Display.Inspector) window.Action(TQBCmd::ViewInspector)->trigger();
+  QTemporaryDir dir;
+  QString log = BenchLog();
+  if (state.range(0) > 0) {
+    log = dir.filePath(QStringLiteral("small.qbl"));
+    GenerateLog(log, {state.range(0), 1}, nullptr);
+  }
+  window.LoadFile(log, false);
+  const auto [a, b] = TwoPlainRows(window);
+  if (a < 0 || b < 0) {
+    state.SkipWithError("no two plain messages");
+    return;
+  }
+  IQBMessageViewList& list = *window.CurrentView().List;
+  int i = 0;
+  for (auto _ : state) list.SelectRow(++i % 2 ? a : b);
+  state.counters["rows"] = window.CurrentView().View->GetCount();
+}
+BENCHMARK(BM_SelectPlainMessage)->Arg(10000)->Arg(0)->Unit(benchmark::kMillisecond);
 
 void BM_StartUpToShownWindow(benchmark::State& state) {
   for (auto _ : state) {

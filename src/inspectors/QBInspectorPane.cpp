@@ -90,6 +90,17 @@ void TQBInspectorPane::SetLayoutActions(QAction* onBottom, QAction* fullSize) {
   FToolbar->FullSizeButton()->setDefaultAction(fullSize);
 }
 
+void TQBInspectorPane::AdoptContentActions(QAction* copy, QAction* print) {
+  if (copy->icon().isNull()) copy->setIcon(FCopyAction->icon());
+  if (print->icon().isNull()) print->setIcon(FPrintAction->icon());
+  delete FCopyAction;
+  delete FPrintAction;
+  FCopyAction = copy;
+  FPrintAction = print;
+  FToolbar->CopyButton()->setDefaultAction(copy);
+  FToolbar->PrintButton()->setDefaultAction(print);
+}
+
 void TQBInspectorPane::SetCallStackList(TQBCallStackList* list) {
   if (FCallStack) disconnect(FCallStack, nullptr, this, nullptr);
   FCallStack = list;

@@ -40,6 +40,11 @@ public:
   QAction* PrintAction() const { return FPrintAction; }
   // The main window's actInspectorOnBottom and actFullSizeInspector for the two toggle buttons.
   void SetLayoutActions(QAction* onBottom, QAction* fullSize);
+  // A main window that owns the two content commands itself hands them over: the pane's own pair goes
+  // (two actions with one shortcut would make it ambiguous), the buttons run the window's commands,
+  // the window runs them through CopyInspectorContents and PrintInspectorContents and sets their
+  // enabled states from CanCopyContents and CanPrintContents.
+  void AdoptContentActions(QAction* copy, QAction* print);
   // The list the pane fills with the call stack; not owned.
   void SetCallStackList(TQBCallStackList* list);
 

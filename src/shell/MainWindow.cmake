@@ -23,5 +23,6 @@ target_sources(qbgui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/QBMainFormLog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/QBMainFormLayout.cpp
   ${CMAKE_CURRENT_LIST_DIR}/QBMainFormViews.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/QBMainFormInspector.cpp
   ${CMAKE_CURRENT_LIST_DIR}/QBViewerApp.cpp
 )

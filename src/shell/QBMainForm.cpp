@@ -1,6 +1,7 @@
 #include "shell/QBMainForm.h"
 
 #include "QBResources.h"
+#include "inspectors/QBInspectorPane.h"
 #include "inspectors/QBShades.h"
 #include "shell/QBLoadProgress.h"
 #include "shell/QBStatusPanes.h"
@@ -106,7 +107,8 @@ TFrmViewer::TFrmViewer(TQBIniFile& ini, const TQBFolders& folders, const QString
 void TFrmViewer::BuildWindow() {
   FCommands = new TQBCommandTable(this);
   addActions(QList<QAction*>(FCommands->Actions().begin(), FCommands->Actions().end()));
-  FLayout = new TQBMainLayout(this);
+  CreateInspectorPane();
+  FLayout = new TQBMainLayout(this, FPane);
   setCentralWidget(FLayout->Root());
   FMenus = BuildMenus(*this, *FCommands, *FLayout->MainToolBar(), *FLayout->ViewToolBar());
   FStatus = new TQBStatusPanes(statusBar());
@@ -145,6 +147,7 @@ void TFrmViewer::CreateImageLists() {
 
 TFrmViewer::~TFrmViewer() {
   StoreSettings();
+  StoreInspectorSettings();
   FSettings.Write(FIni);
   FCurrent = {};
   FAdder.RemoveObserver(FViewsObserver.get());
@@ -170,6 +173,7 @@ void TFrmViewer::ApplySettings() {
   FFindFromCursor = FSettings.Find.FindFromCursor;
   FFindInDetails = FSettings.Find.FindInDetails;
   ApplyWindowPlacement();
+  ApplyInspectorSettings();
   ApplyPaneLayout();
   ApplyWrapButtons();
   OnAlwaysOnTop();
@@ -233,6 +237,7 @@ void TFrmViewer::ConnectCommands() {
   ConnectLogCommands();
   ConnectLayoutCommands();
   ConnectViewCommands();
+  ConnectInspectorCommands();
   Handle(TQBCmd::Exit, [this] { close(); });
 }
 
@@ -266,9 +271,8 @@ const QList<QIcon>& TFrmViewer::GetImageList(int n) const {
 void TFrmViewer::SelectionChanged() {
   // A notice posted before a load began waits for its end: UpdateCommands runs then anyway.
   if (FLog.Loading) return;
-  // The inspectors are asked here too once they are embedded in the inspector pane.
-  FillCallStack();
-  UpdateCommands();
+  // The pane refreshes the command states after inspecting.
+  FPane->InspectFocusedMessage();
 }
 
 void TFrmViewer::ShowStatusText(const QString& text) {

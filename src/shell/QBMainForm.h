@@ -3,8 +3,10 @@
 // serves the views through IQBViewerHost and runs the log file commands through TQBLogCommands.
 // Its handlers live in the files of the areas they serve: QBMainFormLog.cpp (log files),
 // QBMainFormLayout.cpp (panes, columns, window position, help), QBMainFormViews.cpp (views and
-// message commands), QBMainFormCommands.cpp (UpdateCommands and the status panes).
+// message commands), QBMainFormCommands.cpp (UpdateCommands and the status panes),
+// QBMainFormInspector.cpp (the inspector pane's host and its commands).
 
+#include "inspectors/QBInspectorPaneHost.h"
 #include "model/QBMessageAdder.h"
 #include "shell/QBCommandRules.h"
 #include "shell/QBCommandTable.h"
@@ -28,6 +30,7 @@
 #include <memory>
 
 class TQBIniFile;
+class TQBInspectorPane;
 class TQBStatusPanes;
 class TQBLoadProgress;
 class QFileDialog;
@@ -56,10 +59,12 @@ public:
   virtual QString SaveFileName(QWidget* parent, const QString& title, const QString& dir, const QString& filter,
                                const QString& suffix, QString* chosenFilter) = 0;
   virtual void ShowError(QWidget* over, const QString& caption, const QString& text) = 0;
+  // The print dialog in its inspector variant, proposing title; false when the user cancels.
+  virtual bool AskInspectorPrintTitle(QWidget* over, QString& title) = 0;
 };
 std::unique_ptr<IQBShellDialogs> NewShellDialogs();
 
-class TFrmViewer : public QMainWindow, public IQBViewerHost, private IQBLogWindow {
+class TFrmViewer : public QMainWindow, public IQBViewerHost, private IQBLogWindow, private IQBInspectorPaneHost {
   Q_OBJECT
 public:
   // Runs the creation steps: publishes the host interface, reads the settings from ini, creates the
@@ -99,6 +104,7 @@ public:
   QAction* Action(TQBCmd cmd) const { return FCommands->Action(cmd); }
   const TQBMenus& Menus() const { return FMenus; }
   TQBMainLayout& Layout() const { return *FLayout; }
+  TQBInspectorPane& InspectorPane() const { return *FPane; }
   TQBStatusPanes& StatusPanes() const { return *FStatus; }
   const TQBLogState& LogState() const { return FLog; }
   const TQBSettings& Settings() const { return FSettings; }
@@ -160,7 +166,6 @@ private:
   void OnViewNext();
   void OnTabChanged(int index);
   void FillSwitchToViewMenu();
-  void FillCallStack();
   void OnPlugIns();
 
   // Log files (QBMainFormLog.cpp).
@@ -199,6 +204,25 @@ private:
   void OnPosition(TQBCmd cmd);
   void OnHelp(const QString& topic);
 
+  // The inspector pane (QBMainFormInspector.cpp).
+  void CreateInspectorPane();
+  void ApplyInspectorSettings();
+  void StoreInspectorSettings();
+  void ConnectInspectorCommands();
+  bool IsClearingViews() const override { return FClearingViews; }
+  bool HasActiveView() const override { return FCurrent.View && FCurrent.List; }
+  int FocusedRow() const override;
+  int RowCount() const override;
+  int SelectedCount() const override;
+  bool GotoCurrentMessage() override;
+  void GetSelectedRange(int& first, int& last) const override;
+  void GetCallStack(std::vector<TQBCallStackEntry>& entries) const override;
+  void SelectRow(int row) override;
+  bool IsInspectorShown() const override { return FSettings.Display.Inspector; }
+  void MessageFocused() override;
+  void ClearMessageDetails() override;
+  bool RunInspectorPrintDialog(QString& title) override;
+
   // Command states and status panes (QBMainFormCommands.cpp).
   TQBCommandInputs GatherCommandInputs() const;
   void ApplyCommandStates(const TQBCommandStates& states);
@@ -216,6 +240,7 @@ private:
   std::unique_ptr<TQBLoadProgress> FProgress;
 
   TQBCommandTable* FCommands;
+  TQBInspectorPane* FPane;
   TQBMainLayout* FLayout;
   TQBStatusPanes* FStatus;
   TQBMenus FMenus;
@@ -229,6 +254,7 @@ private:
   bool FFullSize = false;
   bool FSplittersPlaced = false;
   bool FCallStackBeforeFullSize = false;
+  bool FClearingViews = false;
 
   int FRowHeight = 17;
   QFont FMessageFont, FInspectorFont, FInspectorFixedFont;

@@ -3,6 +3,7 @@
 
 #include "shell/QBMainForm.h"
 
+#include "inspectors/QBInspectorPane.h"
 #include "shell/QBStatusPanes.h"
 #include "shell/QBStatusTexts.h"
 
@@ -16,7 +17,7 @@ namespace {
 bool ValidRecNo(int recNo) { return recNo >= 1 && recNo <= MessageSet.GetRecordCount(); }
 
 // The focused row, or -1.
-int FocusedRow(const TQBViewBinding& view) {
+int FocusedRowOf(const TQBViewBinding& view) {
   if (!view.View || !view.List) return -1;
   const int row = view.List->GetItemIndex();
   return row >= 0 && row < view.View->GetCount() ? row : -1;
@@ -26,7 +27,7 @@ int FocusedRow(const TQBViewBinding& view) {
 bool TimeDiffRecords(const TQBViewBinding& view, int selected, int& first, int& second) {
   if (!view.View || selected < 1) return false;
   if (selected == 1) {
-    const int focused = FocusedRow(view);
+    const int focused = FocusedRowOf(view);
     if (focused < 0) return false;
     first = view.View->GetRowRecNo(0);
     second = view.View->GetRowRecNo(focused);
@@ -48,7 +49,7 @@ TQBCommandInputs TFrmViewer::GatherCommandInputs() const {
   }
   in.List = v.List, in.Methods = v.Methods, in.Search = v.Search;
   in.Print = v.Print, in.Save = v.Save, in.Export = v.Export;
-  const int row = FocusedRow(v);
+  const int row = FocusedRowOf(v);
   in.Current = row >= 0;
   if (in.Current) {
     const int recNo = v.View->GetRowRecNo(row);
@@ -70,6 +71,8 @@ TQBCommandInputs TFrmViewer::GatherCommandInputs() const {
   in.AlwaysOnTop = d.AlwaysOnTop, in.Columns = d.Columns, in.HideExtraColumns = d.HideExtraColumns;
   in.AutoCollapse = FSettings.General.AutoCollapse, in.Flatten = FSettings.General.FlattenStructure;
   in.AutoOrganize = FSettings.Organizer.AutoOrganize;
+  in.InspectorCanCopy = FPane->CanCopyContents();
+  in.InspectorCanPrint = FPane->CanPrintContents();
   return in;
 }
 
@@ -98,7 +101,7 @@ void TFrmViewer::ApplyCommandStates(const TQBCommandStates& states) {
 
 void TFrmViewer::UpdateStatusPanes(const TQBCommandInputs& in) {
   const TQBViewBinding& v = FCurrent;
-  const int row = FocusedRow(v);
+  const int row = FocusedRowOf(v);
   FStatus->SetMessageNumber(qbstatus::MessageNumberText(row >= 0 ? v.View->GetRowRecNo(row) : 0));
   FStatus->SetMessageCount(qbstatus::MessageCountText(in.Rows, in.StoreCount));
   FStatus->SetSelectionCount(qbstatus::SelectionCountText(in.Selected));

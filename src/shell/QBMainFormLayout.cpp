@@ -3,6 +3,8 @@
 
 #include "shell/QBMainForm.h"
 
+#include "inspectors/QBCallStackList.h"
+#include "inspectors/QBInspectorPane.h"
 #include "shell/QBLayoutRules.h"
 #include "shell/QBToolStrip.h"
 
@@ -13,7 +15,6 @@
 #include <QScreen>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QListWidget>
 #include <QTabBar>
 #include <QUrl>
 
@@ -67,8 +68,9 @@ void TFrmViewer::ToggleDisplayFlag(bool TQBDisplaySettings::*flag) {
 }
 
 void TFrmViewer::OnViewInspector() {
-  // The focused message is inspected when the pane opens, once the inspectors are embedded in it.
   ToggleDisplayFlag(&TQBDisplaySettings::Inspector);
+  // A hidden pane still inspects, with the string inspector whatever the type: look again.
+  if (FocusedRow() >= 0) FPane->InspectFocusedMessage();
 }
 
 void TFrmViewer::OnFullSizeInspector() {

@@ -3,6 +3,7 @@
 
 #include "shell/QBMainForm.h"
 
+#include "inspectors/QBInspectorPane.h"
 #include "shell/QBLoadProgress.h"
 #include "shell/QBShortenPath.h"
 
@@ -50,7 +51,10 @@ bool TFrmViewer::WithLoadProgress(const std::function<bool(IQBLogLoadEvents*)>& 
     TQBLoadProgress& Progress;
     ~TEnd() { Progress.End(); }
   } end{*FProgress};
-  return load(FProgress.get());
+  const bool loaded = load(FProgress.get());
+  // The views' selection notices were held back while the log loaded.
+  FPane->InspectFocusedMessage();
+  return loaded;
 }
 
 bool TFrmViewer::LoadFile(const QString& path, bool append) {

@@ -2,6 +2,8 @@
 
 #include "shell/QBMainForm.h"
 
+#include "inspectors/QBCallStackList.h"
+#include "inspectors/QBInspectorPane.h"
 #include "inspectors/QBPlugInManager.h"
 #include "shell/QBStatusPanes.h"
 
@@ -75,7 +77,8 @@ void TFrmViewer::BindCurrentView() {
 void TFrmViewer::OnTabChanged(int) {
   BindCurrentView();
   if (FSyncRecNo != -1 && FCurrent.List) FCurrent.List->GoToMessage(FSyncRecNo);
-  UpdateCommands();
+  // The pane follows the newly active view's focused message and refreshes the command states.
+  FPane->InspectFocusedMessage();
 }
 
 void TFrmViewer::ForEachView(const std::function<void(IQBMessageView&)>& f) const {
@@ -83,7 +86,11 @@ void TFrmViewer::ForEachView(const std::function<void(IQBMessageView&)>& f) cons
 }
 
 void TFrmViewer::ClearAllViews() {
+  // The views report their emptied selections while they clear; the pane looks once they are done.
+  FClearingViews = true;
   ForEachView([](IQBMessageView& view) { view.ClearView(); });
+  FClearingViews = false;
+  FPane->InspectFocusedMessage();
 }
 
 void TFrmViewer::ReapplyViewSettings() {
@@ -218,14 +225,4 @@ void TFrmViewer::FillSwitchToViewMenu() {
     entry->setChecked(i == tabs->currentIndex());
     connect(entry, &QAction::triggered, tabs, [tabs, i] { tabs->setCurrentIndex(i); });
   }
-}
-
-void TFrmViewer::FillCallStack() {
-  QListWidget* list = FLayout->CallStackList();
-  list->clear();
-  // Only a shown call stack is worth the walk up the methods.
-  if (!FSettings.Display.CallStack || !FCurrent.List) return;
-  QStringList entries;
-  FCurrent.List->GetCallStack(entries);
-  list->addItems(entries);
 }

@@ -1,10 +1,10 @@
 #include "shell/QBMainLayout.h"
 
+#include "inspectors/QBCallStackList.h"
 #include "shell/QBToolStrip.h"
 
 #include <QFrame>
 #include <QLabel>
-#include <QListWidget>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QTabBar>
@@ -38,7 +38,7 @@ QVBoxLayout* TightColumn(QWidget* widget) {
 
 }  // namespace
 
-TQBMainLayout::TQBMainLayout(QWidget* parent) : QObject(parent) {
+TQBMainLayout::TQBMainLayout(QWidget* parent, QWidget* inspectorPane) : QObject(parent), FInspector(inspectorPane) {
   FRoot = Named(new QWidget(parent), "pnlRoot", QStringLiteral("Quillbox File Viewer"));
   auto* root = TightColumn(FRoot);
   FMainToolBar = Named(new TQBToolStrip(FRoot), "tbMain", QStringLiteral("Main toolbar"));
@@ -57,9 +57,7 @@ TQBMainLayout::TQBMainLayout(QWidget* parent) : QObject(parent) {
   FSplRight = NewSplitter(Qt::Vertical, "splRight", QStringLiteral("Inspector and call stack divider"));
 
   FSplLeft->addWidget(BuildMessageSide());
-  // The inspector pane is a frame the inspectors are embedded into; it starts on the right.
-  FInspector = Named(new QFrame, "pnlInspector", QStringLiteral("Inspector pane"));
-  FInspector->setFrameShape(QFrame::StyledPanel);
+  // The inspector pane starts on the right.
   FInspector->setMinimumSize(120, 80);
   FSplRight->addWidget(FInspector);
   FSplRight->addWidget(BuildCallStack());
@@ -104,7 +102,7 @@ QWidget* TQBMainLayout::BuildCallStack() {
   FCallStackHeader->setAutoFillBackground(true);
   FCallStackHeader->setFrameShape(QFrame::StyledPanel);
   column->addWidget(FCallStackHeader);
-  FCallStackList = Named(new QListWidget(FCallStack), "lstCallStack", QStringLiteral("Call stack entries"));
+  FCallStackList = new TQBCallStackList(FCallStack);
   column->addWidget(FCallStackList, 1);
   return FCallStack;
 }

@@ -16,12 +16,12 @@
 #include <QObject>
 
 class QFrame;
-class QListWidget;
 class QLabel;
 class QSplitter;
 class QStackedWidget;
 class QTabBar;
 class QWidget;
+class TQBCallStackList;
 class TQBToolStrip;
 
 struct TQBPaneFlags {
@@ -35,9 +35,9 @@ struct TQBPaneFlags {
 class TQBMainLayout : public QObject {
   Q_OBJECT
 public:
-  // Builds the main toolbar and the client area as children of parent; Root() is the widget to set as
-  // the central widget.
-  explicit TQBMainLayout(QWidget* parent);
+  // Builds the main toolbar and the client area as children of parent, with inspectorPane (pnlInspector)
+  // in the right-hand column; Root() is the widget to set as the central widget.
+  TQBMainLayout(QWidget* parent, QWidget* inspectorPane);
 
   QWidget* Root() const { return FRoot; }
   QWidget* Client() const { return FClient; }
@@ -50,10 +50,10 @@ public:
   QStackedWidget* Pages() const { return FPages; }
   QTabBar* Tabs() const { return FTabs; }
   QFrame* DetailPanel() const { return FDetail; }
-  QFrame* InspectorPane() const { return FInspector; }
+  QWidget* InspectorPane() const { return FInspector; }
   QWidget* CallStackPane() const { return FCallStack; }
   QLabel* CallStackHeader() const { return FCallStackHeader; }
-  QListWidget* CallStackList() const { return FCallStackList; }
+  TQBCallStackList* CallStackList() const { return FCallStackList; }
 
   // Shows, hides and moves the panes for the flags.
   void Apply(const TQBPaneFlags& flags);
@@ -83,8 +83,8 @@ private:
   QStackedWidget* FPages = nullptr;
   QTabBar* FTabs = nullptr;
   QFrame* FDetail = nullptr;
-  QFrame* FInspector;
+  QWidget* FInspector;
   QWidget* FCallStack = nullptr;
   QLabel* FCallStackHeader = nullptr;
-  QListWidget* FCallStackList = nullptr;
+  TQBCallStackList* FCallStackList = nullptr;
 };

@@ -3,8 +3,10 @@
 #include "shell/QBMainForm.h"
 
 #include "dialogs/QBDialogLook.h"
+#include "inspectors/QBPrintJob.h"
 
 #include <QFileDialog>
+#include <QPrintDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -77,6 +79,15 @@ public:
     QMessageBox box(QMessageBox::Critical, caption, LinesOf(text), QMessageBox::Ok, over);
     box.setObjectName(QStringLiteral("FrmDisplayMessage"));
     ExecPlaced(box, over);
+  }
+
+  bool AskInspectorPrintTitle(QWidget* over, QString& title) override {
+    // Until the program's own print dialog is built, the toolkit's printer choice stands in for it; the
+    // proposed title is printed as it is.
+    Q_UNUSED(title);
+    QPrintDialog dialog(&QBSharedPrinter(), over);
+    dialog.setObjectName(QStringLiteral("FrmPrint"));
+    return dialog.exec() == QDialog::Accepted;
   }
 };
 

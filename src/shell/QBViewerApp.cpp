@@ -110,7 +110,7 @@ int QBRunViewer(int argc, char** argv, const TQBCustomViewClass& defaultView) {
 }
 
 int QBRenderViewer(const QString& logFile, const QString& pngFile, const QSize& size,
-                   const TQBCustomViewClass& defaultView) {
+                   const TQBCustomViewClass& defaultView, int selectRow) {
   TQBModules modules(defaultView, false);
   TFrmViewer window(modules.Settings(), modules.Folders(), {logFile});
   window.resize(size);
@@ -123,6 +123,7 @@ int QBRenderViewer(const QString& logFile, const QString& pngFile, const QSize& 
     std::fprintf(stderr, "qbrender: %s could not be loaded\n", qPrintable(logFile));
     return 1;
   }
+  if (selectRow >= 0 && window.CurrentView().List) window.CurrentView().List->SelectRow(selectRow);
   QApplication::processEvents();
   if (!window.grab().save(pngFile, "PNG")) {
     std::fprintf(stderr, "qbrender: cannot write %s\n", qPrintable(pngFile));

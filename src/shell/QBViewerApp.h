@@ -35,7 +35,8 @@ private:
 // Runs the viewer: modules, main window, event loop. argv[1] may name a log file to open.
 int QBRunViewer(int argc, char** argv, const TQBCustomViewClass& defaultView);
 
-// Renders the main window offscreen with a log loaded into a PNG file; 0 on success, else prints why
-// and returns 1. The caller's QApplication must run on the offscreen platform.
+// Renders the main window offscreen with a log loaded into a PNG file, the row selectRow selected
+// when it is not -1; 0 on success, else prints why and returns 1. The caller's QApplication must run
+// on the offscreen platform.
 int QBRenderViewer(const QString& logFile, const QString& pngFile, const QSize& size,
-                   const TQBCustomViewClass& defaultView);
+                   const TQBCustomViewClass& defaultView, int selectRow = -1);

@@ -58,6 +58,7 @@ public:
     return S.SaveNames.isEmpty() ? QString() : S.SaveNames.takeFirst();
   }
   void ShowError(QWidget*, const QString&, const QString& text) override { S.Errors << text; }
+  bool AskInspectorPrintTitle(QWidget*, QString&) override { return false; }
 
 private:
   TScript& S;
