@@ -271,7 +271,13 @@ const QList<QIcon>& TFrmViewer::GetImageList(int n) const {
 void TFrmViewer::SelectionChanged() {
   // A notice posted before a load began waits for its end: UpdateCommands runs then anyway.
   if (FLog.Loading) return;
-  // The pane refreshes the command states after inspecting.
+  // The pane refreshes the command states after inspecting; both use one count of the selection. A
+  // change handled inside this one (a report's dialog lets the user click) drops the count again.
+  FSelectedSnapshot = FCurrent.View ? FCurrent.View->SelectedCount() : 0;
+  struct TDropSnapshot {
+    std::optional<int>& Snapshot;
+    ~TDropSnapshot() { Snapshot.reset(); }
+  } drop{FSelectedSnapshot};
   FPane->InspectFocusedMessage();
 }
 

@@ -28,6 +28,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class TQBIniFile;
 class TQBInspectorPane;
@@ -255,6 +256,9 @@ private:
   bool FSplittersPlaced = false;
   bool FCallStackBeforeFullSize = false;
   bool FClearingViews = false;
+  // The current view's selected count while one selection change is handled: counting walks the
+  // whole view, and the inspection and the command states both need it.
+  std::optional<int> FSelectedSnapshot;
 
   int FRowHeight = 17;
   QFont FMessageFont, FInspectorFont, FInspectorFixedFont;

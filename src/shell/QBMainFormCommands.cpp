@@ -45,7 +45,7 @@ TQBCommandInputs TFrmViewer::GatherCommandInputs() const {
   in.HasView = v.View != nullptr;
   if (v.View) {
     in.Rows = v.View->GetCount();
-    in.Selected = v.View->SelectedCount();
+    in.Selected = SelectedCount();
   }
   in.List = v.List, in.Methods = v.Methods, in.Search = v.Search;
   in.Print = v.Print, in.Save = v.Save, in.Export = v.Export;

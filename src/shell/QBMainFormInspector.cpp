@@ -42,7 +42,10 @@ int TFrmViewer::FocusedRow() const {
 
 int TFrmViewer::RowCount() const { return FCurrent.View ? FCurrent.View->GetCount() : 0; }
 
-int TFrmViewer::SelectedCount() const { return FCurrent.View ? FCurrent.View->SelectedCount() : 0; }
+int TFrmViewer::SelectedCount() const {
+  if (FSelectedSnapshot) return *FSelectedSnapshot;
+  return FCurrent.View ? FCurrent.View->SelectedCount() : 0;
+}
 
 bool TFrmViewer::GotoCurrentMessage() { return FCurrent.List && FCurrent.List->GotoCurrentMessage(); }
 
