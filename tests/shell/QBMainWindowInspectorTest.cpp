@@ -326,10 +326,16 @@ TEST_F(MainWindowInspectorTest, InspectorOptionsSurviveTheWindow) {
   EXPECT_EQ(Pane().Inspectors().String->WordWrap(), wrap);
 }
 
-TEST_F(MainWindowInspectorTest, OnlyTheWindowsCommandsCarryTheContentShortcuts) {
-  CreateWindow();
+TEST_F(MainWindowInspectorTest, ContentShortcutBelongsToOneCommand) {
+  Open();
   for (const char* name : {"actCopyInspectorContents", "actPrintInspectorContents"})
     EXPECT_EQ(FWindow->findChildren<QAction*>(QLatin1String(name)).size(), 1) << name;
+  Select(kPlainRow);
+  FWindow->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(FWindow.get()));
+  QGuiApplication::clipboard()->clear();
+  QTest::keyClick(FWindow.get(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(ClipboardText(), "plain one\r\n");
 }
 
 }  // namespace
