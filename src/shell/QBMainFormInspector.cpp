@@ -71,10 +71,13 @@ void TFrmViewer::GetCallStack(std::vector<TQBCallStackEntry>& entries) const {
     entries.push_back({texts[qsizetype(entries.size())], row});
     level = rowLevel;
   }
+  // A view of another class may list entries this walk does not find: they are shown without a row.
+  for (qsizetype i = qsizetype(entries.size()); i < texts.size(); ++i) entries.push_back({texts[i], -1});
 }
 
 void TFrmViewer::SelectRow(int row) {
-  if (FCurrent.List) FCurrent.List->SelectRow(row);
+  // An entry without a row selects nothing.
+  if (FCurrent.List && row >= 0) FCurrent.List->SelectRow(row);
 }
 
 void TFrmViewer::MessageFocused() {

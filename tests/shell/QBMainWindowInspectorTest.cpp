@@ -93,10 +93,14 @@ const TRecord Records[] = {
     {5, "component", "object Form1: TForm1\nend"},
     {20, "memory msg", "Load=42"},
     {9, "Outer", ""},
+    {0, "before inner", ""},
+    {9, "Inner", ""},
     {0, "inside", ""},
+    {10, "Inner", ""},
     {10, "Outer", ""},
 };
-constexpr int kPlainRow = 0, kSeparatorRow = 10, kCustomRow = 11, kNoPlugInRow = 12, kEnterRow = 15, kInsideRow = 16;
+constexpr int kPlainRow = 0, kSeparatorRow = 10, kCustomRow = 11, kNoPlugInRow = 12, kOuterRow = 15, kInnerRow = 17,
+              kInsideRow = 18;
 
 class MainWindowInspectorTest : public ::testing::Test {
 protected:
@@ -282,18 +286,24 @@ TEST_F(MainWindowInspectorTest, AFullPageOfLinesEndsWithAPageOfOnlyTheHeader) {
   }
 }
 
-TEST_F(MainWindowInspectorTest, CallStackFollowsTheFocusAndADoubleClickSelectsTheEntry) {
+TEST_F(MainWindowInspectorTest, CallStackFollowsTheFocusAndADoubleClickSelectsTheEntrysRow) {
   Open();
   TQBCallStackList* stack = FWindow->Layout().CallStackList();
   if (!FWindow->Settings().Display.CallStack) Trigger(C::ViewCallStack);
   Select(kInsideRow);
-  ASSERT_EQ(stack->count(), 1);
-  EXPECT_EQ(stack->item(0)->text(), "Outer");
+  ASSERT_EQ(stack->count(), 2);
+  EXPECT_EQ(stack->item(0)->text(), "Inner");
+  EXPECT_EQ(stack->item(1)->text(), "Outer");
   Select(kPlainRow);
   EXPECT_EQ(stack->count(), 0);
-  Select(kInsideRow);
-  emit stack->itemDoubleClicked(stack->item(0));
-  EXPECT_EQ(FWindow->CurrentView().List->GetItemIndex(), kEnterRow);
+  struct TCase {
+    int Entry, Row;
+  };
+  for (const TCase& c : {TCase{0, kInnerRow}, TCase{1, kOuterRow}}) {
+    Select(kInsideRow);
+    emit stack->itemDoubleClicked(stack->item(c.Entry));
+    EXPECT_EQ(FWindow->CurrentView().List->GetItemIndex(), c.Row) << c.Entry;
+  }
 }
 
 TEST_F(MainWindowInspectorTest, LayoutCommandsMoveAndEnlargeThePane) {
