@@ -9,7 +9,9 @@
 #include "inspectors/QBCallStackList.h"
 #include "inspectors/QBInspectorPane.h"
 #include "inspectors/QBPlugInManager.h"
+#include "inspectors/QBInspectorSet.h"
 #include "inspectors/QBStringInspector.h"
+#include "inspectors/QBTextControl.h"
 #include "shell/QBIniFile.h"
 #include "shell/QBMainForm.h"
 #include "view/QBMsgView.h"
@@ -334,6 +336,25 @@ TEST_F(MainWindowInspectorTest, InspectorOptionsSurviveTheWindow) {
   FWindow.reset();
   CreateWindow();
   EXPECT_EQ(Pane().Inspectors().String->WordWrap(), wrap);
+}
+
+TEST_F(MainWindowInspectorTest, InspectorsTakeTheFontsOfTheSettings) {
+  FIni->WriteInteger("MessageFont", "Size", 11);
+  FIni->WriteInteger("InspectorFont", "Size", 13);
+  FIni->WriteInteger("InspectorFixedFont", "Size", 15);
+  CreateWindow();
+  const TQBInspectorSet& inspectors = Pane().Inspectors();
+  struct TCase {
+    const char* What;
+    QFont Font;
+    int Size;
+  };
+  const TCase cases[] = {
+      {"frame", inspectors.String->font(), 11},
+      {"text", inspectors.String->TextControl()->font(), 13},
+      {"fixed-pitch text", inspectors.MonospaceText->TextControl()->font(), 15},
+  };
+  for (const TCase& c : cases) EXPECT_EQ(c.Font.pointSize(), c.Size) << c.What;
 }
 
 TEST_F(MainWindowInspectorTest, ContentShortcutBelongsToOneCommand) {
