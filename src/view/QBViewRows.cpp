@@ -374,8 +374,11 @@ void TQBViewRows::SetRowSelected(int row, bool value) {
 }
 
 int TQBViewRows::SelectedCount() const {
+  // Only the span that holds every set flag is walked: selection changes follow each key press, and
+  // a walk over the whole view would make every one of them linear in its size.
   int count = 0;
-  for (int item = NextVisibleItem(0); item >= 0; item = NextVisibleItem(item + 1)) count += FSelFlags[size_t(item)];
+  for (int item = NextVisibleItem(std::max(FSelLow, 0)); item >= 0 && item <= FSelHigh; item = NextVisibleItem(item + 1))
+    count += FSelFlags[size_t(item)];
   const int row = CurrentRow();
   if (row >= 0 && row < RowCount() && !IsRowSelected(row)) ++count;
   return count;
@@ -383,7 +386,7 @@ int TQBViewRows::SelectedCount() const {
 
 bool TQBViewRows::GetSelectedRange(int& first, int& last) const {
   first = last = -1;
-  for (int item = NextVisibleItem(0); item >= 0; item = NextVisibleItem(item + 1))
+  for (int item = NextVisibleItem(std::max(FSelLow, 0)); item >= 0 && item <= FSelHigh; item = NextVisibleItem(item + 1))
     if (ItemSelected(item)) {
       if (first < 0) first = ItemRecNo(item);
       last = ItemRecNo(item);

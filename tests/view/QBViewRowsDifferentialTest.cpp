@@ -142,6 +142,26 @@ public:
     ASSERT_EQ(Fast.List.CurrentRow(), RefList.CurrentRow());
     ASSERT_EQ(Fast.List.TopRow(), RefList.TopRow());
     ASSERT_EQ(Fast.List.AnchorRow(), RefList.AnchorRow());
+    ExpectSelectionSummary();
+  }
+
+  // The selection count and range, which walk only the span of set flags, against a walk of every row.
+  void ExpectSelectionSummary() {
+    const TQBViewRows& f = Fast.Rows;
+    int count = 0, first = -1, last = -1;
+    for (int r = 0; r < f.RowCount(); ++r) {
+      if (!f.ItemSelected(f.ItemOfRow(r))) continue;
+      ++count;
+      if (first < 0) first = f.ItemRecNo(f.ItemOfRow(r));
+      last = f.ItemRecNo(f.ItemOfRow(r));
+    }
+    const int current = Fast.List.CurrentRow();
+    if (current >= 0 && current < f.RowCount() && !f.ItemSelected(f.ItemOfRow(current))) ++count;
+    ASSERT_EQ(f.SelectedCount(), count);
+    int gotFirst = -2, gotLast = -2;
+    ASSERT_EQ(f.GetSelectedRange(gotFirst, gotLast), first >= 0);
+    ASSERT_EQ(gotFirst, first);
+    ASSERT_EQ(gotLast, last);
   }
 
   TViewFixture Fast;
