@@ -1,6 +1,7 @@
 // Loading a generated log into the store, against plainly reading the same file; and the generator's
 // write speed. The log size follows QB_BENCH_COUNT (default 1,000,000 messages).
 
+#include "QBBenchLog.h"
 #include "QBLogGenerator.h"
 #include "model/QBLogLoader.h"
 
@@ -17,21 +18,6 @@
 #include <vector>
 
 namespace {
-
-int64_t BenchCount() {
-  const char* env = std::getenv("QB_BENCH_COUNT");
-  return env ? std::atoll(env) : 1000000;
-}
-
-// Generated once per run and shared by the benchmarks.
-const QString& BenchLog() {
-  static const QString path = [] {
-    const QString p = QDir::temp().filePath(QStringLiteral("qb-bench-%1.qbl").arg(BenchCount()));
-    if (!QFileInfo::exists(p)) GenerateLog(p, {BenchCount(), 1}, nullptr);
-    return p;
-  }();
-  return path;
-}
 
 void BM_ReadFile(benchmark::State& state) {
   BenchLog();

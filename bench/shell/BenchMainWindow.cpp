@@ -5,6 +5,7 @@
 // window.
 // Runs offscreen.
 
+#include "QBBenchLog.h"
 #include "QBLogGenerator.h"
 #include "inspectors/QBPlugInManager.h"
 #include "model/QBLogLoader.h"
@@ -34,19 +35,6 @@ const TQBCustomViewClass& BenchCoreViewClass();
 
 namespace {
 
-int64_t BenchCount() {
-  const char* env = std::getenv("QB_BENCH_COUNT");
-  return env ? std::atoll(env) : 1000000;
-}
-
-const QString& BenchLog() {
-  static const QString path = [] {
-    const QString p = QDir::temp().filePath(QStringLiteral("qb-bench-%1.qbl").arg(BenchCount()));
-    if (!QFileInfo::exists(p)) GenerateLog(p, {BenchCount(), 1}, nullptr);
-    return p;
-  }();
-  return path;
-}
 
 // What start-up builds before the window: settings in a temporary folder, the plug-in manager with
 // the program's view class.

@@ -2,6 +2,7 @@
 // deep nesting, deleting and cropping half the rows, a search that finds nothing, going to the last
 // message, and the three file outputs. The generated log follows QB_BENCH_COUNT (default 1,000,000).
 
+#include "QBBenchLog.h"
 #include "QBLogGenerator.h"
 
 #include "model/QBLogLoader.h"
@@ -24,19 +25,13 @@
 
 namespace {
 
-int64_t BenchCount() {
-  const char* env = std::getenv("QB_BENCH_COUNT");
-  return env ? std::atoll(env) : 1000000;
-}
 
 // The generated log, loaded once into a store shared by the benchmarks.
 TQuillboxMessageSet& GeneratedStore() {
   static TQuillboxMessageSet set;
   static const bool loaded = [] {
-    const QString p = QDir::temp().filePath(QStringLiteral("qb-bench-%1.qbl").arg(BenchCount()));
-    if (!QFileInfo::exists(p)) GenerateLog(p, {BenchCount(), 1}, nullptr);
     TQBMessageAdder adder(set);
-    return LoadLogFile(p, adder).Ok();
+    return LoadLogFile(BenchLog(), adder).Ok();
   }();
   (void)loaded;
   return set;

@@ -1,0 +1,29 @@
+#include "QBBenchLog.h"
+
+#include "QBLogGenerator.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <cstdlib>
+
+namespace {
+// Part of the file name: raise it whenever the generator's output changes, so no run measures a log
+// left behind by an older generator.
+constexpr int kGeneratorVersion = 2;
+}  // namespace
+
+int64_t BenchCount() {
+  const char* env = std::getenv("QB_BENCH_COUNT");
+  return env ? std::atoll(env) : 1000000;
+}
+
+const QString& BenchLog() {
+  static const QString path = [] {
+    const QString p =
+        QDir::temp().filePath(QStringLiteral("qb-bench-v%1-%2.qbl").arg(kGeneratorVersion).arg(BenchCount()));
+    if (!QFileInfo::exists(p)) GenerateLog(p, {BenchCount(), 1}, nullptr);
+    return p;
+  }();
+  return path;
+}
