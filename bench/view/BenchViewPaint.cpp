@@ -157,12 +157,3 @@ BENCHMARK(BM_ScrollToRowAndPaint)->Arg(1000)->Arg(10000000)->Unit(benchmark::kMi
 BENCHMARK(BM_KeyDownAndPaint)->Arg(1000)->Arg(10000000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
