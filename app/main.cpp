@@ -1,7 +1,7 @@
 // QBFileViewer: the Quillbox File Viewer. One optional argument names a log file to open.
 
-#include "shell/QBViewerApp.h"
-#include "view/QBMsgView.h"
+#include "shell/widgets/QBViewerApp.h"
+#include "view/widgets/QBMsgView.h"
 
 #include <quillbox/QBCustomViewClass.h>
 

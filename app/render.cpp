@@ -2,8 +2,8 @@
 // row selected), drawn offscreen into a PNG. It runs the viewer's own start-up and window; only the
 // settings file is left untouched.
 
-#include "shell/QBViewerApp.h"
-#include "view/QBMsgView.h"
+#include "shell/widgets/QBViewerApp.h"
+#include "view/widgets/QBMsgView.h"
 
 #include <quillbox/QBCustomViewClass.h>
 

@@ -7,11 +7,11 @@
 
 #include "QBBenchLog.h"
 #include "QBLogGenerator.h"
-#include "inspectors/QBPlugInManager.h"
+#include "plugins/widgets/QBPlugInManager.h"
 #include "model/QBLogLoader.h"
 #include "shell/QBIniFile.h"
-#include "shell/QBMainForm.h"
-#include "shell/QBStatusPanes.h"
+#include "shell/widgets/QBMainForm.h"
+#include "shell/widgets/QBStatusPanes.h"
 
 #include <quillbox/QuillboxMessageSet.h>
 
@@ -40,7 +40,7 @@ namespace {
 // the program's view class.
 struct TModules {
   explicit TModules(const TQBCustomViewClass& viewClass = BenchMessageViewClass())
-      : PlugIns(viewClass, [](QMessageBox::Icon, auto&, auto&) {}) {}
+      : PlugIns(QString(), viewClass, [](QMessageBox::Icon, auto&, auto&) {}) {}
   QTemporaryDir Dir;
   TQBPlugInManagerScope PlugIns;
   TQBIniFile Ini{Dir.filePath(QStringLiteral("QBFileViewer.ini")), false};

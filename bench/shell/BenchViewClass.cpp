@@ -1,7 +1,7 @@
 // The view classes of the benchmarks, apart from the window's headers: the view's column
 // type and the settings' column flags share a name and cannot meet in one file.
 
-#include "view/QBMsgView.h"
+#include "view/widgets/QBMsgView.h"
 #include "QBTestView.h"
 
 #include <quillbox/QBCustomViewClass.h>

@@ -2,7 +2,7 @@
 // (the times should match: only visible rows are fetched), scrolling to any row and moving the current
 // row by keyboard, each followed by the repaint it causes. Runs offscreen.
 
-#include "view/QBMsgView.h"
+#include "view/widgets/QBMsgView.h"
 
 #include "model/QBMessageAdder.h"
 #include "model/QBMessageTypes.h"

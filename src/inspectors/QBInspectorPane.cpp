@@ -5,7 +5,7 @@
 #include "inspectors/QBInspectorPaneHost.h"
 #include "inspectors/QBInspectorToolbar.h"
 #include "inspectors/QBMsgTypeTab.h"
-#include "inspectors/QBPlugInManager.h"
+#include "plugins/widgets/QBPlugInManager.h"
 #include "inspectors/QBStockInspector.h"
 #include "model/QBMessageTypes.h"
 

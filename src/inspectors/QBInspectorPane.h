@@ -5,7 +5,7 @@
 // and Print Inspector Contents. Everything it needs from the main window comes through
 // IQBInspectorPaneHost.
 
-#include "inspectors/QBInspectorChoice.h"
+#include "inspectors/parsers/QBInspectorChoice.h"
 #include "inspectors/QBInspectorSet.h"
 
 #include <QIcon>

@@ -9,7 +9,7 @@
 #include "inspectors/QBStringInspector.h"
 #include "inspectors/QBStringListInspector.h"
 #include "inspectors/QBTableInspector.h"
-#include "shell/QBSettings.h"
+#include "inspectors/parsers/QBInspectorOptions.h"
 
 #include <QLayout>
 
@@ -91,7 +91,7 @@ void TQBInspectorSet::SetImages(TQBImageList* images) {
     if (inspector != Table && inspector != Color) inspector->SetImages(images);
 }
 
-void TQBInspectorSet::ApplyOptions(const TQBDisplaySettings& s) {
+void TQBInspectorSet::ApplyOptions(const TQBInspectorOptions& s) {
   String->SetWordWrap(s.StringWordWrap);
   String->SetLineNumbers(s.StringLineNumbers);
   Text->SetWordWrap(s.TextWordWrap);
@@ -102,7 +102,7 @@ void TQBInspectorSet::ApplyOptions(const TQBDisplaySettings& s) {
   Bitmap->SetDisplayMode(s.DisplayType);
 }
 
-void TQBInspectorSet::StoreOptions(TQBDisplaySettings& s) const {
+void TQBInspectorSet::StoreOptions(TQBInspectorOptions& s) const {
   s.StringWordWrap = String->WordWrap();
   s.StringLineNumbers = String->LineNumbers();
   s.TextWordWrap = Text->WordWrap();

@@ -2,7 +2,7 @@
 // The twelve built-in inspectors of the inspector pane, created once in their fixed order, and the
 // fonts, colour, images and options that the main window hands to them.
 
-#include "inspectors/QBInspectorChoice.h"
+#include "inspectors/parsers/QBInspectorChoice.h"
 
 #include <QList>
 
@@ -24,7 +24,7 @@ class TQBStringInspector;
 class TQBStringListInspector;
 class TQBTableInspector;
 class TQBTextInspector;
-struct TQBDisplaySettings;
+struct TQBInspectorOptions;
 
 struct TQBInspectorSet {
   TQBStringInspector* String = nullptr;
@@ -57,6 +57,6 @@ struct TQBInspectorSet {
   void SetImages(TQBImageList* images);
 
   // The per-inspector options of the settings file: read at start-up, written back at exit.
-  void ApplyOptions(const TQBDisplaySettings& settings);
-  void StoreOptions(TQBDisplaySettings& settings) const;
+  void ApplyOptions(const TQBInspectorOptions& options);
+  void StoreOptions(TQBInspectorOptions& options) const;
 };

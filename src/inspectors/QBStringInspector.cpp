@@ -5,6 +5,7 @@
 #include "inspectors/QBTextControl.h"
 #include "inspectors/QBToolButtons.h"
 #include "inspectors/parsers/QBDetailsLines.h"
+#include "model/QBLineBreaks.h"
 #include "inspectors/parsers/QBTextInspectorText.h"
 
 #include <quillbox/QuillboxMessageSet.h>

@@ -66,6 +66,9 @@ constexpr bool IsCustom(int32_t code) { return code >= qbmFirstCustom; }
 
 // The short name the exports write ("Info", "Warning", ...); empty outside 0..44.
 QString ShortName(int32_t code);
+// The name of the type's constant for plug-in authors ("qbmInfo", "qbmLevel1 / qbmRed"); empty for the
+// codes that have none (7, 15, 43) and outside 0..44.
+QString Symbol(int32_t code);
 // The key of the type's entry in the "FontStyles" settings section; empty when the type has none.
 QString StyleKey(int32_t code);
 // Index into the message icon list: the code for 0..44, CustomIconIndex from 100 up, -1 for 45..99.

@@ -85,14 +85,14 @@ void TQBDisplaySettings::Visit(Self& s, const Io& io) {
   io.Integer("ValueColor", s.ValueColor);
   io.Bool("RowShading", s.RowShading);
   io.Integer("RowShadingColor", s.RowShadingColor);
-  io.Bool("StringWordWrap", s.StringWordWrap);
-  io.Bool("StringLineNumbers", s.StringLineNumbers);
-  io.Bool("TextWordWrap", s.TextWordWrap);
-  io.Bool("TextJumpToEnd", s.TextJumpToEnd);
-  io.Bool("TextLineNumbers", s.TextLineNumbers);
-  io.Bool("StrListJumpToEnd", s.StrListJumpToEnd);
-  io.Bool("MonospaceTextLineNumbers", s.MonospaceTextLineNumbers);
-  io.Integer("DisplayType", s.DisplayType);
+  io.Bool("StringWordWrap", s.Inspectors.StringWordWrap);
+  io.Bool("StringLineNumbers", s.Inspectors.StringLineNumbers);
+  io.Bool("TextWordWrap", s.Inspectors.TextWordWrap);
+  io.Bool("TextJumpToEnd", s.Inspectors.TextJumpToEnd);
+  io.Bool("TextLineNumbers", s.Inspectors.TextLineNumbers);
+  io.Bool("StrListJumpToEnd", s.Inspectors.StrListJumpToEnd);
+  io.Bool("MonospaceTextLineNumbers", s.Inspectors.MonospaceTextLineNumbers);
+  io.Integer("DisplayType", s.Inspectors.DisplayType);
 }
 
 template <typename Self, typename Io>

@@ -4,6 +4,7 @@
 // unreadable keys keep their default) and Write puts it back, key by key in the file's order, so keys
 // the viewer does not know stay where they are.
 
+#include "inspectors/parsers/QBInspectorOptions.h"
 #include "view/QBColumns.h"
 
 #include "shell/QBIniFile.h"
@@ -56,14 +57,7 @@ struct TQBDisplaySettings {
   int32_t ValueColor = 9319168;
   bool RowShading = true;
   int32_t RowShadingColor = clBtnShadow;
-  bool StringWordWrap = true;
-  bool StringLineNumbers = false;
-  bool TextWordWrap = false;
-  bool TextJumpToEnd = false;
-  bool TextLineNumbers = false;
-  bool StrListJumpToEnd = false;
-  bool MonospaceTextLineNumbers = false;
-  int32_t DisplayType = 1;
+  TQBInspectorOptions Inspectors;
   template <typename Self, typename Io> static void Visit(Self& self, const Io& io);
   friend bool operator==(const TQBDisplaySettings&, const TQBDisplaySettings&) = default;
 };

@@ -1,5 +1,6 @@
-// The shared dialog look and placement, the message dialog and the jump-to dialog.
+// The shared dialog look and placement, the message dialog, the jump-to and the edit message dialogs.
 #include "dialogs/QBDialogLook.h"
+#include "dialogs/QBEditMessageForm.h"
 #include "dialogs/QBJumpToForm.h"
 #include "dialogs/QBMessageDialogs.h"
 
@@ -8,6 +9,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -123,6 +125,32 @@ TEST(JumpToDialogTest, EnterConfirmsAndCancelGivesNothing) {
   row = -5;
   EXPECT_FALSE(TFrmJumpToMsg::Execute(nullptr, row));
   EXPECT_EQ(row, -5);
+}
+
+TEST(EditMessageDialogTest, ShowsNormalisedLineBreaksAndEnterConfirmsWithCrLf) {
+  App();
+  QString text = QStringLiteral("one\r\n\r\ntwo\r\n");
+  QString shown;
+  QFont font(QStringLiteral("DejaVu Sans Mono"), 11);
+  Answer([&](QWidget* modal) {
+    auto* dialog = qobject_cast<TFrmEditMessage*>(modal);
+    ASSERT_NE(dialog, nullptr);
+    shown = dialog->MsgText();
+    EXPECT_EQ(dialog->Editor()->font().family(), font.family());
+    dialog->Editor()->setPlainText(QStringLiteral("edited\nagain"));
+    QTest::keyClick(dialog->Editor(), Qt::Key_Return);
+  });
+  EXPECT_TRUE(TFrmEditMessage::Execute(nullptr, font, QRect(10, 10, 300, 0), 2000, text));
+  EXPECT_EQ(shown, "one\r\ntwo");
+  EXPECT_EQ(text, "edited\r\nagain");
+  Answer([](QWidget* modal) { modal->findChild<QPushButton*>(QStringLiteral("btnReject"))->click(); });
+  EXPECT_FALSE(TFrmEditMessage::Execute(nullptr, font, QRect(10, 10, 300, 0), 2000, text));
+  EXPECT_EQ(text, "edited\r\nagain");
+}
+
+TEST(EditMessageDialogTest, IsKeptAboveTheViewsBottomEdge) {
+  EXPECT_EQ(TFrmEditMessage::PlacedRect(QRect(10, 100, 200, 0), 82, 500), QRect(10, 100, 200, 82));
+  EXPECT_EQ(TFrmEditMessage::PlacedRect(QRect(10, 450, 200, 0), 82, 500), QRect(10, 418, 200, 82));
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // The choice of inspector for a message type, the type glyph's hint and the proposed print title.
 
-#include "inspectors/QBInspectorChoice.h"
+#include "inspectors/parsers/QBInspectorChoice.h"
 
 #include "view/QBTimeText.h"
 

@@ -10,7 +10,7 @@
 #include "inspectors/QBStringInspector.h"
 #include "model/QBLogLoader.h"
 #include "model/QBMessageAdder.h"
-#include "shell/QBSettings.h"
+#include "inspectors/parsers/QBInspectorOptions.h"
 
 #include <QApplication>
 #include <QDir>
@@ -44,7 +44,7 @@ int main(int argc, char** argv) {
   QFont messageFont("Verdana", 8);
   pane.Inspectors().SetFonts(messageFont, 16, QFont("Verdana", 8), QFont("Courier New", 9));
   pane.Inspectors().SetValueColor(QColor(0x00, 0x33, 0x8E));
-  pane.Inspectors().ApplyOptions(TQBDisplaySettings());
+  pane.Inspectors().ApplyOptions(TQBInspectorOptions());
   pane.show();
   const auto shoot = [&](int32_t type, const QString& suffix) {
     host.FocusedRecNo = firstOfType[type];

@@ -9,11 +9,11 @@
 #include "inspectors/QBCallStackList.h"
 #include "inspectors/QBInspectorPane.h"
 #include "inspectors/QBMsgTypeTab.h"
-#include "inspectors/QBPlugInManager.h"
+#include "plugins/widgets/QBPlugInManager.h"
 #include "inspectors/QBPictureControl.h"
 #include "inspectors/QBStringInspector.h"
 #include "inspectors/QBTextControl.h"
-#include "shell/QBSettings.h"
+#include "inspectors/parsers/QBInspectorOptions.h"
 
 #include <quillbox/QBInspectorIntf.h>
 
@@ -179,7 +179,7 @@ TEST_F(QBInspectorPaneTest, CallStackEntryDoubleClickSelectsItsRow) {
 }
 
 TEST_F(QBInspectorPaneTest, OptionsOfTheSettingsFileReachTheButtonsAndComeBack) {
-  TQBDisplaySettings settings;
+  TQBInspectorOptions settings;
   settings.StringWordWrap = false;
   settings.StringLineNumbers = true;
   settings.TextWordWrap = true;
@@ -191,7 +191,7 @@ TEST_F(QBInspectorPaneTest, OptionsOfTheSettingsFileReachTheButtonsAndComeBack) 
   FPane.Inspectors().ApplyOptions(settings);
   EXPECT_EQ(FPane.Inspectors().Bitmap->PictureControl()->Mode(), TQBPictureControl::Scale);
   EXPECT_TRUE(FPane.Inspectors().MonospaceText->TextControl()->LineNumbers());
-  TQBDisplaySettings stored;
+  TQBInspectorOptions stored;
   FPane.Inspectors().StoreOptions(stored);
   EXPECT_EQ(stored, settings);
 }

@@ -8,13 +8,13 @@
 
 #include "inspectors/QBCallStackList.h"
 #include "inspectors/QBInspectorPane.h"
-#include "inspectors/QBPlugInManager.h"
+#include "plugins/widgets/QBPlugInManager.h"
 #include "inspectors/QBInspectorSet.h"
 #include "inspectors/QBStringInspector.h"
 #include "inspectors/QBTextControl.h"
 #include "shell/QBIniFile.h"
-#include "shell/QBMainForm.h"
-#include "view/QBMsgView.h"
+#include "shell/widgets/QBMainForm.h"
+#include "view/widgets/QBMsgView.h"
 
 #include <quillbox/QBCustomViewClass.h>
 
@@ -120,7 +120,7 @@ protected:
     qputenv("XDG_CONFIG_DIRS", FRoot.filePath("etc").toUtf8());
     ResetStore();
     FPlugIns = std::make_unique<TQBPlugInManagerScope>(
-        MessageViewClass, [](QMessageBox::Icon, const QString&, const QString& text) { ADD_FAILURE() << text.toStdString(); });
+        FRoot.filePath("install/Bin/PlugIns/"), MessageViewClass, [](QMessageBox::Icon, const QString&, const QString& text) { ADD_FAILURE() << text.toStdString(); });
     FIni = std::make_unique<TQBIniFile>(FRoot.filePath("QBFileViewer.ini"), false);
   }
   void TearDown() override {

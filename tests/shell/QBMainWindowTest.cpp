@@ -4,11 +4,11 @@
 #include "QBTestView.h"
 #include "support/QBTestFiles.h"
 
-#include "inspectors/QBPlugInManager.h"
+#include "plugins/widgets/QBPlugInManager.h"
 #include "model/QBLogLoader.h"
 #include "shell/QBIniFile.h"
-#include "shell/QBMainForm.h"
-#include "shell/QBStatusPanes.h"
+#include "shell/widgets/QBMainForm.h"
+#include "shell/widgets/QBStatusPanes.h"
 
 #include <quillbox/QBCustomViewClass.h>
 
@@ -79,7 +79,7 @@ protected:
     qputenv("XDG_CONFIG_DIRS", Files.Path(QStringLiteral("etc")).toUtf8());
     MessageSet.Close();
     MessageSet.Open();
-    PlugIns = std::make_unique<TQBPlugInManagerScope>(TestViewClass, [](QMessageBox::Icon, auto&, auto&) {});
+    PlugIns = std::make_unique<TQBPlugInManagerScope>(QString(), TestViewClass, [](QMessageBox::Icon, auto&, auto&) {});
     Ini = std::make_unique<TQBIniFile>(Files.Path(QStringLiteral("QBFileViewer.ini")), false);
   }
   void TearDown() override {

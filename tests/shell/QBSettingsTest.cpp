@@ -29,10 +29,11 @@ TQBSettings ChangedSettings() {
   d.ValueColor = 6;
   d.RowShading = false;
   d.RowShadingColor = clWindowText;
-  d.StringWordWrap = false;
-  d.StringLineNumbers = d.TextWordWrap = d.TextJumpToEnd = d.TextLineNumbers = true;
-  d.StrListJumpToEnd = d.MonospaceTextLineNumbers = true;
-  d.DisplayType = 3;
+  TQBInspectorOptions& i = d.Inspectors;
+  i.StringWordWrap = false;
+  i.StringLineNumbers = i.TextWordWrap = i.TextJumpToEnd = i.TextLineNumbers = true;
+  i.StrListJumpToEnd = i.MonospaceTextLineNumbers = true;
+  i.DisplayType = 3;
   TQBGeneralSettings& g = s.General;
   g.ConfirmOnClear = g.ConfirmOnClearBookmarks = g.AutoSaveProject = g.AutoCollapse = false;
   g.FlattenStructure = g.SoundEffectOnWakeUp = g.InsertSeparatorOnWakeUp = g.InsertSeparatorOnAppStart = true;

@@ -2,9 +2,9 @@
 // A stand-in for the main window as the message view sees it: display settings the test sets, and
 // counters of what the view reported. Publishes itself in ViewerHost while it lives.
 
-#include "view/QBColorValue.h"
-#include "view/QBIconLists.h"
-#include "view/QBViewDisplay.h"
+#include "view/widgets/QBColorValue.h"
+#include "view/widgets/QBIconLists.h"
+#include "view/widgets/QBViewDisplay.h"
 
 #include <quillbox/QBCustomViewIntf.h>
 

@@ -1,9 +1,9 @@
 // The message view offscreen: what it offers, what it reports, and the pixels of its rows.
-#include "view/QBMsgView.h"
-#include "view/QBRowPainter.h"
-#include "view/QBRowText.h"
+#include "view/widgets/QBMsgView.h"
+#include "view/widgets/QBRowPainter.h"
+#include "view/widgets/QBRowText.h"
 
-#include "shell/QBEditMessageForm.h"
+#include "view/widgets/QBMsgViewDialogs.h"
 
 #include "model/QBMessageAdder.h"
 #include "model/QBMessageTypes.h"
@@ -41,9 +41,34 @@ struct TMsg {
   uint32_t Pid = 42;
 };
 
+// The view's dialogs answered by the test: each call is recorded and answered from the fields.
+class TDialogsDouble final : public IQBMsgViewDialogs {
+public:
+  bool AskJumpToRow(QWidget*, int& row) override {
+    ++JumpAsked;
+    row = JumpRow;
+    return JumpConfirmed;
+  }
+  bool AskEditedText(QWidget*, const QFont& font, const QRect&, int, QString& text) override {
+    ++EditAsked;
+    EditFont = font;
+    EditShown = text;
+    text = EditAnswer;
+    return true;
+  }
+  void ShowInfo(QWidget*, const QString& text) override { Infos << text; }
+
+  int JumpAsked = 0, JumpRow = 0, EditAsked = 0;
+  bool JumpConfirmed = true;
+  QFont EditFont;
+  QString EditShown, EditAnswer;
+  QStringList Infos;
+};
+
 class MsgViewTest : public ::testing::Test {
 protected:
   MsgViewTest() : View(&Parent, Set), Adder(Set) {
+    View.SetDialogs(&Dialogs);
     Adder.AddObserver(&View.Model());
     Parent.resize(700, 400);
     View.setGeometry(0, 0, 700, 400);
@@ -87,6 +112,7 @@ protected:
 
   TAppFirst AppFirst;
   THostDouble Host;
+  TDialogsDouble Dialogs;
   QWidget Parent;
   TQuillboxMessageSet Set;
   TQBMessageView View;
@@ -148,21 +174,14 @@ TEST_F(MsgViewTest, DoubleClickTogglesTheMethod) {
   EXPECT_EQ(View.GetCount(), 5);
 }
 
-TEST_F(MsgViewTest, F2EditsTheCurrentMessageWithNormalisedLineBreaks) {
+TEST_F(MsgViewTest, F2EditsTheCurrentMessageInTheViewsFont) {
   Add({qbmInfo, "one\r\n\r\ntwo\r\n"});
   View.SetItemIndex(0);
   Host.SelectionNotices = 0;
-  QString shown;
-  QTimer::singleShot(0, [&] {
-    auto* dialog = qobject_cast<TFrmEditMessage*>(QApplication::activeModalWidget());
-    ASSERT_NE(dialog, nullptr);
-    shown = dialog->MsgText();
-    EXPECT_EQ(dialog->Editor()->font().family(), View.Display().Font.family());
-    dialog->Editor()->setPlainText(QStringLiteral("edited\nagain"));
-    QTest::keyClick(dialog->Editor(), Qt::Key_Return);
-  });
+  Dialogs.EditAnswer = QStringLiteral("edited\r\nagain");
   QTest::keyClick(&View, Qt::Key_F2);
-  EXPECT_EQ(shown, "one\r\ntwo");
+  EXPECT_EQ(Dialogs.EditShown, "one\r\n\r\ntwo\r\n");
+  EXPECT_EQ(Dialogs.EditFont.family(), View.Display().Font.family());
   EXPECT_EQ(Set.At(1).MsgText(), "edited\r\nagain");
   EXPECT_EQ(Host.SelectionNotices, 1);
 }
@@ -171,25 +190,20 @@ TEST_F(MsgViewTest, F2OnASeparatorOpensNothing) {
   AddTypes({qbmSeparator, qbmInactiveSeparator});
   for (int row : {0, 1}) {
     View.SetItemIndex(row);
-    bool opened = false;
-    QTimer timer;
-    timer.setInterval(0);
-    QObject::connect(&timer, &QTimer::timeout, [&] {
-      if (QWidget* modal = QApplication::activeModalWidget()) {
-        opened = true;
-        modal->close();
-      }
-    });
-    timer.start();
     QTest::keyClick(&View, Qt::Key_F2);
-    QCoreApplication::processEvents();
-    EXPECT_FALSE(opened) << row;
   }
+  EXPECT_EQ(Dialogs.EditAsked, 0);
 }
 
-TEST_F(MsgViewTest, EditorIsKeptAboveTheViewsBottomEdge) {
-  EXPECT_EQ(TFrmEditMessage::PlacedRect(QRect(10, 100, 200, 0), 82, 500), QRect(10, 100, 200, 82));
-  EXPECT_EQ(TFrmEditMessage::PlacedRect(QRect(10, 450, 200, 0), 82, 500), QRect(10, 418, 200, 82));
+TEST_F(MsgViewTest, WithoutDialogsAJumpOrAnEditIsCancelled) {
+  Add({qbmInfo, "kept"});
+  View.SetItemIndex(0);
+  View.SetDialogs(nullptr);
+  ASSERT_EQ(qbmsgviewdialogs::Installed(), nullptr);
+  QTest::keyClick(&View, Qt::Key_F2);
+  View.JumpToMessage();
+  EXPECT_EQ(Set.At(1).MsgText(), "kept");
+  EXPECT_EQ(View.GetItemIndex(), 0);
 }
 
 TEST_F(MsgViewTest, ColumnsGrowForNewNamesAndStartOverWhenCleared) {
@@ -342,18 +356,16 @@ namespace {
 
 TEST_F(MsgViewTest, JumpToMessageHoldsTheRowToTheView) {
   for (int i = 0; i < 10; ++i) Add({});
-  struct Case { const char* Typed; int Row; };
-  for (const Case& c : {Case{"0", 0}, Case{"4", 3}, Case{"500", 9}}) {
-    QTimer::singleShot(0, [&] {
-      auto* dialog = QApplication::activeModalWidget();
-      ASSERT_NE(dialog, nullptr);
-      QLineEdit* field = dialog->findChild<QComboBox*>(QStringLiteral("cbxJumpTo"))->lineEdit();
-      QTest::keyClicks(field, QString::fromLatin1(c.Typed));
-      QTest::keyClick(field, Qt::Key_Return);
-    });
+  struct Case { int Asked; int Row; };
+  for (const Case& c : {Case{-1, 0}, Case{3, 3}, Case{499, 9}}) {
+    Dialogs.JumpRow = c.Asked;
     View.JumpToMessage();
-    EXPECT_EQ(View.GetItemIndex(), c.Row) << c.Typed;
+    EXPECT_EQ(View.GetItemIndex(), c.Row) << c.Asked;
   }
+  Dialogs.JumpConfirmed = false;
+  Dialogs.JumpRow = 0;
+  View.JumpToMessage();
+  EXPECT_EQ(View.GetItemIndex(), 9);
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 // The virtual list box driven by real key, mouse and wheel events, offscreen.
-#include "view/QBVList.h"
+#include "view/widgets/QBVList.h"
 
 #include "QBGuiTestApp.h"
 

@@ -1,4 +1,5 @@
 #include "inspectors/parsers/QBDetailsLines.h"
+#include "model/QBLineBreaks.h"
 #include "inspectors/parsers/QBTextInspectorText.h"
 #include "QBParserTestPrint.h"
 

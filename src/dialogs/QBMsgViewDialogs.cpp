@@ -1,0 +1,14 @@
+#include "dialogs/QBMsgViewDialogs.h"
+
+#include "dialogs/QBEditMessageForm.h"
+#include "dialogs/QBJumpToForm.h"
+#include "dialogs/QBMessageDialogs.h"
+
+bool TQBMsgViewDialogs::AskJumpToRow(QWidget* view, int& row) { return TFrmJumpToMsg::Execute(view, row); }
+
+bool TQBMsgViewDialogs::AskEditedText(QWidget* view, const QFont& font, const QRect& below, int bottomLimit,
+                                      QString& text) {
+  return TFrmEditMessage::Execute(view, font, below, bottomLimit, text);
+}
+
+void TQBMsgViewDialogs::ShowInfo(QWidget* view, const QString& text) { ShowInfoMessage(text, view); }

@@ -1,0 +1,12 @@
+#pragma once
+// The program's dialogs for the message views: the jump-to dialog, the edit message dialog and the
+// information box.
+
+#include "view/widgets/QBMsgViewDialogs.h"
+
+class TQBMsgViewDialogs final : public IQBMsgViewDialogs {
+public:
+  bool AskJumpToRow(QWidget* view, int& row) override;
+  bool AskEditedText(QWidget* view, const QFont& font, const QRect& below, int bottomLimit, QString& text) override;
+  void ShowInfo(QWidget* view, const QString& text) override;
+};

@@ -1,0 +1,134 @@
+#include "shell/widgets/QBViewerApp.h"
+
+#include "plugins/QBPlugInUtils.h"
+#include "plugins/widgets/QBPlugInManager.h"
+#include "shell/QBIniFile.h"
+#include "shell/QBLogState.h"
+#include "shell/widgets/QBMainForm.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QSocketNotifier>
+#include <QTimer>
+
+#include <csignal>
+#include <cstdio>
+#include <exception>
+
+#include <sys/socket.h>
+#include <unistd.h>
+
+TQBModules::TQBModules(const TQBCustomViewClass& defaultView, bool writeSettings)
+    : FFolders(qbfolders::ResolveFolders()),
+      FIni(std::make_unique<TQBIniFile>(FFolders.UserData + SettingsFileName, false)),
+      FPlugIns(std::make_unique<TQBPlugInManagerScope>(qbplugins::PlugInFolderOf(FFolders.Install), defaultView)),
+      FWriteSettings(writeSettings) {}
+
+TQBModules::~TQBModules() {
+  FPlugIns.reset();
+  if (!FWriteSettings) return;
+  try {
+    FIni->UpdateFile();
+  } catch (const std::exception& e) {
+    // No window is left to show it in.
+    std::fprintf(stderr, "QBFileViewer: %s\n", e.what());
+  }
+}
+
+namespace {
+
+// The general error report: an error that escapes a command is shown, and the program goes on.
+class TViewerApplication final : public QApplication {
+public:
+  using QApplication::QApplication;
+  bool notify(QObject* receiver, QEvent* event) override {
+    try {
+      return QApplication::notify(receiver, event);
+    } catch (const std::exception& e) {
+      ShowError(QString::fromUtf8(e.what()));
+    } catch (...) {
+      ShowError(QStringLiteral("An unknown error occurred."));
+    }
+    return false;
+  }
+
+private:
+  static void ShowError(const QString& text) {
+    NewShellDialogs()->ShowError(QApplication::activeWindow(), QBApplicationTitle, text);
+  }
+};
+
+}  // namespace
+
+namespace {
+
+// A terminate or interrupt signal closes the main window the way the user would, with the exit prompt
+// and the settings written, instead of killing the program. The handler only writes a byte; the event
+// loop reads it.
+int TerminatePipe[2] = {-1, -1};
+
+void OnTerminateSignal(int) {
+  const char byte = 1;
+  [[maybe_unused]] const ssize_t written = ::write(TerminatePipe[1], &byte, 1);
+}
+
+void InstallTerminateHandler() {
+  if (::socketpair(AF_UNIX, SOCK_STREAM, 0, TerminatePipe) != 0) return;
+  struct sigaction action {};
+  action.sa_handler = OnTerminateSignal;
+  sigemptyset(&action.sa_mask);
+  action.sa_flags = SA_RESTART;
+  sigaction(SIGTERM, &action, nullptr);
+  sigaction(SIGINT, &action, nullptr);
+}
+
+void CloseOnTerminate(QWidget& window, QObject& owner) {
+  if (TerminatePipe[0] < 0) return;
+  auto* notifier = new QSocketNotifier(TerminatePipe[0], QSocketNotifier::Read, &owner);
+  QObject::connect(notifier, &QSocketNotifier::activated, &window, [&window] {
+    char byte;
+    [[maybe_unused]] const ssize_t read = ::read(TerminatePipe[0], &byte, 1);
+    window.close();
+  });
+}
+
+}  // namespace
+
+int QBRunViewer(int argc, char** argv, const TQBCustomViewClass& defaultView) {
+  InstallTerminateHandler();
+  TViewerApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("QBFileViewer"));
+  QApplication::setQuitOnLastWindowClosed(true);
+  TQBModules modules(defaultView);
+  int result = 0;
+  {
+    TFrmViewer window(modules.Settings(), modules.Folders(), QApplication::arguments().mid(1));
+    CloseOnTerminate(window, window);
+    window.show();
+    result = QApplication::exec();
+  }
+  return result;
+}
+
+int QBRenderViewer(const QString& logFile, const QString& pngFile, const QSize& size,
+                   const TQBCustomViewClass& defaultView, int selectRow) {
+  TQBModules modules(defaultView, false);
+  TFrmViewer window(modules.Settings(), modules.Folders(), {logFile});
+  window.resize(size);
+  window.show();
+  QEventLoop loop;
+  QObject::connect(&window, &TFrmViewer::CommandLineLoadDone, &loop, &QEventLoop::quit);
+  QTimer::singleShot(120000, &loop, &QEventLoop::quit);
+  loop.exec();
+  if (window.LogState().CurrentFile.isEmpty()) {
+    std::fprintf(stderr, "qbrender: %s could not be loaded\n", qPrintable(logFile));
+    return 1;
+  }
+  if (selectRow >= 0 && window.CurrentView().List) window.CurrentView().List->SelectRow(selectRow);
+  QApplication::processEvents();
+  if (!window.grab().save(pngFile, "PNG")) {
+    std::fprintf(stderr, "qbrender: cannot write %s\n", qPrintable(pngFile));
+    return 1;
+  }
+  return 0;
+}

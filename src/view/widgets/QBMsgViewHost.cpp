@@ -1,0 +1,48 @@
+#include "view/widgets/QBMsgViewHost.h"
+
+#include "view/widgets/QBMsgView.h"
+
+#include "view/widgets/QBMsgViewDialogs.h"
+
+#include <QApplication>
+
+bool TQBMsgViewHostHooks::AutoCollapse() const {
+  return FView.Display().AutoCollapse;
+}
+
+bool TQBMsgViewHostHooks::AutoScroll() const {
+  return FView.Display().AutoScroll;
+}
+
+void TQBMsgViewHostHooks::UpdateCommands() {
+  if (ViewerHost) ViewerHost->UpdateCommands();
+}
+
+void TQBMsgViewHostHooks::RowAdded(int recNo) {
+  FView.OfferColumnNames(recNo);
+}
+
+void TQBMsgViewHostHooks::ViewCleared() {
+  FView.SetHorzPosition(0);
+  FView.RecalcColumnWidths();
+}
+
+void TQBMsgViewHostHooks::Beep() {
+  QApplication::beep();
+}
+
+void TQBMsgViewHostHooks::ShowNotFound(const QString& message) {
+  if (IQBMsgViewDialogs* dialogs = FView.Dialogs()) dialogs->ShowInfo(&FView, message);
+}
+
+void TQBMsgViewHostHooks::HideHint() {
+  FView.HideHint();
+}
+
+void TQBMsgViewHostHooks::SetProgressTotal(int total) {
+  if (ViewerHost) ViewerHost->SetProgressTotal(total);
+}
+
+void TQBMsgViewHostHooks::StepProgress() {
+  if (ViewerHost) ViewerHost->StepProgress();
+}
