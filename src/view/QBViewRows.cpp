@@ -47,7 +47,7 @@ void TQBViewRows::AppendCurrentMessage() {
   const bool collapseOnExit = type == qbmExitMethodCollapse;
   if (collapseOnExit) FSet.SetMsgType(qbmExitMethod);
 
-  AddItem(recNo, level, KindOf(type));
+  AddItem(recNo, level, collapseOnExit ? qbmExitMethod : type);
   FList.SetRowCount(RowCount());
   const int row = RowCount() - 1;
   if (row == 0) return;
@@ -60,7 +60,8 @@ void TQBViewRows::AppendCurrentMessage() {
   }
 }
 
-void TQBViewRows::AddItem(int recNo, int level, uint8_t kind) {
+void TQBViewRows::AddItem(int recNo, int level, int32_t type) {
+  const uint8_t kind = KindOf(type);
   FRecNos.push_back(recNo);
   FLevels.push_back(level);
   FSelFlags.push_back(0);
@@ -68,7 +69,7 @@ void TQBViewRows::AddItem(int recNo, int level, uint8_t kind) {
   FKinds.push_back(kind);
   FMatch.push_back(-1);
   FRows.Append(true);
-  FTypes.Append(ItemType(ItemCount() - 1), true);
+  FTypes.Append(type, true);
   IndexMethodItem(ItemCount() - 1);
 }
 

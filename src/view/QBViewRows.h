@@ -113,7 +113,8 @@ public:
 private:
   enum : uint8_t { KindOther = 0, KindEnter = 1, KindExit = 2 };
   static uint8_t KindOf(int32_t type);
-  void AddItem(int recNo, int level, uint8_t kind);
+  // type: the message's type as stored (what ItemType answers from now on).
+  void AddItem(int recNo, int level, int32_t type);
   void IndexMethodItem(int item);
   void RebuildMethodIndex();
   void SetItemFlags(int first, int last, bool value);
