@@ -132,19 +132,27 @@ private:
   static void RegisterNothing() {}
 };
 
-TEST(QBAboutPlugInsFormModules, ListsEveryModuleWithWhatBecameOfIt) {
-  QTemporaryDir folder;
-  for (const char* name : {"broken.so", "empty.so", "good.so"}) {
-    QFile file(folder.filePath(name));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+class QBAboutPlugInsFormModules : public ::testing::Test {
+protected:
+  // Loads the named module files of TThreeModules.
+  void Load(std::initializer_list<const char*> names) {
+    for (const char* name : names) {
+      QFile file(FFolder.filePath(name));
+      ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    FManager.SetMessageBox([this](QMessageBox::Icon, const QString&, const QString& text) { FBoxes.append(text); });
+    PlugInManager = &FManager;
+    FManager.LoadPlugInsFrom(FFolder.path() + '/');
+    PlugInManager = nullptr;
   }
-  TInternalPlugInManager manager(std::make_unique<TThreeModules>());
-  manager.SetMessageBox([](QMessageBox::Icon, const QString&, const QString&) {});
-  PlugInManager = &manager;
-  manager.LoadPlugInsFrom(folder.path() + '/');
-  PlugInManager = nullptr;
+  QTemporaryDir FFolder;
+  TInternalPlugInManager FManager{std::make_unique<TThreeModules>()};
+  QStringList FBoxes;
+};
 
-  TFrmAboutPlugIns form(manager);
+TEST_F(QBAboutPlugInsFormModules, ListsEveryModuleWithWhatBecameOfIt) {
+  Load({"broken.so", "empty.so", "good.so"});
+  TFrmAboutPlugIns form(FManager);
   std::map<QString, QString> states;
   for (int i = 0; i < form.lstModules->topLevelItemCount(); ++i)
     states[form.lstModules->topLevelItem(i)->text(0)] = form.lstModules->topLevelItem(i)->text(1);
@@ -154,6 +162,26 @@ TEST(QBAboutPlugInsFormModules, ListsEveryModuleWithWhatBecameOfIt) {
       {"good.so", "Loaded"},
   };
   EXPECT_EQ(states, expected);
+}
+
+TEST_F(QBAboutPlugInsFormModules, OpensForModulesThatBroughtNoInspector) {
+  Load({"broken.so", "empty.so"});
+  FBoxes.clear();
+  // Closes the dialog once it runs; without a dialog the call returns on its own.
+  bool shown = false;
+  QTimer poller;
+  poller.setInterval(10);
+  QObject::connect(&poller, &QTimer::timeout, [&] {
+    if (auto* form = qobject_cast<TFrmAboutPlugIns*>(QApplication::activeModalWidget())) {
+      shown = form->lstModules->topLevelItemCount() == 2;
+      form->reject();
+    }
+  });
+  poller.start();
+  FManager.ShowPlugInsDialog();
+  poller.stop();
+  EXPECT_TRUE(shown);
+  EXPECT_TRUE(FBoxes.isEmpty());
 }
 
 }  // namespace
