@@ -372,9 +372,10 @@ TEST_F(MainWindowInspectorTest, InspectorsTakeTheFontsOfTheSettings) {
   for (const TCase& c : cases) EXPECT_EQ(c.Font.pointSize(), c.Size) << c.What;
 }
 
-// With the inspector pane shown from the start the keys still go to the message list first.
+// With the panes beside it shown from the start the keys still go to the message list first.
 TEST_F(MainWindowInspectorTest, TheMessageListHasTheKeyboardAtStartUp) {
   FIni->WriteBool("Display", "Inspector", true);
+  FIni->WriteBool("Display", "CallStack", true);
   CreateWindow();
   ASSERT_TRUE(FWindow->Settings().Display.Inspector);
   FWindow->activateWindow();

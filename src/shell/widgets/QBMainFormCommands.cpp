@@ -125,9 +125,12 @@ void TFrmViewer::UpdateCommands() {
   FStates = ComputeCommandStates(inputs);
   ApplyCommandStates(FStates);
   UpdateStatusPanes(inputs);
+  // The accessible name announces a change to screen readers: set it only when the title changes.
   const QString title = FLog.Title();
-  setWindowTitle(title);
-  setAccessibleName(title);
+  if (title != windowTitle()) {
+    setWindowTitle(title);
+    setAccessibleName(title);
+  }
 }
 
 void TFrmViewer::ApplyCommandStates(const TQBCommandStates& states) {
