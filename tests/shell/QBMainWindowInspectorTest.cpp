@@ -386,6 +386,14 @@ TEST_F(MainWindowInspectorTest, TheMessageListHasTheKeyboardAtStartUp) {
   EXPECT_TRUE(focus == view || view->isAncestorOf(focus)) << focus->objectName().toStdString();
 }
 
+// A right click on the header line opens the View menu's "Columns" submenu.
+TEST_F(MainWindowInspectorTest, TheHeaderLineOpensTheColumnMenu) {
+  CreateWindow();
+  auto* view = qobject_cast<TQBMessageView*>(FWindow->CurrentView().Object);
+  ASSERT_NE(view, nullptr);
+  EXPECT_EQ(view->HeaderPopupMenu(), FWindow->Menus().MsgDetailsPopup);
+}
+
 TEST_F(MainWindowInspectorTest, ContentShortcutBelongsToOneCommand) {
   Open();
   for (const char* name : {"actCopyInspectorContents", "actPrintInspectorContents"})

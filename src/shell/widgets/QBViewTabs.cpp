@@ -2,6 +2,7 @@
 
 #include "shell/QBViewManager.h"
 #include "shell/widgets/QBMenus.h"
+#include "view/widgets/QBMsgView.h"
 
 #include <quillbox/QBCustomViewClass.h>
 
@@ -55,6 +56,8 @@ void TQBViewTabs::InsertPage(int index, QObject* view, const QString& name) {
     FTabs.setAccessibleTabName(index, name);
   });
   if (auto* messageView = qobject_cast<IQBMessageView*>(view)) messageView->SetPopupMenu(FMenus.MessageList);
+  // The program's own view opens the column menu on its header line.
+  if (auto* ownView = qobject_cast<TQBMessageView*>(view)) ownView->SetHeaderPopupMenu(FMenus.MsgDetailsPopup);
 }
 
 void TQBViewTabs::RemovePage(int index) {
