@@ -26,8 +26,11 @@ public:
   explicit TQBTestView(QWidget* owner);
 
   TQBViewModel& Model() { return *FModel; }
-  // How often each bracket was opened and closed, and ApplySettings ran.
+  // How often each bracket was opened and closed, ApplySettings ran and the selection was counted.
   int BeginUpdates = 0, EndUpdates = 0, Applied = 0;
+  mutable int SelectionCounts = 0;
+  // The message GoToMessage last went to, and the one SetSyncMessage marked.
+  int WentTo = -1, SyncMark = -1;
   // EditMessage's answer: the new text as if the edit dialog was confirmed with it; none = cancelled.
   std::optional<QString> EditAnswer;
   // The rows EditMessage ran on, in order.
@@ -39,7 +42,7 @@ public:
   bool IsRowSelected(int row) const override { return FModel->Rows().IsRowSelected(row); }
   void SetRowSelected(int row, bool value) override { FModel->Rows().SetRowSelected(row, value); }
   int GetCount() const override { return FModel->Rows().RowCount(); }
-  int SelectedCount() const override { return FModel->Rows().SelectedCount(); }
+  int SelectedCount() const override { return ++SelectionCounts, FModel->Rows().SelectedCount(); }
   int GetRowRecNo(int row) const override { return FModel->Rows().GetRowRecNo(row); }
   QString GetViewClassName() const override { return QStringLiteral("Default"); }
   bool IsFocused() const override { return hasFocus(); }
@@ -54,7 +57,7 @@ public:
   void Invalidate() override {}
   void ApplySettings() override { ++Applied; }
   void RecalcColumnWidths() override {}
-  void SetSyncMessage(int recNo) override { FModel->SetSyncMessage(recNo); }
+  void SetSyncMessage(int recNo) override { SyncMark = recNo, FModel->SetSyncMessage(recNo); }
   void LoadFilter(const IQBSettingsReader& reader) override { FModel->LoadFilter(reader); }
   void SaveFilter(IQBSettingsWriter& writer) const override { FModel->SaveFilter(writer); }
   void GetSelectedRange(int& first, int& last) const override { FModel->Rows().GetSelectedRange(first, last); }
@@ -73,7 +76,7 @@ public:
   void JumpToMessage() override {}
   void NavigateToType(int kind, int32_t typeCode) override { FNavigator->NavigateToType(TQBNavigateKind(kind), typeCode); }
   void NavigateTimeDiff(int kind, int ms) override { FNavigator->NavigateTimeDiff(TQBNavigateKind(kind), ms); }
-  void GoToMessage(int) override {}
+  void GoToMessage(int recNo) override { WentTo = recNo; }
   void ClearBookmarks() override { FModel->ClearBookmarks(); }
   void ToggleBookmark(int n) override;
   void GoToBookmark(int) override {}
