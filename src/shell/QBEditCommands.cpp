@@ -1,124 +1,81 @@
 #include "shell/QBEditCommands.h"
 
 #include "shell/QBSettings.h"
-
-#include <quillbox/QBCustomViewIntf.h>
+#include "shell/QBViewBinding.h"
 
 namespace {
 
-// Holds a window state for the length of a scope, also when an exception leaves it.
-class TWindowFlag {
+// The busy cursor for the length of a scope, also when an exception leaves it.
+class TBusy {
 public:
-  TWindowFlag(IQBEditWindow& window, void (IQBEditWindow::*set)(bool)) : FWindow(window), FSet(set) {
-    (FWindow.*FSet)(true);
-  }
-  ~TWindowFlag() { (FWindow.*FSet)(false); }
+  explicit TBusy(IQBEditWindow& window) : FWindow(window) { FWindow.SetBusy(true); }
+  ~TBusy() { FWindow.SetBusy(false); }
+  TBusy(const TBusy&) = delete;
+  TBusy& operator=(const TBusy&) = delete;
 
 private:
   IQBEditWindow& FWindow;
-  void (IQBEditWindow::*FSet)(bool);
 };
 
 }  // namespace
 
 void TQBEditCommands::Annotate(TQBAnnotationKind kind) {
   TQBFilterCriteria criteria;
-  IQBMessageViewList* list = FWindow.CurrentList();
+  IQBMessageViewList* list = FViews.Current().List;
   if (list) list->GetFilterCriteria(criteria);
   FAnnotations.Add(kind, list ? &criteria : nullptr);
 }
 
 void TQBEditCommands::AddNote() {
-  IQBMessageView* view = FWindow.CurrentView();
-  IQBMessageViewList* list = FWindow.CurrentList();
-  if (!view || !list) return;
+  const TQBViewBinding& v = FViews.Current();
+  if (!v.View || !v.List) return;
   Annotate(TQBAnnotationKind::Note);
-  list->SetItemIndex(view->GetCount() - 1);
-  EditRow(list->GetItemIndex());
-}
-
-void TQBEditCommands::AddCheckPoint() {
-  Annotate(TQBAnnotationKind::CheckPoint);
-  FWindow.UpdateCommands();
-}
-
-void TQBEditCommands::AddSeparator() {
-  Annotate(TQBAnnotationKind::Separator);
-  FWindow.UpdateCommands();
+  v.List->SetItemIndex(v.View->GetCount() - 1);
+  EditRow(v.List->GetItemIndex());
 }
 
 void TQBEditCommands::AddResetSeparator() {
   Annotate(TQBAnnotationKind::ResetSeparator);
-  if (IQBMessageViewList* list = FWindow.CurrentList()) list->ResetDepth();
-  FWindow.UpdateCommands();
+  if (IQBMessageViewList* list = FViews.Current().List) list->ResetDepth();
 }
 
 void TQBEditCommands::EditRow(int row) {
-  IQBMessageView* view = FWindow.CurrentView();
-  IQBMessageViewList* list = FWindow.CurrentList();
-  if (!view || !list || row < 0 || row >= view->GetCount()) return;
-  TQuillboxMessageSet& set = FAdder.MessageSet();
-  const int recNo = view->GetRowRecNo(row);
-  const bool valid = recNo >= 1 && recNo <= set.GetRecordCount();
-  const QString before = valid ? set.At(recNo).MsgText() : QString();
-  list->EditMessage(row);
-  if (valid && recNo <= set.GetRecordCount() && set.At(recNo).MsgText() != before) {
-    FLog.Modified = true;
-    FWindow.UpdateCommands();
-  }
+  const TQBViewBinding& v = FViews.Current();
+  if (!v.View || !v.List || row < 0 || row >= v.View->GetCount()) return;
+  const TQuillboxMessageSet& set = FAdder.MessageSet();
+  const int recNo = v.View->GetRowRecNo(row);
+  const auto textOf = [&set, recNo] {
+    return recNo >= 1 && recNo <= set.GetRecordCount() ? set.At(recNo).MsgText() : QString();
+  };
+  const QString before = textOf();
+  v.List->EditMessage(row);
+  if (textOf() != before) FLog.Modified = true;
 }
 
 void TQBEditCommands::EditMessage() {
-  if (IQBMessageViewList* list = FWindow.CurrentList()) EditRow(list->GetItemIndex());
-}
-
-void TQBEditCommands::Delete() {
-  IQBMessageView* view = FWindow.CurrentView();
-  if (!view) return;
-  view->DeleteSelected();
-  FLog.Modified = true;
-  FWindow.UpdateCommands();
-}
-
-void TQBEditCommands::CropToSelection() {
-  if (IQBMessageView* view = FWindow.CurrentView()) view->CropToSelection();
-  FWindow.UpdateCommands();
-}
-
-void TQBEditCommands::SelectAll() {
-  if (IQBMessageView* view = FWindow.CurrentView()) view->SelectAll();
-  FWindow.UpdateCommands();
-}
-
-void TQBEditCommands::CopyMessageText() {
-  if (IQBMessageView* view = FWindow.CurrentView()) view->CopyToClipboard();
+  if (IQBMessageViewList* list = FViews.Current().List) EditRow(list->GetItemIndex());
 }
 
 void TQBEditCommands::Clear(bool all) {
-  IQBMessageView* view = FWindow.CurrentView();
+  IQBMessageView* view = FViews.Current().View;
   if (all ? FAdder.MessageSet().GetRecordCount() == 0 : !view || view->GetCount() == 0) return;
   const int views = FWindow.ViewCount();
   if (FGeneral.ConfirmOnClear && !FWindow.ConfirmClearView(views, all)) return;
-  {
-    TWindowFlag busy(FWindow, &IQBEditWindow::SetBusy);
-    TWindowFlag clearing(FWindow, &IQBEditWindow::SetClearing);
-    if (views <= 1 || all) {
-      FAdder.ResetNextID();
-      FWindow.ClearAllMessages();
-      FLog.Modified = false;
-      FLog.CurrentFile.clear();
-    } else {
-      view->ClearView();
-    }
-    FWindow.ClearMessageDetails();
-    FWindow.UpdateCommands();
+  const TBusy busy(FWindow);
+  if (views <= 1 || all) {
+    FAdder.ResetNextID();
+    FWindow.ClearAllMessages();
+    FLog.Modified = false;
+    FLog.CurrentFile.clear();
+  } else {
+    view->ClearView();
   }
+  FWindow.ClearMessageDetails();
 }
 
 void TQBEditCommands::ClearBookmarks() {
-  IQBMessageViewList* list = FWindow.CurrentList();
+  IQBMessageViewList* list = FViews.Current().List;
   if (!list) return;
   if (FGeneral.ConfirmOnClearBookmarks && !FWindow.ConfirmClearBookmarks()) return;
   list->ClearBookmarks();
-  FWindow.UpdateCommands();
 }

@@ -1,6 +1,7 @@
 #include "shell/QBNavigator.h"
 
 #include "shell/QBSettings.h"
+#include "shell/QBViewBinding.h"
 #include "view/QBTypeIndex.h"
 
 #include <quillbox/QBCustomViewIntf.h>
@@ -9,7 +10,7 @@ void TQBNavigator::Restore(const TQBGeneralSettings& general) {
   SetNavKind(general.NavigatorMessage);
   SetNavAutomatic(general.NavigatorAutomatic);
   FThreshold = general.TimeDiffNavThreshold;
-  SetNavTimeDiff(general.NavigatorTimeDiff, nullptr);
+  SetNavTimeDiff(general.NavigatorTimeDiff);
 }
 
 void TQBNavigator::Store(TQBGeneralSettings& general) const {
@@ -51,17 +52,18 @@ QString TQBNavigator::TimeDiffCaption() const {
   return QString::fromLatin1(qbnav::TimeDiffFormat).arg(FThreshold);
 }
 
-void TQBNavigator::SetNavTimeDiff(bool on, IQBMessageViewList* list) {
+void TQBNavigator::SetNavTimeDiff(bool on) {
   FTimeDiff = on;
   FDisplay.SetMarked(qbnav::TimeDiffEntry, on);
   FDisplay.SetTimeDiffCaption(TimeDiffCaption());
   ShowCurrent(qbnav::TimeDiffEntry);
   if (!on) SetNavKind(FKind);
-  UpdateNavEnabling(list);
+  UpdateNavEnabling();
   FDisplay.SetKindsEnabled(!on);
 }
 
-void TQBNavigator::UpdateNavEnabling(IQBMessageViewList* list) {
+void TQBNavigator::UpdateNavEnabling() const {
+  IQBMessageViewList* list = FViews.Current().List;
   if (!list) return;
   if (FTimeDiff) {
     FEnabling = {true, true, true, true};
@@ -72,33 +74,40 @@ void TQBNavigator::UpdateNavEnabling(IQBMessageViewList* list) {
   FEnabling = {before, before, after, after};
 }
 
-void TQBNavigator::ChooseKind(int entry, IQBMessageViewList* list) {
-  if (entry < 0 || entry >= qbnav::KindCount) return;
-  SetNavKind(qbnav::Entry(entry).Code);
-  UpdateNavEnabling(list);
+void TQBNavigator::GatherInputs(TQBCommandInputs& in) const {
+  UpdateNavEnabling();
+  in.NavFirst = FEnabling.First, in.NavPrevious = FEnabling.Previous;
+  in.NavNext = FEnabling.Next, in.NavLast = FEnabling.Last;
 }
 
-void TQBNavigator::ToggleTimeDiff(IQBMessageViewList* list) {
+void TQBNavigator::ChooseKind(int entry) {
+  if (entry < 0 || entry >= qbnav::KindCount) return;
+  SetNavKind(qbnav::Entry(entry).Code);
+  UpdateNavEnabling();
+}
+
+void TQBNavigator::ToggleTimeDiff() {
   if (FTimeDiff) {
-    SetNavTimeDiff(false, list);
+    SetNavTimeDiff(false);
     return;
   }
   int32_t threshold = FThreshold;
   if (!FDialogs.AskTimeDiffThreshold(threshold)) return;
   FThreshold = threshold;
-  SetNavTimeDiff(true, list);
+  SetNavTimeDiff(true);
 }
 
-void TQBNavigator::SelectNavMessage(IQBMessageViewList* list) {
+void TQBNavigator::SelectNavMessage() {
   bool automatic = FAutomatic;
   int32_t kind = FKind;
   if (!FDialogs.AskNavMessage(automatic, kind)) return;
   SetNavAutomatic(automatic);
   SetNavKind(kind);
-  UpdateNavEnabling(list);
+  UpdateNavEnabling();
 }
 
-void TQBNavigator::Navigate(TQBNavDirection direction, IQBMessageViewList* list) const {
+void TQBNavigator::Navigate(TQBNavDirection direction) const {
+  IQBMessageViewList* list = FViews.Current().List;
   if (!list) return;
   if (FTimeDiff)
     list->NavigateTimeDiff(int(direction), FThreshold);

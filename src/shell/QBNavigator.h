@@ -1,18 +1,22 @@
 #pragma once
 // Message navigation without its widgets: the navigation state (kind, automatic mode, time difference
 // mode and threshold), what the kind list shows, the enabling of First, Previous, Next and Last, and
-// the four steps themselves, which the current view carries out. The main window hands in the current
-// view's list operations on each call, shows the kind list through IQBNavigatorDisplay and asks its
-// two dialogs through IQBNavigatorDialogs, so the rules are tested without a window.
+// the four steps themselves, which the current view carries out. It reads the current view through
+// IQBCurrentView, shows the kind list through IQBNavigatorDisplay and asks its two dialogs through
+// IQBNavigatorDialogs, so the rules are tested without a window. In the window it is the first
+// observer of the adding path, a selection listener (automatic mode) and a source of the command
+// states (the enabling).
 
 #include "model/QBMessageAdder.h"
+#include "shell/QBCommandRules.h"
 #include "shell/QBNavKinds.h"
+#include "shell/QBSelectionListeners.h"
 
 #include <QString>
 
 #include <cstdint>
 
-class IQBMessageViewList;
+class IQBCurrentView;
 struct TQBGeneralSettings;
 
 // Direction of a navigation step, as the view's list operations number them.
@@ -47,11 +51,12 @@ public:
   virtual bool AskNavMessage(bool& automatic, int32_t& kind) = 0;
 };
 
-class TQBNavigator final : public IQBNewMessageObserver {
+class TQBNavigator final : public IQBNewMessageObserver, public IQBSelectionListener, public IQBCommandInputSource {
 public:
   // The display shows the initial state only once Restore runs.
-  TQBNavigator(IQBNavigatorDisplay& display, IQBNavigatorDialogs& dialogs, const TQuillboxMessageSet& set)
-      : FDisplay(display), FDialogs(dialogs), FSet(set) {}
+  TQBNavigator(IQBNavigatorDisplay& display, IQBNavigatorDialogs& dialogs, const TQuillboxMessageSet& set,
+               const IQBCurrentView& views)
+      : FDisplay(display), FDialogs(dialogs), FSet(set), FViews(views) {}
 
   int32_t Kind() const { return FKind; }
   bool Automatic() const { return FAutomatic; }
@@ -67,25 +72,31 @@ public:
 
   void SetNavKind(int32_t code);
   void SetNavAutomatic(bool on);
-  void SetNavTimeDiff(bool on, IQBMessageViewList* list);
-  // First and Previous follow a match before the selected row, Next and Last one after it; in the
-  // time difference mode all four are on. Without list operations nothing changes.
-  void UpdateNavEnabling(IQBMessageViewList* list);
+  void SetNavTimeDiff(bool on);
+  // First and Previous follow a match before the selected row of the current view, Next and Last one
+  // after it; in the time difference mode all four are on. A view without list operations leaves the
+  // enabling as it was. It asks the view's type index, never walks the view.
+  void UpdateNavEnabling() const;
 
   // Commands.
   // A kind chosen from the menu (entry 0..39).
-  void ChooseKind(int entry, IQBMessageViewList* list);
+  void ChooseKind(int entry);
   void ToggleAutomatic() { SetNavAutomatic(!FAutomatic); }
   // "Time Difference": off when on; otherwise asks for the threshold and switches it on when accepted.
-  void ToggleTimeDiff(IQBMessageViewList* list);
+  void ToggleTimeDiff();
   // "Select Navigation Message...".
-  void SelectNavMessage(IQBMessageViewList* list);
-  void Navigate(TQBNavDirection direction, IQBMessageViewList* list) const;
+  void SelectNavMessage();
+  void Navigate(TQBNavDirection direction) const;
 
   // The selected message of the current view changed; type is its type code.
   void MessageSelected(int32_t type);
   // A message entered the store: Next and Last at once when it is of the kind.
   void NewMessageAdded(int recNo) override;
+  // IQBSelectionListener: the store is on the newly focused message.
+  void MessageFocused() override { MessageSelected(FSet.GetMsgType()); }
+  void MessageCleared() override {}
+  // IQBCommandInputSource: renews the enabling and hands it over.
+  void GatherInputs(TQBCommandInputs& in) const override;
 
 private:
   QString TimeDiffCaption() const;
@@ -95,9 +106,12 @@ private:
   IQBNavigatorDisplay& FDisplay;
   IQBNavigatorDialogs& FDialogs;
   const TQuillboxMessageSet& FSet;
+  const IQBCurrentView& FViews;
   int32_t FKind = 3;
   bool FAutomatic = true;
   bool FTimeDiff = false;
   int32_t FThreshold = 1000;
-  TQBNavEnabling FEnabling;
+  // The view's last answer, kept while a view without list operations is current; renewed in every
+  // command update (which is const towards its sources).
+  mutable TQBNavEnabling FEnabling;
 };

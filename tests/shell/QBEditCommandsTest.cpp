@@ -1,11 +1,12 @@
-// The editing commands without a window: Clear and Clear All with their confirmation, the flags that
-// Edit, Delete and Crop leave, and Add Note's edit on the view's last row.
+// The annotation and editing commands without a window: Clear and Clear All with their confirmation,
+// the flag an edit leaves, and Add Note's edit on the view's last row.
 
 #include "QBTestView.h"
 #include "support/QBTestFiles.h"
 
 #include "shell/QBEditCommands.h"
 #include "shell/QBSettings.h"
+#include "shell/QBViewBinding.h"
 
 #include "model/QBMessageTypes.h"
 
@@ -16,17 +17,20 @@
 
 namespace {
 
-class TFakeWindow final : public IQBEditWindow {
+class TFakeWindow final : public IQBEditWindow, public IQBCurrentView {
 public:
   std::vector<std::unique_ptr<TQBTestView>> Views;
-  int Current = 0;
+  int CurrentIndex = 0;
+  mutable TQBViewBinding Bound;
   // The clear confirmation's answer and the box's state; how it was asked.
   bool Confirm = true, BoxTicked = false;
   QStringList Calls;
 
   TQBTestView& View(int i) { return *Views[size_t(i)]; }
-  IQBMessageView* CurrentView() override { return Views.empty() ? nullptr : Views[size_t(Current)].get(); }
-  IQBMessageViewList* CurrentList() override { return Views.empty() ? nullptr : Views[size_t(Current)].get(); }
+  const TQBViewBinding& Current() const override {
+    Bound = Views.empty() ? TQBViewBinding{} : TQBViewBinding::Of(Views[size_t(CurrentIndex)].get());
+    return Bound;
+  }
   int ViewCount() const override { return int(Views.size()); }
   bool ConfirmClearView(int viewCount, bool& all) override {
     Calls << QStringLiteral("confirm %1 %2").arg(viewCount).arg(all ? "all" : "current");
@@ -35,7 +39,6 @@ public:
   }
   bool ConfirmClearBookmarks() override { return Calls << QStringLiteral("confirm bookmarks"), Confirm; }
   void SetBusy(bool busy) override { Calls << (busy ? QStringLiteral("busy") : QStringLiteral("idle")); }
-  void SetClearing(bool on) override { Calls << (on ? QStringLiteral("clearing") : QStringLiteral("cleared")); }
   void ClearAllMessages() override {
     Calls << QStringLiteral("clear all");
     for (auto& view : Views) view->ClearView();
@@ -43,7 +46,6 @@ public:
     MessageSet.Open();
   }
   void ClearMessageDetails() override { Calls << QStringLiteral("details"); }
-  void UpdateCommands() override { Calls << QStringLiteral("update"); }
 };
 
 class EditCommandsTest : public ::testing::Test {
@@ -76,7 +78,7 @@ protected:
   TQBGeneralSettings General;
   TQBAnnotations Annotations{Adder, TQBMessageOrigin{QStringLiteral("QBFileViewer")}};
   TFakeWindow Window;
-  TQBEditCommands Commands{Log, Adder, Annotations, General, Window};
+  TQBEditCommands Commands{Window, Log, Adder, Annotations, General, Window};
 };
 
 TEST_F(EditCommandsTest, ClearAsksAndEmptiesTheViewsItShould) {
@@ -102,7 +104,7 @@ TEST_F(EditCommandsTest, ClearAsksAndEmptiesTheViewsItShould) {
     Adder.ResetNextID();
     Window.Views.clear();
     for (int i = 0; i < c.Views; ++i) AddView();
-    Window.Current = c.Views - 1;
+    Window.CurrentIndex = c.Views - 1;
     AddTypes({0, 1, 2});
     Log.CurrentFile = QStringLiteral("/logs/Trace.qbl");
     Window.Confirm = c.Confirm, Window.BoxTicked = c.BoxTicked;
@@ -126,8 +128,7 @@ TEST_F(EditCommandsTest, ClearRunsItsStepsInOrder) {
   AddView();
   AddTypes({0});
   Commands.Clear(false);
-  EXPECT_EQ(Window.Calls, QStringList({"confirm 1 current", "busy", "clearing", "clear all", "details", "update",
-                                       "cleared", "idle"}));
+  EXPECT_EQ(Window.Calls, QStringList({"confirm 1 current", "busy", "clear all", "details", "idle"}));
   // Nothing to clear: nothing is asked.
   Window.Calls.clear();
   Commands.Clear(false);
@@ -160,21 +161,6 @@ TEST_F(EditCommandsTest, OnlyARealEditMarksTheLogModified) {
   EXPECT_EQ(MessageSet.At(2).MsgText(), "edited");
 }
 
-TEST_F(EditCommandsTest, DeleteMarksTheLogModifiedCropDoesNot) {
-  TQBTestView& view = AddView();
-  AddTypes({0, 1, 2});
-  Log.Modified = false;
-  view.SetRowSelected(0, true);
-  Commands.CropToSelection();
-  EXPECT_EQ(view.GetCount(), 1);
-  EXPECT_EQ(MessageSet.GetRecordCount(), 3);
-  EXPECT_FALSE(Log.Modified);
-  view.SetRowSelected(0, true);
-  Commands.Delete();
-  EXPECT_EQ(view.GetCount(), 0);
-  EXPECT_TRUE(Log.Modified);
-}
-
 TEST_F(EditCommandsTest, AddNoteEditsTheCurrentViewsLastRow) {
   TQBFilterCriteria errors;
   errors.CheckMsgTypes = true;
@@ -184,7 +170,7 @@ TEST_F(EditCommandsTest, AddNoteEditsTheCurrentViewsLastRow) {
   AddTypes({2, 0, 2});
 
   // In the view of errors the note is not a row: the edit opens on the last error.
-  Window.Current = 1;
+  Window.CurrentIndex = 1;
   Log.Modified = false;
   Commands.AddNote();
   EXPECT_EQ(MessageSet.At(4).MsgType(), qbmNote);
@@ -195,7 +181,7 @@ TEST_F(EditCommandsTest, AddNoteEditsTheCurrentViewsLastRow) {
   EXPECT_TRUE(Log.Modified);
 
   // In "All Messages" it is the note itself.
-  Window.Current = 0;
+  Window.CurrentIndex = 0;
   all.EditAnswer = QStringLiteral("my note");
   Commands.AddNote();
   EXPECT_EQ(all.EditedRows, QList<int>({4}));

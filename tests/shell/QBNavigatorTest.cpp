@@ -7,6 +7,7 @@
 
 #include "shell/QBNavigator.h"
 #include "shell/QBSettings.h"
+#include "shell/QBViewBinding.h"
 
 #include "model/QBMessageTypes.h"
 
@@ -70,6 +71,17 @@ public:
   }
 };
 
+// The current view of the window: the test view, or none (a view without list operations).
+class TCurrent final : public IQBCurrentView {
+public:
+  explicit TCurrent(QObject* view) : FView(TQBViewBinding::Of(view)) {}
+  const TQBViewBinding& Current() const override { return Without ? FNone : FView; }
+  bool Without = false;
+
+private:
+  TQBViewBinding FView, FNone;
+};
+
 class NavigatorTest : public ::testing::Test {
 protected:
   void SetUp() override {
@@ -89,15 +101,17 @@ protected:
   // Selects a row as a click does and tells the navigator, as the window's selection handling does.
   void Select(int row) {
     View.SetItemIndex(row);
-    Navigator.MessageSelected(MessageSet.At(View.GetRowRecNo(row)).MsgType());
-    Navigator.UpdateNavEnabling(&View);
+    MessageSet.GotoRec(View.GetRowRecNo(row));
+    Navigator.MessageFocused();
+    Navigator.UpdateNavEnabling();
   }
 
+  TQBTestView View{nullptr};
+  TCurrent Views{&View};
   TFakeDisplay Display;
   TFakeDialogs Dialogs;
-  TQBNavigator Navigator{Display, Dialogs, MessageSet};
+  TQBNavigator Navigator{Display, Dialogs, MessageSet, Views};
   TQBMessageAdder Adder{MessageSet};
-  TQBTestView View{nullptr};
 };
 
 TEST(NavKinds, TableTagsCaptionsAndReverseMap) {
@@ -163,14 +177,14 @@ TEST_F(NavigatorTest, AutomaticModeFollowsTheSelectedMessage) {
   EXPECT_EQ(Navigator.Kind(), 1);
   EXPECT_EQ(Display.Tooltip(), "Browse for Warning Messages");
   EXPECT_EQ(Navigator.Enabling(), (TQBNavEnabling{false, false, true, true}));
-  Navigator.Navigate(TQBNavDirection::Next, &View);
+  Navigator.Navigate(TQBNavDirection::Next);
   EXPECT_EQ(View.GetItemIndex(), 4);
 
   Select(6);
   EXPECT_EQ(Navigator.Kind(), 3);
-  Navigator.Navigate(TQBNavDirection::Next, &View);
+  Navigator.Navigate(TQBNavDirection::Next);
   EXPECT_EQ(View.GetItemIndex(), 8);
-  Navigator.Navigate(TQBNavDirection::First, &View);
+  Navigator.Navigate(TQBNavDirection::First);
   EXPECT_EQ(View.GetItemIndex(), 3);
 
   // Without automatic mode the kind stays.
@@ -186,25 +200,25 @@ TEST_F(NavigatorTest, ATypeWithoutACommandMarksNothingButIsNavigatedTo) {
   EXPECT_EQ(Navigator.Kind(), 7);
   EXPECT_TRUE(Display.MarkedKinds().empty());
   EXPECT_EQ(Display.Tooltip(), "Browse for Check Points");  // the button keeps what it showed
-  Navigator.Navigate(TQBNavDirection::Next, &View);
+  Navigator.Navigate(TQBNavDirection::Next);
   EXPECT_EQ(View.GetItemIndex(), 3);
 }
 
 TEST_F(NavigatorTest, CustomMessagesReachEveryCustomCode) {
   AddTypes({0, 100, 0, 101, 150, 0});
-  Navigator.ChooseKind(qbnav::CustomKind, &View);
+  Navigator.ChooseKind(qbnav::CustomKind);
   QList<int> visited;
   for (int i = 0; i < 3; ++i) {
-    Navigator.Navigate(TQBNavDirection::Next, &View);
+    Navigator.Navigate(TQBNavDirection::Next);
     visited << View.GetItemIndex();
   }
   EXPECT_EQ(visited, QList<int>({1, 3, 4}));
 }
 
 TEST_F(NavigatorTest, TimeDifferenceModeEnablesAllFourEvenInAnEmptyView) {
-  Navigator.UpdateNavEnabling(&View);
+  Navigator.UpdateNavEnabling();
   EXPECT_EQ(Navigator.Enabling(), TQBNavEnabling{});
-  Navigator.ToggleTimeDiff(&View);
+  Navigator.ToggleTimeDiff();
   EXPECT_EQ(Dialogs.OfferedThreshold, 1000);
   EXPECT_TRUE(Navigator.TimeDiff());
   EXPECT_EQ(Navigator.Threshold(), 2500);
@@ -220,7 +234,7 @@ TEST_F(NavigatorTest, TimeDifferenceModeEnablesAllFourEvenInAnEmptyView) {
   EXPECT_EQ(Display.Current, qbnav::TimeDiffEntry);
 
   // Switching it off brings the kind's mark, icon and tooltip back; no dialog is asked.
-  Navigator.ToggleTimeDiff(&View);
+  Navigator.ToggleTimeDiff();
   EXPECT_EQ(Dialogs.Asked, 1);
   EXPECT_FALSE(Navigator.TimeDiff());
   EXPECT_TRUE(Display.KindsEnabled);
@@ -231,7 +245,7 @@ TEST_F(NavigatorTest, TimeDifferenceModeEnablesAllFourEvenInAnEmptyView) {
 
 TEST_F(NavigatorTest, ACancelledThresholdChangesNothing) {
   Dialogs.Accept = false;
-  Navigator.ToggleTimeDiff(&View);
+  Navigator.ToggleTimeDiff();
   EXPECT_FALSE(Navigator.TimeDiff());
   EXPECT_EQ(Navigator.Threshold(), 1000);
   EXPECT_EQ(Display.MarkedKinds(), std::set<int>{13});
@@ -240,7 +254,7 @@ TEST_F(NavigatorTest, ACancelledThresholdChangesNothing) {
 TEST_F(NavigatorTest, TheSelectionDialogSetsModeAndKind) {
   AddTypes({0, 150, 0});
   Select(0);
-  Navigator.SelectNavMessage(&View);
+  Navigator.SelectNavMessage();
   EXPECT_FALSE(Navigator.Automatic());
   EXPECT_EQ(Navigator.Kind(), 100);
   EXPECT_EQ(Display.MarkedKinds(), std::set<int>{qbnav::CustomKind});
@@ -248,24 +262,26 @@ TEST_F(NavigatorTest, TheSelectionDialogSetsModeAndKind) {
 
   Dialogs.Accept = false;
   Dialogs.Kind = 2;
-  Navigator.SelectNavMessage(&View);
+  Navigator.SelectNavMessage();
   EXPECT_EQ(Navigator.Kind(), 100);
 }
 
 TEST_F(NavigatorTest, EnablingFollowsTheViewAndArrivingMessages) {
   AddTypes({2, 0, 2, 0});
-  Navigator.ChooseKind(3, &View);  // Error Messages
+  Navigator.ChooseKind(3);  // Error Messages
   Select(1);
   EXPECT_EQ(Navigator.Kind(), 0);  // automatic: the selected info message
-  Navigator.ChooseKind(3, &View);
+  Navigator.ChooseKind(3);
   EXPECT_EQ(Navigator.Enabling(), (TQBNavEnabling{true, true, true, true}));
   Select(3);
-  Navigator.ChooseKind(3, &View);
+  Navigator.ChooseKind(3);
   EXPECT_EQ(Navigator.Enabling(), (TQBNavEnabling{true, true, false, false}));
 
   // Without list operations the enabling stays as it was.
-  Navigator.UpdateNavEnabling(nullptr);
+  Views.Without = true;
+  Navigator.UpdateNavEnabling();
   EXPECT_EQ(Navigator.Enabling(), (TQBNavEnabling{true, true, false, false}));
+  Views.Without = false;
 
   // A message of another kind changes nothing; one of the kind enables Next and Last at once, once.
   AddTypes({0});
@@ -273,10 +289,15 @@ TEST_F(NavigatorTest, EnablingFollowsTheViewAndArrivingMessages) {
   AddTypes({2, 2});
   EXPECT_EQ(Navigator.Enabling(), (TQBNavEnabling{true, true, true, true}));
   EXPECT_EQ(Display.EnablingNotices, 1);
+
+  // The command update asks the view again: the new errors lie after the selected row.
+  TQBCommandInputs in;
+  Navigator.GatherInputs(in);
+  EXPECT_TRUE(in.NavFirst && in.NavPrevious && in.NavNext && in.NavLast);
 }
 
 TEST_F(NavigatorTest, ACustomKindIsEnabledByAnyArrivingCustomCode) {
-  Navigator.ChooseKind(qbnav::CustomKind, &View);
+  Navigator.ChooseKind(qbnav::CustomKind);
   AddTypes({150});
   EXPECT_EQ(Navigator.Enabling(), (TQBNavEnabling{false, false, true, true}));
 }
@@ -284,7 +305,8 @@ TEST_F(NavigatorTest, ACustomKindIsEnabledByAnyArrivingCustomCode) {
 TEST_F(NavigatorTest, NavigationWithoutListOperationsDoesNothing) {
   AddTypes({3, 3});
   Select(0);
-  Navigator.Navigate(TQBNavDirection::Next, nullptr);
+  Views.Without = true;
+  Navigator.Navigate(TQBNavDirection::Next);
   EXPECT_EQ(View.GetItemIndex(), 0);
 }
 

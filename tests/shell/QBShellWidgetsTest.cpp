@@ -6,6 +6,7 @@
 #include "shell/widgets/QBDetailPanel.h"
 #include "shell/widgets/QBNavMenu.h"
 #include "shell/QBSettings.h"
+#include "shell/QBViewBinding.h"
 
 #include "model/QBMessageAdder.h"
 
@@ -46,6 +47,14 @@ TEST(DetailPanelWidget, PlacesItsPairsForItsWidthAndShowsAMessage) {
   for (int i = 0; i < 8; ++i) EXPECT_EQ(panel.Value(i)->palette().color(QPalette::WindowText), QColor(200, 10, 10));
 }
 
+class TNoView final : public IQBCurrentView {
+public:
+  const TQBViewBinding& Current() const override { return FNone; }
+
+private:
+  TQBViewBinding FNone;
+};
+
 class TNoDialogs final : public IQBNavigatorDialogs {
 public:
   bool AskTimeDiffThreshold(int32_t&) override { return ++Asked, false; }
@@ -61,11 +70,12 @@ TEST(NavMenuWidget, CommandsColumnsAndTheButtonFollowTheNavigator) {
   menu.SetButton(&button);
   TNoDialogs dialogs;
   TQuillboxMessageSet set;
-  TQBNavigator navigator(menu, dialogs, set);
+  TNoView views;
+  TQBNavigator navigator(menu, dialogs, set, views);
   QObject::connect(&menu, &TQBNavMenu::EntryTriggered, [&](int entry) {
-    if (entry == qbnav::TimeDiffEntry) navigator.ToggleTimeDiff(nullptr);
+    if (entry == qbnav::TimeDiffEntry) navigator.ToggleTimeDiff();
     else if (entry == qbnav::AutomaticEntry) navigator.ToggleAutomatic();
-    else navigator.ChooseKind(entry, nullptr);
+    else navigator.ChooseKind(entry);
   });
   navigator.Restore(TQBGeneralSettings{});
 

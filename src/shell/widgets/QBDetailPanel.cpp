@@ -8,7 +8,7 @@
 #include <QPalette>
 #include <QResizeEvent>
 
-TQBDetailPanel::TQBDetailPanel(QWidget* parent) : QFrame(parent) {
+TQBDetailPanel::TQBDetailPanel(QWidget* parent, const TQuillboxMessageSet& set) : QFrame(parent), FSet(set) {
   setObjectName(QStringLiteral("pnlMsgDetails"));
   setAccessibleName(QStringLiteral("Message detail panel"));
   // A flat line on the top side only.
@@ -41,6 +41,14 @@ TQBDetailPanel::TQBDetailPanel(QWidget* parent) : QFrame(parent) {
 void TQBDetailPanel::ShowMessage(const TQBMessageRef& message) {
   const auto values = qbdetail::ValuesOf(message);
   for (int i = 0; i < qbdetail::FieldCount; ++i) FValues[size_t(i)]->setText(values[size_t(i)]);
+}
+
+void TQBDetailPanel::MessageFocused() {
+  const int recNo = FSet.RecNo();
+  if (recNo >= 1 && recNo <= FSet.GetRecordCount())
+    ShowMessage(FSet.At(recNo));
+  else
+    Clear();
 }
 
 void TQBDetailPanel::Clear() {

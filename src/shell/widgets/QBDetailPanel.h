@@ -1,7 +1,10 @@
 #pragma once
 // The message detail panel (pnlMsgDetails): the origin fields of the focused message in eight label and
 // value pairs, laid out in one, two or four columns as the panel's width changes (qbdetail::
-// LayoutForWidth). The panel sets its own height for its width.
+// LayoutForWidth). The panel sets its own height for its width. As a selection listener it follows
+// the focused message of the current view and empties with the inspectors.
+
+#include "shell/QBSelectionListeners.h"
 
 #include <quillbox/QuillboxMessageSet.h>
 
@@ -12,10 +15,15 @@
 
 class QLabel;
 
-class TQBDetailPanel : public QFrame {
+class TQBDetailPanel : public QFrame, public IQBSelectionListener {
   Q_OBJECT
 public:
-  explicit TQBDetailPanel(QWidget* parent = nullptr);
+  // set: the store whose current record is the focused message.
+  explicit TQBDetailPanel(QWidget* parent = nullptr, const TQuillboxMessageSet& set = MessageSet);
+
+  // IQBSelectionListener
+  void MessageFocused() override;
+  void MessageCleared() override { Clear(); }
 
   // Fills the eight values from a message, or empties them.
   void ShowMessage(const TQBMessageRef& message);
@@ -32,6 +40,7 @@ protected:
 private:
   void LayOut(int width);
 
+  const TQuillboxMessageSet& FSet;
   std::array<QLabel*, 8> FLabels{};
   std::array<QLabel*, 8> FValues{};
 };
