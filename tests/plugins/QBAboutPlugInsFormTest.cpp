@@ -3,11 +3,11 @@
 #include "plugins/widgets/QBAboutPlugInsForm.h"
 #include "plugins/widgets/QBPlugInManager.h"
 
-#include <QApplication>
+#include "support/QBModalAnswer.h"
+
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -42,16 +42,9 @@ protected:
 };
 
 TEST_F(QBAboutPlugInsForm, NothingLoadedShowsOnlyTheMessageBox) {
-  bool dialogShown = false;
-  QTimer::singleShot(0, [&] {
-    if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-      dialogShown = true;
-      dialog->reject();
-    }
-  });
+  const qbtest::TNoModalDialog noDialog;
   FManager.ShowPlugInsDialog();
   EXPECT_EQ(FBoxes, QStringList{"There are no Quillbox Inspector plug-ins loaded."});
-  EXPECT_FALSE(dialogShown);
 }
 
 TEST_F(QBAboutPlugInsForm, ListsSortedNamesAndShowsTheDetailsOfTheFirstRegistered) {
@@ -92,12 +85,11 @@ TEST_F(QBAboutPlugInsForm, RunsModallyUntilOK) {
   FManager.RegisterInspector(new TNamedInspector(150, "Alpha", "", ""));
   QString caption;
   QSize size;
-  QTimer::singleShot(0, [&] {
-    auto* form = qobject_cast<TFrmAboutPlugIns*>(QApplication::activeModalWidget());
-    ASSERT_NE(form, nullptr);
-    caption = form->windowTitle();
-    size = form->size();
-    form->btnOK->click();
+  const auto answer = qbtest::AnswerModal<TFrmAboutPlugIns>([&](TFrmAboutPlugIns& form) {
+    caption = form.windowTitle();
+    size = form.size();
+    form.btnOK->click();
+    EXPECT_FALSE(form.isVisible()) << "OK closes the dialog";
   });
   FManager.ShowPlugInsDialog();
   EXPECT_EQ(caption, "Quillbox Viewer Plug-Ins");

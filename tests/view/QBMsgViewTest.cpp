@@ -8,7 +8,6 @@
 #include "model/QBMessageAdder.h"
 #include "model/QBMessageTypes.h"
 
-#include "QBGuiTestApp.h"
 #include "QBHostDouble.h"
 #include "support/QBTestFiles.h"
 
@@ -25,7 +24,6 @@
 
 namespace {
 
-using qbtest::TAppFirst;
 using qbtest::THostDouble;
 
 const int32_t kCategoryColor = qbcolor::Rgb(250, 240, 230);
@@ -110,7 +108,6 @@ protected:
     return -1;
   }
 
-  TAppFirst AppFirst;
   THostDouble Host;
   TDialogsDouble Dialogs;
   QWidget Parent;
@@ -153,7 +150,7 @@ TEST_F(MsgViewTest, ClickReportsTheSelectionAtOnce) {
 TEST_F(MsgViewTest, HeldDownKeyLeavesAtMostOneNoticePending) {
   for (int i = 0; i < 60; ++i) Add({});
   View.SetItemIndex(0);
-  QCoreApplication::processEvents();
+  QCoreApplication::sendPostedEvents(&View);  // delivers the notice of the first row
   Host.SelectionNotices = 0;
   for (int i = 0; i < 30; ++i) QTest::keyClick(&View, Qt::Key_Down);
   EXPECT_EQ(View.GetItemIndex(), 30);
@@ -311,7 +308,6 @@ TEST_F(MsgViewTest, EmptyViewPaintsOnlyTheHeaderAndBackground) {
 // Texts, through the functions the painter uses
 
 TEST(RowTextTest, ShortensAtTheLineBreakAnd255CharactersAndToTheWidth) {
-  qbtest::GuiApp();
   QFont font(QStringLiteral("DejaVu Sans"));
   font.setPixelSize(12);
   const QFontMetrics fm(font);
