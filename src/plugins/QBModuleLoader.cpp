@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QLibrary>
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace {
@@ -17,12 +18,16 @@ QLibrary* Library(TModuleHandle module) { return static_cast<QLibrary*>(module);
 
 IQBModuleLoader::~IQBModuleLoader() = default;
 
+TQBLibraryLoader::TQBLibraryLoader() = default;
+TQBLibraryLoader::~TQBLibraryLoader() = default;
+
 TModuleHandle TQBLibraryLoader::Load(const QString& path) {
   auto library = std::make_unique<QLibrary>(path);
   if (!library->load())
     Fail(QStringLiteral("The plug-in module \"%1\" cannot be loaded.\n\n%2")
              .arg(QFileInfo(path).fileName(), library->errorString()));
-  return library.release();
+  FLibraries.push_back(std::move(library));
+  return FLibraries.back().get();
 }
 
 QStringList TQBLibraryLoader::Units(TModuleHandle module) {
@@ -41,6 +46,9 @@ void (*TQBLibraryLoader::Resolve(TModuleHandle module, const char* symbol))() {
 }
 
 void TQBLibraryLoader::Unload(TModuleHandle module) {
-  std::unique_ptr<QLibrary> library(Library(module));
-  library->unload();
+  const auto it = std::find_if(FLibraries.begin(), FLibraries.end(),
+                               [module](const std::unique_ptr<QLibrary>& library) { return library.get() == module; });
+  if (it == FLibraries.end()) return;
+  (*it)->unload();
+  FLibraries.erase(it);
 }
