@@ -5,7 +5,6 @@
 #include <QFileInfo>
 #include <QLibrary>
 
-#include <algorithm>
 #include <stdexcept>
 
 namespace {
@@ -18,16 +17,12 @@ QLibrary* Library(TModuleHandle module) { return static_cast<QLibrary*>(module);
 
 IQBModuleLoader::~IQBModuleLoader() = default;
 
-TQBLibraryLoader::TQBLibraryLoader() = default;
-TQBLibraryLoader::~TQBLibraryLoader() = default;
-
 TModuleHandle TQBLibraryLoader::Load(const QString& path) {
   auto library = std::make_unique<QLibrary>(path);
   if (!library->load())
     Fail(QStringLiteral("The plug-in module \"%1\" cannot be loaded.\n\n%2")
              .arg(QFileInfo(path).fileName(), library->errorString()));
-  FLibraries.push_back(std::move(library));
-  return FLibraries.back().get();
+  return library.release();
 }
 
 QStringList TQBLibraryLoader::Units(TModuleHandle module) {
@@ -46,9 +41,6 @@ void (*TQBLibraryLoader::Resolve(TModuleHandle module, const char* symbol))() {
 }
 
 void TQBLibraryLoader::Unload(TModuleHandle module) {
-  const auto it = std::find_if(FLibraries.begin(), FLibraries.end(),
-                               [module](const std::unique_ptr<QLibrary>& library) { return library.get() == module; });
-  if (it == FLibraries.end()) return;
-  (*it)->unload();
-  FLibraries.erase(it);
+  std::unique_ptr<QLibrary> library(Library(module));
+  library->unload();
 }

@@ -7,9 +7,6 @@
 #include <QStringList>
 
 #include <memory>
-#include <vector>
-
-class QLibrary;
 
 using TModuleHandle = void*;
 
@@ -26,18 +23,10 @@ public:
   virtual void Unload(TModuleHandle module) = 0;
 };
 
-// Owns the QLibrary object of every module it loaded until Unload, or until it goes itself. A module
-// the manager keeps loaded without recording it (its registration failed part-way) then stays mapped:
-// freeing a QLibrary leaves its module in memory.
 class TQBLibraryLoader final : public IQBModuleLoader {
 public:
-  TQBLibraryLoader();
-  ~TQBLibraryLoader() override;
   TModuleHandle Load(const QString& path) override;
   QStringList Units(TModuleHandle module) override;
   void (*Resolve(TModuleHandle module, const char* symbol))() override;
   void Unload(TModuleHandle module) override;
-
-private:
-  std::vector<std::unique_ptr<QLibrary>> FLibraries;
 };
