@@ -3,7 +3,6 @@
 #include "dialogs/QBConfirmClearBookmarksForm.h"
 #include "dialogs/QBConfirmClearViewForm.h"
 #include "support/QBModalAnswer.h"
-#include "view/QBGuiTestApp.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -13,10 +12,9 @@
 
 namespace {
 
-using qbtest::TModalAnswer;
+using qbtest::AnswerModal;
 
 TEST(ConfirmClearViewTest, TextAndBoxFollowTheCallersRequest) {
-  qbtest::GuiApp();
   struct TCase {
     bool All;
     int Views;
@@ -41,7 +39,6 @@ TEST(ConfirmClearViewTest, TextAndBoxFollowTheCallersRequest) {
 }
 
 TEST(ConfirmClearViewTest, TickingTheBoxClearsAllViewsAndNoAnswersFalse) {
-  qbtest::GuiApp();
   QWidget area;
   area.resize(400, 300);
   area.show();
@@ -54,9 +51,9 @@ TEST(ConfirmClearViewTest, TickingTheBoxClearsAllViewsAndNoAnswersFalse) {
     bool all = false;
     bool yes = !c.Yes;
     {
-      TModalAnswer answer([&](QDialog* d) {
-        if (c.Tick) d->findChild<QCheckBox*>("chkClearAll")->click();
-        d->findChild<QPushButton*>(c.Button)->click();
+      auto answer = AnswerModal<TFrmConfirmClearView>([&](TFrmConfirmClearView& d) {
+        if (c.Tick) d.findChild<QCheckBox*>("chkClearAll")->click();
+        d.findChild<QPushButton*>(c.Button)->click();
       });
       yes = ConfirmClearView(&area, 3, all);
     }
@@ -65,22 +62,22 @@ TEST(ConfirmClearViewTest, TickingTheBoxClearsAllViewsAndNoAnswersFalse) {
   }
   // Asked for all views, the answer keeps all.
   bool all = true;
-  TModalAnswer answer([](QDialog* d) { d->findChild<QPushButton*>("btnYes")->click(); });
+  auto answer = AnswerModal<TFrmConfirmClearView>(
+      [](TFrmConfirmClearView& d) { d.findChild<QPushButton*>("btnYes")->click(); });
   EXPECT_TRUE(ConfirmClearView(&area, 2, all));
   EXPECT_TRUE(all);
 }
 
 TEST(ConfirmClearBookmarksTest, AsksItsQuestion) {
-  qbtest::GuiApp();
   QWidget area;
   area.show();
   for (const char* button : {"btnYes", "btnNo"}) {
     QString text;
     bool yes;
     {
-      TModalAnswer answer([&](QDialog* d) {
-        text = d->findChild<QLabel*>("lblMessage")->text();
-        d->findChild<QPushButton*>(button)->click();
+      auto answer = AnswerModal<TFrmConfirmClearBookmarks>([&](TFrmConfirmClearBookmarks& d) {
+        text = d.findChild<QLabel*>("lblMessage")->text();
+        d.findChild<QPushButton*>(button)->click();
       });
       yes = ConfirmClearBookmarks(&area);
     }

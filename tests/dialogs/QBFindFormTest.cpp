@@ -4,7 +4,6 @@
 #include "shell/QBIniFile.h"
 #include "support/QBModalAnswer.h"
 #include "support/QBTestFiles.h"
-#include "view/QBGuiTestApp.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -16,8 +15,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-using qbtest::TModalAnswer;
 
 QByteArray FileText(const QString& path) {
   QFile file(path);
@@ -32,11 +29,10 @@ protected:
   }
   // Runs Find over the view; answer fills the dialog and presses a button.
   bool Find(TQBFindRequest& request, std::function<void(TFrmFind*)> answer) {
-    TModalAnswer modal([&](QDialog* d) { answer(qobject_cast<TFrmFind*>(d)); });
+    auto modal = qbtest::AnswerModal<TFrmFind>([&](TFrmFind& d) { answer(&d); });
     return TFrmFind::Execute(&View, &Ini, request);
   }
 
-  qbtest::TAppFirst AppFirst;
   qbtest::TTempFiles Files;
   TQBIniFile Ini;
   QWidget View;

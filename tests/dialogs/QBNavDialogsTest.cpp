@@ -4,7 +4,6 @@
 #include "dialogs/QBTimeDiffNavForm.h"
 #include "dialogs/QBTypeButtons.h"
 #include "support/QBModalAnswer.h"
-#include "view/QBGuiTestApp.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -20,10 +19,9 @@
 
 namespace {
 
-using qbtest::TModalAnswer;
+using qbtest::AnswerModal;
 
 TEST(SelectNavMsgTest, FortyButtonsInFiveRowsOfEightWithTheirHints) {
-  qbtest::GuiApp();
   TFrmSelectNavMsg dialog;
   EXPECT_EQ(dialog.windowTitle(), "Select Navigation Message");
   EXPECT_EQ(dialog.AutomaticBox()->text(), "Automatic Mode");
@@ -49,7 +47,6 @@ TEST(SelectNavMsgTest, FortyButtonsInFiveRowsOfEightWithTheirHints) {
 }
 
 TEST(SelectNavMsgTest, OpensOnTheKindsButtonAndReturnsThePressedOne) {
-  qbtest::GuiApp();
   struct TCase {
     int32_t Kind;
     const char* Pressed;  // nullptr: none
@@ -78,31 +75,29 @@ TEST(SelectNavMsgTest, OpensOnTheKindsButtonAndReturnsThePressedOne) {
 }
 
 TEST(SelectNavMsgTest, ExecuteHandsBackBothValuesOnOkOnly) {
-  qbtest::GuiApp();
   QWidget window;
   window.show();
   bool automatic = true;
   int32_t kind = 3;
   {
-    TModalAnswer answer([](QDialog* d) {
-      d->findChild<QCheckBox*>("chkAutomatic")->click();
-      d->findChild<QToolButton*>("btnStackTrace")->click();
-      d->findChild<QPushButton*>("btnOK")->click();
+    auto answer = AnswerModal<TFrmSelectNavMsg>([](TFrmSelectNavMsg& d) {
+      d.findChild<QCheckBox*>("chkAutomatic")->click();
+      d.findChild<QToolButton*>("btnStackTrace")->click();
+      d.findChild<QPushButton*>("btnOK")->click();
     });
     EXPECT_TRUE(TFrmSelectNavMsg::Execute(&window, automatic, kind));
   }
   EXPECT_FALSE(automatic);
   EXPECT_EQ(kind, 36);
-  TModalAnswer answer([](QDialog* d) {
-    d->findChild<QToolButton*>("btnInfo")->click();
-    d->findChild<QPushButton*>("btnCancel")->click();
+  auto answer = AnswerModal<TFrmSelectNavMsg>([](TFrmSelectNavMsg& d) {
+    d.findChild<QToolButton*>("btnInfo")->click();
+    d.findChild<QPushButton*>("btnCancel")->click();
   });
   EXPECT_FALSE(TFrmSelectNavMsg::Execute(&window, automatic, kind));
   EXPECT_EQ(kind, 36);
 }
 
 TEST(TimeDiffNavTest, RangeStepsAndTypedValues) {
-  qbtest::GuiApp();
   TFrmTimeDiffNav dialog(1500);
   EXPECT_EQ(dialog.windowTitle(), "Quillbox Viewer");
   EXPECT_TRUE(dialog.windowFlags() & Qt::WindowStaysOnTopHint);
@@ -128,12 +123,13 @@ TEST(TimeDiffNavTest, RangeStepsAndTypedValues) {
     field->findChild<QLineEdit*>()->setText(c.Typed);
     int32_t threshold = 0;
     EXPECT_EQ(dialog.ReadThreshold(threshold), c.Read) << c.Typed;
-    if (c.Read) EXPECT_EQ(threshold, c.Threshold) << c.Typed;
+    if (c.Read) {
+      EXPECT_EQ(threshold, c.Threshold) << c.Typed;
+    }
   }
 }
 
 TEST(TimeDiffNavTest, ExecuteAcceptsOnlyOkWithANumber) {
-  qbtest::GuiApp();
   QWidget view;
   view.show();
   struct TCase {
@@ -147,9 +143,9 @@ TEST(TimeDiffNavTest, ExecuteAcceptsOnlyOkWithANumber) {
   for (const TCase& c : cases) {
     bool accepted;
     {
-      TModalAnswer answer([&](QDialog* d) {
-        d->findChild<QSpinBox*>("edtThreshold")->findChild<QLineEdit*>()->setText(c.Typed);
-        d->findChild<QPushButton*>(c.Button)->click();
+      auto answer = AnswerModal<TFrmTimeDiffNav>([&](TFrmTimeDiffNav& d) {
+        d.findChild<QSpinBox*>("edtThreshold")->findChild<QLineEdit*>()->setText(c.Typed);
+        d.findChild<QPushButton*>(c.Button)->click();
       });
       accepted = TFrmTimeDiffNav::Execute(&view, threshold);
     }

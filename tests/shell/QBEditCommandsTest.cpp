@@ -71,12 +71,17 @@ protected:
   void AddTypes(std::initializer_list<int32_t> types) {
     for (int32_t t : types) Adder.AddMessage(qbtest::Message(t, "text"));
   }
+  static TQBMessageOrigin Origin() {
+    TQBMessageOrigin origin;
+    origin.AppName = QStringLiteral("QBFileViewer");
+    return origin;
+  }
 
   TQBLogState Log;
   TQBMessageAdder Adder{MessageSet};
   TQBModifiedFlagObserver Modified{Log};
   TQBGeneralSettings General;
-  TQBAnnotations Annotations{Adder, TQBMessageOrigin{QStringLiteral("QBFileViewer")}};
+  TQBAnnotations Annotations{Adder, Origin()};
   TFakeWindow Window;
   TQBEditCommands Commands{Window, Log, Adder, Annotations, General, Window};
 };

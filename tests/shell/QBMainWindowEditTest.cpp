@@ -7,6 +7,7 @@
 
 #include "dialogs/QBEditMessageForm.h"
 #include "dialogs/QBFindForm.h"
+#include "dialogs/QBMessageDialogs.h"
 #include "model/QBMessageTypes.h"
 #include "plugins/widgets/QBPlugInManager.h"
 #include "shell/QBIniFile.h"
@@ -38,6 +39,7 @@
 namespace {
 
 using C = TQBCmd;
+using qbtest::AnswerModal;
 using qbtest::TModalAnswer;
 
 const TQBViewClassOf<TQBMessageView> MessageViewClass;
@@ -159,15 +161,13 @@ private:
 };
 
 // Answers the edit message dialog with text (OK), or cancels it when text is null.
-std::function<void(QDialog*)> EditAnswer(const QString& text, QString* shown = nullptr) {
-  return [text, shown](QDialog* d) {
-    auto* edit = qobject_cast<TFrmEditMessage*>(d);
-    ASSERT_NE(edit, nullptr);
-    if (shown) *shown = edit->Editor()->toPlainText();
-    if (text.isNull()) return edit->reject();
-    edit->Editor()->setPlainText(text);
-    edit->findChild<QPushButton*>(QStringLiteral("btnAccept"))->click();
-  };
+TModalAnswer EditAnswer(const QString& text, QString* shown = nullptr) {
+  return AnswerModal<TFrmEditMessage>([text, shown](TFrmEditMessage& edit) {
+    if (shown) *shown = edit.Editor()->toPlainText();
+    if (text.isNull()) return edit.reject();
+    edit.Editor()->setPlainText(text);
+    edit.findChild<QPushButton*>(QStringLiteral("btnAccept"))->click();
+  });
 }
 
 TEST_F(MainWindowEditTest, ANoteInAFilteredViewCarriesItsFilterValuesAndOpensTheEditor) {
@@ -176,7 +176,7 @@ TEST_F(MainWindowEditTest, ANoteInAFilteredViewCarriesItsFilterValuesAndOpensThe
   server.CheckAppName = true, server.AppName = QStringLiteral("Server");
   NewView(QStringLiteral("Server"), server);
   {
-    TModalAnswer answer(EditAnswer(QStringLiteral("first note")));
+    auto answer = EditAnswer(QStringLiteral("first note"));
     Trigger(C::AddNote);
   }
   ASSERT_EQ(Current().View->GetCount(), 1);
@@ -194,7 +194,7 @@ TEST_F(MainWindowEditTest, ANoteInAFilteredViewCarriesItsFilterValuesAndOpensThe
   NewView(QStringLiteral("Errors"), errors);
   QString shown;
   {
-    TModalAnswer answer(EditAnswer(QString(), &shown));
+    auto answer = EditAnswer(QString(), &shown);
     Trigger(C::AddNote);
   }
   EXPECT_EQ(shown, "m");
@@ -281,13 +281,13 @@ TEST_F(MainWindowEditTest, AnEditThatChangesTheTextMarksTheLogModified) {
   Select(0);
   QString shown;
   {
-    TModalAnswer answer(EditAnswer(QString(), &shown));
+    auto answer = EditAnswer(QString(), &shown);
     Trigger(C::EditMessage);
   }
   EXPECT_EQ(shown, "first\nsecond");
   EXPECT_FALSE(Window->windowTitle().startsWith('*'));
   {
-    TModalAnswer answer(EditAnswer(QStringLiteral("changed")));
+    auto answer = EditAnswer(QStringLiteral("changed"));
     Trigger(C::EditMessage);
   }
   EXPECT_EQ(MessageSet.At(1).MsgText(), "changed");
@@ -371,11 +371,9 @@ TEST_F(MainWindowEditTest, FindAndFindNextThroughTheirDialogs) {
   Add({qbmInfo, "gamma needle"});
   Add({qbmInfo, "delta"});
   {
-    TModalAnswer answer([](QDialog* d) {
-      auto* find = qobject_cast<TFrmFind*>(d);
-      ASSERT_NE(find, nullptr);
-      find->FindText()->setEditText("NEEDLE");
-      find->findChild<QPushButton*>("btnOK")->click();
+    auto answer = AnswerModal<TFrmFind>([](TFrmFind& find) {
+      find.FindText()->setEditText("NEEDLE");
+      find.findChild<QPushButton*>("btnOK")->click();
     });
     Trigger(C::Find);
   }
@@ -385,9 +383,9 @@ TEST_F(MainWindowEditTest, FindAndFindNextThroughTheirDialogs) {
   EXPECT_EQ(CurrentRow(), 2);
   QString notice;
   {
-    TModalAnswer answer([&notice](QDialog* d) {
-      notice = d->findChild<QLabel*>("lblMessage")->text();
-      d->accept();
+    auto answer = AnswerModal<TFrmDisplayMessage>([&notice](TFrmDisplayMessage& d) {
+      notice = d.findChild<QLabel*>("lblMessage")->text();
+      d.accept();
     });
     Trigger(C::FindNext);
   }

@@ -8,7 +8,6 @@
 #include "model/QBMessageAdder.h"
 #include "model/QBMessageTypes.h"
 
-#include "QBGuiTestApp.h"
 #include "QBHostDouble.h"
 #include "support/QBTestFiles.h"
 
@@ -46,7 +45,6 @@ protected:
   }
   const QByteArray& Keep(const QByteArray& b) { return FKept.emplace_back(b); }
 
-  qbtest::TAppFirst AppFirst;
   qbtest::THostDouble Host;
   TFindDialogs Dialogs;
   TQuillboxMessageSet Set;
