@@ -68,6 +68,11 @@ protected:
     Adder.AddObserver(&Modified);
     return *view;
   }
+  // Drops the views, and first their models from the adding path, which would call them after.
+  void DropViews() {
+    for (auto& view : Window.Views) Adder.RemoveObserver(&view->Model());
+    Window.Views.clear();
+  }
   void AddTypes(std::initializer_list<int32_t> types) {
     for (int32_t t : types) Adder.AddMessage(qbtest::Message(t, "text"));
   }
@@ -107,7 +112,7 @@ TEST_F(EditCommandsTest, ClearAsksAndEmptiesTheViewsItShould) {
     SCOPED_TRACE(c.Name);
     SetUp();
     Adder.ResetNextID();
-    Window.Views.clear();
+    DropViews();
     for (int i = 0; i < c.Views; ++i) AddView();
     Window.CurrentIndex = c.Views - 1;
     AddTypes({0, 1, 2});
