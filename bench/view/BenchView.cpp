@@ -210,6 +210,55 @@ void BM_ExportText(benchmark::State& state) {
   QFile::remove(OutPath("qb-bench.txt"));
 }
 
+// 1,000,000 messages of type 0 with check points at rows 0, 500,000 and 999,999: Next from row 0
+// lands 500,000 rows away.
+TQuillboxMessageSet& SparseStore() {
+  static TQuillboxMessageSet set;
+  static const bool built = [] {
+    TQBMessageAdder adder(set);
+    static const char text[] = "message text";
+    TQBRawMessage m;
+    m.Date = 738886;
+    m.MsgText = {text, sizeof text - 1, TQBTextEncoding::Utf8};
+    for (int i = 0; i < 1000000; ++i) {
+      m.MsgType = i == 0 || i == 500000 || i == 999999 ? 3 : 0;
+      adder.AddMessage(m);
+    }
+    return true;
+  }();
+  (void)built;
+  return set;
+}
+
+void BM_NavigateNextFarAway(benchmark::State& state) {
+  static TBenchView* v = [] {
+    auto* view = new TBenchView(SparseStore());
+    view->Fill();
+    return view;
+  }();
+  TQBViewNavigator nav(v->View);
+  for (auto _ : state) {
+    state.PauseTiming();
+    v->List.SetCurrentRow(0);
+    state.ResumeTiming();
+    nav.NavigateToType(TQBNavigateKind::Next, 3);
+  }
+  if (v->List.CurrentRow() != 500000) state.SkipWithError("Next did not reach row 500,000");
+}
+
+// The enabling question of every selection change, on the generated log's view, mid-view.
+void BM_NavigationState(benchmark::State& state) {
+  TBenchView& v = SharedView();
+  v.List.SetCurrentRow(v.View.Rows().RowCount() / 2);
+  TQBViewNavigator nav(v.View);
+  bool before = false, after = false;
+  for (auto _ : state) {
+    nav.GetNavigationState(int32_t(state.range(0)), before, after);
+    benchmark::DoNotOptimize(before);
+    benchmark::DoNotOptimize(after);
+  }
+}
+
 }  // namespace
 
 BENCHMARK(BM_FillNoFilter)->Unit(benchmark::kMillisecond);
@@ -220,6 +269,9 @@ BENCHMARK(BM_ExpandAll)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_DeleteEverySecondRow)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_CropToEverySecondRow)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_FindTextNotFound)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_NavigateNextFarAway)->Unit(benchmark::kMicrosecond);
+// A type the log holds often (Info), one it holds rarely (check points) and one it lacks.
+BENCHMARK(BM_NavigationState)->Arg(0)->Arg(3)->Arg(45)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_GoToLastMessageThroughCollapsedMethods)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_SaveToFile)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_ExportXml)->Unit(benchmark::kMillisecond)->Iterations(3);

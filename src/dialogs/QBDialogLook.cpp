@@ -4,9 +4,11 @@
 #include <QDialog>
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPalette>
 #include <QPushButton>
 #include <QScreen>
+#include <QVBoxLayout>
 
 #include <algorithm>
 #include <cmath>
@@ -66,6 +68,38 @@ QFrame* NewContentFrame(QWidget* parent) {
   return frame;
 }
 
+QFrame* NewMessageFrame(QWidget* parent, QStyle::StandardPixmap icon, const QString& text, const QSize& textSize,
+                        QLabel** label, QWidget* below) {
+  QFrame* frame = NewContentFrame(parent);
+  auto* image = new QLabel(frame);
+  image->setObjectName(QStringLiteral("imgIcon"));
+  image->setPixmap(frame->style()->standardIcon(icon).pixmap(32, 32));
+  image->setFixedSize(32, 32);
+  image->setAccessibleName(icon == QStyle::SP_MessageBoxCritical      ? QStringLiteral("Error")
+                           : icon == QStyle::SP_MessageBoxQuestion    ? QStringLiteral("Question")
+                                                                      : QStringLiteral("Information"));
+  // Texts mark line breaks with a carriage return; a label breaks at line feeds.
+  QString shown = text;
+  shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  auto* message = new QLabel(shown, frame);
+  message->setObjectName(QStringLiteral("lblMessage"));
+  message->setTextFormat(Qt::PlainText);
+  message->setWordWrap(true);
+  message->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  message->setMinimumSize(textSize);
+  message->setMaximumWidth(textSize.width());
+  message->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  auto* content = new QHBoxLayout(frame);
+  content->addWidget(image, 0, Qt::AlignTop);
+  auto* column = new QVBoxLayout;
+  column->addWidget(message);
+  if (below) column->addWidget(below);
+  column->addStretch(1);
+  content->addLayout(column, 1);
+  if (label) *label = message;
+  return frame;
+}
+
 QPushButton* NewButton(const QString& text, const QString& objectName, QWidget* parent) {
   auto* button = new QPushButton(text, parent);
   button->setObjectName(objectName);
@@ -78,6 +112,15 @@ QHBoxLayout* ButtonRow(std::initializer_list<QPushButton*> buttons) {
   row->addStretch(1);
   for (QPushButton* b : buttons) row->addWidget(b);
   return row;
+}
+
+QHBoxLayout* YesNoRow(QDialog& dialog) {
+  QPushButton* yes = NewButton(QStringLiteral("&Yes"), QStringLiteral("btnYes"), &dialog);
+  QPushButton* no = NewButton(QStringLiteral("&No"), QStringLiteral("btnNo"), &dialog);
+  yes->setDefault(true);
+  QObject::connect(yes, &QPushButton::clicked, &dialog, &QDialog::accept);
+  QObject::connect(no, &QPushButton::clicked, &dialog, &QDialog::reject);
+  return ButtonRow({yes, no});
 }
 
 }  // namespace qbdialogs

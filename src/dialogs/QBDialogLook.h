@@ -8,12 +8,14 @@
 #include <QRect>
 #include <QSize>
 #include <QString>
+#include <QStyle>
 
 #include <initializer_list>
 
 class QDialog;
 class QFrame;
 class QHBoxLayout;
+class QLabel;
 class QPushButton;
 class QWidget;
 
@@ -41,9 +43,17 @@ void PlaceDialog(QWidget& dialog, const QWidget* control);
 void ApplyDialogLook(QDialog& dialog);
 // The framed area that holds a dialog's content.
 QFrame* NewContentFrame(QWidget* parent);
+// The framed area of a message or question: a 32-pixel standard icon at the top left and the text to
+// its right, word-wrapped, shown as it is (no accelerator marks, no markup); "\r" starts a new line.
+// textSize is the text area's minimum size; the label is named lblMessage. below (optional) goes under
+// the text.
+QFrame* NewMessageFrame(QWidget* parent, QStyle::StandardPixmap icon, const QString& text, const QSize& textSize,
+                        QLabel** label = nullptr, QWidget* below = nullptr);
 // An 80-pixel button with its object name.
 QPushButton* NewButton(const QString& text, const QString& objectName, QWidget* parent);
 // The buttons in a row, pushed to the right.
 QHBoxLayout* ButtonRow(std::initializer_list<QPushButton*> buttons);
+// A question's buttons: "&Yes" (btnYes, default) accepts the dialog, "&No" (btnNo) rejects it.
+QHBoxLayout* YesNoRow(QDialog& dialog);
 
 }  // namespace qbdialogs

@@ -1,6 +1,7 @@
 #include "dialogs/QBMsgViewDialogs.h"
 
 #include "dialogs/QBEditMessageForm.h"
+#include "dialogs/QBFindForm.h"
 #include "dialogs/QBJumpToForm.h"
 #include "dialogs/QBMessageDialogs.h"
 
@@ -12,3 +13,7 @@ bool TQBMsgViewDialogs::AskEditedText(QWidget* view, const QFont& font, const QR
 }
 
 void TQBMsgViewDialogs::ShowInfo(QWidget* view, const QString& text) { ShowInfoMessage(text, view); }
+
+bool TQBMsgViewDialogs::AskFind(QWidget* view, TQBFindRequest& request) {
+  return TFrmFind::Execute(view, FSettings, request);
+}

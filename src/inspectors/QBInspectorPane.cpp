@@ -130,6 +130,8 @@ void TQBInspectorPane::InspectFocusedMessage() {
   if (!FHost.HasActiveView() || FHost.RowCount() == 0) {
     HideAllInspectors();
     ClearCallStack();
+    // The message details go with the inspectors: after a clear they must not show a message gone.
+    FHost.ClearMessageDetails();
     FHost.UpdateCommands();
     return;
   }

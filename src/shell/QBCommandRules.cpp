@@ -19,7 +19,7 @@ private:
 void AlwaysEnabled(TRuleSink& s) {
   for (TQBCmd cmd : {TQBCmd::Open, TQBCmd::Append, TQBCmd::NewProject, TQBCmd::OpenProject, TQBCmd::CloseProject,
                      TQBCmd::Exit, TQBCmd::AddNote, TQBCmd::AddCheckPoint, TQBCmd::AddSeparator,
-                     TQBCmd::AddResetSeparator, TQBCmd::ClearAll, TQBCmd::SelectColumns,
+                     TQBCmd::AddResetSeparator, TQBCmd::ClearAll, TQBCmd::SelectNavMsg, TQBCmd::SelectColumns,
                      TQBCmd::ViewDetailPanel, TQBCmd::AlwaysOnTop, TQBCmd::PosUpperLeft, TQBCmd::PosUpperRight,
                      TQBCmd::PosLowerRight, TQBCmd::PosLowerLeft, TQBCmd::PosLeft, TQBCmd::PosTop, TQBCmd::PosRight,
                      TQBCmd::PosBottom, TQBCmd::AutoOrganize, TQBCmd::AutoOrganizeSettings, TQBCmd::ViewNew,
@@ -65,6 +65,10 @@ void SearchRules(const TQBCommandInputs& in, TRuleSink& s) {
     s.Enable(JumpToBookmarkCmd(n), set);
   }
   s.Enable(TQBCmd::SyncMsgMode, (in.Current || in.SyncMode) && in.ViewCount > 1);
+  s.Enable(TQBCmd::NavFirst, in.NavFirst);
+  s.Enable(TQBCmd::NavPrevious, in.NavPrevious);
+  s.Enable(TQBCmd::NavNext, in.NavNext);
+  s.Enable(TQBCmd::NavLast, in.NavLast);
   s.Check(TQBCmd::SyncMsgMode, in.SyncMode);
 }
 

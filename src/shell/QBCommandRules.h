@@ -25,6 +25,9 @@ struct TQBCommandInputs {
   int FocusedLevel = 0;
   bool FocusedCollapsed = false;
   uint16_t Bookmarks = 0;  // bit n: bookmark n of the current view is set
+  // Navigation: what the navigator last found around the focused row (all on in the time difference
+  // mode).
+  bool NavFirst = false, NavPrevious = false, NavNext = false, NavLast = false;
 
   // Views and store.
   int ViewCount = 1;

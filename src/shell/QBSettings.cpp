@@ -16,7 +16,6 @@ const QString kInspectorFont = QStringLiteral("InspectorFont");
 const QString kInspectorFixedFont = QStringLiteral("InspectorFixedFont");
 const QString kFontStyles = QStringLiteral("FontStyles");
 const QString kFind = QStringLiteral("Find");
-const QString kMRULists = QStringLiteral("MRULists");
 
 template <typename Record>
 void ReadSection(Record& record, const TQBIniFile& ini, const QString& section) {
@@ -164,25 +163,6 @@ void TQBFontStyles::Write(TQBIniFile& ini) const {
   }
 }
 
-namespace {
-QString HistoryItemKey(int i) { return QStringLiteral("FindText_Item%1").arg(i); }
-const QString kHistoryCount = QStringLiteral("FindText_Count");
-}  // namespace
-
-void TQBFindHistory::Read(const TQBIniFile& ini) {
-  Texts.clear();
-  const int count = std::clamp(ini.ReadInteger(kMRULists, kHistoryCount, 0), 0, MaxCount);
-  for (int i = 0; i < count; ++i) Texts.append(ini.ReadString(kMRULists, HistoryItemKey(i), QString()));
-}
-
-void TQBFindHistory::Write(TQBIniFile& ini) const {
-  const int count = int(std::min<qsizetype>(Texts.size(), MaxCount));
-  ini.WriteInteger(kMRULists, kHistoryCount, count);
-  for (int i = 0; i < count; ++i) ini.WriteString(kMRULists, HistoryItemKey(i), Texts[i]);
-  // Items beyond the count are stale; leaving them would bring old texts back if the count grows.
-  for (int i = count; i < MaxCount; ++i) ini.DeleteKey(kMRULists, HistoryItemKey(i));
-}
-
 void TQBSettings::Read(const TQBIniFile& ini) {
   ReadSection(Position, ini, kPosition);
   ReadSection(Organizer, ini, kOrganizer);
@@ -195,7 +175,6 @@ void TQBSettings::Read(const TQBIniFile& ini) {
   FontStyles.Read(ini);
   FontStyles.FollowMessageFont(MessageFont);
   ReadSection(Find, ini, kFind);
-  FindHistory.Read(ini);
 }
 
 void TQBSettings::Write(TQBIniFile& ini) const {

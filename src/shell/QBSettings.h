@@ -123,15 +123,6 @@ struct TQBFontStyles {
   friend bool operator==(const TQBFontStyles&, const TQBFontStyles&) = default;
 };
 
-// The find text history, newest first, at most MaxCount entries. The find dialog writes it.
-struct TQBFindHistory {
-  static constexpr int MaxCount = 20;
-  QStringList Texts;
-  void Read(const TQBIniFile& ini);
-  void Write(TQBIniFile& ini) const;
-  friend bool operator==(const TQBFindHistory&, const TQBFindHistory&) = default;
-};
-
 // The settings file in the per-user data folder.
 inline const QString SettingsFileName = QStringLiteral("QBFileViewer.ini");
 
@@ -145,11 +136,11 @@ struct TQBSettings {
   TQBFontSettings InspectorFixedFont{QStringLiteral("Courier New")};
   TQBFontStyles FontStyles;
   TQBFindSettings Find;
-  TQBFindHistory FindHistory;
+  // The find history ("MRULists") is the find dialog's own: TQBFindHistory reads and writes it.
 
   // Reads every section. Never fails: what cannot be read keeps its default.
   void Read(const TQBIniFile& ini);
-  // Writes every section but the find history, in the file's section order.
+  // Writes every section, in the file's section order.
   void Write(TQBIniFile& ini) const;
   friend bool operator==(const TQBSettings&, const TQBSettings&) = default;
 };

@@ -101,6 +101,8 @@ int TQBRowIndex::ItemOfRow(int row) const {
 }
 
 int TQBRowIndex::RowsBefore(int item) const {
+  if (item >= FItems) return FRows;
+  if (item <= 0) return 0;
   const int w = item >> 6;
   const uint64_t below = (uint64_t(1) << (item & 63)) - 1;
   return int(PrefixWords(w) + std::popcount(FWords[size_t(w)] & below));

@@ -30,7 +30,8 @@ public:
 
   // The item shown in a row; row must be in 0..RowCount()-1.
   int ItemOfRow(int row) const;
-  // The number of visible items before item: the row of item when it is visible.
+  // The number of visible items before item: the row of item when it is visible. Any item from
+  // ItemCount() on counts every row.
   int RowsBefore(int item) const;
   // The first visible item at or after item, -1 when none.
   int NextVisible(int item) const;

@@ -53,9 +53,20 @@ int TQBViewNavigator::FindRow(TQBNavigateKind kind, const auto& matches) const {
 }
 
 void TQBViewNavigator::NavigateToType(TQBNavigateKind kind, int32_t typeCode) {
-  if (FRows.RowCount() == 0) return;
+  const int count = FRows.RowCount();
+  if (count == 0) return;
   FRows.ClearSelection();
-  const int row = FindRow(kind, [&](int item, int) { return TypeMatches(FRows.ItemType(item), typeCode); });
+  // The type index answers at once, however far away the match lies.
+  const int current = FRows.CurrentRow();
+  int row = -1;
+  switch (kind) {
+    case TQBNavigateKind::First: row = FRows.NextRowOfType(typeCode, 0); break;
+    case TQBNavigateKind::Previous:
+      row = FRows.PrevRowOfType(typeCode, current < 0 ? count - 1 : std::max(0, current - 1));
+      break;
+    case TQBNavigateKind::Next: row = FRows.NextRowOfType(typeCode, current < 0 ? 0 : current + 1); break;
+    case TQBNavigateKind::Last: row = FRows.PrevRowOfType(typeCode, count - 1); break;
+  }
   if (row >= 0) SelectRow(row);
 }
 
@@ -80,9 +91,8 @@ void TQBViewNavigator::GetNavigationState(int32_t typeCode, bool& hasPrevious, b
   hasPrevious = hasNext = false;
   const int current = FRows.CurrentRow();
   if (FRows.RowCount() == 0 || current < 0 || current >= FRows.RowCount()) return;
-  const auto matches = [&](int item, int) { return TypeMatches(FRows.ItemType(item), typeCode); };
-  hasNext = Scan(current + 1, true, matches) >= 0;
-  hasPrevious = Scan(current - 1, false, matches) >= 0;
+  hasNext = FRows.NextRowOfType(typeCode, current + 1) >= 0;
+  hasPrevious = FRows.PrevRowOfType(typeCode, current - 1) >= 0;
 }
 
 void TQBViewNavigator::ToggleBookmark(int n) {

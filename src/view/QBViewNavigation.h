@@ -27,7 +27,7 @@ public:
   void GoToMessage(int recNo);
   void NavigateToType(TQBNavigateKind kind, int32_t typeCode);
   void NavigateTimeDiff(TQBNavigateKind kind, int32_t thresholdMs);
-  // Whether rows after / before the current row match typeCode.
+  // Whether rows after / before the current row match typeCode; O(log n) through the type index.
   void GetNavigationState(int32_t typeCode, bool& hasPrevious, bool& hasNext) const;
 
   void ToggleBookmark(int n);
@@ -41,7 +41,7 @@ public:
   void GoToCurrentMethod();
 
   // Whether a message of type matches a wanted code: exactly below 100, any custom code from 100 up.
-  static bool TypeMatches(int32_t type, int32_t wanted) { return wanted < 100 ? type == wanted : type >= 100; }
+  static bool TypeMatches(int32_t type, int32_t wanted) { return TQBTypeIndex::TypeMatches(type, wanted); }
 
 private:
   // Visits rows from `row` forwards or backwards until visit returns true; returns that row or -1.

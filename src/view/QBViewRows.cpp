@@ -47,7 +47,7 @@ void TQBViewRows::AppendCurrentMessage() {
   const bool collapseOnExit = type == qbmExitMethodCollapse;
   if (collapseOnExit) FSet.SetMsgType(qbmExitMethod);
 
-  AddItem(recNo, level, KindOf(type));
+  AddItem(recNo, level, collapseOnExit ? qbmExitMethod : type);
   FList.SetRowCount(RowCount());
   const int row = RowCount() - 1;
   if (row == 0) return;
@@ -60,7 +60,8 @@ void TQBViewRows::AppendCurrentMessage() {
   }
 }
 
-void TQBViewRows::AddItem(int recNo, int level, uint8_t kind) {
+void TQBViewRows::AddItem(int recNo, int level, int32_t type) {
+  const uint8_t kind = KindOf(type);
   FRecNos.push_back(recNo);
   FLevels.push_back(level);
   FSelFlags.push_back(0);
@@ -68,6 +69,7 @@ void TQBViewRows::AddItem(int recNo, int level, uint8_t kind) {
   FKinds.push_back(kind);
   FMatch.push_back(-1);
   FRows.Append(true);
+  FTypes.Append(type, true);
   IndexMethodItem(ItemCount() - 1);
 }
 
@@ -106,6 +108,18 @@ int TQBViewRows::MethodSize(int row) const {
   return exit < 0 ? 0 : exit - item - 1;
 }
 
+int TQBViewRows::NextRowOfType(int32_t wanted, int row) const {
+  if (row >= RowCount()) return -1;
+  const int item = FTypes.NextMatch(wanted, row <= 0 ? 0 : ItemOfRow(row));
+  return item < 0 ? -1 : RowOfItem(item);
+}
+
+int TQBViewRows::PrevRowOfType(int32_t wanted, int row) const {
+  if (row < 0 || RowCount() == 0) return -1;
+  const int item = FTypes.PrevMatch(wanted, ItemOfRow(std::min(row, RowCount() - 1)));
+  return item < 0 ? -1 : RowOfItem(item);
+}
+
 bool TQBViewRows::GotoCurrentMessage() const {
   const int row = CurrentRow();
   if (row < 0 || row >= RowCount()) return false;
@@ -132,15 +146,27 @@ int TQBViewRows::NearestMarkAbove(int item, int level) const {
 // ---------------------------------------------------------------------------------------------------
 // Collapsing and expanding
 
-void TQBViewRows::HideMethodBody(int enterItem, int exitItem) { FRows.SetRange(enterItem + 1, exitItem, false); }
+void TQBViewRows::SetRowRange(int first, int last, bool visible) {
+  FRows.SetRange(first, last, visible);
+  FTypes.SetRange(first, last, visible);
+}
+
+void TQBViewRows::HideMethodBody(int enterItem, int exitItem) { SetRowRange(enterItem + 1, exitItem, false); }
 
 void TQBViewRows::ShowMethodBody(int enterItem, int exitItem) {
-  // Nested methods that are collapsed stay collapsed: their bodies stay hidden.
-  for (int i = enterItem + 1; i <= exitItem;) {
-    FRows.Set(i, true);
+  // Nested methods that are collapsed stay collapsed: their bodies stay hidden. The body is shown in
+  // runs that end at each such nested entry.
+  int run = enterItem + 1;
+  for (int i = run; i <= exitItem;) {
     const int nestedExit = ItemCollapsed(i) ? MatchingExit(i) : -1;
-    i = nestedExit > i ? nestedExit + 1 : i + 1;
+    if (nestedExit > i) {
+      SetRowRange(run, i, true);
+      run = i = nestedExit + 1;
+    } else {
+      ++i;
+    }
   }
+  SetRowRange(run, exitItem, true);
 }
 
 bool TQBViewRows::HideMethod(int enterItem) {
@@ -243,7 +269,7 @@ void TQBViewRows::ExpandAll(bool fromStart) {
       // the start row's item on becomes a row.
       const int first = ItemOfRow(start);
       for (int i = first; i < ItemCount(); ++i) FCollapsed[size_t(i)] = 0;
-      FRows.SetRange(first, ItemCount() - 1, true);
+      SetRowRange(first, ItemCount() - 1, true);
       FList.SetRowCount(RowCount());
     }
   }
@@ -294,6 +320,7 @@ void TQBViewRows::ClearView() {
     FOpen.clear();
     FMarksByLevel.clear();
     FRows.Clear();
+    FTypes.Clear();
     FDepth = 0;
     FSelLow = INT_MAX;
     FSelHigh = -1;
@@ -321,6 +348,9 @@ void TQBViewRows::RemoveItems(const std::vector<uint8_t>& remove) {
   // Kept items only move towards the front: the old upper bound of the selected span still holds.
   FSelLow = 0;
   FRows.Assign(visible);
+  std::vector<int32_t> types(kept);
+  for (size_t i = 0; i < kept; ++i) types[i] = ItemType(int(i));
+  FTypes.Assign(types, visible);
   // Removing entries or exits changes which exit matches which entry.
   RebuildMethodIndex();
 }

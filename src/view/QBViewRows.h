@@ -12,8 +12,11 @@
 // - for every level, the ascending list of entry and exit items at that level, so "the nearest entry or
 //   exit row above at level L" is a binary search rather than a walk over the rows in between.
 // Together every whole-view operation (collapse all, expand all, delete, crop) is O(n log n) at worst.
+// - per message type, which items are rows (TQBTypeIndex), so the nearest row of a type before or after
+//   a row is found in O(log n): navigation and its enabling never walk the view.
 
 #include "view/QBRowIndex.h"
+#include "view/QBTypeIndex.h"
 #include "view/QBViewHooks.h"
 
 #include <quillbox/QuillboxMessageSet.h>
@@ -25,6 +28,9 @@
 class TQBViewRows : public IQBListSelectionTarget {
 public:
   TQBViewRows(TQuillboxMessageSet& set, IQBRowListHooks& list, IQBViewHostHooks& host);
+  // The type index refers back to this object.
+  TQBViewRows(const TQBViewRows&) = delete;
+  TQBViewRows& operator=(const TQBViewRows&) = delete;
 
   TQuillboxMessageSet& MessageSet() const { return FSet; }
   IQBRowListHooks& List() const { return FList; }
@@ -59,6 +65,10 @@ public:
   int GetRowRecNo(int row) const { return ItemRecNo(ItemOfRow(row)); }
   int GetRowLevel(int row) const { return ItemLevel(ItemOfRow(row)); }
   int32_t RowType(int row) const { return ItemType(ItemOfRow(row)); }
+  // The first row from row on (the last row up to row) whose message type matches wanted as
+  // navigation matches types; -1 when none. Any row past the end (before the start) is allowed.
+  int NextRowOfType(int32_t wanted, int row) const;
+  int PrevRowOfType(int32_t wanted, int row) const;
   // A method entry row whose method is collapsed.
   bool IsRowCollapsedMethod(int row) const;
   // Messages strictly between the entry in row and its exit; 0 when row is no entry or has no exit.
@@ -106,7 +116,8 @@ public:
 private:
   enum : uint8_t { KindOther = 0, KindEnter = 1, KindExit = 2 };
   static uint8_t KindOf(int32_t type);
-  void AddItem(int recNo, int level, uint8_t kind);
+  // type: the message's type as stored (what ItemType answers from now on).
+  void AddItem(int recNo, int level, int32_t type);
   void IndexMethodItem(int item);
   void RebuildMethodIndex();
   void SetItemFlags(int first, int last, bool value);
@@ -115,6 +126,8 @@ private:
   int NearestMarkAbove(int item, int level) const;
   // Makes the exit-closed entry at enterItem current and collapses it; true when something collapsed.
   bool CollapseAt(int enterItem);
+  // Items first..last become rows, or stop being rows, in the row map and the type index alike.
+  void SetRowRange(int first, int last, bool visible);
   // Hides the body and exit of the method entered at enterItem and marks it collapsed; false when it
   // has no matching exit. The list is not told: the caller sets its row count.
   bool HideMethod(int enterItem);
@@ -148,6 +161,7 @@ private:
   std::vector<int32_t> FOpen;      // entries still waiting for their exit
   std::vector<std::vector<int32_t>> FMarksByLevel;  // entry and exit items per level, ascending
   TQBRowIndex FRows;
+  TQBTypeIndex FTypes{[this](int item) { return ItemType(item); }};
   int32_t FDepth = 0;
   bool FClearing = false;
   // Every set selection flag lies in FSelLow..FSelHigh, so clearing the selection (done by every

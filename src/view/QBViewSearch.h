@@ -6,6 +6,15 @@
 
 #include <QString>
 
+// What a find asks for: the text and the three options of the find dialog.
+struct TQBFindRequest {
+  QString Text;
+  bool Forward = true;
+  bool InDetails = true;
+  bool FromCursor = false;
+  friend bool operator==(const TQBFindRequest&, const TQBFindRequest&) = default;
+};
+
 class TQBViewSearch {
 public:
   explicit TQBViewSearch(TQBViewModel& view) : FRows(view.Rows()), FNavigator(view) {}

@@ -113,7 +113,7 @@ TEST_F(QBInspectorPaneTest, NoFocusedRowOrNoRowsEmptyThePane) {
   FWindow.Rows = 0;
   FPane.InspectFocusedMessage();
   EXPECT_EQ(Visible(), "");
-  EXPECT_EQ(FWindow.DetailClears, 1);  // no rows: the detail fields are left alone
+  EXPECT_EQ(FWindow.DetailClears, 2);  // no rows: the detail fields go with the inspectors too
   FWindow.Rows = 1;
   FWindow.Clearing = true;
   Focus({0, "info"});

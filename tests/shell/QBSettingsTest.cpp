@@ -166,26 +166,10 @@ INSTANTIATE_TEST_SUITE_P(
                   "[Position]\nLeft=abc\nTop=\nMaximized=true\n[General]\nPrintFontSize=8pt\n", TQBSettings()},
         TReadCase{"ColourAsSignedDecimal", "[Display]\nMarkerColor=-16777211\n",
                   With([](TQBSettings& s) { s.Display.MarkerColor = int32_t(0xFF000005u); })},
-        TReadCase{"HistoryCountCapped",
-                  "[MRULists]\nFindText_Count=99\nFindText_Item0=a\nFindText_Item19=t\nFindText_Item20=u\n",
-                  With([](TQBSettings& s) {
-                    s.FindHistory.Texts = QStringList(20, QString());
-                    s.FindHistory.Texts[0] = "a";
-                    s.FindHistory.Texts[19] = "t";
-                  })},
         TReadCase{"DamagedFileKeepsReadableValues",
                   "\xEF\xBB\xBF\x80\x81junk\n[Find\n[Find]\nFindForward\nFindInDetails=0\n[Find]\nFindInDetails=1\n",
                   With([](TQBSettings& s) { s.Find.FindInDetails = false; })}),
     [](const auto& info) { return std::string(info.param.Name); });
-
-TEST(QBSettings, FindHistoryWriteDropsStaleItems) {
-  qbtest::TTempFiles files;
-  TQBIniFile ini(files.Write("s.ini", "[MRULists]\nFindText_Count=3\nFindText_Item2=old\n"), false);
-  TQBFindHistory history;
-  history.Texts = {"new", "older"};
-  history.Write(ini);
-  EXPECT_EQ(ini.ReadSection("MRULists"), QStringList({"FindText_Count", "FindText_Item0", "FindText_Item1"}));
-}
 
 TEST(QBWindowPlacement, OffScreenWindowMovesToTheOriginKeepingItsSize) {
   const QList<QRect> screen{QRect(0, 0, 1920, 1080)};

@@ -8,6 +8,16 @@
 TQBTestView::TQBTestView(QWidget* owner)
     : QWidget(owner), FModel(std::make_unique<TQBViewModel>(MessageSet, FList, FHooks)) {
   FList.SetTarget(&FModel->Rows());
+  FNavigator = std::make_unique<TQBViewNavigator>(*FModel);
+}
+
+void TQBTestView::EditMessage(int row) {
+  EditedRows << row;
+  if (!EditAnswer || row < 0 || row >= GetCount()) return;
+  MessageSet.GotoRec(GetRowRecNo(row));
+  MessageSet.Edit();
+  MessageSet.SetMsgText(*EditAnswer);
+  MessageSet.Post();
 }
 
 void TQBTestView::ToggleBookmark(int n) {

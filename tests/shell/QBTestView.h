@@ -5,12 +5,14 @@
 
 #include "view/QBHeadlessList.h"
 #include "view/QBViewModel.h"
+#include "view/QBViewNavigation.h"
 
 #include <quillbox/QBCustomViewIntf.h>
 
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 
 class TQBTestView : public QWidget,
                     public IQBMessageView,
@@ -29,6 +31,10 @@ public:
   mutable int SelectionCounts = 0;
   // The message GoToMessage last went to, and the one SetSyncMessage marked.
   int WentTo = -1, SyncMark = -1;
+  // EditMessage's answer: the new text as if the edit dialog was confirmed with it; none = cancelled.
+  std::optional<QString> EditAnswer;
+  // The rows EditMessage ran on, in order.
+  QList<int> EditedRows;
 
   // IQBMessageView
   QString GetViewName() const override { return FName; }
@@ -61,13 +67,15 @@ public:
   void SetItemIndex(int row) override { FList.SetCurrentRow(row); }
   void GetFilterCriteria(TQBFilterCriteria& criteria) const override { criteria = FModel->GetFilterCriteria(); }
   void SetFilterCriteria(const TQBFilterCriteria& criteria) override { FModel->SetFilterCriteria(criteria); }
-  void GetNavigationState(int32_t, bool& hasPrevious, bool& hasNext) const override { hasPrevious = hasNext = false; }
+  void GetNavigationState(int32_t typeCode, bool& hasPrevious, bool& hasNext) const override {
+    FNavigator->GetNavigationState(typeCode, hasPrevious, hasNext);
+  }
   bool GotoCurrentMessage() override { return FModel->Rows().GotoCurrentMessage(); }
   void GotoRowMessage(int row) override { FModel->Rows().GotoRowMessage(row); }
   void SelectRow(int row) override { FList.SetCurrentRow(row); }
   void JumpToMessage() override {}
-  void NavigateToType(int, int32_t) override {}
-  void NavigateTimeDiff(int, int) override {}
+  void NavigateToType(int kind, int32_t typeCode) override { FNavigator->NavigateToType(TQBNavigateKind(kind), typeCode); }
+  void NavigateTimeDiff(int kind, int ms) override { FNavigator->NavigateTimeDiff(TQBNavigateKind(kind), ms); }
   void GoToMessage(int recNo) override { WentTo = recNo; }
   void ClearBookmarks() override { FModel->ClearBookmarks(); }
   void ToggleBookmark(int n) override;
@@ -77,7 +85,7 @@ public:
   void ResetDepth() override { FModel->ResetDepth(); }
   void BeginUpdate() override { ++BeginUpdates, FList.BeginUpdate(); }
   void EndUpdate() override { ++EndUpdates, FList.EndUpdate(); }
-  void EditMessage(int) override {}
+  void EditMessage(int row) override;
   void GetCallStack(QStringList&) const override {}
 
   // IQBMessageViewMethods
@@ -101,5 +109,6 @@ private:
   IQBViewHostHooks FHooks;
   TQBHeadlessList FList;
   std::unique_ptr<TQBViewModel> FModel;
+  std::unique_ptr<TQBViewNavigator> FNavigator;
   QString FName;
 };

@@ -38,6 +38,7 @@ public:
     if (roll < 55) return 10;
     if (roll < 60) return 43;
     if (roll < 63) return 40;
+    if (roll < 66) return 100 + int32_t(FRandom() % 3) * 50;
     return int32_t(FRandom() % 9);
   }
 
@@ -143,6 +144,23 @@ public:
     ASSERT_EQ(Fast.List.TopRow(), RefList.TopRow());
     ASSERT_EQ(Fast.List.AnchorRow(), RefList.AnchorRow());
     ExpectSelectionSummary();
+    ExpectTypeIndex();
+  }
+
+  // The nearest rows of a type before and after a random row, from the type index, against a walk.
+  void ExpectTypeIndex() {
+    const TQBViewRows& f = Fast.Rows;
+    const int row = RandomRow();
+    for (int32_t wanted : {0, 3, 9, 10, 40, 100, 150}) {
+      int next = -1, prev = -1;
+      for (int r = 0; r < f.RowCount(); ++r) {
+        if (!TQBTypeIndex::TypeMatches(f.RowType(r), wanted)) continue;
+        if (r <= row) prev = r;
+        if (r >= row && next < 0) next = r;
+      }
+      ASSERT_EQ(f.NextRowOfType(wanted, std::max(row, 0)), row < 0 ? -1 : next) << "type " << wanted << " row " << row;
+      ASSERT_EQ(f.PrevRowOfType(wanted, row), prev) << "type " << wanted << " row " << row;
+    }
   }
 
   // The selection count and range, which walk only the span of set flags, against a walk of every row.

@@ -12,10 +12,13 @@
 #include "shell/QBLayoutCommands.h"
 #include "shell/QBMessageCommands.h"
 #include "shell/QBSearchCommands.h"
+#include "shell/widgets/QBDetailPanel.h"
+#include "shell/widgets/QBEditWindow.h"
 #include "shell/widgets/QBInspectorHost.h"
 #include "shell/widgets/QBLayoutWindow.h"
 #include "shell/widgets/QBLogWindow.h"
 #include "shell/widgets/QBMainLayout.h"
+#include "shell/widgets/QBNavigationWindow.h"
 #include "shell/widgets/QBStatusPanes.h"
 #include "shell/widgets/QBToolStrip.h"
 #include "shell/widgets/QBViewTabs.h"
@@ -30,6 +33,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
+#include <QStackedWidget>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QUrl>
@@ -59,6 +63,8 @@ TFrmViewer::TFrmViewer(TQBIniFile& ini, const TQBFolders& folders, const QString
   setAccessibleName(QBApplicationTitle);
   // Commands change state only through UpdateCommands; there is no idle polling to switch off.
   ViewerHost = this;
+  // The find dialog keeps its history in the settings file.
+  FMsgViewDialogs.SetSettingsFile(&FIni);
   qbmsgviewdialogs::Install(&FMsgViewDialogs);
   BuildWindow();
   CreateAreas();
@@ -123,18 +129,26 @@ void TFrmViewer::CreateAreas() {
   FMessageCommands = std::make_unique<TQBMessageCommands>(*FViews, FLog);
   FSearch = std::make_unique<TQBSearchCommands>(*FViews);
   FGeometry = std::make_unique<TQBWindowGeometry>(*this, *FLayout, FSettings);
+  FEdit = std::make_unique<TQBEditWindow>(TQBEditWindow::TParts{
+      *FViews, *FLayout->Pages(), FLog, FAdder, FOrigin, FSettings.General, *FDialogs.Edit, inspect});
+  FNavigation = std::make_unique<TQBNavigationWindow>(TQBNavigationWindow::TParts{
+      *this, *FViews, MessageSet, *FDialogs.Navigation, *FMenus.NavSelect, [this] { UpdateCommands(); },
+      [this] { ApplyNavEnabling(); }});
+  TQBNavigator& navigator = FNavigation->Navigator();
 
-  // The adding path's observers, in their order: the views, then the modified flag.
+  // The adding path's observers, in their order: navigation, the views, then the modified flag.
+  FAdder.AddObserver(&navigator);
   FAdder.AddObserver(FViews.get());
   FAdder.AddObserver(&FModifiedObserver);
-  FInputSources = {FViews.get(), &FLogArea->Commands(), FLayoutCommands.get(), FInspectorHost.get()};
+  FSelectionListeners.Add(&navigator);
+  FSelectionListeners.Add(FLayout->DetailPanel());
+  FInputSources = {FViews.get(), &FLogArea->Commands(), FLayoutCommands.get(), FInspectorHost.get(), &navigator};
 }
 
 void TFrmViewer::ColourPanels() {
-  // The lighter shade of the button face colours the detail panel, the call stack header and the
-  // unselected tabs; the tabs' border is 20 darker.
+  // The lighter shade of the button face colours the call stack header and the unselected tabs (the
+  // detail panel takes it by itself); the tabs' border is 20 darker.
   const QColor shade10 = ButtonFaceShade(-10);
-  FLayout->DetailPanel()->setStyleSheet(QStringLiteral("#pnlDetail { background: %1; }").arg(shade10.name()));
   FLayout->CallStackHeader()->setStyleSheet(QStringLiteral("background: %1;").arg(shade10.name()));
   FLayout->SetTabColors(shade10, ShadeOf(shade10, -20));
 }
@@ -148,6 +162,8 @@ void TFrmViewer::ApplySettings() {
   TQBInspectorSet& inspectors = FPane->Inspectors();
   inspectors.SetValueColor(qbcolor::ToQColor(FDisplay.ValueColor()));
   inspectors.ApplyOptions(FSettings.Display.Inspectors);
+  FLayout->DetailPanel()->SetValueColor(qbcolor::ToQColor(FDisplay.ValueColor()));
+  FNavigation->Navigator().Restore(FSettings.General);
   FLayoutCommands->ApplySettings();
 }
 
@@ -164,8 +180,11 @@ void TFrmViewer::ApplyFonts() {
 TFrmViewer::~TFrmViewer() {
   StoreSettings();
   FSettings.Write(FIni);
+  FAdder.RemoveObserver(&FNavigation->Navigator());
   FAdder.RemoveObserver(FViews.get());
   FAdder.RemoveObserver(&FModifiedObserver);
+  FSelectionListeners.Remove(&FNavigation->Navigator());
+  FSelectionListeners.Remove(FLayout->DetailPanel());
   // The views go before the host interface they may call while being destroyed, and the pane before
   // its host.
   FViews->FreeViews();
@@ -179,6 +198,7 @@ void TFrmViewer::StoreSettings() {
   FGeometry->Store();
   FSettings.General.LastLogDir = FLog.LastLogDir;
   FSearch->WriteSettings(FSettings);
+  FNavigation->Navigator().Store(FSettings.General);
   FPane->Inspectors().StoreOptions(FSettings.Display.Inspectors);
 }
 

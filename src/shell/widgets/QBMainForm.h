@@ -8,6 +8,9 @@
 //   layout, help   TQBLayoutCommands, TQBHelpCommands (shell) with TQBLayoutWindow
 //   messages       TQBMessageCommands, TQBSearchCommands (shell) on the current view
 //   inspector      TQBInspectorHost, the inspector pane's host; TQBSelectionListeners follow the focus
+//   annotations    TQBEditCommands (shell) with TQBEditWindow: notes, check points, separators, edit, clear
+//   navigation     TQBNavigator (shell) with TQBNavigationWindow: kinds, automatic mode, First..Last
+//   detail panel   TQBDetailPanel in the layout, a selection listener
 //   geometry       TQBWindowGeometry: the window's place and the splitter bars across sessions
 // QBMainForm.cpp builds and forwards the window's events; QBMainFormCommands.cpp wires the commands
 // and runs UpdateCommands.
@@ -34,6 +37,7 @@
 #include <memory>
 #include <vector>
 
+class TQBEditWindow;
 class TQBHelpCommands;
 class TQBIniFile;
 class TQBInspectorHost;
@@ -43,6 +47,7 @@ class TQBLayoutWindow;
 class TQBLogWindow;
 class TQBMainLayout;
 class TQBMessageCommands;
+class TQBNavigationWindow;
 class TQBSearchCommands;
 class TQBStatusPanes;
 class TQBViewTabs;
@@ -92,6 +97,9 @@ public:
   const TQBLogState& LogState() const { return FLog; }
   const TQBSettings& Settings() const { return FSettings; }
   const TQBViewManager& Views() const { return *FViews; }
+  TQBViewManager& ViewManager() { return *FViews; }
+  TQBEditWindow& EditArea() const { return *FEdit; }
+  TQBNavigationWindow& NavigationArea() const { return *FNavigation; }
   const TQBViewBinding& CurrentView() const { return FViews->Current(); }
   TQBMessageAdder& Adder() { return FAdder; }
   TQBSelectionListeners& SelectionListeners() { return FSelectionListeners; }
@@ -129,6 +137,10 @@ private:
   void ConnectViewCommands();
   void ConnectLayoutCommands();
   void ConnectMessageCommands();
+  void ConnectEditCommands();
+  void ConnectNavigationCommands();
+  // First, Previous, Next and Last take the navigator's enabling at once (outside UpdateCommands).
+  void ApplyNavEnabling();
   void Handle(TQBCmd cmd, std::function<void()> handler);
   void ApplyCommandStates(const TQBCommandStates& states);
   void UpdateStatusPanes(const TQBCommandInputs& in);
@@ -169,6 +181,8 @@ private:
   std::unique_ptr<TQBHelpCommands> FHelp;
   std::unique_ptr<TQBMessageCommands> FMessageCommands;
   std::unique_ptr<TQBSearchCommands> FSearch;
+  std::unique_ptr<TQBEditWindow> FEdit;
+  std::unique_ptr<TQBNavigationWindow> FNavigation;
   std::unique_ptr<TQBWindowGeometry> FGeometry;
 
   // Wiring: the commands that have a handler, the areas UpdateCommands asks, what it last applied.

@@ -11,7 +11,9 @@
 #include "shell/QBMessageCommands.h"
 #include "shell/QBSearchCommands.h"
 #include "shell/QBStatusTexts.h"
+#include "shell/widgets/QBEditWindow.h"
 #include "shell/widgets/QBLogWindow.h"
+#include "shell/widgets/QBNavigationWindow.h"
 #include "shell/widgets/QBStatusPanes.h"
 
 #include <quillbox/QuillboxMessageSet.h>
@@ -39,6 +41,8 @@ void TFrmViewer::ConnectCommands() {
   ConnectViewCommands();
   ConnectLayoutCommands();
   ConnectMessageCommands();
+  ConnectEditCommands();
+  ConnectNavigationCommands();
   Handle(TQBCmd::Exit, [this] { close(); });
   Handle(TQBCmd::PlugIns, [] {
     if (PlugInManager) PlugInManager->ShowPlugInsDialog();
@@ -113,6 +117,38 @@ void TFrmViewer::ConnectMessageCommands() {
 
   Handle(TQBCmd::CopyInspectorContents, [this] { FPane->CopyInspectorContents(); });
   Handle(TQBCmd::PrintInspectorContents, [this] { FPane->PrintInspectorContents(); });
+}
+
+void TFrmViewer::ConnectEditCommands() {
+  TQBEditCommands& edit = FEdit->Commands();
+  Handle(TQBCmd::AddNote, [&edit] { edit.AddNote(); });
+  Handle(TQBCmd::AddCheckPoint, [&edit] { edit.AddCheckPoint(); });
+  Handle(TQBCmd::AddSeparator, [&edit] { edit.AddSeparator(); });
+  Handle(TQBCmd::AddResetSeparator, [&edit] { edit.AddResetSeparator(); });
+  Handle(TQBCmd::EditMessage, [&edit] { edit.EditMessage(); });
+  Handle(TQBCmd::Clear, [&edit] { edit.Clear(false); });
+  Handle(TQBCmd::ClearAll, [&edit] { edit.Clear(true); });
+  Handle(TQBCmd::ClearBookmarks, [&edit] { edit.ClearBookmarks(); });
+}
+
+void TFrmViewer::ConnectNavigationCommands() {
+  TQBNavigator& navigator = FNavigation->Navigator();
+  Handle(TQBCmd::SelectNavMsg, [&navigator] { navigator.SelectNavMessage(); });
+  const std::pair<TQBCmd, TQBNavDirection> steps[] = {{TQBCmd::NavFirst, TQBNavDirection::First},
+                                                      {TQBCmd::NavPrevious, TQBNavDirection::Previous},
+                                                      {TQBCmd::NavNext, TQBNavDirection::Next},
+                                                      {TQBCmd::NavLast, TQBNavDirection::Last}};
+  for (const auto& [cmd, direction] : steps) Handle(cmd, [&navigator, direction] { navigator.Navigate(direction); });
+}
+
+void TFrmViewer::ApplyNavEnabling() {
+  const TQBNavEnabling& e = FNavigation->Navigator().Enabling();
+  const std::pair<TQBCmd, bool> states[] = {
+      {TQBCmd::NavFirst, e.First}, {TQBCmd::NavPrevious, e.Previous}, {TQBCmd::NavNext, e.Next}, {TQBCmd::NavLast, e.Last}};
+  for (const auto& [cmd, on] : states) {
+    FStates.Enabled[Index(cmd)] = on;
+    Action(cmd)->setEnabled(on && FHandled[Index(cmd)]);
+  }
 }
 
 void TFrmViewer::UpdateCommands() {

@@ -1,6 +1,7 @@
 #include "shell/widgets/QBMainLayout.h"
 
 #include "inspectors/QBCallStackList.h"
+#include "shell/widgets/QBDetailPanel.h"
 #include "shell/widgets/QBToolStrip.h"
 
 #include <QFrame>
@@ -89,9 +90,7 @@ QWidget* TQBMainLayout::BuildMessageSide() {
   FTabs->hide();
   column->addWidget(FTabs);
   // The message detail panel is embedded here when it is built; until then it is an empty frame.
-  FDetail = Named(new QFrame(FMessages), "pnlDetail", QStringLiteral("Message detail panel"));
-  FDetail->setFrameShape(QFrame::StyledPanel);
-  FDetail->setMinimumHeight(48);
+  FDetail = new TQBDetailPanel(FMessages);
   FDetail->hide();
   column->addWidget(FDetail);
   return FMessages;

@@ -6,7 +6,7 @@
 //   +- splMain (vertical bar, 7 px) ---------------------------------------------+
 //   | splLeft (horizontal bar)                      | splRight (horizontal bar)  |
 //   |   pnlMessages: tbView / nbViews / tabViews /  |   pnlInspector             |
-//   |                pnlDetail                      |   pnlCallStack             |
+//   |                pnlMsgDetails                  |   pnlCallStack             |
 //   |   [pnlInspector here with Inspector on Bottom]|                            |
 //   +-----------------------------------------------+----------------------------+
 //
@@ -18,6 +18,7 @@
 #include <QObject>
 
 class QFrame;
+class TQBDetailPanel;
 class QLabel;
 class QSplitter;
 class QStackedWidget;
@@ -46,7 +47,7 @@ public:
   TQBToolStrip* ViewToolBar() const { return FViewToolBar; }
   QStackedWidget* Pages() const { return FPages; }
   QTabBar* Tabs() const { return FTabs; }
-  QFrame* DetailPanel() const { return FDetail; }
+  TQBDetailPanel* DetailPanel() const { return FDetail; }
   QWidget* InspectorPane() const { return FInspector; }
   QWidget* CallStackPane() const { return FCallStack; }
   QLabel* CallStackHeader() const { return FCallStackHeader; }
@@ -79,7 +80,7 @@ private:
   TQBToolStrip* FViewToolBar = nullptr;
   QStackedWidget* FPages = nullptr;
   QTabBar* FTabs = nullptr;
-  QFrame* FDetail = nullptr;
+  TQBDetailPanel* FDetail = nullptr;
   QWidget* FInspector = nullptr;
   QWidget* FCallStack = nullptr;
   QLabel* FCallStackHeader = nullptr;

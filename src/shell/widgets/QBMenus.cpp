@@ -113,11 +113,12 @@ void FillMainToolBar(TQBToolStrip& bar, const TQBCommandTable& commands) {
                              Sep, C::ViewCallStack, Sep, C::AutoCollapse, Sep, C::FlattenStructure, Sep, C::Options});
 }
 
-void FillViewToolBar(TQBToolStrip& bar, const TQBCommandTable& commands, const TQBMenus& menus) {
+void FillViewToolBar(TQBToolStrip& bar, const TQBCommandTable& commands, TQBMenus& menus) {
   AddButtons(bar, commands, {C::AddNote, C::AddCheckPoint, C::AddSeparator, C::AddResetSeparator, Sep, C::Clear,
                              C::Delete, Sep, C::NavFirst, C::NavPrevious});
-  bar.AddMenuButton(menus.NavigationKind, QStringLiteral("btnNavKind"), QStringLiteral("Navigation Message"),
-                    QBCommandIcon("nav-select"));
+  // The navigation area gives the button its menu of kinds.
+  menus.NavSelect = bar.AddMenuButton(nullptr, QStringLiteral("btnNavSelect"), QStringLiteral("Navigation Message"),
+                                      QBCommandIcon("nav-select"));
   AddButtons(bar, commands, {C::NavNext, C::NavLast, Sep, C::MethodMatch, C::CurrentMethod, C::ToggleMethod, Sep,
                              C::Find, C::FindNext, Sep});
   bar.AddMenuButton(menus.ToggleBookmarks, QStringLiteral("btnToggleBookmarks"), QStringLiteral("Toggle Bookmarks"),
@@ -169,7 +170,6 @@ TQBMenus BuildMenus(QMainWindow& window, const TQBCommandTable& commands, TQBToo
   BuildSearch(bar, commands, menus);
   BuildView(bar, commands, menus);
   BuildOthers(bar, commands);
-  menus.NavigationKind = NewMenu(&window, QStringLiteral("Navigation Message"), "mnuNavigationKind");
   FillMainToolBar(mainToolBar, commands);
   FillViewToolBar(viewToolBar, commands, menus);
   BuildContextMenus(window, commands, menus);

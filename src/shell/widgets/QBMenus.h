@@ -8,6 +8,7 @@
 
 class QMainWindow;
 class QMenu;
+class QToolButton;
 class TQBCommandTable;
 class TQBToolStrip;
 
@@ -15,7 +16,7 @@ struct TQBMenus {
   QMenu* ToggleBookmarks = nullptr;   // "Toggle &Bookmarks" of the Search menu
   QMenu* JumpToBookmarks = nullptr;   // "&Jump to Bookmarks"
   QMenu* Position = nullptr;          // "Position &Viewer"
-  QMenu* NavigationKind = nullptr;    // the view toolbar's navigation kind drop-down
+  QToolButton* NavSelect = nullptr;  // btnNavSelect, the view toolbar's navigation kind drop-down
   QMenu* MessageList = nullptr;       // mnuMessageList, given to every view
   QMenu* Views = nullptr;             // mnuViews, the tab strip's menu
   QMenu* SwitchToView = nullptr;      // its "&Switch to View" submenu, rebuilt when it opens

@@ -1,11 +1,17 @@
 // The areas' dialogs as the user sees them: modal, in the program's dialog look, centred over the
 // control they are about.
 
+#include "shell/widgets/QBEditDialogs.h"
 #include "shell/widgets/QBErrorReport.h"
 #include "shell/widgets/QBInspectorDialogs.h"
 #include "shell/widgets/QBLogDialogs.h"
+#include "shell/widgets/QBNavigationDialogs.h"
 
+#include "dialogs/QBConfirmClearBookmarksForm.h"
+#include "dialogs/QBConfirmClearViewForm.h"
 #include "dialogs/QBDialogLook.h"
+#include "dialogs/QBSelectNavMsgForm.h"
+#include "dialogs/QBTimeDiffNavForm.h"
 #include "inspectors/QBPrintJob.h"
 
 #include <QFileDialog>
@@ -107,8 +113,28 @@ public:
   }
 };
 
+class TEditDialogs final : public IQBEditDialogs {
+public:
+  bool ConfirmClearView(QWidget* viewsArea, int viewCount, bool& all) override {
+    return ::ConfirmClearView(viewsArea, viewCount, all);
+  }
+  bool ConfirmClearBookmarks(QWidget* viewsArea) override { return ::ConfirmClearBookmarks(viewsArea); }
+};
+
+class TNavigationDialogs final : public IQBNavigationDialogs {
+public:
+  bool AskTimeDiffThreshold(QWidget* view, int32_t& threshold) override {
+    return TFrmTimeDiffNav::Execute(view, threshold);
+  }
+  bool AskNavMessage(QWidget* window, bool& automatic, int32_t& kind) override {
+    return TFrmSelectNavMsg::Execute(window, automatic, kind);
+  }
+};
+
 }  // namespace
 
 std::unique_ptr<IQBErrorReport> NewErrorReport() { return std::make_unique<TErrorReport>(); }
 std::unique_ptr<IQBLogDialogs> NewLogDialogs() { return std::make_unique<TLogDialogs>(); }
 std::unique_ptr<IQBInspectorDialogs> NewInspectorDialogs() { return std::make_unique<TInspectorDialogs>(); }
+std::unique_ptr<IQBEditDialogs> NewEditDialogs() { return std::make_unique<TEditDialogs>(); }
+std::unique_ptr<IQBNavigationDialogs> NewNavigationDialogs() { return std::make_unique<TNavigationDialogs>(); }

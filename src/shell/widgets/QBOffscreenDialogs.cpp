@@ -39,6 +39,18 @@ public:
   bool AskInspectorPrintTitle(QWidget*, QString&) override { return false; }
 };
 
+class TEditDialogs final : public IQBEditDialogs {
+public:
+  bool ConfirmClearView(QWidget*, int, bool&) override { return false; }
+  bool ConfirmClearBookmarks(QWidget*) override { return false; }
+};
+
+class TNavigationDialogs final : public IQBNavigationDialogs {
+public:
+  bool AskTimeDiffThreshold(QWidget*, int32_t&) override { return false; }
+  bool AskNavMessage(QWidget*, bool&, int32_t&) override { return false; }
+};
+
 }  // namespace
 
 TQBShellDialogs QBOffscreenDialogs(TQBOffscreenErrors& errors) {
@@ -46,5 +58,7 @@ TQBShellDialogs QBOffscreenDialogs(TQBOffscreenErrors& errors) {
   dialogs.Errors = std::make_unique<TErrors>(errors);
   dialogs.Log = std::make_unique<TLogDialogs>(errors);
   dialogs.Inspector = std::make_unique<TInspectorDialogs>();
+  dialogs.Edit = std::make_unique<TEditDialogs>();
+  dialogs.Navigation = std::make_unique<TNavigationDialogs>();
   return dialogs;
 }

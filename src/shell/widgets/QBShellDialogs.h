@@ -3,9 +3,11 @@
 // defaults to the modal dialogs the user sees; a test replaces the ones it answers, an offscreen tool
 // all of them (QBOffscreenDialogs.h). An area that brings dialogs of its own adds its interface here.
 
+#include "shell/widgets/QBEditDialogs.h"
 #include "shell/widgets/QBErrorReport.h"
 #include "shell/widgets/QBInspectorDialogs.h"
 #include "shell/widgets/QBLogDialogs.h"
+#include "shell/widgets/QBNavigationDialogs.h"
 
 #include <memory>
 
@@ -13,4 +15,6 @@ struct TQBShellDialogs {
   std::unique_ptr<IQBErrorReport> Errors = NewErrorReport();
   std::unique_ptr<IQBLogDialogs> Log = NewLogDialogs();
   std::unique_ptr<IQBInspectorDialogs> Inspector = NewInspectorDialogs();
+  std::unique_ptr<IQBEditDialogs> Edit = NewEditDialogs();
+  std::unique_ptr<IQBNavigationDialogs> Navigation = NewNavigationDialogs();
 };

@@ -5,7 +5,7 @@
 // TQBViewNavigator, files in the writers; this class draws, routes input and reports to the host.
 //
 // Files: QBMsgView.cpp (construction, drawing and input), QBMsgViewIntf.cpp (the interface
-// operations), QBMsgViewHost.cpp (the hooks through which the core reaches the host), and the hint
+// operations), QBMsgViewSearch.cpp (find), QBMsgViewHost.cpp (the hooks through which the core reaches the host), and the hint
 // window in QBMsgViewHint.
 
 #include "view/widgets/QBColumnWidths.h"
@@ -31,13 +31,14 @@ class TQBMessageView : public TQBVirtualListBox,
                        public IQBMessageView,
                        public IQBMessageViewList,
                        public IQBMessageViewMethods,
+                       public IQBMessageViewSearch,
                        public IQBMessageViewSave,
                        public IQBMessageViewExport,
                        public IQBViewActivation,
                        private IQBRowListHooks {
   Q_OBJECT
-  Q_INTERFACES(IQBMessageView IQBMessageViewList IQBMessageViewMethods IQBMessageViewSave IQBMessageViewExport
-                   IQBViewActivation)
+  Q_INTERFACES(IQBMessageView IQBMessageViewList IQBMessageViewMethods IQBMessageViewSearch IQBMessageViewSave
+                   IQBMessageViewExport IQBViewActivation)
 public:
   // The name this class is registered under.
   static constexpr const char* ClassName = "Default";
@@ -123,6 +124,10 @@ public:
   void ExpandMethod(int row) override;
   void ExpandAll(bool fromStart) override { FModel.Rows().ExpandAll(fromStart); }
   void CollapseAll() override { FModel.Rows().CollapseAll(); }
+
+  // --- IQBMessageViewSearch (QBMsgViewSearch.cpp) ------------------------------------------------
+  bool ShowFindDialog(QString& text, bool& forward, bool& inDetails, bool& fromCursor) override;
+  void FindText(bool fresh, const QString& text, bool inDetails, bool fromCursor, bool forward) override;
 
   // --- IQBMessageViewSave, IQBMessageViewExport: a failure raises std::runtime_error with its text --
   void SaveToFile(const QString& fileName) override;

@@ -1,10 +1,12 @@
 #pragma once
-// The dialogs a message view opens on its own: the jump-to dialog, the edit message dialog and the
-// information box of a search that found nothing. The view does not know the dialog classes; it asks
+// The dialogs a message view opens on its own: the jump-to dialog, the edit message dialog, the find
+// dialog and the information box of a search that found nothing. The view does not know the dialog classes; it asks
 // through this interface, which the program installs once for every view (and a test per view), so
 // the view's code and tests need no modal windows.
 
 #include <QString>
+
+struct TQBFindRequest;
 
 class QFont;
 class QRect;
@@ -21,6 +23,12 @@ public:
                              QString& text) = 0;
   // An information box over view.
   virtual void ShowInfo(QWidget* view, const QString& text) = 0;
+  // The find dialog over view, opened with request; true with the confirmed values. Without a find
+  // dialog of its own an implementation counts the find as cancelled.
+  virtual bool AskFind(QWidget* view, TQBFindRequest& request) {
+    (void)view, (void)request;
+    return false;
+  }
 };
 
 namespace qbmsgviewdialogs {

@@ -1,0 +1,114 @@
+// The find dialog: what it opens with, the history it keeps in the settings file and what it hands back.
+
+#include "dialogs/QBFindForm.h"
+#include "shell/QBIniFile.h"
+#include "support/QBModalAnswer.h"
+#include "support/QBTestFiles.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QByteArray FileText(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+class FindFormTest : public ::testing::Test {
+protected:
+  FindFormTest() : Ini(Files.Write("QBFileViewer.ini", "[MRULists]\nFindText_Count=2\nFindText_Item0=abc\nFindText_Item1=xyz\n"), false) {
+    View.resize(500, 300);
+    View.show();
+  }
+  // Runs Find over the view; answer fills the dialog and presses a button.
+  bool Find(TQBFindRequest& request, std::function<void(TFrmFind*)> answer) {
+    auto modal = qbtest::AnswerModal<TFrmFind>([&](TFrmFind& d) { answer(&d); });
+    return TFrmFind::Execute(&View, &Ini, request);
+  }
+
+  qbtest::TTempFiles Files;
+  TQBIniFile Ini;
+  QWidget View;
+};
+
+TEST_F(FindFormTest, OpensWithTheHistoryAndTheCallersValues) {
+  TQBFindRequest request;  // the first find after start-up: empty text, forward, entire scope, details
+  QStringList items;
+  QString field;
+  TQBFindRequest shown;
+  Find(request, [&](TFrmFind* d) {
+    ASSERT_NE(d, nullptr);
+    for (int i = 0; i < d->FindText()->count(); ++i) items << d->FindText()->itemText(i);
+    field = d->FindText()->currentText();
+    shown = d->Request();
+    EXPECT_EQ(d->windowTitle(), "Find");
+    EXPECT_EQ(d->FindText()->objectName(), "cbxFindText");
+    EXPECT_EQ(d->InDetails()->text(), "Include Message &Details in Search");
+    d->findChild<QPushButton*>("btnCancel")->click();
+  });
+  EXPECT_EQ(items, QStringList({"abc", "xyz"}));
+  EXPECT_EQ(field, "");
+  EXPECT_EQ(shown, request);
+
+  const TQBFindRequest later{"last", false, false, true};
+  request = later;
+  Find(request, [&](TFrmFind* d) {
+    shown = d->Request();
+    EXPECT_TRUE(d->Backward()->isChecked());
+    EXPECT_TRUE(d->FromCursor()->isChecked());
+    d->findChild<QPushButton*>("btnCancel")->click();
+  });
+  EXPECT_EQ(shown, later);
+  EXPECT_EQ(request, later);
+}
+
+TEST_F(FindFormTest, OkUpdatesTheHistoryOnDiskAndHandsBackTheValues) {
+  TQBFindRequest request;
+  const bool ok = Find(request, [](TFrmFind* d) {
+    d->FindText()->setEditText("XYZ");
+    d->Backward()->setChecked(true);
+    d->FromCursor()->setChecked(true);
+    d->InDetails()->setChecked(false);
+    d->findChild<QPushButton*>("btnOK")->click();
+  });
+  EXPECT_TRUE(ok);
+  EXPECT_EQ(request, (TQBFindRequest{"XYZ", false, false, true}));
+  // The stored form moved to the top without a second entry, and the file is on disk already.
+  EXPECT_EQ(Ini.ReadString("MRULists", "FindText_Item0", ""), "xyz");
+  EXPECT_EQ(Ini.ReadInteger("MRULists", "FindText_Count", 0), 2);
+  EXPECT_TRUE(FileText(Ini.FileName()).contains("FindText_Item0=xyz\nFindText_Item1=abc"));
+
+  // Cancel keeps everything; an empty text is searched but not remembered.
+  Find(request, [](TFrmFind* d) {
+    d->FindText()->setEditText("never");
+    d->findChild<QPushButton*>("btnCancel")->click();
+  });
+  EXPECT_EQ(request.Text, "XYZ");
+  Find(request, [](TFrmFind* d) {
+    d->FindText()->setEditText("");
+    d->findChild<QPushButton*>("btnOK")->click();
+  });
+  EXPECT_EQ(request.Text, "");
+  EXPECT_EQ(Ini.ReadInteger("MRULists", "FindText_Count", 0), 2);
+}
+
+TEST_F(FindFormTest, TheTypedFormStaysInTheField) {
+  TQBFindHistory history;
+  history.Add("abc");
+  int saves = 0;
+  TFrmFind dialog(history, [&](const TQBFindHistory&) { ++saves; });
+  dialog.FindText()->setEditText("Abc");
+  dialog.accept();
+  EXPECT_EQ(dialog.FindText()->currentText(), "Abc");
+  EXPECT_EQ(history.Texts(), QStringList({"abc"}));
+  EXPECT_EQ(saves, 1);
+}
+
+}  // namespace
