@@ -4,9 +4,11 @@
 #include <QDialog>
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPalette>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 
 #include <algorithm>
 #include <cmath>
@@ -64,6 +66,42 @@ QFrame* NewContentFrame(QWidget* parent) {
   auto* frame = new QFrame(parent);
   frame->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
   return frame;
+}
+
+namespace {
+
+// Texts mark line breaks with a carriage return; a label breaks at line feeds.
+QString Displayed(QString text) {
+  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  return text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+}
+
+}  // namespace
+
+TMessageFrame NewMessageFrame(QWidget* parent, TMessageIcon kind, const QString& text, QSize textArea) {
+  QFrame* frame = NewContentFrame(parent);
+  auto* icon = new QLabel(frame);
+  icon->setObjectName(QStringLiteral("imgIcon"));
+  const QStyle::StandardPixmap pixmap = kind == TMessageIcon::Error         ? QStyle::SP_MessageBoxCritical
+                                        : kind == TMessageIcon::Information ? QStyle::SP_MessageBoxInformation
+                                                                            : QStyle::SP_MessageBoxQuestion;
+  icon->setPixmap(frame->style()->standardIcon(pixmap).pixmap(32, 32));
+  icon->setFixedSize(32, 32);
+  icon->setAccessibleName(kind == TMessageIcon::Error         ? QStringLiteral("Error")
+                          : kind == TMessageIcon::Information ? QStringLiteral("Information")
+                                                              : QStringLiteral("Question"));
+  auto* label = new QLabel(Displayed(text), frame);
+  label->setObjectName(QStringLiteral("lblMessage"));
+  label->setTextFormat(Qt::PlainText);
+  label->setWordWrap(true);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  label->setMinimumSize(textArea);
+  label->setMaximumWidth(textArea.width());
+  label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  auto* content = new QHBoxLayout(frame);
+  content->addWidget(icon, 0, Qt::AlignTop);
+  content->addWidget(label, 1);
+  return {frame, label};
 }
 
 QPushButton* NewButton(const QString& text, const QString& objectName, QWidget* parent) {

@@ -14,6 +14,7 @@
 class QDialog;
 class QFrame;
 class QHBoxLayout;
+class QLabel;
 class QPushButton;
 class QWidget;
 
@@ -41,6 +42,16 @@ void PlaceDialog(QWidget& dialog, const QWidget* control);
 void ApplyDialogLook(QDialog& dialog);
 // The framed area that holds a dialog's content.
 QFrame* NewContentFrame(QWidget* parent);
+// The platform's standard icons the message and question dialogs show.
+enum class TMessageIcon { Error, Information, Question };
+// The framed area of the message and question dialogs: the 32-pixel icon at the top left and the text
+// to its right, word-wrapped in an area of textArea pixels (taller texts make it grow) and shown as it
+// is: "\r" breaks a line, an ampersand stays an ampersand. The label is lblMessage.
+struct TMessageFrame {
+  QFrame* Frame;
+  QLabel* Text;
+};
+TMessageFrame NewMessageFrame(QWidget* parent, TMessageIcon icon, const QString& text, QSize textArea);
 // An 80-pixel button with its object name.
 QPushButton* NewButton(const QString& text, const QString& objectName, QWidget* parent);
 // The buttons in a row, pushed to the right.
