@@ -112,6 +112,7 @@ void TQBOrganizer::UnregisterView(const IQBMessageViewList& view) {
 }
 
 void TQBOrganizer::ClearCaches() {
+  ++FVersion;
   for (TNameCache& cache : FNameCaches) {
     cache.Bytes.clear();
     cache.Organized.clear();
@@ -176,7 +177,7 @@ void FillFromStore(TQuillboxMessageSet& set, const std::vector<TQBOrganizedView>
 
 void TQBOrganizer::OrganizeMessage(uint8_t fields) {
   if (!FViews || FSet.RecNo() < 1 || FSet.RecNo() > FSet.GetRecordCount()) return;
-  TKeepPosition keep(FSet);
+  const TKeepPosition keep(FSet);
   const TQBMessageRef message = FSet.At(FSet.RecNo());
   std::vector<TQBOrganizedView> created;
   for (int field = 0; field < FieldCount; ++field) {
@@ -191,13 +192,45 @@ void TQBOrganizer::OrganizeMessage(uint8_t fields) {
   FViews->ShowOrganizedView(created.back());
 }
 
+uint32_t TQBOrganizer::KeyOf(int field, const TQBMessageRef& message) {
+  const TFieldRule& rule = Rules()[size_t(field)];
+  return rule.NameId ? (message.*rule.NameId)() : message.ProcessID();
+}
+
+bool TQBOrganizer::RepeatsLastMessage(int recNo, const TQBMessageRef& message) const {
+  // Following the last message directly, the store cannot have been emptied in between (the first
+  // message after that is number 1), so equal name ids are equal names.
+  if (recNo != FLast.RecNo + 1 || FLast.Fields != FOrganizeBy || FLast.Version != FVersion) return false;
+  for (int field = 0; field < FieldCount; ++field)
+    if ((FOrganizeBy & Rules()[size_t(field)].Flag) && KeyOf(field, message) != FLast.Keys[size_t(field)])
+      return false;
+  return true;
+}
+
 void TQBOrganizer::OrganizeNewMessage() {
-  struct TAutomatic {
-    bool& Flag;
-    explicit TAutomatic(bool& flag) : Flag(flag) { Flag = true; }
-    ~TAutomatic() { Flag = false; }
-  } automatic(FAutomaticPass);
-  OrganizeMessage(FOrganizeBy);
+  const int recNo = FSet.RecNo();
+  if (recNo < 1 || recNo > FSet.GetRecordCount()) return;
+  const TQBMessageRef message = FSet.At(recNo);
+  // While a log loads, most messages repeat the names of the one before, whose values have views.
+  if (RepeatsLastMessage(recNo, message)) {
+    FLast.RecNo = recNo;
+    return;
+  }
+  {
+    struct TAutomatic {
+      bool& Flag;
+      explicit TAutomatic(bool& flag) : Flag(flag) { Flag = true; }
+      ~TAutomatic() { Flag = false; }
+    } automatic(FAutomaticPass);
+    OrganizeMessage(FOrganizeBy);
+  }
+  FLast.RecNo = -1;
+  for (int field = 0; field < FieldCount; ++field)
+    if ((FOrganizeBy & Rules()[size_t(field)].Flag) && !IsOrganized(field, message)) return;
+  for (int field = 0; field < FieldCount; ++field) FLast.Keys[size_t(field)] = KeyOf(field, message);
+  FLast.RecNo = recNo;
+  FLast.Fields = FOrganizeBy;
+  FLast.Version = FVersion;
 }
 
 // One "Organize Messages" pass over the store: the first walk finds the values without a view and
@@ -284,6 +317,8 @@ private:
 };
 
 void TQBOrganizer::OrganizeAll(uint8_t fields) {
+  // The store may have been emptied and refilled since the last automatic pass.
+  ++FVersion;
   if (!FViews || !(fields & AllFields) || FSet.GetRecordCount() == 0) return;
   TKeepPosition keep(FSet);
   TPass pass(*this, fields);

@@ -10,7 +10,9 @@
 // Cost. Deciding whether a message's value is organized must not cost a string lookup per message
 // while a million-message log loads: the answer is cached per interned name id (checked against the
 // name's bytes, since ids are reused once the store is emptied) and per process id. Registering only
-// adds values, so cached answers stay true; unregistering clears the caches.
+// adds values, so cached answers stay true; unregistering clears the caches. The automatic pass first
+// compares a new message's name ids with those of the message before it: in a log, runs of messages
+// share their names.
 //
 // "Organize Messages" over the whole store does not create each view by refilling it from the store
 // (1,000 values would mean 1,000 passes over the store): one pass finds the values and creates their
@@ -100,6 +102,8 @@ private:
   friend class TPass;
 
   bool IsOrganized(int field, const TQBMessageRef& message);
+  static uint32_t KeyOf(int field, const TQBMessageRef& message);
+  bool RepeatsLastMessage(int recNo, const TQBMessageRef& message) const;
   bool HasValue(int field, const QString& value) const;
   TQBOrganizedView CreateView(int field, const TQBMessageRef& message);
   void ClearCaches();
@@ -114,4 +118,15 @@ private:
   std::array<QMap<QString, QString>, FieldCount> FValues;
   std::array<TNameCache, FieldCount> FNameCaches;  // unused for the process id
   QSet<uint32_t> FOrganizedPids;
+  // Raised whenever a value may have lost its view, or the store may have changed under the
+  // automatic pass.
+  uint64_t FVersion = 0;
+  // The last message of the automatic pass whose values all had views: its number, the fields and
+  // version then, and its name ids (process id) per field.
+  struct TLastMessage {
+    int RecNo = -1;
+    uint8_t Fields = 0;
+    uint64_t Version = 0;
+    std::array<uint32_t, FieldCount> Keys{};
+  } FLast;
 };
