@@ -9,6 +9,7 @@
 #include "model/QBMessageAdder.h"
 #include "shell/QBOrganizer.h"
 #include "view/QBHeadlessView.h"
+#include "view/QBViewRouter.h"
 
 #include <benchmark/benchmark.h>
 
@@ -27,19 +28,24 @@ public:
     view->SetViewName(name);
     view->SetFilterCriteria(criteria);
     Views.push_back(std::move(view));
+    std::vector<TQBViewRouter::TTarget> targets;
+    for (const auto& v : Views) targets.push_back({v.get(), v.get()});
+    FRouter.SetViews(std::move(targets));
     return {Views.back().get(), Views.back().get()};
   }
   void ShowOrganizedView(const TQBOrganizedView&) override {}
+  // Each new message goes to the views that may take it, as the window's views observer hands it.
   void NewMessageAdded(int recNo) override {
-    for (const auto& v : Views) {
+    for (IQBMessageView* view : FRouter.Candidates(FSet, FSet.At(recNo))) {
       FSet.GotoRec(recNo);
-      v->AddCurrentMessage(false);
+      view->AddCurrentMessage(false);
     }
   }
   std::vector<std::unique_ptr<TQBHeadlessView>> Views;
 
 private:
   TQuillboxMessageSet& FSet;
+  TQBViewRouter FRouter;
 };
 
 struct TInstalled {

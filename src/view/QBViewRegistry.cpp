@@ -2,6 +2,7 @@
 
 namespace {
 IQBViewRegistry* Registry = nullptr;
+uint64_t Reports = 0;
 }
 
 namespace qbviewregistry {
@@ -10,11 +11,15 @@ void Install(IQBViewRegistry* registry) { Registry = registry; }
 
 IQBViewRegistry* Installed() { return Registry; }
 
+uint64_t Generation() { return Reports; }
+
 void Register(const IQBMessageViewList& view) {
+  ++Reports;
   if (Registry) Registry->RegisterView(view);
 }
 
 void Unregister(const IQBMessageViewList& view) {
+  ++Reports;
   if (Registry) Registry->UnregisterView(view);
 }
 

@@ -24,6 +24,9 @@ IQBViewRegistry* Installed();
 
 void Register(const IQBMessageViewList& view);
 void Unregister(const IQBMessageViewList& view);
+// Counts the reports, installed registry or not: whoever keeps something derived from the views'
+// criteria sees from it that some criteria changed.
+uint64_t Generation();
 
 // What a view does when it gets new criteria: the registry forgets the old ones, the view stores the
 // new ones (store), and the registry learns them.
