@@ -320,6 +320,11 @@ void TQBOrganizer::OrganizeAll(uint8_t fields) {
   // The store may have been emptied and refilled since the last automatic pass.
   ++FVersion;
   if (!FViews || !(fields & AllFields) || FSet.GetRecordCount() == 0) return;
+  struct TCreating {
+    IQBOrganizerViews& Views;
+    explicit TCreating(IQBOrganizerViews& views) : Views(views) { Views.BeginCreating(); }
+    ~TCreating() { Views.EndCreating(); }
+  } creating(*FViews);
   TKeepPosition keep(FSet);
   TPass pass(*this, fields);
   for (int recNo = 1; recNo <= FSet.GetRecordCount(); ++recNo) pass.Discover(recNo);

@@ -53,6 +53,10 @@ public:
   virtual TQBOrganizedView CreateOrganizedView(const QString& name, const TQBFilterCriteria& criteria) = 0;
   // Makes the view the current one.
   virtual void ShowOrganizedView(const TQBOrganizedView& view) = 0;
+  // A pass over the whole store may create many views: the window holds off its own renewals until
+  // the pass ends.
+  virtual void BeginCreating() {}
+  virtual void EndCreating() {}
 };
 
 class TQBOrganizer final : public IQBViewRegistry {

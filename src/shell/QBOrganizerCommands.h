@@ -5,6 +5,7 @@
 // update through IQBOrganizerWindow.
 
 #include "model/QBMessageAdder.h"
+#include "shell/QBCommandRules.h"
 #include "shell/QBOrganizer.h"
 #include "shell/QBSettings.h"
 
@@ -23,7 +24,7 @@ public:
   virtual void UpdateCommands() = 0;
 };
 
-class TQBOrganizerCommands final : public IQBNewMessageObserver {
+class TQBOrganizerCommands final : public IQBNewMessageObserver, public IQBCommandInputSource {
 public:
   TQBOrganizerCommands(TQBOrganizer& organizer, const TQuillboxMessageSet& set, IQBOrganizerWindow& window)
       : FOrganizer(organizer), FSet(set), FWindow(window) {}
@@ -46,6 +47,8 @@ public:
   // The adding path's notice: with Auto-Organize on, the new message is organized before the views
   // receive it (this observer comes before theirs).
   void NewMessageAdded(int recNo) override;
+  // The tick of Auto-Organize in the command-state record.
+  void GatherInputs(TQBCommandInputs& in) const override { in.AutoOrganize = FAutoOrganize; }
 
 private:
   TQBOrganizer& FOrganizer;

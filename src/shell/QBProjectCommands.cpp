@@ -26,7 +26,7 @@ private:
 }  // namespace
 
 bool TQBProjectCommands::SaveStep(bool ask) {
-  if (!FState.Modified) return true;
+  if (!FWindow.ProjectModified()) return true;
   if (ask) {
     const int answer = FState.CurrentProject.isEmpty() ? FWindow.AskSaveNewProject() : FWindow.AskSaveProjectChanges();
     if (answer == qbNo) return true;
@@ -40,7 +40,7 @@ void TQBProjectCommands::CloseProject() {
   if (!SaveStep(true)) return;
   FWindow.RemoveProjectViews();
   FState.CurrentProject.clear();
-  FState.Modified = false;
+  FWindow.SetProjectModified(false);
   FWindow.ProjectChanged();
 }
 
@@ -91,7 +91,7 @@ bool TQBProjectCommands::Open(const QString& path) {
     FWindow.SelectFirstView();
   }
   FState.CurrentProject = QFileInfo(path).absoluteFilePath();
-  FState.Modified = false;
+  FWindow.SetProjectModified(false);
   FWindow.ProjectChanged();
   if (!error.isEmpty()) FWindow.ReportError(error);
   return error.isEmpty();
@@ -115,7 +115,7 @@ bool TQBProjectCommands::Write(const QString& path) {
     return false;
   }
   FState.CurrentProject = QFileInfo(path).absoluteFilePath();
-  FState.Modified = false;
+  FWindow.SetProjectModified(false);
   FWindow.ProjectChanged();
   return true;
 }

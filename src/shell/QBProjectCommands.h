@@ -17,7 +17,6 @@
 
 struct TQBProjectState {
   QString CurrentProject;  // full path, or empty
-  bool Modified = false;   // the views or their criteria changed since the project was opened or saved
   QString LastProjectDir;  // start folder of the project file dialogs
 };
 
@@ -35,6 +34,9 @@ public:
   virtual void ReportError(const QString& text) = 0;
   virtual void SetBusy(bool busy) = 0;
 
+  // The project-modified flag: set by every change to the views or their criteria.
+  virtual bool ProjectModified() const = 0;
+  virtual void SetProjectModified(bool modified) = 0;
   // Every view but "All Messages", in tab order.
   virtual QList<IQBMessageView*> ProjectViews() = 0;
   // Removes every view but "All Messages" without asking.

@@ -129,6 +129,11 @@ void WriteViews(TQBIniFile& ini, const QList<IQBMessageView*>& views) {
   }
 }
 
+QString PaneText(const QString& path) {
+  const QString name = path.isEmpty() ? QString() : QFileInfo(path).completeBaseName();
+  return name.isEmpty() ? QStringLiteral("Project:") : QStringLiteral("Project: ") + name;
+}
+
 QString NoViewsMessage(const QString& path) {
   return QStringLiteral("Project File (") + QFileInfo(path).fileName() + QStringLiteral(") ") +
          QStringLiteral("does not contain any views.\r\r") +

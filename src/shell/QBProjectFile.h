@@ -45,6 +45,9 @@ void LoadViewFilter(TQBIniFile& ini, const TQBProjectView& entry, IQBMessageView
 // in place order), each with its filter. The caller writes the document to disk.
 void WriteViews(TQBIniFile& ini, const QList<IQBMessageView*>& views);
 
+// The project pane: "Project:" and the project's file name without folder and extension.
+QString PaneText(const QString& path);
+
 // The notice for a project without views, naming the file without its folder.
 QString NoViewsMessage(const QString& path);
 

@@ -4,6 +4,7 @@
 #include "QBTestView.h"
 #include "support/QBTestFiles.h"
 
+#include "dialogs/QBQuestionDialogs.h"
 #include "plugins/widgets/QBPlugInManager.h"
 #include "model/QBLogLoader.h"
 #include "shell/QBIniFile.h"
@@ -17,6 +18,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDropEvent>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QMessageBox>
 #include <QMenuBar>
@@ -329,8 +331,15 @@ TEST_F(MainWindowTest, AFilteredViewSavesOnlyItsMessages) {
   // An added message the view filters out still marks the log modified.
   Window->Adder().AddMessage(qbtest::Message(0, "typed info"));
   Window->UpdateCommands();
-  Trigger(C::Save);  // to the current file, without a dialog
+  // To the current file, without a file dialog; the file would lose the messages the view leaves
+  // out, so the window asks first: No keeps the file, Yes saves the view.
+  Script.Answers << 7 << 6;
+  Trigger(C::Save);
+  EXPECT_EQ(CountIn(log), 5);
+  Trigger(C::Save);
   EXPECT_TRUE(Script.SaveTitles.isEmpty());
+  ASSERT_EQ(Script.Questions.size(), 2);
+  EXPECT_TRUE(Script.Questions[0].startsWith(QStringLiteral("The current view shows only the messages")));
   EXPECT_EQ(CountIn(log), 2);
 }
 
@@ -542,7 +551,8 @@ TEST_F(MainWindowTest, WrapButtonsWrapsBothToolbarsInANarrowWindow) {
     EXPECT_TRUE(mainBar->rect().contains(button->geometry())) << button->objectName().toStdString();
 }
 
-// The real question box: each button gives its answer code, closing it gives Cancel.
+// The real question box, the program's own: each button gives its answer code, closing it gives
+// Cancel. A poller answers it; when it does not come, the poller closes whatever waits and fails.
 TEST(ShellDialogs, YesNoCancelAnswers) {
   const std::unique_ptr<IQBLogDialogs> dialogs = NewLogDialogs();
   struct TCase {
@@ -550,15 +560,28 @@ TEST(ShellDialogs, YesNoCancelAnswers) {
     int Answer;
   } cases[] = {{"btnYes", 6}, {"btnNo", 7}, {"btnCancel", 2}, {nullptr, 2}};
   for (const TCase& c : cases) {
-    QTimer::singleShot(0, [&] {
-      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-      ASSERT_NE(box, nullptr);
+    bool answered = false;
+    QTimer poller;
+    QElapsedTimer clock;
+    clock.start();
+    QObject::connect(&poller, &QTimer::timeout, [&] {
+      auto* box = qobject_cast<TFrmYesNoCancel*>(QApplication::activeModalWidget());
+      if (!box) {
+        if (clock.elapsed() < 5000) return;
+        poller.stop();
+        if (QWidget* other = QApplication::activeModalWidget()) other->close();
+        return;
+      }
+      poller.stop();
+      answered = true;
       EXPECT_EQ(box->windowTitle(), QStringLiteral("Quillbox Viewer"));
-      EXPECT_EQ(box->text(), QStringLiteral("Line one\n\nLine two"));
+      EXPECT_EQ(box->Text(), QStringLiteral("Line one\n\nLine two"));
       if (c.Button) box->findChild<QPushButton*>(QLatin1String(c.Button))->click();
       else box->reject();
     });
+    poller.start(10);
     EXPECT_EQ(dialogs->AskYesNoCancel(nullptr, QStringLiteral("Line one\r\rLine two")), c.Answer) << c.Answer;
+    EXPECT_TRUE(answered);
   }
 }
 

@@ -38,6 +38,8 @@ public:
   void ShowErrorMessage(const QString& text) override { Calls << "message:" + text; }
   void ReportError(const QString&) override { Calls << "error"; }
   void SetBusy(bool) override {}
+  bool ProjectModified() const override { return Modified; }
+  void SetProjectModified(bool modified) override { Modified = modified; }
   QList<IQBMessageView*> ProjectViews() override {
     QList<IQBMessageView*> list;
     for (const auto& v : Views) list << v.get();
@@ -77,6 +79,7 @@ public:
   }
 
   QStringList Calls;
+  bool Modified = false;
   int Answer = qbCancel;
   QString OpenName, SaveName;
   std::vector<std::unique_ptr<TQBHeadlessView>> Views;
@@ -136,7 +139,7 @@ TEST_F(ProjectCommandsTest, SaveStepAsksSavesAndStopsAsItsAnswersSay) {
   };
   for (const TCase& c : cases) {
     SCOPED_TRACE(c.Why);
-    State.Modified = c.Modified;
+    Window.Modified = c.Modified;
     State.CurrentProject = c.Current;
     Window.Answer = c.Answer;
     Window.SaveName = c.SaveName;
@@ -144,7 +147,7 @@ TEST_F(ProjectCommandsTest, SaveStepAsksSavesAndStopsAsItsAnswersSay) {
     EXPECT_EQ(Commands.SaveStep(c.Ask), c.GoesOn);
     EXPECT_EQ(Window.Calls, c.Calls);
     const bool saved = c.Calls.contains("changed");
-    EXPECT_EQ(State.Modified, c.Modified && !saved);
+    EXPECT_EQ(Window.Modified, c.Modified && !saved);
   }
 }
 
@@ -153,11 +156,11 @@ TEST_F(ProjectCommandsTest, CancelOnEveryQuestionChangesNothing) {
   const QString project = Files.Path("kept.qbp");
   ASSERT_TRUE(Commands.Write(project));
   Window.AddView("Server", App("Server"));
-  State.Modified = true;
+  Window.Modified = true;
   Window.OpenName = project;
   const auto unchanged = [&](const char* what) {
     EXPECT_EQ(Window.Names(), (QStringList{"Errors", "Server"})) << what;
-    EXPECT_TRUE(State.Modified) << what;
+    EXPECT_TRUE(Window.Modified) << what;
     EXPECT_EQ(State.CurrentProject, QFileInfo(project).absoluteFilePath()) << what;
   };
   Window.Answer = qbCancel;
@@ -182,21 +185,21 @@ TEST_F(ProjectCommandsTest, CancelOnEveryQuestionChangesNothing) {
 
 TEST_F(ProjectCommandsTest, ClosingAnUnsavedSetAsksTheAdditionalViewsQuestionAndNoDropsThem) {
   Window.AddView("Errors", App("Orders"));
-  State.Modified = true;
+  Window.Modified = true;
   Window.Answer = qbNo;
   Commands.CloseProject();
   EXPECT_EQ(Window.Calls, (QStringList{"ask-new", "remove", "changed"}));
   EXPECT_TRUE(Window.Views.empty());
-  EXPECT_FALSE(State.Modified);
+  EXPECT_FALSE(Window.Modified);
 }
 
 TEST_F(ProjectCommandsTest, ARoundTripThroughAFileBringsBackTheViewsFilledFromTheStore) {
   Window.AddView("Errors", App("Orders"));
   Window.AddView("Server", App("Server"));
-  State.Modified = true;
+  Window.Modified = true;
   Window.SaveName = Files.Path("two.qbp");
   ASSERT_TRUE(Commands.SaveProjectAs());
-  EXPECT_FALSE(State.Modified);
+  EXPECT_FALSE(Window.Modified);
   EXPECT_EQ(State.CurrentProject, Files.Path("two.qbp"));
 
   Commands.CloseProject();
@@ -215,7 +218,7 @@ TEST_F(ProjectCommandsTest, ARoundTripThroughAFileBringsBackTheViewsFilledFromTh
   EXPECT_EQ(Window.Views[0]->ItemCount(), 2);
   EXPECT_EQ(Window.Views[1]->ItemCount(), 1);
   EXPECT_EQ(State.CurrentProject, Files.Path("two.qbp"));
-  EXPECT_FALSE(State.Modified);
+  EXPECT_FALSE(Window.Modified);
 }
 
 TEST_F(ProjectCommandsTest, AProjectWithoutViewsSaysSoAndOpensEmpty) {
@@ -230,7 +233,7 @@ TEST_F(ProjectCommandsTest, AProjectWithoutViewsSaysSoAndOpensEmpty) {
 
 TEST_F(ProjectCommandsTest, ClosingTheWindowSavesOnlyACurrentProjectWithAutoSaveOn) {
   Window.AddView("Errors", App("Orders"));
-  State.Modified = true;
+  Window.Modified = true;
   EXPECT_TRUE(Commands.CanClose(true)) << "no current project: nothing asked";
   State.CurrentProject = Files.Path("auto.qbp");
   EXPECT_TRUE(Commands.CanClose(false));
@@ -239,7 +242,7 @@ TEST_F(ProjectCommandsTest, ClosingTheWindowSavesOnlyACurrentProjectWithAutoSave
   EXPECT_EQ(Window.Calls, QStringList{"changed"});
   EXPECT_TRUE(QFile::exists(Files.Path("auto.qbp")));
   // A save that fails keeps the window open rather than losing the views.
-  State.Modified = true;
+  Window.Modified = true;
   State.CurrentProject = Files.Path("no/such/folder/auto.qbp");
   EXPECT_FALSE(Commands.CanClose(true));
 }

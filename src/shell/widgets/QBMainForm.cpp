@@ -16,8 +16,11 @@
 #include "shell/widgets/QBLayoutWindow.h"
 #include "shell/widgets/QBLogWindow.h"
 #include "shell/widgets/QBMainLayout.h"
+#include "shell/widgets/QBOrganizerWindow.h"
+#include "shell/widgets/QBProjectWindow.h"
 #include "shell/widgets/QBStatusPanes.h"
 #include "shell/widgets/QBToolStrip.h"
+#include "shell/widgets/QBViewArea.h"
 #include "shell/widgets/QBViewTabs.h"
 #include "shell/widgets/QBWindowGeometry.h"
 #include "view/widgets/QBColorValue.h"
@@ -30,6 +33,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
+#include <QStackedWidget>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QUrl>
@@ -68,7 +72,6 @@ TFrmViewer::TFrmViewer(TQBIniFile& ini, const TQBFolders& folders, const QString
   FSettings.Read(FIni);
   ApplySettings();
   FViews->CreateDefaultView();
-  FStatus->SetProject(QStringLiteral("Project:"));
 
   setWindowTitle(QBApplicationTitle);
   for (TQBCmd hidden : {TQBCmd::ViewScratchPad, TQBCmd::BlockMessages, TQBCmd::AutoScroll})
@@ -103,6 +106,15 @@ void TFrmViewer::CreateAreas() {
   FViews = std::make_unique<TQBViewManager>(*FViewTabs, viewsWindow, MessageSet,
                                             InternalPlugInManager ? &InternalPlugInManager->CustomViews() : nullptr);
   FViewTabs->SetManager(FViews.get());
+  FViewTabs->SetCloseAction(Action(TQBCmd::ViewRemove));
+  FOrganizer = std::make_unique<TQBOrganizerWindow>(
+      TQBOrganizerWindow::TParts{*this, *FViews, MessageSet, *FDialogs.Organizer, *this});
+  FViewArea = std::make_unique<TQBViewArea>(TQBViewArea::TParts{
+      *this, *FLayout->Pages(), *FViews, MessageSet, *FDialogs.Views, [this](const QString& topic) {
+        FHelp->ShowTopic(topic);
+      }});
+  FProject = std::make_unique<TQBProjectWindow>(
+      TQBProjectWindow::TParts{*this, *FViews, *FStatus, *FDialogs.Project, *FDialogs.Errors, *this});
 
   FInspectorHost = std::make_unique<TQBInspectorHost>(TQBInspectorHost::TParts{
       *FViews, FSettings.Display, FLog, FSelectionListeners, *this, *FDialogs.Inspector, *FDialogs.Errors, *this});
@@ -124,10 +136,13 @@ void TFrmViewer::CreateAreas() {
   FSearch = std::make_unique<TQBSearchCommands>(*FViews);
   FGeometry = std::make_unique<TQBWindowGeometry>(*this, *FLayout, FSettings);
 
-  // The adding path's observers, in their order: the views, then the modified flag.
+  // The adding path's observers, in their order: the organizer (its new views hear of the message
+  // too), the views, then the modified flag.
+  FAdder.AddObserver(&FOrganizer->Commands());
   FAdder.AddObserver(FViews.get());
   FAdder.AddObserver(&FModifiedObserver);
-  FInputSources = {FViews.get(), &FLogArea->Commands(), FLayoutCommands.get(), FInspectorHost.get()};
+  FInputSources = {FViews.get(),          &FLogArea->Commands(),   FLayoutCommands.get(),
+                   FInspectorHost.get(), &FOrganizer->Commands()};
 }
 
 void TFrmViewer::ColourPanels() {
@@ -144,6 +159,8 @@ void TFrmViewer::ApplySettings() {
   if (!FSettings.General.LastLogDir.isEmpty() && QFileInfo(FSettings.General.LastLogDir).isDir())
     FLog.LastLogDir = FSettings.General.LastLogDir;
   FSearch->ReadSettings(FSettings);
+  FOrganizer->Commands().ApplySettings(FSettings.Organizer);
+  FProject->ApplySettings(FSettings.General, FFolders.DefaultProjects);
   FGeometry->Restore();
   TQBInspectorSet& inspectors = FPane->Inspectors();
   inspectors.SetValueColor(qbcolor::ToQColor(FDisplay.ValueColor()));
@@ -164,6 +181,7 @@ void TFrmViewer::ApplyFonts() {
 TFrmViewer::~TFrmViewer() {
   StoreSettings();
   FSettings.Write(FIni);
+  FAdder.RemoveObserver(&FOrganizer->Commands());
   FAdder.RemoveObserver(FViews.get());
   FAdder.RemoveObserver(&FModifiedObserver);
   // The views go before the host interface they may call while being destroyed, and the pane before
@@ -179,6 +197,8 @@ void TFrmViewer::StoreSettings() {
   FGeometry->Store();
   FSettings.General.LastLogDir = FLog.LastLogDir;
   FSearch->WriteSettings(FSettings);
+  FSettings.Organizer = FOrganizer->Commands().Settings();
+  FProject->StoreSettings(FSettings.General);
   FPane->Inspectors().StoreOptions(FSettings.Display.Inspectors);
 }
 
@@ -189,7 +209,12 @@ void TFrmViewer::showEvent(QShowEvent* event) {
 }
 
 void TFrmViewer::closeEvent(QCloseEvent* event) {
-  // A close that arrives while a file loads (a terminate signal) waits for the load to end.
+  // The project's auto-save comes first; a close that arrives while a file loads (a terminate signal)
+  // waits for the load to end, and both steps run then.
+  if (!FLogArea->Gate().Busy() && !FProject->CanClose(FSettings.General.AutoSaveProject)) {
+    event->ignore();
+    return;
+  }
   if (!FLogArea->CanClose([this] { close(); })) {
     event->ignore();
     return;

@@ -6,6 +6,7 @@
 #include "shell/widgets/QBErrorReport.h"
 #include "shell/widgets/QBInspectorDialogs.h"
 #include "shell/widgets/QBLogDialogs.h"
+#include "shell/widgets/QBViewAreaDialogs.h"
 
 #include <memory>
 
@@ -13,4 +14,7 @@ struct TQBShellDialogs {
   std::unique_ptr<IQBErrorReport> Errors = NewErrorReport();
   std::unique_ptr<IQBLogDialogs> Log = NewLogDialogs();
   std::unique_ptr<IQBInspectorDialogs> Inspector = NewInspectorDialogs();
+  std::unique_ptr<IQBViewDialogs> Views = NewViewDialogs();
+  std::unique_ptr<IQBProjectDialogs> Project = NewProjectDialogs();
+  std::unique_ptr<IQBOrganizerDialogs> Organizer = NewOrganizerDialogs();
 };
