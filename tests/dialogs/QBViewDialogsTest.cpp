@@ -5,6 +5,7 @@
 #include "dialogs/QBOrganizerSettingsForm.h"
 #include "dialogs/QBQuestionDialogs.h"
 #include "dialogs/QBViewFilterForm.h"
+#include "support/QBModalAnswer.h"
 #include "support/QBTestStore.h"
 
 #include <quillbox/QuillboxMessageSet.h>
@@ -14,17 +15,14 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
-#include <QTimer>
 #include <QToolButton>
 
-#include <functional>
 #include <map>
 
 using namespace qbviewfilter;
@@ -33,40 +31,6 @@ using namespace qbviewfilter;
 #pragma GCC diagnostic ignored "-Wmissing-field-initializers"
 
 namespace {
-
-// Answers the next modal dialog other than `under` (the dialog a test drives) by running answer on
-// it. The poller gives up after a few seconds and closes whatever modal dialog it finds, so no test
-// waits for a person; Came() tells whether the dialog ever appeared.
-class TModalAnswer {
-public:
-  TModalAnswer(std::function<void(QWidget*)> answer, QWidget* under = nullptr)
-      : FAnswer(std::move(answer)), FUnder(under) {
-    FClock.start();
-    QObject::connect(&FTimer, &QTimer::timeout, [this] { Poll(); });
-    FTimer.start(10);
-  }
-  bool Came() const { return FCame; }
-
-private:
-  void Poll() {
-    QWidget* modal = QApplication::activeModalWidget();
-    if (modal && modal != FUnder) {
-      FTimer.stop();
-      FCame = true;
-      FAnswer(modal);
-      if (modal->isVisible()) modal->close();
-    } else if (FClock.elapsed() > 5000) {
-      FTimer.stop();
-      if (modal) modal->close();
-    }
-  }
-
-  std::function<void(QWidget*)> FAnswer;
-  QWidget* FUnder;
-  QTimer FTimer;
-  QElapsedTimer FClock;
-  bool FCame = false;
-};
 
 template <typename T>
 T* Child(QWidget* parent, const char* name) {
@@ -215,13 +179,9 @@ TEST_F(ViewFilterDialogTest, OkReportsAnIncompleteFilterAndKeepsTheDialogOpen) {
   Click(Check("chkAppName"));
   QString reported;
   {
-    TModalAnswer answer(
-        [&](QWidget* modal) {
-          if (auto* message = qobject_cast<TFrmDisplayMessage*>(modal)) reported = message->Text();
-        },
-        Dialog.get());
+    auto answer = qbtest::AnswerModal<TFrmDisplayMessage>([&](TFrmDisplayMessage& message) { reported = message.Text(); });
     Click(Dialog.get(), "btnOK");
-    EXPECT_TRUE(answer.Came());
+    EXPECT_TRUE(answer.Answered());
   }
   EXPECT_EQ(reported, "Incomplete Filter:\nPlease specify a Process ID.\nPlease specify an Application Name.");
   EXPECT_TRUE(Dialog->isVisible());
@@ -233,10 +193,9 @@ TEST_F(ViewFilterDialogTest, OkReportsAnIncompleteFilterAndKeepsTheDialogOpen) {
   Combo("cbxAppName")->setEditText("Orders");
   Combo("cbxProcessID")->setEditText("12a");
   {
-    TModalAnswer answer([&](QWidget* modal) { reported = qobject_cast<TFrmDisplayMessage*>(modal)->Text(); },
-                        Dialog.get());
+    auto answer = qbtest::AnswerModal<TFrmDisplayMessage>([&](TFrmDisplayMessage& message) { reported = message.Text(); });
     Click(Dialog.get(), "btnOK");
-    EXPECT_TRUE(answer.Came());
+    EXPECT_TRUE(answer.Answered());
   }
   EXPECT_EQ(reported, "Incomplete Filter:\nPlease specify the Process ID as a decimal number.");
   EXPECT_TRUE(Dialog->isVisible());
@@ -334,13 +293,13 @@ TEST(OrganizerSettingsDialogTest, BothFormsAndTheAutoOrganizeBox) {
 
   uint8_t fields = orgAppName;
   bool autoOrganize = false;
-  TModalAnswer answer([](QWidget* modal) {
-    Click(modal->findChild<QCheckBox*>("chkCategory"));
-    Click(modal->findChild<QCheckBox*>("chkAutoOrganize"));
-    QTest::mouseClick(modal->findChild<QPushButton*>("btnOK"), Qt::LeftButton);
+  auto answer = qbtest::AnswerModal<TFrmOrganizerSettings>([](TFrmOrganizerSettings& modal) {
+    Click(&modal, "chkCategory");
+    Click(&modal, "chkAutoOrganize");
+    Click(&modal, "btnOK");
   });
   EXPECT_TRUE(TFrmOrganizerSettings::Execute(nullptr, TQBOrganizerForm::Settings, fields, autoOrganize));
-  EXPECT_TRUE(answer.Came());
+  EXPECT_TRUE(answer.Answered());
   EXPECT_EQ(fields, orgAppName | orgCategory);
   EXPECT_TRUE(autoOrganize);
 }
@@ -353,16 +312,14 @@ TEST(QuestionDialogsTest, YesNoCancelAnswersAndTheFourQuestions) {
   for (const TCase& c : cases) {
     QString text;
     bool onTop = false;
-    TModalAnswer answer([&](QWidget* modal) {
-      auto* dialog = qobject_cast<TFrmYesNoCancel*>(modal);
-      ASSERT_NE(dialog, nullptr);
-      text = dialog->Text();
-      onTop = dialog->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
-      if (c.Button) QTest::mouseClick(dialog->findChild<QPushButton*>(c.Button), Qt::LeftButton);
-      else dialog->close();
+    auto answer = qbtest::AnswerModal<TFrmYesNoCancel>([&](TFrmYesNoCancel& dialog) {
+      text = dialog.Text();
+      onTop = dialog.windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+      if (c.Button) Click(&dialog, c.Button);
+      else dialog.close();
     });
     EXPECT_EQ(AskSaveProjectChanges(nullptr), c.Answer);
-    EXPECT_TRUE(answer.Came());
+    EXPECT_TRUE(answer.Answered());
     EXPECT_TRUE(onTop);
     EXPECT_EQ(text, "You have modified the views and/or filter criteria for the current project.\n\nWould you like "
                     "to save these changes?");
@@ -382,11 +339,12 @@ TEST(QuestionDialogsTest, YesNoCancelAnswersAndTheFourQuestions) {
   };
   for (const auto& q : questions) {
     QString text;
-    TModalAnswer answer([&](QWidget* modal) {
-      text = qobject_cast<TFrmYesNoCancel*>(modal)->Text();
-      QTest::keyClick(modal, Qt::Key_Escape);
+    auto answer = qbtest::AnswerModal<TFrmYesNoCancel>([&](TFrmYesNoCancel& dialog) {
+      text = dialog.Text();
+      QTest::keyClick(&dialog, Qt::Key_Escape);
     });
     EXPECT_EQ(q.Ask(nullptr), 2) << "Escape is Cancel";
+    EXPECT_TRUE(answer.Answered());
     EXPECT_EQ(text, q.Text);
   }
 }
@@ -394,17 +352,15 @@ TEST(QuestionDialogsTest, YesNoCancelAnswersAndTheFourQuestions) {
 TEST(QuestionDialogsTest, RemoveAllViewsAsksAndAnswersYesOrNo) {
   for (const auto& [button, expected] : {std::pair{"btnYes", true}, std::pair{"btnNo", false}}) {
     QString text;
-    TModalAnswer answer([&, button = button](QWidget* modal) {
-      auto* dialog = qobject_cast<TFrmRemoveView*>(modal);
-      ASSERT_NE(dialog, nullptr);
-      text = dialog->Text();
-      QTest::mouseClick(dialog->findChild<QPushButton*>(button), Qt::LeftButton);
+    auto answer = qbtest::AnswerModal<TFrmRemoveView>([&, button = button](TFrmRemoveView& dialog) {
+      text = dialog.Text();
+      Click(&dialog, button);
     });
     QWidget area;
     area.resize(400, 300);
     area.show();
     EXPECT_EQ(ConfirmRemoveAllViews(&area), expected);
-    EXPECT_TRUE(answer.Came());
+    EXPECT_TRUE(answer.Answered());
     EXPECT_EQ(text, "Remove All Views?");
   }
 }

@@ -2,6 +2,7 @@
 // with their prompts, dropped files, the status panes and the names tools find things by.
 
 #include "QBTestView.h"
+#include "support/QBModalAnswer.h"
 #include "support/QBTestFiles.h"
 
 #include "dialogs/QBQuestionDialogs.h"
@@ -18,7 +19,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QDropEvent>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QMessageBox>
 #include <QMenuBar>
@@ -552,7 +552,7 @@ TEST_F(MainWindowTest, WrapButtonsWrapsBothToolbarsInANarrowWindow) {
 }
 
 // The real question box, the program's own: each button gives its answer code, closing it gives
-// Cancel. A poller answers it; when it does not come, the poller closes whatever waits and fails.
+// Cancel.
 TEST(ShellDialogs, YesNoCancelAnswers) {
   const std::unique_ptr<IQBLogDialogs> dialogs = NewLogDialogs();
   struct TCase {
@@ -560,28 +560,14 @@ TEST(ShellDialogs, YesNoCancelAnswers) {
     int Answer;
   } cases[] = {{"btnYes", 6}, {"btnNo", 7}, {"btnCancel", 2}, {nullptr, 2}};
   for (const TCase& c : cases) {
-    bool answered = false;
-    QTimer poller;
-    QElapsedTimer clock;
-    clock.start();
-    QObject::connect(&poller, &QTimer::timeout, [&] {
-      auto* box = qobject_cast<TFrmYesNoCancel*>(QApplication::activeModalWidget());
-      if (!box) {
-        if (clock.elapsed() < 5000) return;
-        poller.stop();
-        if (QWidget* other = QApplication::activeModalWidget()) other->close();
-        return;
-      }
-      poller.stop();
-      answered = true;
-      EXPECT_EQ(box->windowTitle(), QStringLiteral("Quillbox Viewer"));
-      EXPECT_EQ(box->Text(), QStringLiteral("Line one\n\nLine two"));
-      if (c.Button) box->findChild<QPushButton*>(QLatin1String(c.Button))->click();
-      else box->reject();
+    auto answer = qbtest::AnswerModal<TFrmYesNoCancel>([&](TFrmYesNoCancel& box) {
+      EXPECT_EQ(box.windowTitle(), QStringLiteral("Quillbox Viewer"));
+      EXPECT_EQ(box.Text(), QStringLiteral("Line one\n\nLine two"));
+      if (c.Button) box.findChild<QPushButton*>(QLatin1String(c.Button))->click();
+      else box.reject();
     });
-    poller.start(10);
     EXPECT_EQ(dialogs->AskYesNoCancel(nullptr, QStringLiteral("Line one\r\rLine two")), c.Answer) << c.Answer;
-    EXPECT_TRUE(answered);
+    EXPECT_TRUE(answer.Answered());
   }
 }
 
