@@ -4,6 +4,7 @@
 #include "QBTestView.h"
 #include "support/QBModalAnswer.h"
 #include "support/QBTestFiles.h"
+#include "support/QBWait.h"
 
 #include "dialogs/QBQuestionDialogs.h"
 #include "plugins/widgets/QBPlugInManager.h"
@@ -18,6 +19,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QDropEvent>
 #include <QLabel>
 #include <QMessageBox>
@@ -351,7 +353,7 @@ TEST_F(MainWindowTest, DroppedFiles) {
   QCoreApplication::processEvents();  // the drop's posted work
   EXPECT_EQ(MessageSet.GetRecordCount(), 0);
   Drop({a});
-  QTRY_COMPARE(MessageSet.GetRecordCount(), 2);
+  QB_EXPECT_SOON(MessageSet.GetRecordCount() == 2);
   EXPECT_EQ(Window->LogState().CurrentFile, a);
 }
 
@@ -377,9 +379,38 @@ TEST_F(MainWindowTest, ADropAndACloseDuringALoadWaitForIt) {
   EXPECT_FALSE(closedWhileAsked);
   EXPECT_EQ(Window->LogState().CurrentFile, b);
   // Then the close, then the dropped file.
-  QTRY_VERIFY(!Window->isVisible());
-  QTRY_COMPARE(Window->LogState().CurrentFile, a);
+  QB_EXPECT_SOON(!Window->isVisible());
+  QB_EXPECT_SOON(Window->LogState().CurrentFile == a);
   EXPECT_EQ(MessageSet.GetRecordCount(), 3);
+}
+
+// The question a load asks first is a window of its own, which takes clicks and keys while the load
+// holds back the main window's input; Escape there answers the question instead of stopping the load.
+TEST_F(MainWindowTest, AQuestionDuringALoadTakesItsInput) {
+  const QString a = WriteLog(QStringLiteral("A.qbl"), {{0}, {1}, {2}});
+  const QString b = WriteLog(QStringLiteral("B.qbl"), {{0}, {1}});
+  Create({a});
+  Focus(0);
+  Trigger(C::Delete);  // modified: Open asks first
+  bool clicked = false;
+  int result = -1;
+  Script.WhileAsked = [&] {
+    QDialog question;
+    auto* yes = new QPushButton(QStringLiteral("Yes"), &question);
+    QObject::connect(yes, &QPushButton::clicked, [&] { clicked = true; });
+    question.show();
+    QTest::mouseClick(yes, Qt::LeftButton);
+    QTest::keyClick(&question, Qt::Key_Escape);
+    result = question.result();
+    EXPECT_FALSE(question.isVisible());
+  };
+  Script.OpenNames << b;
+  Script.Answers << qbNo;
+  Trigger(C::Open);
+  EXPECT_TRUE(clicked);
+  EXPECT_EQ(result, QDialog::Rejected);
+  EXPECT_EQ(Window->LogState().CurrentFile, b);
+  EXPECT_EQ(MessageSet.GetRecordCount(), 2);
 }
 
 // Escape or the Stop button ends a running load; what was read stays, as after an invalid record, and
