@@ -87,8 +87,13 @@ const std::vector<IQBMessageView*>& TQBViewRouter::Candidates(const TQuillboxMes
     if (bucket < 0) return;
     for (int i : FBuckets[size_t(bucket)]) FCandidates.push_back(FViews[size_t(i)].View);
   };
-  for (int f = 0; f < NameFields; ++f)
-    if (!FNames[size_t(f)].Buckets.isEmpty()) addBucket(NameBucket(f, set, (message.*NameFieldsOf[f].Id)()));
+  for (int f = 0; f < NameFields; ++f) {
+    if (FNames[size_t(f)].Buckets.isEmpty()) continue;
+    // Through a local: GCC 12's undefined-behaviour checks miscompile a member function pointer called
+    // straight out of an indexed array element (a wrong index, then a wild read).
+    const TNameField& field = NameFieldsOf[f];
+    addBucket(NameBucket(f, set, (message.*field.Id)()));
+  }
   if (!FPids.isEmpty()) addBucket(FPids.value(message.ProcessID(), -1));
   return FCandidates;
 }
