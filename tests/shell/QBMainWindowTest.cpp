@@ -7,6 +7,7 @@
 #include "support/QBWait.h"
 
 #include "dialogs/QBQuestionDialogs.h"
+#include "dialogs/QBViewFilterForm.h"
 #include "plugins/widgets/QBPlugInManager.h"
 #include "model/QBLogLoader.h"
 #include "shell/QBIniFile.h"
@@ -19,9 +20,11 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDialog>
 #include <QDropEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QMenuBar>
 #include <QMimeData>
@@ -584,6 +587,75 @@ TEST_F(MainWindowTest, WrapButtonsWrapsBothToolbarsInANarrowWindow) {
 
 // The real question box, the program's own: each button gives its answer code, closing it gives
 // Cancel.
+// The view commands through the window and its real dialogs: New View adds a filtered tab that
+// becomes current, Modify View renames it, Remove All Views asks first and No keeps every view.
+TEST_F(MainWindowTest, ViewCommandsMakeRenameAndRemoveFilteredTabs) {
+  Create({WriteLog(QStringLiteral("Trace.qbl"), {{0}, {1}, {2}})});
+  const auto named = [](const QString& name, bool filter) {
+    return [name, filter](TFrmViewFilter& dialog) {
+      if (filter) {
+        dialog.findChild<QCheckBox*>(QStringLiteral("chkMessageText"))->setChecked(true);
+        dialog.findChild<QLineEdit*>(QStringLiteral("edtMessageText"))->setText(QStringLiteral("message 2"));
+      }
+      // Typed, as a user names a view: the name is no longer made from the criteria.
+      auto* edit = dialog.findChild<QLineEdit*>(QStringLiteral("edtViewName"));
+      edit->clear();
+      QTest::keyClicks(edit, name);
+      dialog.findChild<QPushButton*>(QStringLiteral("btnOK"))->click();
+    };
+  };
+  {
+    auto answer = qbtest::AnswerModal<TFrmViewFilter>(named(QStringLiteral("Second"), true));
+    Trigger(C::ViewNew);
+    EXPECT_TRUE(answer.Answered());
+  }
+  ASSERT_EQ(Window->Views().Count(), 2);
+  EXPECT_EQ(Window->Views().CurrentIndex(), 1);
+  EXPECT_EQ(View().GetViewName(), QStringLiteral("Second"));
+  EXPECT_EQ(View().GetCount(), 1);
+  {
+    auto answer = qbtest::AnswerModal<TFrmViewFilter>(named(QStringLiteral("Renamed"), false));
+    Trigger(C::ViewModify);
+    EXPECT_TRUE(answer.Answered());
+  }
+  EXPECT_EQ(View().GetViewName(), QStringLiteral("Renamed"));
+  EXPECT_EQ(View().GetCount(), 1);
+  for (const auto& [button, views] : {std::pair{"btnNo", 2}, std::pair{"btnYes", 1}}) {
+    auto answer = qbtest::AnswerModal<TFrmRemoveView>([button = button](TFrmRemoveView& dialog) {
+      dialog.findChild<QPushButton*>(QLatin1String(button))->click();
+    });
+    Trigger(C::ViewRemoveAll);
+    EXPECT_TRUE(answer.Answered());
+    EXPECT_EQ(Window->Views().Count(), views) << button;
+  }
+  EXPECT_EQ(View().GetCount(), 3);
+}
+
+// With Auto-Organize on, a log that loads is organized before the views receive its messages: each
+// new process gets its view in the background, and "All Messages" stays current.
+TEST_F(MainWindowTest, AutoOrganizeMakesBackgroundViewsWhileALogLoads) {
+  Ini->WriteBool(QStringLiteral("Organizer"), QStringLiteral("ProcessID"), true);
+  Ini->WriteBool(QStringLiteral("Organizer"), QStringLiteral("AutoOrganize"), true);
+  QByteArray bytes;
+  for (uint32_t pid : {10u, 20u, 10u}) {
+    TQBRawMessage msg = qbtest::Message(0, "text");
+    msg.ProcessID = pid;
+    bytes += qbtest::MarkedRecord(msg);
+  }
+  Create({Files.Write(QStringLiteral("Trace.qbl"), bytes)});
+  EXPECT_TRUE(Window->Action(C::AutoOrganize)->isChecked());
+  ASSERT_EQ(Window->Views().Count(), 3);
+  EXPECT_EQ(Window->Views().CurrentIndex(), 0);
+  const struct {
+    const char* Name;
+    int Count;
+  } views[] = {{"PID 10", 2}, {"PID 20", 1}};
+  for (int i = 0; i < 2; ++i) {
+    EXPECT_EQ(Window->Views().At(i + 1).View->GetViewName(), QString::fromLatin1(views[i].Name));
+    EXPECT_EQ(Window->Views().At(i + 1).View->GetCount(), views[i].Count) << views[i].Name;
+  }
+}
+
 TEST(ShellDialogs, YesNoCancelAnswers) {
   const std::unique_ptr<IQBLogDialogs> dialogs = NewLogDialogs();
   struct TCase {
