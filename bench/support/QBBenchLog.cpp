@@ -7,6 +7,8 @@
 
 #include <cstdlib>
 
+#include <malloc.h>
+
 namespace {
 // Part of the file name: raise it whenever the generator's output changes, so no run measures a log
 // left behind by an older generator.
@@ -22,8 +24,25 @@ const QString& BenchLog() {
   static const QString path = [] {
     const QString p =
         QDir::temp().filePath(QStringLiteral("qb-bench-v%1-%2.qbl").arg(kGeneratorVersion).arg(BenchCount()));
-    if (!QFileInfo::exists(p)) GenerateLog(p, {BenchCount(), 1}, nullptr);
+    if (!QFileInfo::exists(p)) GenerateLog(p, {BenchCount(), 1, {}}, nullptr);
     return p;
   }();
   return path;
+}
+
+QString BenchLog(const qbgen::TGenShape& shape) {
+  const QString p = QDir::temp().filePath(QStringLiteral("qb-bench-v%1-%2-a%3p%4t%5c%6.qbl")
+                                              .arg(kGeneratorVersion)
+                                              .arg(BenchCount())
+                                              .arg(shape.Apps)
+                                              .arg(shape.Processes)
+                                              .arg(shape.Threads)
+                                              .arg(shape.Categories));
+  if (!QFileInfo::exists(p)) GenerateLog(p, {BenchCount(), 1, shape}, nullptr);
+  return p;
+}
+
+int64_t HeapBytesInUse() {
+  const struct mallinfo2 info = mallinfo2();
+  return int64_t(info.uordblks) + int64_t(info.hblkhd);
 }

@@ -2,6 +2,8 @@
 // The generated log the benchmarks share: QB_BENCH_COUNT messages (default 1,000,000), seed 1,
 // written once into the temporary folder and reused by later runs.
 
+#include "QBGenContent.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -9,3 +11,8 @@
 int64_t BenchCount();
 // The log's path; generated on the first call when the file is not there yet.
 const QString& BenchLog();
+// The same count and seed with a shape of its own (the numbers of applications, processes, threads
+// and categories); the shape is part of the file name.
+QString BenchLog(const qbgen::TGenShape& shape);
+// Bytes the heap holds now (allocated blocks and mapped ones), for memory figures.
+int64_t HeapBytesInUse();

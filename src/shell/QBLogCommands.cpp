@@ -1,6 +1,7 @@
 #include "shell/QBLogCommands.h"
 
 #include "shell/QBScopeGuards.h"
+#include "view/QBFilterMatcher.h"
 
 #include <quillbox/QBCustomViewIntf.h>
 
@@ -79,6 +80,11 @@ TQBLoadResult TQBLogCommands::ReadFile(const QString& path, IQBLogLoadEvents* ev
   // Closed in reverse order: the view's bracket first, then the window leaves its loading state.
   TQBFinally endLoad(cleanupError, [this] { EndLoad(); });
   TQBUpdateBracket bracket(FWindow.CurrentList(), cleanupError);
+  struct THoldViews {
+    IQBLogWindow& Window;
+    explicit THoldViews(IQBLogWindow& window) : Window(window) { Window.HoldViewUpdates(true); }
+    ~THoldViews() { Window.HoldViewUpdates(false); }
+  } holdViews(FWindow);
   TQBLoadResult result;
   // A pipe or a device would hold the window in its first read, with no way out: only files load.
   if (const QFileInfo info(path); info.exists() && !info.isFile()) {
@@ -112,9 +118,26 @@ void TQBLogCommands::Refresh(IQBLogLoadEvents* events) {
   if (row != -1 && list) list->SetItemIndex(row);
 }
 
+bool TQBLogCommands::CurrentViewHidesMessages() const {
+  const IQBMessageViewList* list = FWindow.CurrentList();
+  if (!list) return false;
+  TQBFilterCriteria criteria;
+  list->GetFilterCriteria(criteria);
+  if (criteria == TQBFilterCriteria{}) return false;
+  TQBFilterMatcher matcher(criteria);
+  const TQuillboxMessageSet& set = FAdder.MessageSet();
+  for (int recNo = 1; recNo <= set.GetRecordCount(); ++recNo)
+    if (!matcher.Matches(set, set.At(recNo))) return true;
+  return false;
+}
+
 bool TQBLogCommands::Save() {
   if (!FWindow.CurrentSave()) return false;
-  if (!FState.CurrentFile.isEmpty()) return SaveTo(FState.CurrentFile);
+  if (!FState.CurrentFile.isEmpty()) {
+    // The file the log came from would keep only what this view shows.
+    if (CurrentViewHidesMessages() && FWindow.AskSaveFilteredView() != qbYes) return false;
+    return SaveTo(FState.CurrentFile);
+  }
   const QString path = FWindow.AskSaveFileName(FState.LastLogDir);
   return !path.isEmpty() && SaveTo(path);
 }

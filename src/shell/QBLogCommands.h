@@ -24,6 +24,9 @@ public:
   // The yes/no/cancel questions before loading over a modified log and before exiting.
   virtual int AskSaveBeforeLoad() = 0;
   virtual int AskSaveBeforeExit() = 0;
+  // Before the current view replaces the log file it came from while its filter hides messages of
+  // the store: those would be lost from the file.
+  virtual int AskSaveFilteredView() = 0;
   // The save dialog starting in dir; an empty answer means cancelled.
   virtual QString AskSaveFileName(const QString& dir) = 0;
   // The invalid-log report and the application's general error report.
@@ -34,6 +37,9 @@ public:
   virtual void SetBusy(bool busy) = 0;
   // Empties the store and every view, as Clear All does, without asking.
   virtual void ClearAllMessages() = 0;
+  // While a file is read, every view holds its update bracket (also views created meanwhile, by the
+  // organizer): the views in the background then do no repaint work per added message either.
+  virtual void HoldViewUpdates(bool hold) = 0;
   // The current view's interfaces; null when there is no view or it lacks one.
   virtual IQBMessageViewList* CurrentList() = 0;
   virtual IQBMessageViewSave* CurrentSave() = 0;
@@ -56,6 +62,7 @@ public:
   // True from a load's first question to its last report.
   bool Loading() const { return FRunning; }
   // Saves the current view to the current file, or to a file the user names. True when it was saved.
+  // Saving over the current file from a view whose filter hides messages of the store asks first.
   bool Save();
   // Saves the current view to path; the file does not become the current file.
   bool SaveTo(const QString& path);
@@ -71,6 +78,8 @@ public:
 private:
   // Yes to a "save first?" question: true when the save happened.
   bool SaveFirst(int answer, bool& proceed);
+  // Whether the current view's filter leaves out some message of the store.
+  bool CurrentViewHidesMessages() const;
   TQBLoadResult ReadFile(const QString& path, IQBLogLoadEvents* events, QString& cleanupError);
   void EndLoad();
 

@@ -1,12 +1,17 @@
 #include "shell/QBViewManager.h"
 
 #include "plugins/QBPlugInLists.h"
+#include "shell/QBScopeGuards.h"
 #include "shell/QBViewPages.h"
 
 #include <quillbox/QBCustomViewClass.h>
 #include <quillbox/QuillboxMessageSet.h>
 
 #include <algorithm>
+#include <memory>
+#include <optional>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -67,7 +72,10 @@ bool TQBViewManager::CreateDefaultView() {
 }
 
 int TQBViewManager::InsertView(const TQBNewView& spec, int index) {
-  TBusyScope busy(FPages, FWindow);
+  // Inside a bulk the window is already held; holding it again per view would cost as much as the
+  // views themselves (the hold walks every child widget).
+  std::optional<TBusyScope> busy;
+  if (FBulk == 0) busy.emplace(FPages, FWindow);
   QObject* object = MakeView(spec.ClassName);
   if (!object) return -1;
   // Nothing goes before "All Messages".
@@ -79,26 +87,131 @@ int TQBViewManager::InsertView(const TQBNewView& spec, int index) {
   if (binding.List) binding.List->SetFilterCriteria(spec.Criteria);
   FViews.insert(index, {binding, spec.Name});
   if (FCurrent >= index) ++FCurrent;
-  if (spec.Fill) Fill(*binding.View);
+  ViewsChanged();
+  if (FUpdateAll > 0 && binding.List) {
+    binding.List->BeginUpdate();
+    FBracketed.append(binding.List);
+  }
+  if (FDispatching) FMadeWhileDispatching.append(binding.View);
+  if (spec.Fill) Fill({binding.View});
   binding.View->Initialize();
+  if (spec.MarkProjectModified) FProjectModified = true;
+  if (FBulk > 0) {
+    FBulkCreated = true;
+    if (spec.Fill || FCurrent < 0) FCurrent = index;
+    Bind();
+    return index;
+  }
   FWindow.ViewPrepared();
   if (spec.Fill || FCurrent < 0) Select(index);
   else Bind();
   StripFollowsCount();
-  if (spec.MarkProjectModified) {
-    FProjectModified = true;
-    FWindow.UpdateCommands();
-  }
+  if (spec.MarkProjectModified) FWindow.UpdateCommands();
   return index;
 }
 
-void TQBViewManager::Fill(IQBMessageView& view) {
-  const int saved = FSet.RecNo();
-  for (int recNo = 1; recNo <= FSet.GetRecordCount(); ++recNo) {
-    FSet.GotoRec(recNo);
-    view.AddCurrentMessage(false);
+void TQBViewManager::BeginBulk() {
+  if (FBulk++ > 0) return;
+  FBulkCreated = false;
+  FWindow.SetBusy(true);
+  FPages.SuspendUpdates(true);
+  FPages.SetTabStripVisible(false);
+}
+
+void TQBViewManager::EndBulk() {
+  if (FBulk == 0 || --FBulk > 0) return;
+  FPages.SuspendUpdates(false);
+  FWindow.SetBusy(false);
+  StripFollowsCount();
+  if (!FBulkCreated) return;
+  FWindow.ViewPrepared();
+  Select(FCurrent);
+}
+
+void TQBViewManager::BeginUpdateAll() {
+  if (FUpdateAll++ > 0) return;
+  for (const TEntry& entry : FViews)
+    if (entry.Binding.List) {
+      entry.Binding.List->BeginUpdate();
+      FBracketed.append(entry.Binding.List);
+    }
+}
+
+void TQBViewManager::EndUpdateAll() {
+  if (FUpdateAll == 0 || --FUpdateAll > 0) return;
+  QString error;
+  for (IQBMessageViewList* list : std::exchange(FBracketed, {})) {
+    const QString text = QBCatchAll([list] { list->EndUpdate(); });
+    if (error.isEmpty()) error = text;
   }
-  if (ValidRecNo(FSet, saved)) FSet.GotoRec(saved);
+  if (!error.isEmpty()) FWindow.ReportError(error);
+}
+
+void TQBViewManager::Forget(const TQBViewBinding& binding) {
+  if (binding.List) FBracketed.removeAll(binding.List);
+  FMadeWhileDispatching.removeAll(binding.View);
+}
+
+void TQBViewManager::Fill(const QList<IQBMessageView*>& views) {
+  QString error;
+  {
+    // Each view's bracket is open while it fills: no repaint and no scroll bar work per row.
+    std::vector<std::unique_ptr<TQBUpdateBracket>> brackets;
+    for (IQBMessageView* view : views)
+      if (const int i = IndexOf(view); i >= 0)
+        brackets.push_back(std::make_unique<TQBUpdateBracket>(FViews[i].Binding.List, error));
+    const int saved = FSet.RecNo();
+    for (int recNo = 1; recNo <= FSet.GetRecordCount(); ++recNo) {
+      for (IQBMessageView* view : views) {
+        if (FSet.RecNo() != recNo) FSet.GotoRec(recNo);
+        view->AddCurrentMessage(false);
+      }
+    }
+    if (ValidRecNo(FSet, saved)) FSet.GotoRec(saved);
+  }
+  if (!error.isEmpty()) FWindow.ReportError(error);
+}
+
+void TQBViewManager::RefillViews(const QList<int>& indexes) {
+  QList<IQBMessageView*> views;
+  for (int index : indexes)
+    if (index >= 0 && index < Count()) views.append(FViews[index].Binding.View);
+  if (views.isEmpty()) return;
+  {
+    TBusyScope busy(FPages, FWindow);
+    for (IQBMessageView* view : views) view->ClearView();
+    Fill(views);
+  }
+  if (indexes.contains(FCurrent)) FWindow.InspectFocusedMessage();
+}
+
+void TQBViewManager::ModifyView(int index, const QString& name, const std::optional<TQBFilterCriteria>& criteria) {
+  if (index < 0 || index >= Count()) return;
+  RenameView(index, name);
+  if (criteria && FViews[index].Binding.List) {
+    FViews[index].Binding.List->SetFilterCriteria(*criteria);
+    FRouter.Invalidate();
+  }
+  RefillViews({index});
+}
+
+int TQBViewManager::IndexOf(const IQBMessageView* view) const {
+  for (int i = 0; i < Count(); ++i)
+    if (FViews[i].Binding.View == view) return i;
+  return -1;
+}
+
+QStringList TQBViewManager::ClassNames() const {
+  QStringList names;
+  for (qsizetype i = 0; FRegistry && i < FRegistry->Count(); ++i) names.append(FRegistry->Entry(i).Name);
+  return names;
+}
+
+void TQBViewManager::ViewsChanged() {
+  std::vector<TQBViewRouter::TTarget> targets;
+  targets.reserve(size_t(FViews.size()));
+  for (const TEntry& entry : FViews) targets.push_back({entry.Binding.View, entry.Binding.List});
+  FRouter.SetViews(std::move(targets));
 }
 
 void TQBViewManager::RemoveView(int index) {
@@ -106,8 +219,10 @@ void TQBViewManager::RemoveView(int index) {
   const bool wasCurrent = index == FCurrent;
   // The interfaces go before the view they point into.
   FBound = {};
+  Forget(FViews[index].Binding);
   FPages.RemovePage(index);
   FViews.removeAt(index);
+  ViewsChanged();
   FProjectModified = true;
   StripFollowsCount();
   if (FCurrent > index) --FCurrent;
@@ -125,9 +240,11 @@ void TQBViewManager::RemoveAllViews() {
   FBound = {};
   const bool wasOnFirst = FCurrent == 0;
   while (Count() > 1) {
+    Forget(FViews.last().Binding);
     FPages.RemovePage(Count() - 1);
     FViews.removeLast();
   }
+  ViewsChanged();
   FProjectModified = true;
   StripFollowsCount();
   FCurrent = -1;
@@ -147,6 +264,7 @@ void TQBViewManager::MoveView(int index, int by) {
   FBound = {};
   FPages.MovePage(index, to);
   FViews.move(index, to);
+  ViewsChanged();
   FProjectModified = true;
   if (wasCurrent) {
     Select(to);
@@ -224,9 +342,11 @@ void TQBViewManager::FreeViews() {
   FBound = {};
   FCurrent = -1;
   while (!FViews.isEmpty()) {
+    Forget(FViews.last().Binding);
     FPages.RemovePage(Count() - 1);
     FViews.removeLast();
   }
+  ViewsChanged();
 }
 
 int TQBViewManager::SelectedCount() const {
@@ -265,10 +385,23 @@ void TQBViewManager::GatherInputs(TQBCommandInputs& in) const {
   in.ProjectModified = FProjectModified;
 }
 
-void TQBViewManager::NewMessageAdded(int) {
-  // By index and re-reading the count: a view created from inside the adding path (the organizer
-  // files a message into a new view before the views hear of it) joins the list while a message may
-  // be on its way, and hears of that message too.
-  const QList<TEntry>& views = FViews;
-  for (qsizetype i = 0; i < views.size(); ++i) views[i].Binding.View->AddCurrentMessage(false);
+void TQBViewManager::NewMessageAdded(int recNo) {
+  // The candidates are copied: a view may be created while the message is on its way (from inside
+  // a view's adding), which changes the router's list. Such a view hears of the message afterwards.
+  FDispatching = true;
+  FMadeWhileDispatching.clear();
+  struct TEnd {
+    bool& Dispatching;
+    ~TEnd() { Dispatching = false; }
+  } end{FDispatching};
+  const std::vector<IQBMessageView*> candidates = FRouter.Candidates(FSet, FSet.At(recNo));
+  // Each view takes the store's current message; one may leave the store elsewhere.
+  for (IQBMessageView* view : candidates) {
+    if (FSet.RecNo() != recNo) FSet.GotoRec(recNo);
+    view->AddCurrentMessage(false);
+  }
+  for (qsizetype i = 0; i < FMadeWhileDispatching.size(); ++i) {
+    if (FSet.RecNo() != recNo) FSet.GotoRec(recNo);
+    FMadeWhileDispatching[i]->AddCurrentMessage(false);
+  }
 }

@@ -1,19 +1,24 @@
 #pragma once
 // The views of the main window as one list: entry i is the view on page i under tab i (IQBViewPages
 // keeps the widgets in step), index 0 is "All Messages". The manager creates views of the registered
-// classes, removes, moves, renames and selects them, binds the current view's interfaces, keeps the
-// synchronize message mode and hands every added message to every view in tab order.
+// classes, removes, moves, renames, modifies and selects them, binds the current view's interfaces,
+// keeps the synchronize message mode and hands every added message to the views.
 //
-// Costs: handing a message to the views is one virtual call per view; everything else is linear in
-// the number of views, except filling a new view, which offers it every message of the store once.
+// Costs: an added message goes to the views that may take it (TQBViewRouter): the views that filter
+// on one application, category, process, thread or computer are asked only for messages of that
+// value, so a thousand organized views cost a lookup per message, not a thousand calls. Everything
+// else is linear in the number of views, except filling a view, which offers it every message of the
+// store once.
 
 #include "model/QBMessageAdder.h"
 #include "shell/QBCommandRules.h"
 #include "shell/QBViewBinding.h"
 #include "view/QBFilterCriteria.h"
+#include "view/QBViewRouter.h"
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <optional>
@@ -84,6 +89,24 @@ public:
   // Moves the view at index one place; "All Messages" never moves and nothing moves onto place 0.
   void MoveView(int index, int by);
   void RenameView(int index, const QString& name);
+  // Modify View: renames the view, hands it new criteria when it offers IQBMessageViewList (criteria
+  // given), empties it and fills it again from the whole store.
+  void ModifyView(int index, const QString& name, const std::optional<TQBFilterCriteria>& criteria);
+  // Empties the views and fills them again from the whole store, in one pass over it.
+  void RefillViews(const QList<int>& indexes);
+  // Some view's criteria were set from outside the manager.
+  void CriteriaChanged() { FRouter.Invalidate(); }
+
+  // Many views to create (the organizer): until the last EndBulk the window does not repaint, the tab
+  // strip is hidden (each new tab would lay out all the others) and no view is prepared or command
+  // state renewed one by one; all that happens once at the end. Calls nest.
+  void BeginBulk();
+  void EndBulk();
+  // Holds every view's update bracket open, also those of views created meanwhile, until the matching
+  // EndUpdateAll: while a log loads, the views in the background then do no repaint and no scroll bar
+  // work per added row either. Calls nest.
+  void BeginUpdateAll();
+  void EndUpdateAll();
 
   // A tab change: shows the page, binds the view, synchronises it and inspects its focused message.
   void Select(int index);
@@ -94,6 +117,10 @@ public:
   const TQBViewBinding& At(int index) const { return FViews[index].Binding; }
   QString Caption(int index) const { return FViews[index].Caption; }
   int CurrentIndex() const { return FCurrent; }
+  // The index of the view, -1 when it is none of the list.
+  int IndexOf(const IQBMessageView* view) const;
+  // The names of the registered view classes, in registration order.
+  QStringList ClassNames() const;
   // IQBCurrentView: the bound interfaces of the current view.
   const TQBViewBinding& Current() const override { return FBound; }
 
@@ -138,7 +165,7 @@ public:
   // The view part of the command-state record.
   void GatherInputs(TQBCommandInputs& in) const override;
 
-  // IQBNewMessageObserver: the added message goes to every view in tab order.
+  // IQBNewMessageObserver: the added message goes to every view that may take it.
   void NewMessageAdded(int recNo) override;
 
 private:
@@ -148,9 +175,13 @@ private:
   };
   // Makes a view of the class and checks its interface; null (reported) when that fails.
   QObject* MakeView(const QString& className);
-  void Fill(IQBMessageView& view);
+  void Fill(const QList<IQBMessageView*>& views);
   void Bind();
   void StripFollowsCount();
+  // The list changed: the router's view of it follows.
+  void ViewsChanged();
+  // A view leaves the list: it is no longer held in an update bracket.
+  void Forget(const TQBViewBinding& binding);
 
   IQBViewPages& FPages;
   IQBViewsWindow& FWindow;
@@ -164,4 +195,12 @@ private:
   bool FProjectModified = false;
   bool FClearing = false;
   std::optional<int> FHeldSelected;
+  TQBViewRouter FRouter;
+  int FBulk = 0;
+  bool FBulkCreated = false;
+  int FUpdateAll = 0;
+  QList<IQBMessageViewList*> FBracketed;
+  // While a message is handed out: views created meanwhile, which hear of it once the others have.
+  bool FDispatching = false;
+  QList<IQBMessageView*> FMadeWhileDispatching;
 };

@@ -77,9 +77,11 @@ void TQBFilterMatcher::ResetCache() {
 }
 
 bool TQBFilterMatcher::Matches(const TQuillboxMessageSet& set, const TQBMessageRef& m) {
-  // Name ids are only meaningful for the store's current contents; a shrunken pool was emptied.
-  if (FApp.Answers.size() > set.PoolSize() || FCategory.Answers.size() > set.PoolSize() ||
-      FThread.Answers.size() > set.PoolSize() || FComputer.Answers.size() > set.PoolSize())
+  // Name ids are only meaningful for the store's current contents; a shrunken pool was emptied. The
+  // pool lives in the host library: one call per message, not one per criterion.
+  const size_t pool = set.PoolSize();
+  if (FApp.Answers.size() > pool || FCategory.Answers.size() > pool || FThread.Answers.size() > pool ||
+      FComputer.Answers.size() > pool)
     ResetCache();
   const TQBFilterCriteria& c = FCriteria;
   if (c.CheckMsgTypes) {

@@ -55,6 +55,8 @@ public:
     return qbCancel;
   }
   int AskSaveBeforeExit() override { return qbNo; }
+  int FilteredAnswer = qbCancel;
+  int AskSaveFilteredView() override { return Calls << QStringLiteral("ask-filtered"), FilteredAnswer; }
   QString AskSaveFileName(const QString&) override { return {}; }
   void ReportInvalidLog(const QString&) override { Calls << QStringLiteral("invalid"); }
   void ReportError(const QString&) override { Calls << QStringLiteral("error"); }
@@ -66,6 +68,7 @@ public:
     MessageSet.Close();
     MessageSet.Open();
   }
+  void HoldViewUpdates(bool) override {}
   IQBMessageViewList* CurrentList() override { return &FView; }
   IQBMessageViewSave* CurrentSave() override { return &FView; }
   IQBMessageViewExport* CurrentExport() override { return &FView; }
@@ -204,6 +207,48 @@ TEST_F(LogCommandsTest, SaveAndExportRestoreTheBusyStateWhateverIsThrown) {
     EXPECT_EQ(Window.Calls[3], QStringLiteral("status-"));
   }
   EXPECT_TRUE(State.Modified);
+}
+
+// Saving over the file the log came from from a view that leaves messages out asks first: the file
+// would lose them. A view that shows every message, and Save As, ask nothing.
+TEST_F(LogCommandsTest, SavingAFilteredViewOverItsLogAsksFirst) {
+  const QByteArray bytes =
+      qbtest::MarkedRecord(qbtest::Message(0, "info")) + qbtest::MarkedRecord(qbtest::Message(2, "error"));
+  TQBFilterCriteria errors;
+  errors.CheckMsgTypes = true;
+  errors.MsgTypes.set(2);
+  TQBFilterCriteria both = errors;
+  both.MsgTypes.set(0);
+  struct TCase {
+    const char* Why;
+    TQBFilterCriteria Criteria;
+    int Answer;
+    bool Asked;
+    int SavedMessages;  // in the file afterwards
+  } cases[] = {
+      {"every message shown", {}, qbCancel, false, 2},
+      {"a filter every message passes", both, qbCancel, false, 2},
+      {"errors only, Cancel", errors, qbCancel, true, 2},
+      {"errors only, No", errors, qbNo, true, 2},
+      {"errors only, Yes", errors, qbYes, true, 1},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Why);
+    const QString path = Files.Write(QStringLiteral("Log.qbl"), bytes);
+    View.SetFilterCriteria(c.Criteria);
+    ASSERT_TRUE(Commands.Load(path, false));
+    Window.Calls.clear();
+    Window.FilteredAnswer = c.Answer;
+    EXPECT_EQ(Commands.Save(), !c.Asked || c.Answer == qbYes);
+    EXPECT_EQ(Window.Calls.contains(QStringLiteral("ask-filtered")), c.Asked);
+    TQuillboxMessageSet reread;
+    TQBMessageAdder adder(reread);
+    LoadLogFile(path, adder);
+    EXPECT_EQ(reread.GetRecordCount(), c.SavedMessages);
+  }
+  Window.Calls.clear();
+  EXPECT_TRUE(Commands.SaveTo(Files.Path(QStringLiteral("Other.qbl"))));
+  EXPECT_FALSE(Window.Calls.contains(QStringLiteral("ask-filtered")));
 }
 
 TEST(LoadGate, WorkWaitsForTheLoadAndTheCloseGoesFirst) {

@@ -2,8 +2,12 @@
 // with their prompts, dropped files, the status panes and the names tools find things by.
 
 #include "QBTestView.h"
+#include "support/QBModalAnswer.h"
 #include "support/QBTestFiles.h"
+#include "support/QBWait.h"
 
+#include "dialogs/QBQuestionDialogs.h"
+#include "dialogs/QBViewFilterForm.h"
 #include "plugins/widgets/QBPlugInManager.h"
 #include "model/QBLogLoader.h"
 #include "shell/QBIniFile.h"
@@ -16,8 +20,11 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QDialog>
 #include <QDropEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QMenuBar>
 #include <QMimeData>
@@ -329,8 +336,15 @@ TEST_F(MainWindowTest, AFilteredViewSavesOnlyItsMessages) {
   // An added message the view filters out still marks the log modified.
   Window->Adder().AddMessage(qbtest::Message(0, "typed info"));
   Window->UpdateCommands();
-  Trigger(C::Save);  // to the current file, without a dialog
+  // To the current file, without a file dialog; the file would lose the messages the view leaves
+  // out, so the window asks first: No keeps the file, Yes saves the view.
+  Script.Answers << 7 << 6;
+  Trigger(C::Save);
+  EXPECT_EQ(CountIn(log), 5);
+  Trigger(C::Save);
   EXPECT_TRUE(Script.SaveTitles.isEmpty());
+  ASSERT_EQ(Script.Questions.size(), 2);
+  EXPECT_TRUE(Script.Questions[0].startsWith(QStringLiteral("The current view shows only the messages")));
   EXPECT_EQ(CountIn(log), 2);
 }
 
@@ -342,7 +356,7 @@ TEST_F(MainWindowTest, DroppedFiles) {
   QCoreApplication::processEvents();  // the drop's posted work
   EXPECT_EQ(MessageSet.GetRecordCount(), 0);
   Drop({a});
-  QTRY_COMPARE(MessageSet.GetRecordCount(), 2);
+  QB_EXPECT_SOON(MessageSet.GetRecordCount() == 2);
   EXPECT_EQ(Window->LogState().CurrentFile, a);
 }
 
@@ -368,9 +382,38 @@ TEST_F(MainWindowTest, ADropAndACloseDuringALoadWaitForIt) {
   EXPECT_FALSE(closedWhileAsked);
   EXPECT_EQ(Window->LogState().CurrentFile, b);
   // Then the close, then the dropped file.
-  QTRY_VERIFY(!Window->isVisible());
-  QTRY_COMPARE(Window->LogState().CurrentFile, a);
+  QB_EXPECT_SOON(!Window->isVisible());
+  QB_EXPECT_SOON(Window->LogState().CurrentFile == a);
   EXPECT_EQ(MessageSet.GetRecordCount(), 3);
+}
+
+// The question a load asks first is a window of its own, which takes clicks and keys while the load
+// holds back the main window's input; Escape there answers the question instead of stopping the load.
+TEST_F(MainWindowTest, AQuestionDuringALoadTakesItsInput) {
+  const QString a = WriteLog(QStringLiteral("A.qbl"), {{0}, {1}, {2}});
+  const QString b = WriteLog(QStringLiteral("B.qbl"), {{0}, {1}});
+  Create({a});
+  Focus(0);
+  Trigger(C::Delete);  // modified: Open asks first
+  bool clicked = false;
+  int result = -1;
+  Script.WhileAsked = [&] {
+    QDialog question;
+    auto* yes = new QPushButton(QStringLiteral("Yes"), &question);
+    QObject::connect(yes, &QPushButton::clicked, [&] { clicked = true; });
+    question.show();
+    QTest::mouseClick(yes, Qt::LeftButton);
+    QTest::keyClick(&question, Qt::Key_Escape);
+    result = question.result();
+    EXPECT_FALSE(question.isVisible());
+  };
+  Script.OpenNames << b;
+  Script.Answers << qbNo;
+  Trigger(C::Open);
+  EXPECT_TRUE(clicked);
+  EXPECT_EQ(result, QDialog::Rejected);
+  EXPECT_EQ(Window->LogState().CurrentFile, b);
+  EXPECT_EQ(MessageSet.GetRecordCount(), 2);
 }
 
 // Escape or the Stop button ends a running load; what was read stays, as after an invalid record, and
@@ -542,7 +585,77 @@ TEST_F(MainWindowTest, WrapButtonsWrapsBothToolbarsInANarrowWindow) {
     EXPECT_TRUE(mainBar->rect().contains(button->geometry())) << button->objectName().toStdString();
 }
 
-// The real question box: each button gives its answer code, closing it gives Cancel.
+// The real question box, the program's own: each button gives its answer code, closing it gives
+// Cancel.
+// The view commands through the window and its real dialogs: New View adds a filtered tab that
+// becomes current, Modify View renames it, Remove All Views asks first and No keeps every view.
+TEST_F(MainWindowTest, ViewCommandsMakeRenameAndRemoveFilteredTabs) {
+  Create({WriteLog(QStringLiteral("Trace.qbl"), {{0}, {1}, {2}})});
+  const auto named = [](const QString& name, bool filter) {
+    return [name, filter](TFrmViewFilter& dialog) {
+      if (filter) {
+        dialog.findChild<QCheckBox*>(QStringLiteral("chkMessageText"))->setChecked(true);
+        dialog.findChild<QLineEdit*>(QStringLiteral("edtMessageText"))->setText(QStringLiteral("message 2"));
+      }
+      // Typed, as a user names a view: the name is no longer made from the criteria.
+      auto* edit = dialog.findChild<QLineEdit*>(QStringLiteral("edtViewName"));
+      edit->clear();
+      QTest::keyClicks(edit, name);
+      dialog.findChild<QPushButton*>(QStringLiteral("btnOK"))->click();
+    };
+  };
+  {
+    auto answer = qbtest::AnswerModal<TFrmViewFilter>(named(QStringLiteral("Second"), true));
+    Trigger(C::ViewNew);
+    EXPECT_TRUE(answer.Answered());
+  }
+  ASSERT_EQ(Window->Views().Count(), 2);
+  EXPECT_EQ(Window->Views().CurrentIndex(), 1);
+  EXPECT_EQ(View().GetViewName(), QStringLiteral("Second"));
+  EXPECT_EQ(View().GetCount(), 1);
+  {
+    auto answer = qbtest::AnswerModal<TFrmViewFilter>(named(QStringLiteral("Renamed"), false));
+    Trigger(C::ViewModify);
+    EXPECT_TRUE(answer.Answered());
+  }
+  EXPECT_EQ(View().GetViewName(), QStringLiteral("Renamed"));
+  EXPECT_EQ(View().GetCount(), 1);
+  for (const auto& [button, views] : {std::pair{"btnNo", 2}, std::pair{"btnYes", 1}}) {
+    auto answer = qbtest::AnswerModal<TFrmRemoveView>([button = button](TFrmRemoveView& dialog) {
+      dialog.findChild<QPushButton*>(QLatin1String(button))->click();
+    });
+    Trigger(C::ViewRemoveAll);
+    EXPECT_TRUE(answer.Answered());
+    EXPECT_EQ(Window->Views().Count(), views) << button;
+  }
+  EXPECT_EQ(View().GetCount(), 3);
+}
+
+// With Auto-Organize on, a log that loads is organized before the views receive its messages: each
+// new process gets its view in the background, and "All Messages" stays current.
+TEST_F(MainWindowTest, AutoOrganizeMakesBackgroundViewsWhileALogLoads) {
+  Ini->WriteBool(QStringLiteral("Organizer"), QStringLiteral("ProcessID"), true);
+  Ini->WriteBool(QStringLiteral("Organizer"), QStringLiteral("AutoOrganize"), true);
+  QByteArray bytes;
+  for (uint32_t pid : {10u, 20u, 10u}) {
+    TQBRawMessage msg = qbtest::Message(0, "text");
+    msg.ProcessID = pid;
+    bytes += qbtest::MarkedRecord(msg);
+  }
+  Create({Files.Write(QStringLiteral("Trace.qbl"), bytes)});
+  EXPECT_TRUE(Window->Action(C::AutoOrganize)->isChecked());
+  ASSERT_EQ(Window->Views().Count(), 3);
+  EXPECT_EQ(Window->Views().CurrentIndex(), 0);
+  const struct {
+    const char* Name;
+    int Count;
+  } views[] = {{"PID 10", 2}, {"PID 20", 1}};
+  for (int i = 0; i < 2; ++i) {
+    EXPECT_EQ(Window->Views().At(i + 1).View->GetViewName(), QString::fromLatin1(views[i].Name));
+    EXPECT_EQ(Window->Views().At(i + 1).View->GetCount(), views[i].Count) << views[i].Name;
+  }
+}
+
 TEST(ShellDialogs, YesNoCancelAnswers) {
   const std::unique_ptr<IQBLogDialogs> dialogs = NewLogDialogs();
   struct TCase {
@@ -550,15 +663,14 @@ TEST(ShellDialogs, YesNoCancelAnswers) {
     int Answer;
   } cases[] = {{"btnYes", 6}, {"btnNo", 7}, {"btnCancel", 2}, {nullptr, 2}};
   for (const TCase& c : cases) {
-    QTimer::singleShot(0, [&] {
-      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-      ASSERT_NE(box, nullptr);
-      EXPECT_EQ(box->windowTitle(), QStringLiteral("Quillbox Viewer"));
-      EXPECT_EQ(box->text(), QStringLiteral("Line one\n\nLine two"));
-      if (c.Button) box->findChild<QPushButton*>(QLatin1String(c.Button))->click();
-      else box->reject();
+    auto answer = qbtest::AnswerModal<TFrmYesNoCancel>([&](TFrmYesNoCancel& box) {
+      EXPECT_EQ(box.windowTitle(), QStringLiteral("Quillbox Viewer"));
+      EXPECT_EQ(box.Text(), QStringLiteral("Line one\n\nLine two"));
+      if (c.Button) box.findChild<QPushButton*>(QLatin1String(c.Button))->click();
+      else box.reject();
     });
     EXPECT_EQ(dialogs->AskYesNoCancel(nullptr, QStringLiteral("Line one\r\rLine two")), c.Answer) << c.Answer;
+    EXPECT_TRUE(answer.Answered());
   }
 }
 

@@ -6,6 +6,7 @@
 #include "view/QBHeadlessList.h"
 #include "view/QBViewModel.h"
 #include "view/QBViewNavigation.h"
+#include "view/QBViewRegistry.h"
 
 #include <quillbox/QBCustomViewIntf.h>
 
@@ -24,6 +25,7 @@ class TQBTestView : public QWidget,
   Q_INTERFACES(IQBMessageView IQBMessageViewList IQBMessageViewMethods IQBMessageViewSave IQBMessageViewExport)
 public:
   explicit TQBTestView(QWidget* owner);
+  ~TQBTestView() override { qbviewregistry::Unregister(*this); }
 
   TQBViewModel& Model() { return *FModel; }
   // How often each bracket was opened and closed, ApplySettings ran and the selection was counted.
@@ -58,7 +60,11 @@ public:
   void ApplySettings() override { ++Applied; }
   void RecalcColumnWidths() override {}
   void SetSyncMessage(int recNo) override { SyncMark = recNo, FModel->SetSyncMessage(recNo); }
-  void LoadFilter(const IQBSettingsReader& reader) override { FModel->LoadFilter(reader); }
+  // Reported to the view registry as the program's own view reports them: the organizer learns which
+  // values have a view.
+  void LoadFilter(const IQBSettingsReader& reader) override {
+    qbviewregistry::ReplaceCriteria(*this, [&] { FModel->LoadFilter(reader); });
+  }
   void SaveFilter(IQBSettingsWriter& writer) const override { FModel->SaveFilter(writer); }
   void GetSelectedRange(int& first, int& last) const override { FModel->Rows().GetSelectedRange(first, last); }
 
@@ -66,7 +72,9 @@ public:
   int GetItemIndex() const override { return FList.CurrentRow(); }
   void SetItemIndex(int row) override { FList.SetCurrentRow(row); }
   void GetFilterCriteria(TQBFilterCriteria& criteria) const override { criteria = FModel->GetFilterCriteria(); }
-  void SetFilterCriteria(const TQBFilterCriteria& criteria) override { FModel->SetFilterCriteria(criteria); }
+  void SetFilterCriteria(const TQBFilterCriteria& criteria) override {
+    qbviewregistry::ReplaceCriteria(*this, [&] { FModel->SetFilterCriteria(criteria); });
+  }
   void GetNavigationState(int32_t typeCode, bool& hasPrevious, bool& hasNext) const override {
     FNavigator->GetNavigationState(typeCode, hasPrevious, hasNext);
   }

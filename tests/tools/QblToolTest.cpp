@@ -140,4 +140,94 @@ TEST_F(QblTool, StatsCountsByTypeAndApplication) {
   EXPECT_TRUE(run.Out.contains("first: 2024-01-01 12:00:00.000"));
 }
 
+TEST_F(QblTool, GenShapesTheNumberOfNames) {
+  const QString path = FFiles.Path("shape.qbl");
+  ASSERT_EQ(RunTool({"gen", "--count", "20000", "--threads", "40", "--apps", "6", "--processes", "9",
+                     "--categories", "8", path})
+                .Code,
+            0);
+  QSet<QString> threads, apps, categories;
+  QSet<qint64> pids;
+  for (const QJsonObject& o : JsonLines(RunTool({"dump", path}).Out)) {
+    threads << o["thread"].toString();
+    apps << o["app"].toString();
+    categories << o["category"].toString();
+    pids << qint64(o["pid"].toDouble());
+  }
+  EXPECT_EQ(threads.size(), 40);
+  EXPECT_EQ(apps.size(), 6);
+  EXPECT_EQ(pids.size(), 9);
+  EXPECT_EQ(categories.size(), 8);
+  for (const char* option : {"--threads", "--apps", "--processes", "--categories"})
+    EXPECT_EQ(RunTool({"gen", option, "0", path}).Code, 2) << option;
+}
+
+// A log whose names the organizer files: process 1234 twice, 5678 once, threads Main, main and none.
+QByteArray OrganizerLog() {
+  static const QByteArray main = "Main", lower = "main", none = "", db = "Db";
+  QByteArray bytes;
+  const struct {
+    uint32_t Pid;
+    const QByteArray* Thread;
+  } rows[] = {{1234, &main}, {5678, &none}, {1234, &lower}};
+  for (const auto& r : rows) {
+    TQBRawMessage m = Message(0, "m");
+    m.ProcessID = r.Pid;
+    m.ThreadName = Utf8Bytes(*r.Thread);
+    m.Category = Utf8Bytes(db);
+    bytes += MarkedRecord(m);
+  }
+  return bytes;
+}
+
+TEST_F(QblTool, OrganizePrintsEachCreatedViewWithTheMessagesItHolds) {
+  const QString path = FFiles.Write("org.qbl", OrganizerLog());
+  const TRun run = RunTool({"organize", "--by", "thread,pid", path});
+  ASSERT_EQ(run.Code, 0) << run.Err.constData();
+  EXPECT_EQ(run.Out, "PID 1234\t2\nThread Main\t2\nPID 5678\t1\nThread \t1\n");
+  EXPECT_EQ(RunTool({"organize", "--by", "category,computer", path}).Out, "Db\t3\n");
+
+  // What was read before an invalid record is organized, and the exit status says the log is bad.
+  const QString bad = FFiles.Write("bad.qbl", OrganizerLog() + QByteArray(30, '\xFF'));
+  const TRun invalid = RunTool({"organize", "--by", "pid", bad});
+  EXPECT_EQ(invalid.Code, 1);
+  EXPECT_EQ(invalid.Out, "PID 1234\t2\nPID 5678\t1\n");
+
+  for (const QStringList& args : {QStringList{"organize", path}, QStringList{"organize", "--by", "pid"},
+                                  QStringList{"organize", "--by", "pid,colour", path},
+                                  QStringList{"organize", "--by", "", path},
+                                  QStringList{"organize", "--by", "pid", path, path},
+                                  QStringList{"organize", "--by", "pid", FFiles.Path("missing.qbl")}})
+    EXPECT_EQ(RunTool(args).Code, 2) << args.join(' ').toStdString();
+}
+
+TEST_F(QblTool, SaveAndExportTakeTheFilterOfAProjectView) {
+  const QString log = FFiles.Write("p.qbl", OrganizerLog());
+  const QString project = FFiles.Write(
+      "views.qbp",
+      "[Views]\nViewCount=2\n1_ViewName=Big Process\n1_ViewClassName=Default\n2_ViewName=Main\n"
+      "2_ViewClassName=Default\n\n[1_Big Process]\nCheckProcessID=1\nProcessID=1234\n\n"
+      "[2_Main]\nCheckThreadName=1\nThreadName=MAIN\n");
+  const QString out = FFiles.Path("out.qbl");
+  const TRun saved = RunTool({"save", "--project", project, "--view", "Big Process", log, out});
+  ASSERT_EQ(saved.Code, 0) << saved.Err.constData();
+  EXPECT_EQ(JsonLines(RunTool({"dump", out}).Out).size(), 2);
+  const QString txt = FFiles.Path("out.txt");
+  ASSERT_EQ(RunTool({"export", "--format", "txt", "--project", project, "--view", "Main", log, txt}).Code, 0);
+  QFile text(txt);
+  ASSERT_TRUE(text.open(QIODevice::ReadOnly));
+  EXPECT_EQ(text.readAll().count("\tm\r\n"), 2) << "Main and main, the name compared without case";
+
+  const TRun unknown = RunTool({"save", "--project", project, "--view", "big process", log, out});
+  EXPECT_EQ(unknown.Code, 2);
+  EXPECT_TRUE(unknown.Err.contains("'Big Process', 'Main'")) << unknown.Err.constData();
+  EXPECT_EQ(unknown.Err.count('\n'), 1) << "one line";
+  for (const QStringList& args :
+       {QStringList{"save", "--project", project, log, out}, QStringList{"save", "--view", "Main", log, out},
+        QStringList{"save", "--project", project, "--view", "Main", "--app", "x", log, out},
+        QStringList{"export", "--format", "xml", "--pid", "1", "--project", project, "--view", "Main", log, out},
+        QStringList{"save", "--project", FFiles.Path("none.qbp"), "--view", "Main", log, out}})
+    EXPECT_EQ(RunTool(args).Code, 2) << args.join(' ').toStdString();
+}
+
 }  // namespace

@@ -6,7 +6,9 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
+#include <algorithm>
 #include <iterator>
+#include <string>
 
 namespace qbgen {
 namespace {
@@ -140,15 +142,41 @@ const TWeight kWeights[] = {
 };
 
 TQBTextBytes Bytes(const char* text) { return {text, int64_t(std::strlen(text)), TQBTextEncoding::Utf8}; }
+TQBTextBytes Bytes(const std::string& text) { return {text.data(), int64_t(text.size()), TQBTextEncoding::Utf8}; }
 
 }  // namespace
 
-TContentGenerator::TContentGenerator(uint64_t seed)
-    : FRandom(seed),
-      FDate(qbtime::DayOf(QDate(2024, 3, 4))),
-      FTime(8 * 3600 * 1000),
-      FAppStarted(std::size(kApps), false),
-      FBitmapHex(MakeBitmapHex()) {}
+TContentGenerator::TContentGenerator(uint64_t seed, const TGenShape& shape)
+    : FRandom(seed), FDate(qbtime::DayOf(QDate(2024, 3, 4))), FTime(8 * 3600 * 1000), FBitmapHex(MakeBitmapHex()) {
+  BuildShape(shape);
+  FAppStarted.assign(FApps.size(), false);
+}
+
+// The first names are the built-in ones, so a log of the default shape stays the same file; further
+// ones are numbered.
+void TContentGenerator::BuildShape(const TGenShape& shape) {
+  const int apps = shape.Apps > 0 ? shape.Apps : int(std::size(kApps));
+  for (int i = 0; i < apps; ++i) {
+    const TApp& model = kApps[size_t(i) % std::size(kApps)];
+    FApps.push_back({i < int(std::size(kApps)) ? model.Name : "Service-" + std::to_string(i + 1), model.Computer,
+                     model.Bias});
+  }
+  const int processes = std::max(shape.Processes, apps);
+  for (int p = 0; p < processes; ++p)
+    FProcessIDs.push_back(p < int(std::size(kApps)) ? kApps[size_t(p)].ProcessID : 10000u + 4u * uint32_t(p));
+  const int threads = shape.Threads > 0 ? shape.Threads : int(std::size(kThreads));
+  for (int t = 0; t < threads; ++t)
+    FThreads.push_back(t < int(std::size(kThreads)) ? kThreads[size_t(t)] : "Worker-" + std::to_string(t - 1));
+  const int categories = shape.Categories > 0 ? shape.Categories : int(std::size(kCategories));
+  for (int c = 0; c < categories; ++c) {
+    if (c < int(std::size(kCategories))) {
+      FCategories.push_back({kCategories[size_t(c)].Name, kCategories[size_t(c)].Color, kCategories[size_t(c)].FontColor});
+      continue;
+    }
+    const TCategory& model = kCategories[1 + size_t(c) % (std::size(kCategories) - 1)];
+    FCategories.push_back({"Category " + std::to_string(c), model.Color, model.FontColor});
+  }
+}
 
 int32_t TContentGenerator::PickType() {
   static const uint32_t total = [] {
@@ -199,12 +227,14 @@ void TContentGenerator::FillMethod(TQBRawMessage& msg, bool enter) {
 }
 
 void TContentGenerator::FillText(TQBRawMessage& msg, int32_t type) {
-  const auto& app = kApps[FApp];
+  const TAppInfo& app = FApps[size_t(FApp)];
   switch (type) {
     case qbmInfo:
       SetText(msg, kInfoTexts[FRandom.Below(std::size(kInfoTexts))], (long long)FSerial, FRandom.Below(1000));
       break;
-    case qbmWarning: SetText(msg, "Slow response from %s: %u ms", app.Computer, 500 + FRandom.Below(5000)); break;
+    case qbmWarning:
+      SetText(msg, "Slow response from %s: %u ms", app.Computer.c_str(), 500 + FRandom.Below(5000));
+      break;
     case qbmError: SetText(msg, "Order %lld rejected: credit limit exceeded", (long long)FSerial); break;
     case qbmCheckPoint: SetText(msg, "Checkpoint %u", FRandom.Below(50)); break;
     case qbmObject: SetText(msg, "btnSubmit"); msg.Details = Bytes(kObjectDetails); msg.TypeName = Bytes("TButton"); break;
@@ -257,20 +287,23 @@ void TContentGenerator::Next(TQBRawMessage& msg) {
   ++FSerial;
   AdvanceClock();
   // Applications, threads and categories change in runs, as real interleaved logs do.
-  if (FRandom.Chance(20)) FApp = int(FRandom.Below(std::size(kApps)));
-  if (FRandom.Chance(50)) FThread = int(FRandom.Below(std::size(kThreads)));
-  if (FRandom.Chance(100)) FCategory = int(FRandom.Below(std::size(kCategories)));
+  if (FRandom.Chance(20)) {
+    FProcess = int(FRandom.Below(uint32_t(FProcessIDs.size())));
+    FApp = FProcess % int(FApps.size());
+  }
+  if (FRandom.Chance(50)) FThread = int(FRandom.Below(uint32_t(FThreads.size())));
+  if (FRandom.Chance(100)) FCategory = int(FRandom.Below(uint32_t(FCategories.size())));
 
   msg = TQBRawMessage{};
   msg.Date = FDate;
   msg.Time = FTime;
-  const TApp& app = kApps[FApp];
+  const TAppInfo& app = FApps[size_t(FApp)];
   msg.TimeBias = app.Bias;
-  msg.ProcessID = app.ProcessID;
-  msg.ThreadName = Bytes(kThreads[FThread]);
+  msg.ProcessID = FProcessIDs[size_t(FProcess)];
+  msg.ThreadName = Bytes(FThreads[size_t(FThread)]);
   msg.ComputerName = Bytes(app.Computer);
   msg.AppName = Bytes(app.Name);
-  const TCategory& category = kCategories[FCategory];
+  const TCategoryInfo& category = FCategories[size_t(FCategory)];
   msg.Category = Bytes(category.Name);
   msg.CategoryColor = category.Color;
   msg.CategoryFontColor = category.FontColor;
@@ -278,7 +311,7 @@ void TContentGenerator::Next(TQBRawMessage& msg) {
   if (!FAppStarted[FApp]) {
     FAppStarted[FApp] = true;
     msg.MsgType = qbmAppStartSeparator;
-    SetText(msg, "%s started", app.Name);
+    SetText(msg, "%s started", app.Name.c_str());
     return;
   }
   int32_t type = PickType();

@@ -29,9 +29,19 @@ private:
   uint64_t FState;
 };
 
+// How many distinct applications, processes, threads and categories the messages name; 0 keeps the
+// generator's own four applications (one process each), four threads and five categories (one of them
+// empty). Every application has at least one process; process p belongs to application p mod Apps.
+struct TGenShape {
+  int Apps = 0;
+  int Processes = 0;
+  int Threads = 0;
+  int Categories = 0;
+};
+
 class TContentGenerator {
 public:
-  explicit TContentGenerator(uint64_t seed);
+  explicit TContentGenerator(uint64_t seed, const TGenShape& shape = {});
   // Fills msg with the next message; its texts stay valid until the next call.
   void Next(TQBRawMessage& msg);
 
@@ -42,9 +52,26 @@ private:
   void FillText(TQBRawMessage& msg, int32_t type);
   void SetText(TQBRawMessage& msg, const char* format, ...);
 
+  struct TAppInfo {
+    std::string Name;
+    std::string Computer;
+    int32_t Bias;
+  };
+  struct TCategoryInfo {
+    std::string Name;
+    int32_t Color;
+    int32_t FontColor;
+  };
+  void BuildShape(const TGenShape& shape);
+
   TRandom FRandom;
   int32_t FDate;
   int32_t FTime;
+  std::vector<TAppInfo> FApps;
+  std::vector<uint32_t> FProcessIDs;  // per process
+  std::vector<std::string> FThreads;
+  std::vector<TCategoryInfo> FCategories;
+  int FProcess = 0;
   int FApp = 0;
   int FThread = 0;
   int FCategory = 0;

@@ -29,7 +29,7 @@ bool GenerateLog(const QString& path, const TQBGenOptions& options, QString* err
     if (error) *error = file.errorString();
     return false;
   }
-  qbgen::TContentGenerator content(options.Seed);
+  qbgen::TContentGenerator content(options.Seed, options.Shape);
   QByteArray buffer;
   buffer.reserve(kFlushBytes + (qsizetype(1) << 16));
   TQBRawMessage msg;

@@ -4,6 +4,8 @@
 // applications, processes, threads and categories, separators and a time line with gaps.
 // Streaming: any count is written with constant memory. The same seed gives the same file.
 
+#include "QBGenContent.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -11,6 +13,7 @@
 struct TQBGenOptions {
   int64_t Count = 10000;
   uint64_t Seed = 1;
+  qbgen::TGenShape Shape;
 };
 
 // Writes the log to path; false with a message in *error when the file cannot be written.

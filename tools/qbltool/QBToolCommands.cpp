@@ -13,11 +13,13 @@ namespace {
 
 const TCommand kCommands[] = {
     {"dump", "dump FILE.qbl", RunDump},
-    {"gen", "gen [--count N] [--seed S] OUT.qbl", RunGen},
+    {"gen", "gen [--count N] [--seed S] [--apps N] [--processes N] [--threads N] [--categories N] OUT.qbl", RunGen},
     {"stats", "stats FILE.qbl", RunStats},
     {"render", "render FILE.qbl OUT.png [--size WxH]", RunRender},
-    {"save", "save [FILTER] IN.qbl OUT.qbl", RunSave},
-    {"export", "export --format xml|txt [--columns LIST] [FILTER] IN.qbl OUT", RunExport},
+    {"save", "save [FILTER | --project FILE.qbp --view NAME] IN.qbl OUT.qbl", RunSave},
+    {"export", "export --format xml|txt [--columns LIST] [FILTER | --project FILE.qbp --view NAME] IN.qbl OUT",
+     RunExport},
+    {"organize", "organize --by LIST FILE.qbl", RunOrganize},
 };
 
 int Usage(const TToolIO& io) {

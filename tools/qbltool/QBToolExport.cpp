@@ -12,8 +12,8 @@ namespace qbltool {
 
 namespace {
 constexpr char kUsage[] =
-    "export --format xml|txt [--columns LIST] [--app TEXT] [--category TEXT] [--pid N] [--thread TEXT] "
-    "[--computer TEXT] [--text SUBSTRING] [--types LIST] IN.qbl OUT";
+    "export --format xml|txt [--columns LIST] [[--app TEXT] [--category TEXT] [--pid N] [--thread TEXT] "
+    "[--computer TEXT] [--text SUBSTRING] [--types LIST] | --project FILE.qbp --view NAME] IN.qbl OUT";
 }
 
 int RunExport(const QStringList& args, const TToolIO& io) {
@@ -28,6 +28,7 @@ int RunExport(const QStringList& args, const TToolIO& io) {
     return UsageError(io, kUsage);
   }
   if (options.Files.size() != 2) return UsageError(io, kUsage);
+  if (const int code = ApplyProjectView(options, io); code != ExitOk) return code;
   TToolView view(options.Filter);
   const int loaded = view.Load(options.Files[0], io);
   if (loaded == ExitUsage) return loaded;

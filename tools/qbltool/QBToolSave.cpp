@@ -10,8 +10,8 @@ namespace qbltool {
 
 namespace {
 constexpr char kUsage[] =
-    "save [--app TEXT] [--category TEXT] [--pid N] [--thread TEXT] [--computer TEXT] [--text SUBSTRING] "
-    "[--types LIST] IN.qbl OUT.qbl";
+    "save [[--app TEXT] [--category TEXT] [--pid N] [--thread TEXT] [--computer TEXT] [--text SUBSTRING] "
+    "[--types LIST] | --project FILE.qbp --view NAME] IN.qbl OUT.qbl";
 }
 
 int RunSave(const QStringList& args, const TToolIO& io) {
@@ -22,6 +22,7 @@ int RunSave(const QStringList& args, const TToolIO& io) {
     return UsageError(io, kUsage);
   }
   if (options.Files.size() != 2) return UsageError(io, kUsage);
+  if (const int code = ApplyProjectView(options, io); code != ExitOk) return code;
   TToolView view(options.Filter);
   const int loaded = view.Load(options.Files[0], io);
   if (loaded == ExitUsage) return loaded;

@@ -2,6 +2,11 @@
 
 #include "QBToolLoad.h"
 
+#include "shell/QBProjectFile.h"
+#include "view/QBHeadlessView.h"
+
+#include <QFile>
+
 #include <limits>
 
 namespace qbltool {
@@ -62,6 +67,7 @@ bool ParsePid(const QString& text, int32_t& pid, QString* error) {
 
 bool ParseViewOptions(const QStringList& args, bool allowExportOptions, TViewOptions& o, QString* error) {
   TQBFilterCriteria& f = o.Filter;
+  bool project = false, view = false;
   for (qsizetype i = 0; i < args.size(); ++i) {
     const QString& a = args[i];
     if (!a.startsWith(QLatin1String("--"))) {
@@ -73,7 +79,14 @@ bool ParseViewOptions(const QStringList& args, bool allowExportOptions, TViewOpt
       return false;
     }
     const QString value = args[++i];
-    if (a == QLatin1String("--app")) f.CheckAppName = true, f.AppName = value;
+    const bool filterOption = a == QLatin1String("--app") || a == QLatin1String("--category") ||
+                              a == QLatin1String("--thread") || a == QLatin1String("--computer") ||
+                              a == QLatin1String("--text") || a == QLatin1String("--pid") ||
+                              a == QLatin1String("--types");
+    o.FilterOptions = o.FilterOptions || filterOption;
+    if (a == QLatin1String("--project")) o.Project = value, project = true;
+    else if (a == QLatin1String("--view")) o.ViewName = value, view = true;
+    else if (a == QLatin1String("--app")) f.CheckAppName = true, f.AppName = value;
     else if (a == QLatin1String("--category")) f.CheckCategory = true, f.Category = value;
     else if (a == QLatin1String("--thread")) f.CheckThreadName = true, f.ThreadName = value;
     else if (a == QLatin1String("--computer")) f.CheckComputerName = true, f.ComputerName = value;
@@ -97,7 +110,57 @@ bool ParseViewOptions(const QStringList& args, bool allowExportOptions, TViewOpt
       return false;
     }
   }
+  if (project != view) {
+    *error = QStringLiteral("--project and --view go together");
+    return false;
+  }
+  if (project && o.FilterOptions) {
+    *error = QStringLiteral("--project cannot be combined with --app, --category, --pid, --thread, --computer, "
+                            "--text or --types");
+    return false;
+  }
   return true;
+}
+
+namespace {
+
+// A view name on one line: line breaks and tabs shown as escapes.
+QString OneLine(QString name) {
+  return name.replace(QLatin1Char('\\'), QStringLiteral("\\\\"))
+      .replace(QLatin1Char('\r'), QStringLiteral("\\r"))
+      .replace(QLatin1Char('\n'), QStringLiteral("\\n"))
+      .replace(QLatin1Char('\t'), QStringLiteral("\\t"));
+}
+
+}  // namespace
+
+int ApplyProjectView(TViewOptions& options, const TToolIO& io) {
+  if (options.Project.isEmpty() && options.ViewName.isEmpty()) return ExitOk;
+  QFile file(options.Project);
+  if (!file.open(QIODevice::ReadOnly)) {
+    io.Error(QStringLiteral("cannot open '%1': %2").arg(options.Project, file.errorString()));
+    return ExitUsage;
+  }
+  file.close();
+  TQBIniFile ini(options.Project, false);
+  const TQBProjectContents contents = qbproject::ReadViews(ini);
+  QStringList names;
+  for (const TQBProjectView& entry : contents.Views) {
+    if (entry.Name != options.ViewName) {
+      names << QLatin1Char('\'') + OneLine(entry.Name) + QLatin1Char('\'');
+      continue;
+    }
+    // The view loads its filter as a view of the viewer does when the project opens.
+    TQBHeadlessView view;
+    qbproject::LoadViewFilter(ini, entry, view);
+    view.GetFilterCriteria(options.Filter);
+    return ExitOk;
+  }
+  io.Error(QStringLiteral("no view '%1' in '%2'; %3")
+               .arg(OneLine(options.ViewName), options.Project,
+                    names.isEmpty() ? QStringLiteral("the project holds no views")
+                                    : QStringLiteral("the project holds: ") + names.join(QStringLiteral(", "))));
+  return ExitUsage;
 }
 
 TToolView::TToolView(const TQBFilterCriteria& filter) {

@@ -18,13 +18,21 @@ namespace qbltool {
 // Command-line options of save and export. Unknown options and bad values give a message.
 struct TViewOptions {
   TQBFilterCriteria Filter;
+  bool FilterOptions = false;  // a FILTER option was given
+  QString Project;             // --project: the filter comes from a view of this project file
+  QString ViewName;            // --view
   QString Format;              // export only: "xml" or "txt"
   TQBColumnSet Columns = 0;    // export only
   QStringList Files;           // the positional arguments
 };
 
-// Parses args; allowExportOptions admits --format and --columns. False with *error set on bad input.
+// Parses args; allowExportOptions admits --format and --columns. False with *error set on bad input,
+// also when --project and --view do not come together or come with FILTER options.
 bool ParseViewOptions(const QStringList& args, bool allowExportOptions, TViewOptions& options, QString* error);
+// With --project, reads the named view's criteria into options.Filter as the viewer reads them.
+// Returns ExitOk, or ExitUsage after the error line (a project that cannot be read; a name the project
+// does not hold, with the names it holds).
+int ApplyProjectView(TViewOptions& options, const TToolIO& io);
 
 // A log loaded into a store and one view filled from it.
 class TToolView {

@@ -24,9 +24,6 @@ bool IsUserInput(QEvent::Type type) {
     case QEvent::MouseButtonDblClick:
     case QEvent::Wheel:
     case QEvent::ContextMenu:
-    case QEvent::DragEnter:
-    case QEvent::DragMove:
-    case QEvent::Drop:
     case QEvent::TouchBegin:
     case QEvent::TouchUpdate:
     case QEvent::TouchEnd:
@@ -82,16 +79,18 @@ void TQBLoadProgress::Progress(int64_t position, int64_t size) {
 
 bool TQBLoadProgress::eventFilter(QObject* watched, QEvent* event) {
   if (!IsUserInput(event->type())) return false;
+  // Input reaches a widget through its window first: the window passes it on, the filter decides when
+  // it arrives at the widget.
+  auto* widget = qobject_cast<QWidget*>(watched);
+  QToolButton* stop = FPanes.StopButton();
+  // A window the load opens itself (its first question, a report) must still be answerable.
+  if (widget && widget->window() != stop->window()) return false;
+  // A shortcut is delivered to its action, which is no widget.
+  if (event->type() == QEvent::Shortcut || event->type() == QEvent::ShortcutOverride) return true;
+  if (!widget) return false;
   if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
     RequestStop();
     return true;
   }
-  // A shortcut is delivered to its action, which is no widget.
-  if (event->type() == QEvent::Shortcut || event->type() == QEvent::ShortcutOverride) return true;
-  // Input reaches a widget through its window first: the window passes it on, the filter decides when
-  // it arrives at the widget.
-  auto* widget = qobject_cast<QWidget*>(watched);
-  if (!widget) return false;
-  QToolButton* stop = FPanes.StopButton();
   return !(widget == stop || stop->isAncestorOf(widget));
 }

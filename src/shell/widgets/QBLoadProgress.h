@@ -1,10 +1,11 @@
 #pragma once
 // What the window does while a log loads: a reset separator restarts the current view's nesting, the
 // progress pane follows the bytes read, and every so often the window processes its events so it
-// repaints. Meanwhile the only input that gets through is a way out: Escape and the Stop button stop
-// the load (what was read stays); every other key, click, wheel turn, shortcut or drop is dropped, so
-// no command can start inside the load. The window refuses to close while a load runs and closes
-// once it has ended (TQBLoadGate).
+// repaints. Meanwhile the only input to the window that gets through is a way out: Escape and the Stop
+// button stop the load (what was read stays); every other key, click, wheel turn or shortcut is
+// dropped, so no command can start inside the load. A dialog the load opens (the question before it,
+// a report) takes its input as usual. Dropped files get through: the window queues them until the
+// load has ended, as it does a close request (TQBLoadGate).
 
 #include "model/QBLogLoader.h"
 

@@ -153,6 +153,14 @@ int TQBLogWindow::AskSaveBeforeExit() {
                      "exiting?"));
 }
 
+int TQBLogWindow::AskSaveFilteredView() {
+  return P.Dialogs.AskYesNoCancel(
+      &P.Window,
+      QStringLiteral("The current view shows only the messages that pass its filter.\r\rSaving it replaces the log "
+                     "file it was loaded from with these messages; the others will be lost from the file.\r\rWould "
+                     "you like to save the current view to the log file?"));
+}
+
 QString TQBLogWindow::AskSaveFileName(const QString& dir) {
   return P.Dialogs.SaveFileName(&P.Window, QStringLiteral("Save Quillbox Messages"), dir, LogFilter,
                                 QStringLiteral("qbl"), nullptr);
@@ -178,6 +186,8 @@ void TQBLogWindow::ClearAllMessages() {
   MessageSet.Close();
   MessageSet.Open();
 }
+
+void TQBLogWindow::HoldViewUpdates(bool hold) { hold ? P.Views.BeginUpdateAll() : P.Views.EndUpdateAll(); }
 
 IQBMessageViewList* TQBLogWindow::CurrentList() { return P.Views.Current().List; }
 IQBMessageViewSave* TQBLogWindow::CurrentSave() { return P.Views.Current().Save; }

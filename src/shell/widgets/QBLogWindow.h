@@ -69,12 +69,14 @@ private:
   // IQBLogWindow
   int AskSaveBeforeLoad() override;
   int AskSaveBeforeExit() override;
+  int AskSaveFilteredView() override;
   QString AskSaveFileName(const QString& dir) override;
   void ReportInvalidLog(const QString& path) override;
   void ReportError(const QString& text) override;
   void ShowStatusText(const QString& text) override;
   void SetBusy(bool busy) override;
   void ClearAllMessages() override;
+  void HoldViewUpdates(bool hold) override;
   IQBMessageViewList* CurrentList() override;
   IQBMessageViewSave* CurrentSave() override;
   IQBMessageViewExport* CurrentExport() override;

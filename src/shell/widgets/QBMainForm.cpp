@@ -19,8 +19,11 @@
 #include "shell/widgets/QBLogWindow.h"
 #include "shell/widgets/QBMainLayout.h"
 #include "shell/widgets/QBNavigationWindow.h"
+#include "shell/widgets/QBOrganizerWindow.h"
+#include "shell/widgets/QBProjectWindow.h"
 #include "shell/widgets/QBStatusPanes.h"
 #include "shell/widgets/QBToolStrip.h"
+#include "shell/widgets/QBViewArea.h"
 #include "shell/widgets/QBViewTabs.h"
 #include "shell/widgets/QBWindowGeometry.h"
 #include "view/widgets/QBColorValue.h"
@@ -74,7 +77,6 @@ TFrmViewer::TFrmViewer(TQBIniFile& ini, const TQBFolders& folders, const QString
   FSettings.Read(FIni);
   ApplySettings();
   FViews->CreateDefaultView();
-  FStatus->SetProject(QStringLiteral("Project:"));
 
   setWindowTitle(QBApplicationTitle);
   for (TQBCmd hidden : {TQBCmd::ViewScratchPad, TQBCmd::BlockMessages, TQBCmd::AutoScroll})
@@ -109,6 +111,15 @@ void TFrmViewer::CreateAreas() {
   FViews = std::make_unique<TQBViewManager>(*FViewTabs, viewsWindow, MessageSet,
                                             InternalPlugInManager ? &InternalPlugInManager->CustomViews() : nullptr);
   FViewTabs->SetManager(FViews.get());
+  FViewTabs->SetCloseAction(Action(TQBCmd::ViewRemove));
+  FOrganizer = std::make_unique<TQBOrganizerWindow>(
+      TQBOrganizerWindow::TParts{*this, *FViews, MessageSet, *FDialogs.Organizer, *this});
+  FViewArea = std::make_unique<TQBViewArea>(TQBViewArea::TParts{
+      *this, *FLayout->Pages(), *FViews, MessageSet, *FDialogs.Views, [this](const QString& topic) {
+        FHelp->ShowTopic(topic);
+      }});
+  FProject = std::make_unique<TQBProjectWindow>(
+      TQBProjectWindow::TParts{*this, *FViews, *FStatus, *FDialogs.Project, *FDialogs.Errors, *this});
 
   FInspectorHost = std::make_unique<TQBInspectorHost>(TQBInspectorHost::TParts{
       *FViews, FSettings.Display, FLog, FSelectionListeners, *this, *FDialogs.Inspector, *FDialogs.Errors, *this});
@@ -136,13 +147,16 @@ void TFrmViewer::CreateAreas() {
       [this] { ApplyNavEnabling(); }});
   TQBNavigator& navigator = FNavigation->Navigator();
 
-  // The adding path's observers, in their order: navigation, the views, then the modified flag.
+  // The adding path's observers, in their order: the organizer (its new views hear of the message
+  // too), navigation, the views, then the modified flag.
+  FAdder.AddObserver(&FOrganizer->Commands());
   FAdder.AddObserver(&navigator);
   FAdder.AddObserver(FViews.get());
   FAdder.AddObserver(&FModifiedObserver);
   FSelectionListeners.Add(&navigator);
   FSelectionListeners.Add(FLayout->DetailPanel());
-  FInputSources = {FViews.get(), &FLogArea->Commands(), FLayoutCommands.get(), FInspectorHost.get(), &navigator};
+  FInputSources = {FViews.get(),          &FLogArea->Commands(),    FLayoutCommands.get(),
+                   FInspectorHost.get(), &FOrganizer->Commands(), &navigator};
 }
 
 void TFrmViewer::ColourPanels() {
@@ -158,6 +172,8 @@ void TFrmViewer::ApplySettings() {
   if (!FSettings.General.LastLogDir.isEmpty() && QFileInfo(FSettings.General.LastLogDir).isDir())
     FLog.LastLogDir = FSettings.General.LastLogDir;
   FSearch->ReadSettings(FSettings);
+  FOrganizer->Commands().ApplySettings(FSettings.Organizer);
+  FProject->ApplySettings(FSettings.General, FFolders.DefaultProjects);
   FGeometry->Restore();
   TQBInspectorSet& inspectors = FPane->Inspectors();
   inspectors.SetValueColor(qbcolor::ToQColor(FDisplay.ValueColor()));
@@ -180,6 +196,7 @@ void TFrmViewer::ApplyFonts() {
 TFrmViewer::~TFrmViewer() {
   StoreSettings();
   FSettings.Write(FIni);
+  FAdder.RemoveObserver(&FOrganizer->Commands());
   FAdder.RemoveObserver(&FNavigation->Navigator());
   FAdder.RemoveObserver(FViews.get());
   FAdder.RemoveObserver(&FModifiedObserver);
@@ -199,6 +216,8 @@ void TFrmViewer::StoreSettings() {
   FSettings.General.LastLogDir = FLog.LastLogDir;
   FSearch->WriteSettings(FSettings);
   FNavigation->Navigator().Store(FSettings.General);
+  FSettings.Organizer = FOrganizer->Commands().Settings();
+  FProject->StoreSettings(FSettings.General);
   FPane->Inspectors().StoreOptions(FSettings.Display.Inspectors);
 }
 
@@ -209,7 +228,12 @@ void TFrmViewer::showEvent(QShowEvent* event) {
 }
 
 void TFrmViewer::closeEvent(QCloseEvent* event) {
-  // A close that arrives while a file loads (a terminate signal) waits for the load to end.
+  // The project's auto-save comes first; a close that arrives while a file loads (a terminate signal)
+  // waits for the load to end, and both steps run then.
+  if (!FLogArea->Gate().Busy() && !FProject->CanClose(FSettings.General.AutoSaveProject)) {
+    event->ignore();
+    return;
+  }
   if (!FLogArea->CanClose([this] { close(); })) {
     event->ignore();
     return;

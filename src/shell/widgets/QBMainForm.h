@@ -2,7 +2,10 @@
 // TFrmViewer, the main window, is the composition root: it builds the window, creates the area objects
 // and wires each command to the area that does its work. It keeps no area state. The areas, each
 // behind a narrow interface (docs/main-window.md draws who calls whom):
-//   views          TQBViewManager (shell) over TQBViewTabs (pages and tab strip)
+//   views          TQBViewManager (shell) over TQBViewTabs (pages and tab strip); the view commands
+//                  TQBViewCommands (shell) with TQBViewArea (the filter dialog, Remove All's question)
+//   projects       TQBProjectCommands (shell) with TQBProjectWindow (dialogs, project pane)
+//   organizer      TQBOrganizer and TQBOrganizerCommands (shell) with TQBOrganizerWindow
 //   display state  TQBDisplayState: what IQBViewerHost hands out
 //   log files      TQBLogCommands (shell) with TQBLogWindow (dialogs, progress, one load at a time)
 //   layout, help   TQBLayoutCommands, TQBHelpCommands (shell) with TQBLayoutWindow
@@ -48,8 +51,11 @@ class TQBLogWindow;
 class TQBMainLayout;
 class TQBMessageCommands;
 class TQBNavigationWindow;
+class TQBOrganizerWindow;
+class TQBProjectWindow;
 class TQBSearchCommands;
 class TQBStatusPanes;
+class TQBViewArea;
 class TQBViewTabs;
 class TQBWindowGeometry;
 
@@ -104,6 +110,8 @@ public:
   TQBMessageAdder& Adder() { return FAdder; }
   TQBSelectionListeners& SelectionListeners() { return FSelectionListeners; }
   TQBLogWindow& LogArea() const { return *FLogArea; }
+  TQBProjectWindow& ProjectArea() const { return *FProject; }
+  TQBOrganizerWindow& OrganizerArea() const { return *FOrganizer; }
   // Load(path, append) as Open and Append run it after their dialogs; false also when it has to wait
   // for a load that runs.
   bool LoadFile(const QString& path, bool append);
@@ -141,6 +149,7 @@ private:
   void ConnectNavigationCommands();
   // First, Previous, Next and Last take the navigator's enabling at once (outside UpdateCommands).
   void ApplyNavEnabling();
+  void ConnectProjectCommands();
   void Handle(TQBCmd cmd, std::function<void()> handler);
   void ApplyCommandStates(const TQBCommandStates& states);
   void UpdateStatusPanes(const TQBCommandInputs& in);
@@ -174,6 +183,10 @@ private:
   // Areas.
   TQBViewTabs* FViewTabs = nullptr;
   std::unique_ptr<TQBViewManager> FViews;
+  // Made right after the view manager, before the first view, and gone after the last one.
+  std::unique_ptr<TQBOrganizerWindow> FOrganizer;
+  std::unique_ptr<TQBViewArea> FViewArea;
+  std::unique_ptr<TQBProjectWindow> FProject;
   std::unique_ptr<TQBInspectorHost> FInspectorHost;
   std::unique_ptr<TQBLogWindow> FLogArea;
   std::unique_ptr<TQBLayoutCommands> FLayoutCommands;

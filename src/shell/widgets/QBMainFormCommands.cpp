@@ -14,7 +14,10 @@
 #include "shell/widgets/QBEditWindow.h"
 #include "shell/widgets/QBLogWindow.h"
 #include "shell/widgets/QBNavigationWindow.h"
+#include "shell/widgets/QBOrganizerWindow.h"
+#include "shell/widgets/QBProjectWindow.h"
 #include "shell/widgets/QBStatusPanes.h"
+#include "shell/widgets/QBViewArea.h"
 
 #include <quillbox/QuillboxMessageSet.h>
 
@@ -43,6 +46,7 @@ void TFrmViewer::ConnectCommands() {
   ConnectMessageCommands();
   ConnectEditCommands();
   ConnectNavigationCommands();
+  ConnectProjectCommands();
   Handle(TQBCmd::Exit, [this] { close(); });
   Handle(TQBCmd::PlugIns, [] {
     if (PlugInManager) PlugInManager->ShowPlugInsDialog();
@@ -62,6 +66,27 @@ void TFrmViewer::ConnectViewCommands() {
   TQBViewManager& views = *FViews;
   Handle(TQBCmd::ViewPrior, [&views] { views.SelectPrevious(); });
   Handle(TQBCmd::ViewNext, [&views] { views.SelectNext(); });
+  TQBViewCommands& commands = FViewArea->Commands();
+  Handle(TQBCmd::ViewNew, [&commands] { commands.NewView(); });
+  Handle(TQBCmd::ViewModify, [&commands] { commands.ModifyView(); });
+  Handle(TQBCmd::ViewRemove, [&commands] { commands.RemoveView(); });
+  Handle(TQBCmd::ViewRemoveAll, [&commands] { commands.RemoveAllViews(); });
+  Handle(TQBCmd::ViewMoveLeft, [&commands] { commands.MoveLeft(); });
+  Handle(TQBCmd::ViewMoveRight, [&commands] { commands.MoveRight(); });
+  Handle(TQBCmd::SyncMsgMode, [&commands] { commands.ToggleSyncMode(); });
+  TQBOrganizerCommands& organizer = FOrganizer->Commands();
+  Handle(TQBCmd::OrganizeMessages, [&organizer] { organizer.OrganizeMessages(); });
+  Handle(TQBCmd::AutoOrganize, [&organizer] { organizer.ToggleAutoOrganize(); });
+  Handle(TQBCmd::AutoOrganizeSettings, [&organizer] { organizer.AutoOrganizeSettings(); });
+}
+
+void TFrmViewer::ConnectProjectCommands() {
+  TQBProjectCommands& project = FProject->Commands();
+  Handle(TQBCmd::NewProject, [&project] { project.CloseProject(); });
+  Handle(TQBCmd::OpenProject, [&project] { project.OpenProject(); });
+  Handle(TQBCmd::SaveProject, [&project] { project.SaveProject(); });
+  Handle(TQBCmd::SaveProjectAs, [&project] { project.SaveProjectAs(); });
+  Handle(TQBCmd::CloseProject, [&project] { project.CloseProject(); });
 }
 
 void TFrmViewer::ConnectLayoutCommands() {
@@ -156,8 +181,6 @@ void TFrmViewer::UpdateCommands() {
   // Gathered once: counting the selection walks the whole view.
   TQBCommandInputs inputs;
   for (const IQBCommandInputSource* source : FInputSources) source->GatherInputs(inputs);
-  // The Auto-Organize tick shows the stored switch until the organizer gathers its own part.
-  inputs.AutoOrganize = FSettings.Organizer.AutoOrganize;
   FStates = ComputeCommandStates(inputs);
   ApplyCommandStates(FStates);
   UpdateStatusPanes(inputs);

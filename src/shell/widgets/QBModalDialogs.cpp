@@ -12,16 +12,14 @@
 #include "dialogs/QBDialogLook.h"
 #include "dialogs/QBSelectNavMsgForm.h"
 #include "dialogs/QBTimeDiffNavForm.h"
+#include "dialogs/QBQuestionDialogs.h"
 #include "inspectors/QBPrintJob.h"
 
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
-#include <QPushButton>
 
 namespace {
-
-const QString DialogCaption = QString::fromLatin1(qbdialogs::Caption);
 
 // Texts use "\r" line breaks; a plain-text label wants "\n".
 QString LinesOf(QString text) { return text.replace(QLatin1Char('\r'), QLatin1Char('\n')); }
@@ -49,23 +47,7 @@ public:
 
 class TLogDialogs final : public IQBLogDialogs {
 public:
-  int AskYesNoCancel(QWidget* over, const QString& text) override {
-    QMessageBox box(QMessageBox::Question, DialogCaption, LinesOf(text), QMessageBox::NoButton, over);
-    box.setObjectName(QStringLiteral("FrmYesNoCancel"));
-    // The question stays above other windows while it waits.
-    box.setWindowFlag(Qt::WindowStaysOnTopHint);
-    QPushButton* yes = box.addButton(QStringLiteral("&Yes"), QMessageBox::YesRole);
-    QPushButton* no = box.addButton(QStringLiteral("&No"), QMessageBox::NoRole);
-    QPushButton* cancel = box.addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole);
-    yes->setObjectName(QStringLiteral("btnYes"));
-    no->setObjectName(QStringLiteral("btnNo"));
-    cancel->setObjectName(QStringLiteral("btnCancel"));
-    box.setDefaultButton(yes);
-    box.setEscapeButton(cancel);
-    ExecPlaced(box, over);
-    if (box.clickedButton() == yes) return 6;
-    return box.clickedButton() == no ? 7 : 2;
-  }
+  int AskYesNoCancel(QWidget* over, const QString& text) override { return ::AskYesNoCancel(over, text); }
 
   QString OpenFileName(QWidget* parent, const QString& title, const QString& dir) override {
     QFileDialog dialog(parent, title, dir, QStringLiteral("Quillbox Log Files (*.qbl)"));

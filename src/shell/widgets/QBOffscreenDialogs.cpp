@@ -51,6 +51,32 @@ public:
   bool AskNavMessage(QWidget*, bool&, int32_t&) override { return false; }
 };
 
+class TViewDialogs final : public IQBViewDialogs {
+public:
+  bool RunViewFilter(QWidget*, TQBViewFilterRequest&, const std::function<void(const QString&)>&) override {
+    return false;
+  }
+  bool ConfirmRemoveAllViews(QWidget*) override { return false; }
+};
+
+class TProjectDialogs final : public IQBProjectDialogs {
+public:
+  explicit TProjectDialogs(TQBOffscreenErrors& errors) : FErrors(errors) {}
+  int AskSaveProjectChanges(QWidget*) override { return 2; }
+  int AskSaveNewProject(QWidget*) override { return 2; }
+  QString OpenProjectFileName(QWidget*, const QString&) override { return {}; }
+  QString SaveProjectFileName(QWidget*, const QString&) override { return {}; }
+  void ShowErrorMessage(QWidget*, const QString& text) override { FErrors.Add(text); }
+
+private:
+  TQBOffscreenErrors& FErrors;
+};
+
+class TOrganizerDialogs final : public IQBOrganizerDialogs {
+public:
+  bool RunOrganizerSettings(QWidget*, TQBOrganizerForm, uint8_t&, bool&) override { return false; }
+};
+
 }  // namespace
 
 TQBShellDialogs QBOffscreenDialogs(TQBOffscreenErrors& errors) {
@@ -60,5 +86,8 @@ TQBShellDialogs QBOffscreenDialogs(TQBOffscreenErrors& errors) {
   dialogs.Inspector = std::make_unique<TInspectorDialogs>();
   dialogs.Edit = std::make_unique<TEditDialogs>();
   dialogs.Navigation = std::make_unique<TNavigationDialogs>();
+  dialogs.Views = std::make_unique<TViewDialogs>();
+  dialogs.Project = std::make_unique<TProjectDialogs>(errors);
+  dialogs.Organizer = std::make_unique<TOrganizerDialogs>();
   return dialogs;
 }

@@ -8,6 +8,7 @@
 #include "shell/widgets/QBInspectorDialogs.h"
 #include "shell/widgets/QBLogDialogs.h"
 #include "shell/widgets/QBNavigationDialogs.h"
+#include "shell/widgets/QBViewAreaDialogs.h"
 
 #include <memory>
 
@@ -17,4 +18,7 @@ struct TQBShellDialogs {
   std::unique_ptr<IQBInspectorDialogs> Inspector = NewInspectorDialogs();
   std::unique_ptr<IQBEditDialogs> Edit = NewEditDialogs();
   std::unique_ptr<IQBNavigationDialogs> Navigation = NewNavigationDialogs();
+  std::unique_ptr<IQBViewDialogs> Views = NewViewDialogs();
+  std::unique_ptr<IQBProjectDialogs> Project = NewProjectDialogs();
+  std::unique_ptr<IQBOrganizerDialogs> Organizer = NewOrganizerDialogs();
 };

@@ -9,7 +9,9 @@
 #include <QAction>
 #include <QMenu>
 #include <QStackedWidget>
+#include <QStyle>
 #include <QTabBar>
+#include <QToolButton>
 
 namespace {
 
@@ -65,6 +67,7 @@ void TQBViewTabs::RemovePage(int index) {
   FPages.removeWidget(widget);
   Silently([&] { FTabs.removeTab(index); });
   delete widget;
+  PlaceCloseButton();
 }
 
 void TQBViewTabs::MovePage(int from, int to) {
@@ -72,11 +75,48 @@ void TQBViewTabs::MovePage(int from, int to) {
   FPages.removeWidget(widget);
   FPages.insertWidget(to, widget);
   Silently([&] { FTabs.moveTab(from, to); });
+  PlaceCloseButton();
 }
 
 void TQBViewTabs::ShowPage(int index) {
   FPages.setCurrentIndex(index);
   Silently([&] { FTabs.setCurrentIndex(index); });
+  PlaceCloseButton();
+}
+
+void TQBViewTabs::SetCloseAction(QAction* action) {
+  FCloseAction = action;
+  // The button follows the command's state.
+  connect(action, &QAction::changed, this, [this] {
+    if (QWidget* button = FTabs.tabButton(FTabs.currentIndex(), QTabBar::RightSide))
+      button->setEnabled(FCloseAction->isEnabled());
+  });
+  PlaceCloseButton();
+}
+
+void TQBViewTabs::PlaceCloseButton() {
+  if (!FCloseAction) return;
+  const int current = FTabs.currentIndex();
+  for (int i = 0; i < FTabs.count(); ++i) {
+    QWidget* button = FTabs.tabButton(i, QTabBar::RightSide);
+    if (i == current || !button) continue;
+    FTabs.setTabButton(i, QTabBar::RightSide, nullptr);
+    button->deleteLater();
+  }
+  if (current < 0 || FTabs.tabButton(current, QTabBar::RightSide)) return;
+  auto* button = new QToolButton(&FTabs);
+  button->setObjectName(QStringLiteral("btnCloseView"));
+  button->setAutoRaise(true);
+  button->setFocusPolicy(Qt::NoFocus);
+  button->setIcon(FTabs.style()->standardIcon(QStyle::SP_TitleBarCloseButton));
+  button->setIconSize(QSize(10, 10));
+  button->setToolTip(FCloseAction->toolTip());
+  button->setAccessibleName(QStringLiteral("Remove View"));
+  button->setEnabled(FCloseAction->isEnabled());
+  connect(button, &QToolButton::clicked, this, [this] {
+    if (FCloseAction->isEnabled()) FCloseAction->trigger();
+  });
+  FTabs.setTabButton(current, QTabBar::RightSide, button);
 }
 
 void TQBViewTabs::SetCaption(int index, const QString& name) {

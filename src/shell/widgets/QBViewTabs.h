@@ -7,6 +7,7 @@
 
 #include <QObject>
 
+class QAction;
 class QMenu;
 class QStackedWidget;
 class QTabBar;
@@ -24,6 +25,8 @@ public:
   void SetManager(TQBViewManager* manager) { FManager = manager; }
   // Gives the shown view the keyboard focus.
   void FocusCurrentView();
+  // The command the close button on the active tab runs (Remove View), when it is enabled.
+  void SetCloseAction(QAction* action);
 
   // IQBViewPages
   QObject* CreateView(const TQBCustomViewClass& viewClass) override;
@@ -40,11 +43,14 @@ private:
   void FillSwitchToViewMenu();
   template <typename F>
   void Silently(F f);
+  // The close button sits on the active tab only.
+  void PlaceCloseButton();
 
   QWidget& FOwner;
   QTabBar& FTabs;
   QStackedWidget& FPages;
   const TQBMenus& FMenus;
   TQBViewManager* FManager = nullptr;
+  QAction* FCloseAction = nullptr;
   int FSuspended = 0;
 };

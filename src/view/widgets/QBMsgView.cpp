@@ -5,6 +5,7 @@
 #include "view/widgets/QBMsgViewHost.h"
 #include "view/widgets/QBRowPainter.h"
 #include "view/widgets/QBViewHeader.h"
+#include "view/QBViewRegistry.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -37,6 +38,8 @@ TQBMessageView::TQBMessageView(QWidget* owner, TQuillboxMessageSet& set)
 }
 
 TQBMessageView::~TQBMessageView() {
+  // The organizer forgets the value this view filtered on, so a later pass may make a view for it again.
+  qbviewregistry::Unregister(*this);
   delete FHint;
 }
 

@@ -86,7 +86,8 @@ public:
   void ApplySettings() override;
   void RecalcColumnWidths() override;
   void SetSyncMessage(int recNo) override { FModel.SetSyncMessage(recNo); }
-  void LoadFilter(const IQBSettingsReader& reader) override { FModel.LoadFilter(reader); }
+  // Both report the old and the new criteria to the view registry (the organizer).
+  void LoadFilter(const IQBSettingsReader& reader) override;
   void SaveFilter(IQBSettingsWriter& writer) const override { FModel.SaveFilter(writer); }
   void GetSelectedRange(int& first, int& last) const override;
 
@@ -94,7 +95,7 @@ public:
   int GetItemIndex() const override { return ItemIndex(); }
   void SetItemIndex(int row) override { TQBVirtualListBox::SetItemIndex(row); }
   void GetFilterCriteria(TQBFilterCriteria& criteria) const override { criteria = FModel.GetFilterCriteria(); }
-  void SetFilterCriteria(const TQBFilterCriteria& criteria) override { FModel.SetFilterCriteria(criteria); }
+  void SetFilterCriteria(const TQBFilterCriteria& criteria) override;
   void GetNavigationState(int32_t typeCode, bool& hasPrevious, bool& hasNext) const override;
   bool GotoCurrentMessage() override { return FModel.Rows().GotoCurrentMessage(); }
   void GotoRowMessage(int row) override;

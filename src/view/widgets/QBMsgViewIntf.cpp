@@ -5,6 +5,7 @@
 #include "view/QBLogSave.h"
 #include "view/widgets/QBMsgViewHost.h"
 #include "view/QBTextExport.h"
+#include "view/QBViewRegistry.h"
 #include "view/QBXmlExport.h"
 
 #include "view/widgets/QBMsgViewDialogs.h"
@@ -15,6 +16,14 @@
 #include <QGuiApplication>
 
 #include <stdexcept>
+
+void TQBMessageView::LoadFilter(const IQBSettingsReader& reader) {
+  qbviewregistry::ReplaceCriteria(*this, [&] { FModel.LoadFilter(reader); });
+}
+
+void TQBMessageView::SetFilterCriteria(const TQBFilterCriteria& criteria) {
+  qbviewregistry::ReplaceCriteria(*this, [&] { FModel.SetFilterCriteria(criteria); });
+}
 
 void TQBMessageView::SetViewName(const QString& name) {
   FViewName = name;

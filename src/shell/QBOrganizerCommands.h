@@ -1,0 +1,58 @@
+#pragma once
+// The organizer's three commands without their widgets: "Organize Messages...", "Auto-Organize" and
+// "Auto-Organize Settings...", the Auto-Organize switch with its settings, and the automatic pass for
+// every message that enters the store. The window supplies the settings dialog and the command
+// update through IQBOrganizerWindow.
+
+#include "model/QBMessageAdder.h"
+#include "shell/QBCommandRules.h"
+#include "shell/QBOrganizer.h"
+#include "shell/QBSettings.h"
+
+// The two forms of the organizer settings dialog.
+enum class TQBOrganizerForm {
+  Settings,     // "Message Organizer Settings", with the Auto-Organize box
+  OrganizeNow,  // "Organize Messages", without it
+};
+
+class IQBOrganizerWindow {
+public:
+  virtual ~IQBOrganizerWindow() = default;
+  // The settings dialog in form, opened with fields ticked (TQBOrganizeField flags) and the
+  // Auto-Organize box set as given; true on OK, with the fields and the box as the dialog ended.
+  virtual bool RunOrganizerSettings(TQBOrganizerForm form, uint8_t& fields, bool& autoOrganize) = 0;
+  virtual void UpdateCommands() = 0;
+};
+
+class TQBOrganizerCommands final : public IQBNewMessageObserver, public IQBCommandInputSource {
+public:
+  TQBOrganizerCommands(TQBOrganizer& organizer, const TQuillboxMessageSet& set, IQBOrganizerWindow& window)
+      : FOrganizer(organizer), FSet(set), FWindow(window) {}
+
+  // The tick of Auto-Organize.
+  bool AutoOrganize() const { return FAutoOrganize; }
+  // Takes the field set and the switch from the settings without organizing anything.
+  void ApplySettings(const TQBOrganizerSettings& settings);
+  TQBOrganizerSettings Settings() const { return {FOrganizer.OrganizeBy(), FAutoOrganize}; }
+
+  // "Organize Messages...": the dialog in its organize-now form, then one pass with its fields.
+  void OrganizeMessages();
+  // "Auto-Organize": switches; switched on without fields, the settings dialog follows at once.
+  void ToggleAutoOrganize();
+  // "Auto-Organize Settings...".
+  void AutoOrganizeSettings();
+  // Sets the switch; switched on with fields over a store with messages, organizes them all.
+  void SetAutoOrganize(bool on);
+
+  // The adding path's notice: with Auto-Organize on, the new message is organized before the views
+  // receive it (this observer comes before theirs).
+  void NewMessageAdded(int recNo) override;
+  // The tick of Auto-Organize in the command-state record.
+  void GatherInputs(TQBCommandInputs& in) const override { in.AutoOrganize = FAutoOrganize; }
+
+private:
+  TQBOrganizer& FOrganizer;
+  const TQuillboxMessageSet& FSet;
+  IQBOrganizerWindow& FWindow;
+  bool FAutoOrganize = false;
+};

@@ -1,0 +1,126 @@
+#include "shell/QBProjectCommands.h"
+
+#include "shell/QBProjectFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <exception>
+
+namespace {
+
+QString FolderOf(const QString& path) { return QFileInfo(path).absolutePath(); }
+
+// The busy cursor for the duration of a scope, also when an error escapes.
+class TBusy {
+public:
+  explicit TBusy(IQBProjectWindow& window) : FWindow(window) { FWindow.SetBusy(true); }
+  ~TBusy() { FWindow.SetBusy(false); }
+  TBusy(const TBusy&) = delete;
+  TBusy& operator=(const TBusy&) = delete;
+
+private:
+  IQBProjectWindow& FWindow;
+};
+
+}  // namespace
+
+bool TQBProjectCommands::SaveStep(bool ask) {
+  if (!FWindow.ProjectModified()) return true;
+  if (ask) {
+    const int answer = FState.CurrentProject.isEmpty() ? FWindow.AskSaveNewProject() : FWindow.AskSaveProjectChanges();
+    if (answer == qbNo) return true;
+    if (answer != qbYes) return false;
+  }
+  // A save that did not happen stops the command, so the views it would replace stay.
+  return FState.CurrentProject.isEmpty() ? SaveProjectAs() : Write(FState.CurrentProject);
+}
+
+void TQBProjectCommands::CloseProject() {
+  if (!SaveStep(true)) return;
+  FWindow.RemoveProjectViews();
+  FState.CurrentProject.clear();
+  FWindow.SetProjectModified(false);
+  FWindow.ProjectChanged();
+}
+
+void TQBProjectCommands::OpenProject() {
+  const QString path = FWindow.AskOpenProjectFileName(FState.LastProjectDir);
+  if (path.isEmpty() || !SaveStep(true)) return;
+  FState.LastProjectDir = FolderOf(path);
+  Open(path);
+}
+
+bool TQBProjectCommands::SaveProject() { return SaveStep(false); }
+
+bool TQBProjectCommands::SaveProjectAs() {
+  const QString path = FWindow.AskSaveProjectFileName(FState.LastProjectDir);
+  if (path.isEmpty()) return false;
+  FState.LastProjectDir = FolderOf(path);
+  return Write(path);
+}
+
+bool TQBProjectCommands::Open(const QString& path) {
+  // The file is checked before the views go, so an unreadable project leaves them as they were.
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) {
+    FWindow.ReportError(QStringLiteral("Cannot open file \"%1\". %2").arg(path, file.errorString()));
+    return false;
+  }
+  file.close();
+  TQBIniFile ini(path, false);
+  FWindow.RemoveProjectViews();
+  const TQBProjectContents contents = qbproject::ReadViews(ini);
+  if (contents.ViewCount <= 0) FWindow.ShowErrorMessage(qbproject::NoViewsMessage(path));
+  QString error;
+  {
+    TBusy busy(FWindow);
+    QList<IQBMessageView*> created;
+    try {
+      for (const TQBProjectView& entry : contents.Views) {
+        IQBMessageView* view = FWindow.CreateProjectView(entry.Name, entry.ClassName);
+        // Without a view class the other entries fail the same way; the window has said why.
+        if (!view) break;
+        qbproject::LoadViewFilter(ini, entry, *view);
+        created.append(view);
+      }
+    } catch (const std::exception& e) {
+      error = QString::fromUtf8(e.what());
+    }
+    FWindow.FillViews(created);
+    FWindow.SelectFirstView();
+  }
+  FState.CurrentProject = QFileInfo(path).absoluteFilePath();
+  FWindow.SetProjectModified(false);
+  FWindow.ProjectChanged();
+  if (!error.isEmpty()) FWindow.ReportError(error);
+  return error.isEmpty();
+}
+
+bool TQBProjectCommands::Write(const QString& path) {
+  QString error;
+  {
+    TBusy busy(FWindow);
+    try {
+      // Written in memory, then to disk at once: a failed write leaves the previous file whole.
+      TQBIniFile ini(path, false);
+      qbproject::WriteViews(ini, FWindow.ProjectViews());
+      ini.UpdateFile();
+    } catch (const std::exception& e) {
+      error = QString::fromUtf8(e.what());
+    }
+  }
+  if (!error.isEmpty()) {
+    FWindow.ReportError(error);
+    return false;
+  }
+  FState.CurrentProject = QFileInfo(path).absoluteFilePath();
+  FWindow.SetProjectModified(false);
+  FWindow.ProjectChanged();
+  return true;
+}
+
+bool TQBProjectCommands::CanClose(bool autoSave) {
+  if (FState.CurrentProject.isEmpty() || !autoSave) return true;
+  return SaveStep(false);
+}

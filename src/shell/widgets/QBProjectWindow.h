@@ -1,0 +1,58 @@
+#pragma once
+// The widget side of the project files: TQBProjectCommands (shell) holds the steps; this class
+// supplies the questions, file dialogs and reports, reaches the views through the view manager, shows
+// the current project in the status bar's project pane and keeps the project settings.
+
+#include "shell/QBProjectCommands.h"
+
+class IQBErrorReport;
+class IQBProjectDialogs;
+class IQBViewerHost;
+class QWidget;
+class TQBStatusPanes;
+class TQBViewManager;
+struct TQBGeneralSettings;
+
+class TQBProjectWindow final : private IQBProjectWindow {
+public:
+  struct TParts {
+    QWidget& Window;
+    TQBViewManager& Views;
+    TQBStatusPanes& Panes;
+    IQBProjectDialogs& Dialogs;
+    IQBErrorReport& Errors;
+    IQBViewerHost& Host;  // command states
+  };
+  explicit TQBProjectWindow(const TParts& parts) : P(parts), FCommands(FState, *this) {}
+
+  TQBProjectCommands& Commands() { return FCommands; }
+  const TQBProjectState& State() const { return FState; }
+
+  // "LastProject" becomes the current project (its views are not loaded), "LastProjectDir" the start
+  // folder of the file dialogs (the default project folder when empty or gone).
+  void ApplySettings(const TQBGeneralSettings& general, const QString& defaultProjects);
+  void StoreSettings(TQBGeneralSettings& general) const;
+  // The project's part of closing the window, with the "AutoSaveProject" setting.
+  bool CanClose(bool autoSave) { return FCommands.CanClose(autoSave); }
+
+private:
+  int AskSaveProjectChanges() override;
+  int AskSaveNewProject() override;
+  QString AskOpenProjectFileName(const QString& dir) override;
+  QString AskSaveProjectFileName(const QString& dir) override;
+  void ShowErrorMessage(const QString& text) override;
+  void ReportError(const QString& text) override;
+  void SetBusy(bool busy) override;
+  bool ProjectModified() const override;
+  void SetProjectModified(bool modified) override;
+  QList<IQBMessageView*> ProjectViews() override;
+  void RemoveProjectViews() override;
+  IQBMessageView* CreateProjectView(const QString& name, const QString& className) override;
+  void FillViews(const QList<IQBMessageView*>& views) override;
+  void SelectFirstView() override;
+  void ProjectChanged() override;
+
+  TParts P;
+  TQBProjectState FState;
+  TQBProjectCommands FCommands;
+};

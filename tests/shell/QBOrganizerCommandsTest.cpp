@@ -1,0 +1,167 @@
+// The organizer's commands without a window: which dialog form opens with what, and what each answer
+// does to the field set, the Auto-Organize switch and the views.
+
+#include "shell/QBOrganizerCommands.h"
+#include "support/QBTestStore.h"
+#include "view/QBHeadlessView.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+// Cases name only the fields they set; the others keep their defaults.
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
+
+namespace {
+
+struct TDialogAnswer {
+  bool Ok = false;
+  uint8_t Fields = 0;
+  bool AutoOrganize = false;
+};
+
+struct TDialogCall {
+  TQBOrganizerForm Form;
+  uint8_t Fields;
+  bool AutoOrganize;
+};
+
+class TFakeWindow final : public IQBOrganizerWindow, public IQBOrganizerViews {
+public:
+  explicit TFakeWindow(TQuillboxMessageSet& set) : FSet(set) {}
+  bool RunOrganizerSettings(TQBOrganizerForm form, uint8_t& fields, bool& autoOrganize) override {
+    Dialogs.push_back({form, fields, autoOrganize});
+    if (!Answer.Ok) return false;
+    fields = Answer.Fields;
+    autoOrganize = Answer.AutoOrganize;
+    return true;
+  }
+  void UpdateCommands() override { ++Updates; }
+  TQBOrganizedView CreateOrganizedView(const QString& name, const TQBFilterCriteria& criteria) override {
+    auto view = std::make_unique<TQBHeadlessView>(FSet);
+    view->SetViewName(name);
+    view->SetFilterCriteria(criteria);
+    Views.push_back(std::move(view));
+    return {Views.back().get(), Views.back().get()};
+  }
+  void ShowOrganizedView(const TQBOrganizedView&) override {}
+
+  QStringList Names() const {
+    QStringList names;
+    for (const auto& v : Views) names << v->GetViewName();
+    return names;
+  }
+
+  TDialogAnswer Answer;
+  std::vector<TDialogCall> Dialogs;
+  std::vector<std::unique_ptr<TQBHeadlessView>> Views;
+  int Updates = 0;
+
+private:
+  TQuillboxMessageSet& FSet;
+};
+
+class OrganizerCommandsTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    qbviewregistry::Install(&Organizer);
+    Organizer.SetViews(&Window);
+    Store.Add({.App = "Orders", .Thread = "Main"});
+    Store.Add({.App = "Billing", .Thread = "Worker"});
+  }
+  void TearDown() override {
+    Window.Views.clear();
+    qbviewregistry::Install(nullptr);
+  }
+
+  TQuillboxMessageSet Set;
+  qbtest::TTestStore Store{Set};
+  TQBOrganizer Organizer{Set};
+  TFakeWindow Window{Set};
+  TQBOrganizerCommands Commands{Organizer, Set, Window};
+};
+
+TEST_F(OrganizerCommandsTest, AutoOrganizeWithoutFieldsAsksForThemAndACancelTurnsItOffAgain) {
+  struct TCase {
+    const char* Why;
+    TDialogAnswer Answer;
+    bool AutoAfter;
+    uint8_t FieldsAfter;
+    QStringList Views;
+  } cases[] = {
+      {"cancelled", {false}, false, 0, {}},
+      {"fields chosen with the box ticked", {true, orgThreadName, true}, true, orgThreadName,
+       {"Thread Main", "Thread Worker"}},
+      {"fields chosen with the box unticked", {true, orgAppName, false}, false, orgAppName, {}},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Why);
+    Window.Views.clear();
+    Window.Dialogs.clear();
+    Commands.ApplySettings({0, false});
+    Window.Answer = c.Answer;
+    Commands.ToggleAutoOrganize();
+    ASSERT_EQ(Window.Dialogs.size(), 1u);
+    EXPECT_EQ(Window.Dialogs[0].Form, TQBOrganizerForm::Settings);
+    EXPECT_EQ(Window.Dialogs[0].Fields, 0);
+    EXPECT_TRUE(Window.Dialogs[0].AutoOrganize) << "the box shows the switch, already on";
+    EXPECT_EQ(Commands.AutoOrganize(), c.AutoAfter);
+    EXPECT_EQ(Organizer.OrganizeBy(), c.FieldsAfter);
+    EXPECT_EQ(Window.Names(), c.Views);
+  }
+}
+
+TEST_F(OrganizerCommandsTest, AutoOrganizeWithFieldsOrganizesAtOnceWithoutAsking) {
+  Commands.ApplySettings({orgAppName, false});
+  EXPECT_TRUE(Window.Views.empty()) << "loading the settings organizes nothing";
+  Commands.ToggleAutoOrganize();
+  EXPECT_TRUE(Window.Dialogs.empty());
+  EXPECT_TRUE(Commands.AutoOrganize());
+  EXPECT_EQ(Window.Names(), (QStringList{"Orders", "Billing"}));
+  Commands.ToggleAutoOrganize();
+  EXPECT_FALSE(Commands.AutoOrganize());
+  EXPECT_EQ(Commands.Settings(), (TQBOrganizerSettings{orgAppName, false}));
+}
+
+TEST_F(OrganizerCommandsTest, OrganizeMessagesUsesTheDialogsFieldsOnce) {
+  Commands.ApplySettings({orgAppName, false});
+  Window.Answer = {false};
+  Commands.OrganizeMessages();
+  EXPECT_TRUE(Window.Views.empty());
+  Window.Answer = {true, orgThreadName, false};
+  Commands.OrganizeMessages();
+  ASSERT_EQ(Window.Dialogs.size(), 2u);
+  EXPECT_EQ(Window.Dialogs[1].Form, TQBOrganizerForm::OrganizeNow);
+  EXPECT_EQ(Window.Dialogs[1].Fields, orgAppName);
+  EXPECT_EQ(Window.Names(), (QStringList{"Thread Main", "Thread Worker"}));
+  EXPECT_EQ(Organizer.OrganizeBy(), orgAppName) << "the automatic field set stays";
+}
+
+TEST_F(OrganizerCommandsTest, SettingsDialogChangesFieldsAndSwitch) {
+  Commands.ApplySettings({orgAppName, true});
+  Window.Answer = {false};
+  Commands.AutoOrganizeSettings();
+  EXPECT_TRUE(Commands.AutoOrganize()) << "a cancel with fields chosen changes nothing";
+  EXPECT_EQ(Window.Dialogs.back().Form, TQBOrganizerForm::Settings);
+  EXPECT_TRUE(Window.Dialogs.back().AutoOrganize);
+  Window.Answer = {true, orgThreadName | orgComputerName, false};
+  Commands.AutoOrganizeSettings();
+  EXPECT_EQ(Organizer.OrganizeBy(), orgThreadName | orgComputerName);
+  EXPECT_FALSE(Commands.AutoOrganize());
+  EXPECT_TRUE(Window.Views.empty());
+}
+
+TEST_F(OrganizerCommandsTest, NewMessagesAreOrganizedOnlyWhileAutoOrganizeIsOn) {
+  Store.Adder().AddObserver(&Commands);
+  Commands.ApplySettings({orgThreadName, false});
+  Store.Add({.Thread = "Timer"});
+  EXPECT_TRUE(Window.Views.empty());
+  Commands.ApplySettings({orgThreadName, true});
+  Store.Add({.Thread = "Timer"});
+  EXPECT_EQ(Window.Names(), QStringList{"Thread Timer"});
+  EXPECT_EQ(Window.Views[0]->ItemCount(), 0) << "the views observer hands the message over, not the organizer";
+}
+
+}  // namespace
