@@ -4,9 +4,11 @@
 #include <QDialog>
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPalette>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 
 #include <algorithm>
 #include <cmath>
@@ -64,6 +66,36 @@ QFrame* NewContentFrame(QWidget* parent) {
   auto* frame = new QFrame(parent);
   frame->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
   return frame;
+}
+
+QLabel* FillMessageArea(QFrame& frame, TMessageIcon icon, const QString& text, const QSize& textArea) {
+  const struct {
+    QStyle::StandardPixmap Pixmap;
+    const char* Name;
+  } icons[] = {{QStyle::SP_MessageBoxCritical, "Error"},
+               {QStyle::SP_MessageBoxInformation, "Information"},
+               {QStyle::SP_MessageBoxQuestion, "Question"}};
+  const auto& chosen = icons[int(icon)];
+  auto* image = new QLabel(&frame);
+  image->setObjectName(QStringLiteral("imgIcon"));
+  image->setPixmap(frame.style()->standardIcon(chosen.Pixmap).pixmap(32, 32));
+  image->setFixedSize(32, 32);
+  image->setAccessibleName(QString::fromLatin1(chosen.Name));
+  // Texts mark line breaks with a carriage return; a label breaks at line feeds.
+  QString shown = text;
+  shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  auto* label = new QLabel(shown, &frame);
+  label->setObjectName(QStringLiteral("lblMessage"));
+  label->setTextFormat(Qt::PlainText);
+  label->setWordWrap(true);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  label->setMinimumSize(textArea);
+  label->setMaximumWidth(textArea.width());
+  label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  auto* content = new QHBoxLayout(&frame);
+  content->addWidget(image, 0, Qt::AlignTop);
+  content->addWidget(label, 1);
+  return label;
 }
 
 QPushButton* NewButton(const QString& text, const QString& objectName, QWidget* parent) {

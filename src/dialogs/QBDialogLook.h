@@ -14,6 +14,7 @@
 class QDialog;
 class QFrame;
 class QHBoxLayout;
+class QLabel;
 class QPushButton;
 class QWidget;
 
@@ -41,6 +42,12 @@ void PlaceDialog(QWidget& dialog, const QWidget* control);
 void ApplyDialogLook(QDialog& dialog);
 // The framed area that holds a dialog's content.
 QFrame* NewContentFrame(QWidget* parent);
+// The icons of the message dialogs: the platform's standard error, information and question icons.
+enum class TMessageIcon { Error, Information, Question };
+// Fills a dialog's framed area the way every message dialog shows it: the 32-pixel icon at the top
+// left and the text to its right in a word-wrapping area of textArea pixels, shown as it is (an
+// ampersand stays an ampersand; "\r" starts a new line). Returns the text's label.
+QLabel* FillMessageArea(QFrame& frame, TMessageIcon icon, const QString& text, const QSize& textArea);
 // An 80-pixel button with its object name.
 QPushButton* NewButton(const QString& text, const QString& objectName, QWidget* parent);
 // The buttons in a row, pushed to the right.

@@ -6,16 +6,9 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QStyle>
 #include <QVBoxLayout>
 
 namespace {
-
-// Texts mark line breaks with a carriage return; a label breaks at line feeds.
-QString Displayed(QString text) {
-  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  return text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-}
 
 void ShowMessage(TFrmDisplayMessage::TKind kind, const QString& text, QWidget* control) {
   TFrmDisplayMessage dialog(kind, text, control ? control->window() : nullptr);
@@ -31,23 +24,10 @@ TFrmDisplayMessage::TFrmDisplayMessage(TKind kind, const QString& text, QWidget*
   qbdialogs::ApplyDialogLook(*this);
 
   QFrame* frame = qbdialogs::NewContentFrame(this);
-  auto* icon = new QLabel(frame);
-  icon->setObjectName(QStringLiteral("imgIcon"));
-  const auto pixmap = kind == TKind::Error ? QStyle::SP_MessageBoxCritical : QStyle::SP_MessageBoxInformation;
-  icon->setPixmap(style()->standardIcon(pixmap).pixmap(32, 32));
-  icon->setFixedSize(32, 32);
-  icon->setAccessibleName(kind == TKind::Error ? QStringLiteral("Error") : QStringLiteral("Information"));
-  FText = new QLabel(Displayed(text), frame);
-  FText->setObjectName(QStringLiteral("lblMessage"));
-  FText->setTextFormat(Qt::PlainText);
-  FText->setWordWrap(true);
-  FText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  FText->setMinimumSize(309, 69);
-  FText->setMaximumWidth(309);
-  FText->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  auto* content = new QHBoxLayout(frame);
-  content->addWidget(icon, 0, Qt::AlignTop);
-  content->addWidget(FText, 1);
+  FText = qbdialogs::FillMessageArea(*frame,
+                                     kind == TKind::Error ? qbdialogs::TMessageIcon::Error
+                                                          : qbdialogs::TMessageIcon::Information,
+                                     text, QSize(309, 69));
 
   QPushButton* ok = qbdialogs::NewButton(QStringLiteral("OK"), QStringLiteral("btnOK"), this);
   ok->setDefault(true);

@@ -3,6 +3,7 @@
 #include "dialogs/QBEditMessageForm.h"
 #include "dialogs/QBJumpToForm.h"
 #include "dialogs/QBMessageDialogs.h"
+#include "dialogs/QBPrintProgress.h"
 
 bool TQBMsgViewDialogs::AskJumpToRow(QWidget* view, int& row) { return TFrmJumpToMsg::Execute(view, row); }
 
@@ -12,3 +13,7 @@ bool TQBMsgViewDialogs::AskEditedText(QWidget* view, const QFont& font, const QR
 }
 
 void TQBMsgViewDialogs::ShowInfo(QWidget* view, const QString& text) { ShowInfoMessage(text, view); }
+
+std::unique_ptr<IQBPrintProgress> TQBMsgViewDialogs::BeginPrintProgress(QWidget* view, const QString& title) {
+  return std::make_unique<TQBPrintProgressDialog>(view, title);
+}

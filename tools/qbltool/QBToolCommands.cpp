@@ -18,6 +18,7 @@ const TCommand kCommands[] = {
     {"render", "render FILE.qbl OUT.png [--size WxH]", RunRender},
     {"save", "save [FILTER] IN.qbl OUT.qbl", RunSave},
     {"export", "export --format xml|txt [--columns LIST] [FILTER] IN.qbl OUT", RunExport},
+    {"print", "print --pdf OUT.pdf [--title TEXT] [--font-size N] [--columns LIST] [FILTER] IN.qbl", RunPrint},
 };
 
 int Usage(const TToolIO& io) {

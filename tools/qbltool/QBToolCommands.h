@@ -38,6 +38,7 @@ int RunStats(const QStringList& args, const TToolIO& io);
 int RunRender(const QStringList& args, const TToolIO& io);
 int RunSave(const QStringList& args, const TToolIO& io);
 int RunExport(const QStringList& args, const TToolIO& io);
+int RunPrint(const QStringList& args, const TToolIO& io);
 
 }  // namespace qbltool
 

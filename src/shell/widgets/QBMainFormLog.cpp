@@ -5,7 +5,7 @@
 
 #include "inspectors/QBInspectorPane.h"
 #include "shell/widgets/QBLoadProgress.h"
-#include "shell/widgets/QBShortenPath.h"
+#include "dialogs/QBShortenPath.h"
 
 #include <quillbox/QuillboxMessageSet.h>
 

@@ -32,13 +32,14 @@ class TQBMessageView : public TQBVirtualListBox,
                        public IQBMessageView,
                        public IQBMessageViewList,
                        public IQBMessageViewMethods,
+                       public IQBMessageViewPrint,
                        public IQBMessageViewSave,
                        public IQBMessageViewExport,
                        public IQBViewActivation,
                        private IQBRowListHooks {
   Q_OBJECT
-  Q_INTERFACES(IQBMessageView IQBMessageViewList IQBMessageViewMethods IQBMessageViewSave IQBMessageViewExport
-                   IQBViewActivation)
+  Q_INTERFACES(IQBMessageView IQBMessageViewList IQBMessageViewMethods IQBMessageViewPrint IQBMessageViewSave
+                   IQBMessageViewExport IQBViewActivation)
 public:
   // The name this class is registered under.
   static constexpr const char* ClassName = "Default";
@@ -120,6 +121,10 @@ public:
   void ExpandMethod(int row) override;
   void ExpandAll(bool fromStart) override { FModel.Rows().ExpandAll(fromStart); }
   void CollapseAll() override { FModel.Rows().CollapseAll(); }
+
+  // --- IQBMessageViewPrint: the printed report on the shared printer, with modal progress and Cancel
+  // while it runs; a failure raises std::runtime_error with its text -------------------------------
+  void Print(const QString& title, bool selectionOnly, int fontSize, uint16_t columns) override;
 
   // --- IQBMessageViewSave, IQBMessageViewExport: a failure raises std::runtime_error with its text --
   void SaveToFile(const QString& fileName) override;

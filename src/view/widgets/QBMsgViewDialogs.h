@@ -1,11 +1,14 @@
 #pragma once
-// The dialogs a message view opens on its own: the jump-to dialog, the edit message dialog and the
-// information box of a search that found nothing. The view does not know the dialog classes; it asks
-// through this interface, which the program installs once for every view (and a test per view), so
-// the view's code and tests need no modal windows.
+// The dialogs a message view opens on its own: the jump-to dialog, the edit message dialog, the
+// information box of a search that found nothing and the progress of printing. The view does not know
+// the dialog classes; it asks through this interface, which the program installs once for every view
+// (and a test per view), so the view's code and tests need no modal windows.
 
 #include <QString>
 
+#include <memory>
+
+class IQBPrintProgress;
 class QFont;
 class QRect;
 class QWidget;
@@ -21,6 +24,9 @@ public:
                              QString& text) = 0;
   // An information box over view.
   virtual void ShowInfo(QWidget* view, const QString& text) = 0;
+  // The progress of printing title, modal over the whole program while the job runs, with a Cancel
+  // button. Null (the default) prints without showing progress.
+  virtual std::unique_ptr<IQBPrintProgress> BeginPrintProgress(QWidget* view, const QString& title);
 };
 
 namespace qbmsgviewdialogs {

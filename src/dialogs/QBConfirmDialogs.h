@@ -1,0 +1,54 @@
+#pragma once
+// The Yes/No/Cancel question and the report of an invalid log (also used when a log cannot be saved),
+// in the common look of the program's message dialogs.
+
+#include <QDialog>
+#include <QString>
+
+class QLabel;
+class QPushButton;
+
+// Answers of AskYesNoCancel.
+inline constexpr int qbAnswerYes = 6;
+inline constexpr int qbAnswerNo = 7;
+inline constexpr int qbAnswerCancel = 2;
+
+class TFrmYesNoCancel : public QDialog {
+  Q_OBJECT
+public:
+  TFrmYesNoCancel(const QString& text, QWidget* parent);
+  QString Text() const;
+  // 6 Yes, 7 No, 2 Cancel; Escape and the close box answer Cancel.
+  int Answer() const { return FAnswer; }
+
+protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
+private:
+  void Answered(int answer);
+
+  QLabel* FText = nullptr;
+  int FAnswer = qbAnswerCancel;
+};
+
+// Asks text over control (centred over it, kept on its monitor) and returns 6, 7 or 2.
+int AskYesNoCancel(QWidget* control, const QString& text);
+
+class TFrmInvalidLog : public QDialog {
+  Q_OBJECT
+public:
+  TFrmInvalidLog(const QString& text, QWidget* parent);
+  QString Text() const;
+  // The width the file path is shortened to, in the dialog's font.
+  static constexpr int TextWidth = 309;
+
+private:
+  QLabel* FText = nullptr;
+};
+
+// A log that holds invalid messages was opened or appended; the path is shortened to fit.
+void ReportInvalidLog(const QString& path, QWidget* control);
+// Message number messageNumber could not be saved to path; centred over the view being saved.
+void ReportSaveFailure(int messageNumber, const QString& path, QWidget* view);
+// The invalid-log report's text, with the path already shortened.
+QString InvalidLogText(const QString& shortPath);
