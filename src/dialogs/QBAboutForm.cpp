@@ -111,11 +111,11 @@ TFrmAbout::TFrmAbout(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::Framele
       {"lnkEmail", "E-mail:", QStringLiteral(QB_MAIL_ADDRESS), "Quillbox support", 268},
   };
   for (const auto& l : links) {
-    Text(QString::fromLatin1(l.Name) + QStringLiteral("Label"), QString::fromLatin1(l.Label), 9, false, {30, l.Top, 70, 18},
+    Text(QString::fromLatin1(l.Name) + QStringLiteral("Label"), QString::fromLatin1(l.Label), 9, false, {30, l.Top, 80, 18},
          this);
     auto* link = new TQBLinkLabel(LinkText(l.Address, QString::fromLatin1(l.Caption)), l.Address, this);
     link->setObjectName(QString::fromLatin1(l.Name));
-    link->setGeometry(100, l.Top, 220, 18);
+    link->setGeometry(112, l.Top, 210, 18);
   }
 
   // The close area is drawn in the picture; this transparent button takes its clicks.
