@@ -7,8 +7,11 @@
 
 #include <quillbox/QuillboxMessageSet.h>
 
+#include <QClipboard>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QMimeData>
 
 namespace {
 constexpr const char* Names[7] = {"R", "G", "B", "A", "H", "S", "L"};
@@ -70,6 +73,15 @@ void TQBColorInspector::Inspect() {
                             QString::number(values.Hsl.L)};
   for (size_t i = 0; i < FValues.size(); ++i) FValues[i]->setText(texts[i]);
   SetSwatch(ColorOfValue(values.Color));
+}
+
+void TQBColorInspector::CopyContents() {
+  QStringList lines;
+  for (size_t i = 0; i < FValues.size(); ++i) lines << QString::fromLatin1(Names[i]) + '\t' + FValues[i]->text();
+  auto* data = new QMimeData;
+  data->setText(JoinLinesCrLf(lines));
+  data->setColorData(SwatchColor());
+  QGuiApplication::clipboard()->setMimeData(data);
 }
 
 void TQBColorInspector::SetValueColor(const QColor& color) {

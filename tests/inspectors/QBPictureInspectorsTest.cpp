@@ -13,6 +13,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
+#include <QMimeData>
 #include <QScrollArea>
 #include <QTreeWidget>
 
@@ -121,12 +122,13 @@ TEST_F(QBPictureInspectorsTest, MalformedColorRaisesAndKeepsThePanes) {
   }
 }
 
-TEST_F(QBPictureInspectorsTest, ColorPrintsOnlyTheHeaderAndCopiesNothing) {
+TEST_F(QBPictureInspectorsTest, ColorPrintsOnlyTheHeaderAndCopiesWhatItShows) {
   TQBInspectorFixture<TQBColorInspector> f;
-  f.Inspect({31, "c", "1\n2\n3"});
+  f.Inspect({31, "c", "255\n0\n0\n255"});
   QGuiApplication::clipboard()->setText("before");
   f.Inspector->CopyContents();
-  EXPECT_EQ(ClipboardText(), "before");
+  EXPECT_EQ(ClipboardText(), "R\t255\r\nG\t0\r\nB\t0\r\nA\t255\r\nH\t0\r\nS\t240\r\nL\t120\r\n");
+  EXPECT_EQ(QGuiApplication::clipboard()->mimeData()->colorData().value<QColor>(), QColor(255, 0, 0));
   const TQBPdfOutput out;
   f.Inspector->PrintContents("Colour (Details)");
   const TQBPdf pdf = out.Read();

@@ -4,12 +4,18 @@
 #include "plugins/widgets/QBPlugInManager.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTreeWidget>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <map>
+#include <stdexcept>
 
 namespace {
 
@@ -32,13 +38,14 @@ private:
 class QBAboutPlugInsForm : public ::testing::Test {
 protected:
   QBAboutPlugInsForm() {
-    FManager.SetMessageBox([this](QMessageBox::Icon icon, const QString&, const QString& text) {
+    FManager.SetMessageBox([this](QMessageBox::Icon icon, const QString& caption, const QString& text) {
       FBoxes.append(text);
+      FCaptions.append(caption);
       EXPECT_EQ(icon, QMessageBox::NoIcon);
     });
   }
   TInternalPlugInManager FManager;
-  QStringList FBoxes;
+  QStringList FBoxes, FCaptions;
 };
 
 TEST_F(QBAboutPlugInsForm, NothingLoadedShowsOnlyTheMessageBox) {
@@ -51,6 +58,7 @@ TEST_F(QBAboutPlugInsForm, NothingLoadedShowsOnlyTheMessageBox) {
   });
   FManager.ShowPlugInsDialog();
   EXPECT_EQ(FBoxes, QStringList{"There are no Quillbox Inspector plug-ins loaded."});
+  EXPECT_EQ(FCaptions, QStringList{"Quillbox File Viewer"});  // the program's title, not its file
   EXPECT_FALSE(dialogShown);
 }
 
@@ -101,7 +109,78 @@ TEST_F(QBAboutPlugInsForm, RunsModallyUntilOK) {
   });
   FManager.ShowPlugInsDialog();
   EXPECT_EQ(caption, "Quillbox Viewer Plug-Ins");
-  EXPECT_EQ(size, QSize(496, 309));
+  EXPECT_EQ(size, QSize(496, 421));
+  EXPECT_TRUE(FBoxes.isEmpty());
+}
+
+// Module files the way the folder lists them: one that registers an inspector, one that registers
+// nothing and one that cannot be loaded.
+class TThreeModules final : public IQBModuleLoader {
+public:
+  TModuleHandle Load(const QString& path) override {
+    if (path.endsWith("broken.so")) throw std::runtime_error("The plug-in module \"broken.so\" cannot be loaded.\n\nbad ELF");
+    return new QString(path);
+  }
+  QStringList Units(TModuleHandle) override { return {"Unit"}; }
+  void (*Resolve(TModuleHandle module, const char*))() override {
+    return static_cast<QString*>(module)->endsWith("good.so") ? RegisterOne : RegisterNothing;
+  }
+  void Unload(TModuleHandle module) override { delete static_cast<QString*>(module); }
+
+private:
+  static void RegisterOne() { PlugInManager->RegisterInspector(new TNamedInspector(150, "Good", "", "")); }
+  static void RegisterNothing() {}
+};
+
+class QBAboutPlugInsFormModules : public ::testing::Test {
+protected:
+  // Loads the named module files of TThreeModules.
+  void Load(std::initializer_list<const char*> names) {
+    for (const char* name : names) {
+      QFile file(FFolder.filePath(name));
+      ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    FManager.SetMessageBox([this](QMessageBox::Icon, const QString&, const QString& text) { FBoxes.append(text); });
+    PlugInManager = &FManager;
+    FManager.LoadPlugInsFrom(FFolder.path() + '/');
+    PlugInManager = nullptr;
+  }
+  QTemporaryDir FFolder;
+  TInternalPlugInManager FManager{std::make_unique<TThreeModules>()};
+  QStringList FBoxes;
+};
+
+TEST_F(QBAboutPlugInsFormModules, ListsEveryModuleWithWhatBecameOfIt) {
+  Load({"broken.so", "empty.so", "good.so"});
+  TFrmAboutPlugIns form(FManager);
+  std::map<QString, QString> states;
+  for (int i = 0; i < form.lstModules->topLevelItemCount(); ++i)
+    states[form.lstModules->topLevelItem(i)->text(0)] = form.lstModules->topLevelItem(i)->text(1);
+  const std::map<QString, QString> expected{
+      {"broken.so", "Failed: The plug-in module \"broken.so\" cannot be loaded. bad ELF"},
+      {"empty.so", "No units"},
+      {"good.so", "Loaded"},
+  };
+  EXPECT_EQ(states, expected);
+}
+
+TEST_F(QBAboutPlugInsFormModules, OpensForModulesThatBroughtNoInspector) {
+  Load({"broken.so", "empty.so"});
+  FBoxes.clear();
+  // Closes the dialog once it runs; without a dialog the call returns on its own.
+  bool shown = false;
+  QTimer poller;
+  poller.setInterval(10);
+  QObject::connect(&poller, &QTimer::timeout, [&] {
+    if (auto* form = qobject_cast<TFrmAboutPlugIns*>(QApplication::activeModalWidget())) {
+      shown = form->lstModules->topLevelItemCount() == 2;
+      form->reject();
+    }
+  });
+  poller.start();
+  FManager.ShowPlugInsDialog();
+  poller.stop();
+  EXPECT_TRUE(shown);
   EXPECT_TRUE(FBoxes.isEmpty());
 }
 

@@ -18,6 +18,8 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QTest>
 #include <QTimer>
 
@@ -299,6 +301,51 @@ TEST_F(MsgViewTest, IconsAreIndentedByLevelAndMoveWithHorizontalScrolling) {
   const int right = View.DetailLayout().MessageRight;
   View.SetHorzPosition(0);
   EXPECT_EQ(View.DetailLayout().MessageRight, right);
+}
+
+TEST_F(MsgViewTest, CollapseAllAndExpandAllReportTheSelectionOnceAndKeepTheMessage) {
+  // Forty methods, each around two messages, and a message after them that has the focus.
+  for (int m = 0; m < 40; ++m) AddTypes({qbmEnterMethod, qbmInfo, qbmInfo, qbmExitMethod});
+  const int last = Add({});
+  View.SetItemIndex(View.GetCount() - 1);
+  Host.SelectionNotices = 0;
+  View.CollapseAll();
+  EXPECT_EQ(View.GetCount(), 41);
+  EXPECT_EQ(View.GetRowRecNo(View.GetItemIndex()), last);
+  EXPECT_EQ(Host.SelectionNotices, 1);
+  View.ExpandAll(true);
+  EXPECT_EQ(View.GetCount(), 161);
+  EXPECT_EQ(View.GetRowRecNo(View.GetItemIndex()), last);
+  EXPECT_EQ(Host.SelectionNotices, 2);
+  EXPECT_EQ(View.SelectedCount(), 1);
+}
+
+TEST_F(MsgViewTest, RightClickOnTheHeaderOpensTheHeaderMenu) {
+  AddTypes({qbmInfo, qbmInfo});
+  QMenu rowMenu, headerMenu;
+  rowMenu.addAction(QStringLiteral("row"));
+  headerMenu.addAction(QStringLiteral("columns"));
+  View.SetPopupMenu(&rowMenu);
+  struct Case { bool HeaderMenuSet; bool OnHeader; QMenu* Opened; };
+  for (const Case& c : {Case{true, true, &headerMenu}, Case{true, false, &rowMenu}, Case{false, true, &rowMenu}}) {
+    View.SetHeaderPopupMenu(c.HeaderMenuSet ? &headerMenu : nullptr);
+    const QPoint at(40, c.OnHeader ? View.RowHeight() / 2 : Mid(1));
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, View.viewport()->mapToGlobal(at));
+    QApplication::sendEvent(View.viewport(), &event);
+    EXPECT_TRUE(c.Opened->isVisible()) << c.HeaderMenuSet << c.OnHeader;
+    EXPECT_FALSE((c.Opened == &rowMenu ? headerMenu : rowMenu).isVisible());
+    rowMenu.close();
+    headerMenu.close();
+  }
+}
+
+TEST_F(MsgViewTest, AnUpdateBracketShowsTheBackgroundNeverAnUnpaintedList) {
+  for (int i = 0; i < 10; ++i) Add({});
+  View.BeginUpdate();
+  const QImage img = Shot();
+  View.EndUpdate();
+  EXPECT_EQ(img.pixelColor(300, Mid(3)), View.palette().color(QPalette::Base));
+  EXPECT_NE(img.pixelColor(300, View.RowHeight() / 2), View.palette().color(QPalette::Base));  // the header
 }
 
 TEST_F(MsgViewTest, EmptyViewPaintsOnlyTheHeaderAndBackground) {

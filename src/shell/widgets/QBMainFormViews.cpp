@@ -6,6 +6,7 @@
 #include "inspectors/QBInspectorPane.h"
 #include "plugins/widgets/QBPlugInManager.h"
 #include "shell/widgets/QBStatusPanes.h"
+#include "view/widgets/QBMsgView.h"
 
 #include <quillbox/QBCustomViewClass.h>
 
@@ -61,6 +62,7 @@ void TFrmViewer::CreateDefaultView() {
 
 void TFrmViewer::PrepareView(IQBMessageView* view) {
   view->SetPopupMenu(FMenus.MessageList);
+  if (auto* messageView = dynamic_cast<TQBMessageView*>(view)) messageView->SetHeaderPopupMenu(FMenus.MsgDetailsPopup);
   view->Initialize();
   FLayout->CallStackList()->clear();
   UpdateCommands();
