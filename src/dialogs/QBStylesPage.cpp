@@ -96,7 +96,7 @@ TQBStylesPage::TQBStylesPage(TQBOptionsValues& values, QWidget* parent) : QWidge
 
 int32_t TQBStylesPage::ChosenType() const { return StyleListEntries[size_t(std::max(0, FMsgType->currentIndex()))].Type; }
 
-TQBTypeStyle& TQBStylesPage::Entry() { return FValues.Styles[size_t(ChosenType())]; }
+TQBTypeStyle& TQBStylesPage::Entry() { return FValues.Styles.Entries[size_t(ChosenType())]; }
 
 QCheckBox* TQBStylesPage::StyleBox(int32_t bit) const {
   return bit == BoldBit ? FBold : bit == ItalicBit ? FItalic : bit == UnderlineBit ? FUnderline : bit == StrikeoutBit ? FStrikeout : nullptr;
@@ -115,7 +115,7 @@ void TQBStylesPage::Refresh() {
 void TQBStylesPage::ShowPreview() {
   // A type that uses the default looks like an Info message: the message font, entry 0.
   const TQBTypeStyle& e = Entry();
-  const TQBTypeStyle& look = e.UseDefault ? FValues.Styles[0] : e;
+  const TQBTypeStyle& look = e.UseDefault ? FValues.Styles.Entries[0] : e;
   QFont font = QBFontOf(FValues.MessageFont);
   font = qbrowpaint::StyledFont(font, look.Style);
   FPreview->setFont(font);

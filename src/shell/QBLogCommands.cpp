@@ -1,6 +1,7 @@
 #include "shell/QBLogCommands.h"
 
 #include "shell/QBScopeGuards.h"
+#include "view/QBSaveFailure.h"
 
 #include <quillbox/QBCustomViewIntf.h>
 
@@ -126,6 +127,7 @@ bool TQBLogCommands::SaveTo(const QString& path) {
   FWindow.ShowStatusText(QStringLiteral("Saving %1...").arg(FileNameOf(path)));
   FWindow.SetBusy(true);
   QString error;
+  int failedMessage = -1;
   {
     // Whatever the view throws, the cursor and the status pane come back.
     TQBFinally restore(error, [this] {
@@ -136,12 +138,17 @@ bool TQBLogCommands::SaveTo(const QString& path) {
     try {
       save->SaveToFile(path);
       FState.Modified = false;
+    } catch (const TQBSaveFailure& e) {
+      error = QString::fromUtf8(e.what());
+      failedMessage = e.RecNo();
     } catch (const std::exception& e) {
       error = QString::fromUtf8(e.what());
       if (error.isEmpty()) error = QStringLiteral("The log file could not be saved.");
     }
   }
-  if (!error.isEmpty()) FWindow.ReportError(error);
+  // A message that could not be written has a report of its own; other failures the general one.
+  if (failedMessage >= 0) FWindow.ReportSaveFailure(failedMessage, path);
+  else if (!error.isEmpty()) FWindow.ReportError(error);
   return error.isEmpty();
 }
 

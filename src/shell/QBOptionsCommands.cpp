@@ -33,12 +33,15 @@ void TQBOptionsCommands::ApplyOptions(const TQBOptionsValues& v) {
   // 5. The layout.
   ApplyLayout(v);
   // 6. The style table, copied back whole when any entry differs.
-  const bool stylesChanged = FSettings.FontStyles.Entries != v.Styles;
-  if (stylesChanged) FSettings.FontStyles.Entries = v.Styles;
+  const bool stylesChanged = FSettings.FontStyles != v.Styles;
+  if (stylesChanged) FSettings.FontStyles = v.Styles;
   // 7. The fonts.
   ApplyFonts(v);
-  // 8. Columns and styles reach the views.
-  if (columnsChanged) FWindow.ApplyColumns();
+  // 8. Columns and styles reach the views; new columns show even where extra columns were hidden.
+  if (columnsChanged) {
+    d.HideExtraColumns = false;
+    FWindow.ApplyColumns();
+  }
   if (stylesChanged) FWindow.ApplyStyles();
   if (columnsChanged || stylesChanged) FWindow.RepaintCurrentView();
   // 9. The settings file.
@@ -90,6 +93,7 @@ void TQBOptionsCommands::ApplyFonts(const TQBOptionsValues& v) {
 
 void TQBOptionsCommands::ApplyColumnChoice(const TQBColumnChoice& choice) {
   if (!choice.ReadBack(FSettings.Display.Columns)) return;
+  FSettings.Display.HideExtraColumns = false;
   FWindow.ApplyColumns();
   FWindow.RepaintCurrentView();
 }

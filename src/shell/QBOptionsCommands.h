@@ -30,8 +30,7 @@ public:
   virtual void ApplyMessageFont() = 0;
   virtual void ApplyInspectorFont() = 0;
   virtual void ApplyInspectorFixedFont() = 0;
-  // Every view takes the column set, the View menu's column ticks follow and Hide Extra Columns is
-  // switched off.
+  // Every view takes the column set (Hide Extra Columns is already switched off).
   virtual void ApplyColumns() = 0;
   // The style table changed: the views draw with the new styles.
   virtual void ApplyStyles() = 0;

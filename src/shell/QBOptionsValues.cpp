@@ -39,8 +39,6 @@ const std::array<TQBStyleListEntry, 34> StyleListEntries = {{
     {"Custom Formats (Hierarchy)", qbmCustomHierarchy},
 }};
 
-TQBTypeStyle MessageFontStyle(const TQBFontSettings& font) { return {true, font.Color, font.Style}; }
-
 TQBOptionsValues TQBOptionsValues::Of(const TQBSettings& s) {
   TQBOptionsValues v;
   const TQBGeneralSettings& g = s.General;
@@ -66,9 +64,7 @@ TQBOptionsValues TQBOptionsValues::Of(const TQBSettings& s) {
   v.MessageFont = s.MessageFont;
   v.InspectorFont = s.InspectorFont;
   v.InspectorFixedFont = s.InspectorFixedFont;
-  v.Styles = s.FontStyles.Entries;
+  v.Styles = s.FontStyles;
   v.MirrorMessageFont();
   return v;
 }
-
-void TQBOptionsValues::MirrorMessageFont() { Styles[0] = MessageFontStyle(MessageFont); }

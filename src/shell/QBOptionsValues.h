@@ -38,19 +38,16 @@ struct TQBOptionsValues {
   TQBFontSettings MessageFont;
   TQBFontSettings InspectorFont;
   TQBFontSettings InspectorFixedFont;
-  std::array<TQBTypeStyle, 45> Styles{};
+  TQBFontStyles Styles;
 
   // The values as the settings hold them now; style entry 0 already mirrors the message font.
   static TQBOptionsValues Of(const TQBSettings& settings);
   // Entry 0 of the style table takes the message font's colour and style (the Info type is drawn in
   // the message font).
-  void MirrorMessageFont();
+  void MirrorMessageFont() { Styles.FollowMessageFont(MessageFont); }
 
   friend bool operator==(const TQBOptionsValues&, const TQBOptionsValues&) = default;
 };
-
-// The style table entry 0 that a message font stands for.
-TQBTypeStyle MessageFontStyle(const TQBFontSettings& font);
 
 // The message types of the "Colors && Styles" page, in list order (left column, then right column).
 struct TQBStyleListEntry {

@@ -5,8 +5,8 @@
 #include <exception>
 
 void TQBPrintCommands::PrintMessages() {
-  IQBMessageView* view = FWindow.CurrentView();
-  IQBMessageViewPrint* print = FWindow.CurrentPrint();
+  IQBMessageView* view = FViews.Current().View;
+  IQBMessageViewPrint* print = FViews.Current().Print;
   if (!view || !print || FPrinting) return;
   QString title = view->GetViewName();
   TQBColumnSet columns = FSettings.Display.Columns;

@@ -1,22 +1,17 @@
 #pragma once
 // The main window's Print command without its widgets: what the print dialog is given, what it hands
-// back and what is kept of it, the hourglass and the error report. The window supplies the current
-// view, the dialog, the cursor and the report through IQBPrintWindow.
+// back and what is kept of it, the hourglass and the error report. The window supplies the dialog, the
+// cursor and the report through IQBPrintWindow; the current view comes from the view manager.
 
 #include "shell/QBSettings.h"
+#include "shell/QBViewBinding.h"
 #include "view/QBColumns.h"
 
 #include <QString>
 
-class IQBMessageView;
-class IQBMessageViewPrint;
-
 class IQBPrintWindow {
 public:
   virtual ~IQBPrintWindow() = default;
-  // The current view's interfaces; null when there is none or it cannot print.
-  virtual IQBMessageView* CurrentView() = 0;
-  virtual IQBMessageViewPrint* CurrentPrint() = 0;
   // The print dialog's full form; the values go in and, when confirmed, come back.
   virtual bool AskMessagePrint(QString& title, bool hasSelection, bool& printSelection, TQBColumnSet& columns,
                                int& fontSize) = 0;
@@ -27,7 +22,8 @@ public:
 
 class TQBPrintCommands {
 public:
-  TQBPrintCommands(TQBSettings& settings, IQBPrintWindow& window) : FSettings(settings), FWindow(window) {}
+  TQBPrintCommands(TQBSettings& settings, const IQBCurrentView& views, IQBPrintWindow& window)
+      : FSettings(settings), FViews(views), FWindow(window) {}
 
   // Print...: the dialog, then the current view prints. The window's own columns stay as they are;
   // PrintSelection and PrintFontSize keep the dialog's values.
@@ -37,6 +33,7 @@ public:
 
 private:
   TQBSettings& FSettings;
+  const IQBCurrentView& FViews;
   IQBPrintWindow& FWindow;
   bool FPrinting = false;
 };

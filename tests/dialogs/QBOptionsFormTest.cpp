@@ -112,12 +112,12 @@ TEST_F(OptionsFormTest, EachListEntryEditsItsOwnType) {
     if (Form.Styles()->UseDefault()->isChecked()) Click(Form.Styles()->UseDefault());
     Click(Form.Styles()->StyleBox(8));
     const TQBOptionsValues v = Form.Values();
-    EXPECT_FALSE(v.Styles[size_t(c.Type)].UseDefault) << c.Caption;
-    EXPECT_EQ(v.Styles[size_t(c.Type)].Style & 8, 8) << c.Caption;
+    EXPECT_FALSE(v.Styles.Entries[size_t(c.Type)].UseDefault) << c.Caption;
+    EXPECT_EQ(v.Styles.Entries[size_t(c.Type)].Style & 8, 8) << c.Caption;
   }
   // Only the four types changed.
   TQBOptionsValues v = Form.Values();
-  for (const auto& c : cases) v.Styles[size_t(c.Type)] = Values.Styles[size_t(c.Type)];
+  for (const auto& c : cases) v.Styles.Entries[size_t(c.Type)] = Values.Styles.Entries[size_t(c.Type)];
   EXPECT_EQ(v.Styles, Values.Styles);
 }
 
@@ -135,7 +135,7 @@ TEST_F(OptionsFormTest, UseDefaultGreysOutColourAndStyleAndKeepsThem) {
   for (QWidget* w : {static_cast<QWidget*>(page->Color()), static_cast<QWidget*>(page->StyleBox(8)),
                      static_cast<QWidget*>(page->StyleBox(4)), static_cast<QWidget*>(page->StyleBox(1))})
     EXPECT_FALSE(w->isEnabled());
-  TQBTypeStyle entry = Form.Values().Styles[qbmError];
+  TQBTypeStyle entry = Form.Values().Styles.Entries[qbmError];
   EXPECT_TRUE(entry.UseDefault);
   EXPECT_EQ(entry.Color, qbcolor::Rgb(255, 0, 0)) << "the stored colour stays";
   EXPECT_EQ(entry.Style, 4) << "the stored style stays";
@@ -157,7 +157,7 @@ TEST_F(OptionsFormTest, TheMessageFontColourIsTheLookOfEveryDefaultType) {
   emit fonts->FontColor()->ColorChanged(qbcolor::Rgb(0, 128, 0));
   const TQBOptionsValues v = Form.Values();
   EXPECT_EQ(v.MessageFont.Color, qbcolor::Rgb(0, 128, 0));
-  EXPECT_EQ(v.Styles[0].Color, qbcolor::Rgb(0, 128, 0)) << "entry 0 mirrors the message font";
+  EXPECT_EQ(v.Styles.Entries[0].Color, qbcolor::Rgb(0, 128, 0)) << "entry 0 mirrors the message font";
   EXPECT_EQ(v.MessageFont.Name, Values.MessageFont.Name) << "a colour change keeps the font's name";
   EXPECT_EQ(PreviewColor(Form.Styles()->Preview()), QColor(0, 128, 0));
   EXPECT_EQ(PreviewColor(fonts->Preview()), QColor(0, 128, 0));

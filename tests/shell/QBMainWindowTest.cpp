@@ -2,6 +2,8 @@
 // with their prompts, dropped files, the status panes and the names tools find things by.
 
 #include "QBTestView.h"
+#include "dialogs/QBConfirmDialogs.h"
+#include "view/QBLogSave.h"
 #include "support/QBTestFiles.h"
 
 #include "plugins/widgets/QBPlugInManager.h"
@@ -66,6 +68,10 @@ public:
     return S.SaveNames.isEmpty() ? QString() : S.SaveNames.takeFirst();
   }
   void ShowError(QWidget*, const QString&, const QString& text) override { S.Errors << text; }
+  void ReportInvalidLog(QWidget*, const QString& path) override { S.Errors << InvalidLogText(path); }
+  void ReportSaveFailure(QWidget*, int messageNumber, const QString& path) override {
+    S.Errors << SaveFailureMessage(messageNumber, path);
+  }
 
 private:
   TScript& S;
@@ -551,10 +557,10 @@ TEST(ShellDialogs, YesNoCancelAnswers) {
   } cases[] = {{"btnYes", 6}, {"btnNo", 7}, {"btnCancel", 2}, {nullptr, 2}};
   for (const TCase& c : cases) {
     QTimer::singleShot(0, [&] {
-      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      auto* box = qobject_cast<TFrmYesNoCancel*>(QApplication::activeModalWidget());
       ASSERT_NE(box, nullptr);
       EXPECT_EQ(box->windowTitle(), QStringLiteral("Quillbox Viewer"));
-      EXPECT_EQ(box->text(), QStringLiteral("Line one\n\nLine two"));
+      EXPECT_EQ(box->Text(), QStringLiteral("Line one\n\nLine two"));
       if (c.Button) box->findChild<QPushButton*>(QLatin1String(c.Button))->click();
       else box->reject();
     });

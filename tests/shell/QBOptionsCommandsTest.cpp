@@ -133,7 +133,7 @@ protected:
 
 TEST_F(OptionsCommandsTest, OkWithoutChangesReappliesTheSwitchesAndWritesTheFile) {
   // The window keeps style entry 0 on the message font, as the dialog does.
-  Settings.FontStyles.Entries[0] = MessageFontStyle(Settings.MessageFont);
+  Settings.FontStyles.FollowMessageFont(Settings.MessageFont);
   const TQBSettings before = Settings;
   Commands.ApplyOptions(Commands.Values());
   EXPECT_EQ(Window.Calls, (QStringList{"collapse", "flatten", "write"}));
@@ -141,7 +141,7 @@ TEST_F(OptionsCommandsTest, OkWithoutChangesReappliesTheSwitchesAndWritesTheFile
 }
 
 TEST_F(OptionsCommandsTest, OkRunsItsNineStepsInOrder) {
-  Settings.FontStyles.Entries[0] = MessageFontStyle(Settings.MessageFont);
+  Settings.FontStyles.FollowMessageFont(Settings.MessageFont);
   TQBOptionsValues v = Commands.Values();
   v.SeparatorColor = 1;
   v.MarkerColor = 2;
@@ -153,7 +153,7 @@ TEST_F(OptionsCommandsTest, OkRunsItsNineStepsInOrder) {
   v.FlattenStructure = true;
   v.Columns.SetTime(true);
   v.Inspector = v.CallStack = v.InspectorOnBottom = v.DetailPanel = v.WrapButtons = v.AlwaysOnTop = true;
-  v.Styles[16].Style = 8;
+  v.Styles.Entries[16].Style = 8;
   v.MessageFont.Size = 12;
   v.InspectorFont.Color = 255;
   v.InspectorFixedFont.Name = QStringLiteral("DejaVu Sans Mono");
@@ -174,6 +174,7 @@ TEST_F(OptionsCommandsTest, OkRunsItsNineStepsInOrder) {
 
 TEST_F(OptionsCommandsTest, TheColumnChooserAppliesOnlyAChangedSetAndWritesNothing) {
   Settings.Display.Columns = colDate | colTimeStamp;
+  Settings.Display.HideExtraColumns = true;
   TQBColumnChoice same = TQBColumnChoice::Of(Settings.Display.Columns);
   Commands.ApplyColumnChoice(same);
   EXPECT_TRUE(Window.Calls.isEmpty());
@@ -181,6 +182,7 @@ TEST_F(OptionsCommandsTest, TheColumnChooserAppliesOnlyAChangedSetAndWritesNothi
   Commands.ApplyColumnChoice(same);
   EXPECT_EQ(Window.Calls, (QStringList{"columns", "repaint"}));
   EXPECT_EQ(Settings.Display.Columns, colTimeStamp);
+  EXPECT_FALSE(Settings.Display.HideExtraColumns) << "the new columns show";
 }
 
 }  // namespace

@@ -25,12 +25,23 @@ public:
   QString Failure;
 };
 
+// The current view: a test view with a print interface beside it, or none.
+class TCurrentView final : public IQBCurrentView {
+public:
+  TCurrentView(TQBTestView& view, TRecordingPrint& print) {
+    FBinding.View = &view;
+    FBinding.Print = &print;
+  }
+  const TQBViewBinding& Current() const override { return HasView ? FBinding : FNone; }
+  bool HasView = true;
+
+private:
+  TQBViewBinding FBinding, FNone;
+};
+
 // Records the calls; the dialog's answer is set by the test.
 class TPrintWindow final : public IQBPrintWindow {
 public:
-  TPrintWindow(TQBTestView& view, TRecordingPrint& print) : FView(view), FPrint(print) {}
-  IQBMessageView* CurrentView() override { return HasView ? &FView : nullptr; }
-  IQBMessageViewPrint* CurrentPrint() override { return HasView ? &FPrint : nullptr; }
   bool AskMessagePrint(QString& title, bool hasSelection, bool& printSelection, TQBColumnSet& columns,
                        int& fontSize) override {
     Calls << QStringLiteral("ask %1 %2 %3 %4 %5").arg(title).arg(hasSelection).arg(printSelection).arg(columns).arg(fontSize);
@@ -43,13 +54,8 @@ public:
   }
   void SetBusy(bool busy) override { Calls << (busy ? QStringLiteral("busy") : QStringLiteral("idle")); }
   void ReportError(const QString& text) override { Calls << QStringLiteral("error ") + text; }
-  bool HasView = true;
   bool Confirm = true;
   QStringList Calls;
-
-private:
-  TQBTestView& FView;
-  TRecordingPrint& FPrint;
 };
 
 class PrintCommandsTest : public ::testing::Test {
@@ -61,8 +67,9 @@ protected:
   TQBSettings Settings;
   TQBTestView View{nullptr};
   TRecordingPrint Print;
-  TPrintWindow Window{View, Print};
-  TQBPrintCommands Commands{Settings, Window};
+  TCurrentView Current{View, Print};
+  TPrintWindow Window;
+  TQBPrintCommands Commands{Settings, Current, Window};
 };
 
 TEST_F(PrintCommandsTest, TheViewPrintsWithTheDialogsValuesAndTheWindowKeepsItsColumns) {
@@ -91,7 +98,7 @@ TEST_F(PrintCommandsTest, AFailureIsReportedAfterTheCursorIsBack) {
 }
 
 TEST_F(PrintCommandsTest, WithoutAPrintingViewNothingIsAsked) {
-  Window.HasView = false;
+  Current.HasView = false;
   Commands.PrintMessages();
   EXPECT_TRUE(Window.Calls.isEmpty());
 }

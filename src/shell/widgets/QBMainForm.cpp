@@ -16,6 +16,8 @@
 #include "shell/widgets/QBLayoutWindow.h"
 #include "shell/widgets/QBLogWindow.h"
 #include "shell/widgets/QBMainLayout.h"
+#include "shell/widgets/QBOptionsWindow.h"
+#include "shell/widgets/QBPrintWindow.h"
 #include "shell/widgets/QBStatusPanes.h"
 #include "shell/widgets/QBToolStrip.h"
 #include "shell/widgets/QBViewTabs.h"
@@ -30,6 +32,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
+#include <QStackedWidget>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QUrl>
@@ -123,6 +126,16 @@ void TFrmViewer::CreateAreas() {
   FMessageCommands = std::make_unique<TQBMessageCommands>(*FViews, FLog);
   FSearch = std::make_unique<TQBSearchCommands>(*FViews);
   FGeometry = std::make_unique<TQBWindowGeometry>(*this, *FLayout, FSettings);
+  FPrintArea = std::make_unique<TQBPrintWindow>(
+      TQBPrintWindow::TParts{*this, *FLayout->Pages(), FSettings, *FViews, *FDialogs.Print, *FDialogs.Errors});
+  FOptionsArea = std::make_unique<TQBOptionsWindow>(TQBOptionsWindow::TParts{
+      *this, FSettings, *FViews, *FLayoutWindow, *FLayoutCommands, FPane->Inspectors(), *FDialogs.Options,
+      [this] { ApplyFonts(); },
+      [this] {
+        StoreSettings();
+        FSettings.Write(FIni);
+      },
+      [this](const QString& topic) { FHelp->ShowTopic(topic); }, inspect});
 
   // The adding path's observers, in their order: the views, then the modified flag.
   FAdder.AddObserver(FViews.get());
@@ -189,8 +202,8 @@ void TFrmViewer::showEvent(QShowEvent* event) {
 }
 
 void TFrmViewer::closeEvent(QCloseEvent* event) {
-  // A close that arrives while a file loads (a terminate signal) waits for the load to end.
-  if (!FLogArea->CanClose([this] { close(); })) {
+  // A close that arrives while a file loads or a report prints (a terminate signal) waits for its end.
+  if (!FPrintArea->CanClose([this] { close(); }) || !FLogArea->CanClose([this] { close(); })) {
     event->ignore();
     return;
   }

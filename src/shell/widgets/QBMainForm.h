@@ -9,6 +9,8 @@
 //   messages       TQBMessageCommands, TQBSearchCommands (shell) on the current view
 //   inspector      TQBInspectorHost, the inspector pane's host; TQBSelectionListeners follow the focus
 //   geometry       TQBWindowGeometry: the window's place and the splitter bars across sessions
+//   print          TQBPrintWindow over TQBPrintCommands (shell): the print dialog and the view's report
+//   options        TQBOptionsWindow over TQBOptionsCommands (shell): options dialog, column chooser
 // QBMainForm.cpp builds and forwards the window's events; QBMainFormCommands.cpp wires the commands
 // and runs UpdateCommands.
 
@@ -43,6 +45,8 @@ class TQBLayoutWindow;
 class TQBLogWindow;
 class TQBMainLayout;
 class TQBMessageCommands;
+class TQBOptionsWindow;
+class TQBPrintWindow;
 class TQBSearchCommands;
 class TQBStatusPanes;
 class TQBViewTabs;
@@ -129,6 +133,7 @@ private:
   void ConnectViewCommands();
   void ConnectLayoutCommands();
   void ConnectMessageCommands();
+  void ConnectToolsCommands();
   void Handle(TQBCmd cmd, std::function<void()> handler);
   void ApplyCommandStates(const TQBCommandStates& states);
   void UpdateStatusPanes(const TQBCommandInputs& in);
@@ -170,6 +175,8 @@ private:
   std::unique_ptr<TQBMessageCommands> FMessageCommands;
   std::unique_ptr<TQBSearchCommands> FSearch;
   std::unique_ptr<TQBWindowGeometry> FGeometry;
+  std::unique_ptr<TQBPrintWindow> FPrintArea;
+  std::unique_ptr<TQBOptionsWindow> FOptionsArea;
 
   // Wiring: the commands that have a handler, the areas UpdateCommands asks, what it last applied.
   std::array<bool, QBCommandCount> FHandled{};

@@ -12,6 +12,8 @@
 #include "shell/QBSearchCommands.h"
 #include "shell/QBStatusTexts.h"
 #include "shell/widgets/QBLogWindow.h"
+#include "shell/widgets/QBOptionsWindow.h"
+#include "shell/widgets/QBPrintWindow.h"
 #include "shell/widgets/QBStatusPanes.h"
 
 #include <quillbox/QuillboxMessageSet.h>
@@ -39,6 +41,7 @@ void TFrmViewer::ConnectCommands() {
   ConnectViewCommands();
   ConnectLayoutCommands();
   ConnectMessageCommands();
+  ConnectToolsCommands();
   Handle(TQBCmd::Exit, [this] { close(); });
   Handle(TQBCmd::PlugIns, [] {
     if (PlugInManager) PlugInManager->ShowPlugInsDialog();
@@ -113,6 +116,14 @@ void TFrmViewer::ConnectMessageCommands() {
 
   Handle(TQBCmd::CopyInspectorContents, [this] { FPane->CopyInspectorContents(); });
   Handle(TQBCmd::PrintInspectorContents, [this] { FPane->PrintInspectorContents(); });
+}
+
+void TFrmViewer::ConnectToolsCommands() {
+  Handle(TQBCmd::Print, [this] { FPrintArea->Print(); });
+  TQBOptionsWindow& options = *FOptionsArea;
+  Handle(TQBCmd::Options, [&options] { options.Options(); });
+  Handle(TQBCmd::SelectColumns, [&options] { options.SelectColumns(); });
+  Handle(TQBCmd::HelpAbout, [this] { FDialogs.About->ShowAbout(this); });
 }
 
 void TFrmViewer::UpdateCommands() {

@@ -4,18 +4,20 @@
 #include "shell/widgets/QBErrorReport.h"
 #include "shell/widgets/QBInspectorDialogs.h"
 #include "shell/widgets/QBLogDialogs.h"
+#include "shell/widgets/QBOptionsDialogs.h"
+#include "shell/widgets/QBPrintDialogs.h"
 
+#include "dialogs/QBAboutForm.h"
+#include "dialogs/QBColumnsForm.h"
+#include "dialogs/QBConfirmDialogs.h"
 #include "dialogs/QBDialogLook.h"
-#include "inspectors/QBPrintJob.h"
+#include "dialogs/QBOptionsForm.h"
+#include "dialogs/QBPrintForm.h"
 
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QPrintDialog>
-#include <QPushButton>
 
 namespace {
-
-const QString DialogCaption = QString::fromLatin1(qbdialogs::Caption);
 
 // Texts use "\r" line breaks; a plain-text label wants "\n".
 QString LinesOf(QString text) { return text.replace(QLatin1Char('\r'), QLatin1Char('\n')); }
@@ -43,23 +45,7 @@ public:
 
 class TLogDialogs final : public IQBLogDialogs {
 public:
-  int AskYesNoCancel(QWidget* over, const QString& text) override {
-    QMessageBox box(QMessageBox::Question, DialogCaption, LinesOf(text), QMessageBox::NoButton, over);
-    box.setObjectName(QStringLiteral("FrmYesNoCancel"));
-    // The question stays above other windows while it waits.
-    box.setWindowFlag(Qt::WindowStaysOnTopHint);
-    QPushButton* yes = box.addButton(QStringLiteral("&Yes"), QMessageBox::YesRole);
-    QPushButton* no = box.addButton(QStringLiteral("&No"), QMessageBox::NoRole);
-    QPushButton* cancel = box.addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole);
-    yes->setObjectName(QStringLiteral("btnYes"));
-    no->setObjectName(QStringLiteral("btnNo"));
-    cancel->setObjectName(QStringLiteral("btnCancel"));
-    box.setDefaultButton(yes);
-    box.setEscapeButton(cancel);
-    ExecPlaced(box, over);
-    if (box.clickedButton() == yes) return 6;
-    return box.clickedButton() == no ? 7 : 2;
-  }
+  int AskYesNoCancel(QWidget* over, const QString& text) override { return ::AskYesNoCancel(over, text); }
 
   QString OpenFileName(QWidget* parent, const QString& title, const QString& dir) override {
     QFileDialog dialog(parent, title, dir, QStringLiteral("Quillbox Log Files (*.qbl)"));
@@ -93,18 +79,39 @@ public:
   void ShowError(QWidget* over, const QString& caption, const QString& text) override {
     ShowErrorBox(over, caption, text);
   }
+
+  void ReportInvalidLog(QWidget* over, const QString& path) override { ::ReportInvalidLog(path, over); }
+  void ReportSaveFailure(QWidget* over, int messageNumber, const QString& path) override {
+    ::ReportSaveFailure(messageNumber, path, over);
+  }
 };
 
 class TInspectorDialogs final : public IQBInspectorDialogs {
 public:
-  bool AskInspectorPrintTitle(QWidget* over, QString& title) override {
-    // Until the program's own print dialog is built, the toolkit's printer choice stands in for it; the
-    // proposed title is printed as it is.
-    Q_UNUSED(title);
-    QPrintDialog dialog(&QBSharedPrinter(), over);
-    dialog.setObjectName(QStringLiteral("FrmPrint"));
-    return dialog.exec() == QDialog::Accepted;
+  bool AskInspectorPrintTitle(QWidget* over, QString& title) override { return RunInspectorPrintDialog(title, over); }
+};
+
+class TPrintDialogs final : public IQBPrintDialogs {
+public:
+  bool AskMessagePrint(QWidget* over, QString& title, bool hasSelection, bool& printSelection, TQBColumnSet& columns,
+                       int& fontSize) override {
+    return RunMessagePrintDialog(title, hasSelection, printSelection, over, columns, fontSize);
   }
+};
+
+class TOptionsDialogs final : public IQBOptionsDialogs {
+public:
+  bool RunOptions(QWidget* over, TQBOptionsValues& values, const std::function<void(const QString&)>& help) override {
+    return TFrmOptions::Execute(over, values, help);
+  }
+  bool RunColumns(QWidget* over, TQBColumnSet columns, TQBColumnChoice& choice) override {
+    return TFrmColumns::Execute(over, columns, choice);
+  }
+};
+
+class TAboutDialogs final : public IQBAboutDialogs {
+public:
+  void ShowAbout(QWidget* parent) override { TFrmAbout::Execute(parent); }
 };
 
 }  // namespace
@@ -112,3 +119,6 @@ public:
 std::unique_ptr<IQBErrorReport> NewErrorReport() { return std::make_unique<TErrorReport>(); }
 std::unique_ptr<IQBLogDialogs> NewLogDialogs() { return std::make_unique<TLogDialogs>(); }
 std::unique_ptr<IQBInspectorDialogs> NewInspectorDialogs() { return std::make_unique<TInspectorDialogs>(); }
+std::unique_ptr<IQBPrintDialogs> NewPrintDialogs() { return std::make_unique<TPrintDialogs>(); }
+std::unique_ptr<IQBOptionsDialogs> NewOptionsDialogs() { return std::make_unique<TOptionsDialogs>(); }
+std::unique_ptr<IQBAboutDialogs> NewAboutDialogs() { return std::make_unique<TAboutDialogs>(); }

@@ -1,7 +1,7 @@
 #pragma once
 // The areas' dialogs for a program that draws the window with nobody in front of it: nothing waits.
 // Errors are kept as single lines for the program to print; questions are answered Cancel, file
-// dialogs are cancelled and the print dialog refused.
+// dialogs are cancelled, the print and options dialogs refused and the About box not shown.
 
 #include "shell/widgets/QBShellDialogs.h"
 

@@ -6,6 +6,8 @@
 #include "shell/widgets/QBErrorReport.h"
 #include "shell/widgets/QBInspectorDialogs.h"
 #include "shell/widgets/QBLogDialogs.h"
+#include "shell/widgets/QBOptionsDialogs.h"
+#include "shell/widgets/QBPrintDialogs.h"
 
 #include <memory>
 
@@ -13,4 +15,7 @@ struct TQBShellDialogs {
   std::unique_ptr<IQBErrorReport> Errors = NewErrorReport();
   std::unique_ptr<IQBLogDialogs> Log = NewLogDialogs();
   std::unique_ptr<IQBInspectorDialogs> Inspector = NewInspectorDialogs();
+  std::unique_ptr<IQBPrintDialogs> Print = NewPrintDialogs();
+  std::unique_ptr<IQBOptionsDialogs> Options = NewOptionsDialogs();
+  std::unique_ptr<IQBAboutDialogs> About = NewAboutDialogs();
 };

@@ -186,8 +186,7 @@ void TQBMessageView::Print(const QString& title, bool selectionOnly, int fontSiz
 // Files
 
 void TQBMessageView::SaveToFile(const QString& fileName) {
-  const TQBSaveResult result = SaveViewToFile(FModel.Rows(), fileName, FHostHooks.get());
-  if (!result.Ok) throw std::runtime_error(result.Message.toStdString());
+  RaiseSaveFailure(SaveViewToFile(FModel.Rows(), fileName, FHostHooks.get()), fileName);
 }
 
 void TQBMessageView::ExportXML(const QString& fileName) {
