@@ -1,6 +1,7 @@
 // The About box: its size and frame, the version of the build, its links, moving and closing.
 
-#include "QBModalAnswer.h"
+#include "support/QBChild.h"
+#include "support/QBModalAnswer.h"
 
 #include "dialogs/QBAboutForm.h"
 
@@ -14,7 +15,7 @@
 namespace {
 
 using qbtest::Child;
-using qbtest::TModalAnswer;
+using qbtest::AnswerModal;
 
 TEST(AboutBox, IsABorderlessPictureWithTheBuildsVersionAndTheToolsName) {
   TFrmAbout box;
@@ -66,12 +67,14 @@ TEST(AboutBox, DraggingThePictureMovesTheBox) {
 
 TEST(AboutBox, TheCloseAreaAndEscapeCloseIt) {
   for (const bool escape : {false, true}) {
-    TModalAnswer answer([escape](QWidget* d) {
-      EXPECT_NE(qobject_cast<TFrmAbout*>(d), nullptr);
-      if (escape) QTest::keyClick(d, Qt::Key_Escape);
-      else QTest::mouseClick(Child<QPushButton>(d, "imgClose"), Qt::LeftButton);
+    bool closed = false;
+    auto answer = AnswerModal<TFrmAbout>([&](TFrmAbout& d) {
+      if (escape) QTest::keyClick(&d, Qt::Key_Escape);
+      else QTest::mouseClick(Child<QPushButton>(&d, "imgClose"), Qt::LeftButton);
+      closed = !d.isVisible();
     });
     TFrmAbout::Execute(nullptr);
+    EXPECT_TRUE(closed) << (escape ? "Escape" : "the close area") << " left the box open";
   }
 }
 

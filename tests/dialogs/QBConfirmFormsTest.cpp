@@ -1,6 +1,7 @@
 // The Yes/No/Cancel question and the invalid-log report in the common look of the message dialogs.
 
-#include "QBModalAnswer.h"
+#include "support/QBChild.h"
+#include "support/QBModalAnswer.h"
 
 #include "dialogs/QBConfirmDialogs.h"
 #include "dialogs/QBDialogLook.h"
@@ -15,7 +16,7 @@
 namespace {
 
 using qbtest::Child;
-using qbtest::TModalAnswer;
+using qbtest::AnswerModal;
 
 // What every message dialog shares: caption, colour, a 32-pixel icon, 80-pixel buttons, a fixed size.
 void ExpectCommonLook(QWidget* d) {
@@ -40,11 +41,11 @@ TEST(YesNoCancel, EachButtonEscapeAndTheCloseBoxGiveTheirAnswer) {
       {"Enter takes the default", [](QWidget* d) { QTest::keyClick(d, Qt::Key_Return); }, 6},
   };
   for (const auto& c : cases) {
-    TModalAnswer answer([&](QWidget* d) {
-      ExpectCommonLook(d);
-      EXPECT_TRUE(d->windowFlags() & Qt::WindowStaysOnTopHint);
-      EXPECT_EQ(qobject_cast<TFrmYesNoCancel*>(d)->Text(), QStringLiteral("Save?\n\nReally?"));
-      c.Answer(d);
+    auto answer = AnswerModal<TFrmYesNoCancel>([&](TFrmYesNoCancel& d) {
+      ExpectCommonLook(&d);
+      EXPECT_TRUE(d.windowFlags() & Qt::WindowStaysOnTopHint);
+      EXPECT_EQ(d.Text(), QStringLiteral("Save?\n\nReally?"));
+      c.Answer(&d);
     });
     EXPECT_EQ(AskYesNoCancel(nullptr, QStringLiteral("Save?\r\rReally?")), c.Expected) << c.Why;
   }
@@ -54,10 +55,10 @@ TEST(InvalidLog, BothReportsNameTheFileShortenedToTheTextArea) {
   const QString longPath = QStringLiteral("/home/someone/with/a/really/long/folder/chain/that/goes/on/and/on/trace.qbl");
   QString shown;
   {
-    TModalAnswer answer([&](QWidget* d) {
-      ExpectCommonLook(d);
-      shown = qobject_cast<TFrmInvalidLog*>(d)->Text();
-      QTest::mouseClick(Child<QPushButton>(d, "btnOK"), Qt::LeftButton);
+    auto answer = AnswerModal<TFrmInvalidLog>([&](TFrmInvalidLog& d) {
+      ExpectCommonLook(&d);
+      shown = d.Text();
+      QTest::mouseClick(Child<QPushButton>(&d, "btnOK"), Qt::LeftButton);
     });
     ReportInvalidLog(longPath, nullptr);
   }
@@ -66,27 +67,13 @@ TEST(InvalidLog, BothReportsNameTheFileShortenedToTheTextArea) {
   EXPECT_TRUE(shortPath.endsWith(QStringLiteral("/trace.qbl")));
   EXPECT_EQ(shown, QString(InvalidLogText(shortPath)).replace(QLatin1Char('\r'), QLatin1Char('\n')));
   {
-    TModalAnswer answer([&](QWidget* d) {
-      shown = qobject_cast<TFrmInvalidLog*>(d)->Text();
-      QTest::keyClick(d, Qt::Key_Escape);
+    auto answer = AnswerModal<TFrmInvalidLog>([&](TFrmInvalidLog& d) {
+      shown = d.Text();
+      QTest::keyClick(&d, Qt::Key_Escape);
     });
     ReportSaveFailure(42, QStringLiteral("/tmp/a.qbl"), nullptr);
   }
   EXPECT_TRUE(shown.startsWith(QStringLiteral("Message #42 could not be saved to the log file:\n/tmp/a.qbl\n\n")));
-}
-
-TEST(ShortenPath, TheExampleOfADrivePathShortensStepByStep) {
-  // One character one unit wide: each width admits one more step of the example.
-  const auto chars = [](const QString& text) { return int(text.size()); };
-  const QString path = QStringLiteral("C:/Logs/2010/March/app.qbl");
-  const struct {
-    int Width;
-    const char* Result;
-  } cases[] = {
-      {100, "C:/Logs/2010/March/app.qbl"}, {25, "C:/.../2010/March/app.qbl"}, {20, "C:/.../March/app.qbl"},
-      {15, "C:/.../app.qbl"},              {12, ".../app.qbl"},               {3, "app.qbl"},
-  };
-  for (const auto& c : cases) EXPECT_EQ(QBShortenPath(path, chars, c.Width), QString::fromLatin1(c.Result)) << c.Width;
 }
 
 }  // namespace

@@ -1,7 +1,8 @@
 // The options dialog: loading and reading back its copy, the style editor, the fonts page, the
 // dependent controls and Cancel.
 
-#include "QBModalAnswer.h"
+#include "support/QBChild.h"
+#include "support/QBModalAnswer.h"
 
 #include "dialogs/QBColorPicker.h"
 #include "dialogs/QBFontsPage.h"
@@ -29,7 +30,7 @@
 namespace {
 
 using qbtest::Child;
-using qbtest::TModalAnswer;
+using qbtest::AnswerModal;
 
 // A click as the user makes it (the button emits clicked); a mouse event at the centre of a wide check
 // box would miss its caption.
@@ -185,9 +186,9 @@ TEST(OptionsDialog, CancelDiscardsEveryChangeAndHelpNamesItsTopic) {
   const TQBOptionsValues before = values;
   QStringList topics;
   {
-    TModalAnswer answer([](QWidget* d) {
-      auto* form = qobject_cast<TFrmOptions*>(d);
-      ASSERT_NE(form, nullptr);
+    auto answer = AnswerModal<TFrmOptions>([](TFrmOptions& f) {
+      TFrmOptions* form = &f;
+      QWidget* d = &f;
       Click(Child<QCheckBox>(d, "chkAutoCollapse"));
       form->Fonts()->FontSize()->setValue(20);
       form->Styles()->MsgType()->setCurrentIndex(3);
@@ -200,9 +201,9 @@ TEST(OptionsDialog, CancelDiscardsEveryChangeAndHelpNamesItsTopic) {
   EXPECT_EQ(values, before);
   EXPECT_EQ(topics, QStringList{QStringLiteral("Viewer_Commands_Tools_Options")});
   {
-    TModalAnswer answer([](QWidget* d) {
-      Click(Child<QCheckBox>(d, "chkAutoCollapse"));
-      Click(Child<QPushButton>(d, "btnOK"));
+    auto answer = AnswerModal<TFrmOptions>([](TFrmOptions& d) {
+      Click(Child<QCheckBox>(&d, "chkAutoCollapse"));
+      Click(Child<QPushButton>(&d, "btnOK"));
     });
     EXPECT_TRUE(TFrmOptions::Execute(nullptr, values, {}));
   }

@@ -1,7 +1,8 @@
 // The print dialog in both forms, the column controls' time rule in the three dialogs that show them,
 // and the column chooser.
 
-#include "QBModalAnswer.h"
+#include "support/QBChild.h"
+#include "support/QBModalAnswer.h"
 
 #include "dialogs/QBColumnControls.h"
 #include "dialogs/QBColumnsForm.h"
@@ -25,7 +26,7 @@
 namespace {
 
 using qbtest::Child;
-using qbtest::TModalAnswer;
+using qbtest::AnswerModal;
 
 // A click as the user makes it (the button emits clicked); a mouse event at the centre of a wide check
 // box would miss its caption.
@@ -88,19 +89,19 @@ TEST(ColumnControls, TheTimeRuleHoldsInEveryDialog) {
 TEST(ColumnChooser, ConfirmedChoiceComesBackAndCancelChangesNothing) {
   TQBColumnChoice choice;
   {
-    TModalAnswer answer([](QWidget* modal) {
-      EXPECT_EQ(modal->windowTitle(), QStringLiteral("Select Message Columns"));
-      Click(Child<QCheckBox>(modal, "chkTime"));
-      Click(Child<QPushButton>(modal, "btnOK"));
+    auto answer = AnswerModal<TFrmColumns>([](TFrmColumns& modal) {
+      EXPECT_EQ(modal.windowTitle(), QStringLiteral("Select Message Columns"));
+      Click(Child<QCheckBox>(&modal, "chkTime"));
+      Click(Child<QPushButton>(&modal, "btnOK"));
     });
     ASSERT_TRUE(TFrmColumns::Execute(nullptr, colDate, choice));
   }
   EXPECT_EQ(choice.ToColumns(), colDate | colTimeStamp);
   TQBColumnChoice untouched = TQBColumnChoice::Of(colCategory);
   {
-    TModalAnswer answer([](QWidget* modal) {
-      Click(Child<QPushButton>(modal, "btnAllColumns"));
-      Click(Child<QPushButton>(modal, "btnCancel"));
+    auto answer = AnswerModal<TFrmColumns>([](TFrmColumns& modal) {
+      Click(Child<QPushButton>(&modal, "btnAllColumns"));
+      Click(Child<QPushButton>(&modal, "btnCancel"));
     });
     EXPECT_FALSE(TFrmColumns::Execute(nullptr, colDate, untouched));
   }
@@ -120,7 +121,7 @@ protected:
   int FontSize = 8;
 
   bool Run(bool hasSelection, std::function<void(QWidget*)> answer) {
-    TModalAnswer modal(std::move(answer));
+    auto modal = AnswerModal<TFrmPrint>([&](TFrmPrint& d) { answer(&d); });
     return RunMessagePrintDialog(Title, hasSelection, PrintSelection, nullptr, Columns, FontSize);
   }
 };
@@ -198,7 +199,8 @@ TEST_F(PrintDialogTest, TheInspectorFormAsksForTheTitleOnly) {
   }
   QString title = QStringLiteral("Some text (Details)");
   {
-    TModalAnswer answer([&](QWidget* d) {
+    auto answer = AnswerModal<TFrmPrint>([&](TFrmPrint& form) {
+      QWidget* d = &form;
       EXPECT_EQ(d->windowTitle(), QStringLiteral("Print Inspector Contents"));
       EXPECT_FALSE(Child<QCheckBox>(d, "chkPrintSelectedMsgs")->isVisible());
       EXPECT_FALSE(Child<QGroupBox>(d, "grpColumns")->isVisible());
@@ -211,7 +213,7 @@ TEST_F(PrintDialogTest, TheInspectorFormAsksForTheTitleOnly) {
   }
   EXPECT_EQ(title, QStringLiteral("Edited"));
   {
-    TModalAnswer answer([](QWidget* d) { Click(Child<QPushButton>(d, "btnCancel")); });
+    auto answer = AnswerModal<TFrmPrint>([](TFrmPrint& d) { Click(Child<QPushButton>(&d, "btnCancel")); });
     EXPECT_FALSE(RunInspectorPrintDialog(title, nullptr));
   }
   EXPECT_EQ(title, QStringLiteral("Edited"));

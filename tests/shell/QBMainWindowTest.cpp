@@ -4,6 +4,7 @@
 #include "QBTestView.h"
 #include "dialogs/QBConfirmDialogs.h"
 #include "view/QBLogSave.h"
+#include "support/QBModalAnswer.h"
 #include "support/QBTestFiles.h"
 
 #include "plugins/widgets/QBPlugInManager.h"
@@ -556,13 +557,11 @@ TEST(ShellDialogs, YesNoCancelAnswers) {
     int Answer;
   } cases[] = {{"btnYes", 6}, {"btnNo", 7}, {"btnCancel", 2}, {nullptr, 2}};
   for (const TCase& c : cases) {
-    QTimer::singleShot(0, [&] {
-      auto* box = qobject_cast<TFrmYesNoCancel*>(QApplication::activeModalWidget());
-      ASSERT_NE(box, nullptr);
-      EXPECT_EQ(box->windowTitle(), QStringLiteral("Quillbox Viewer"));
-      EXPECT_EQ(box->Text(), QStringLiteral("Line one\n\nLine two"));
-      if (c.Button) box->findChild<QPushButton*>(QLatin1String(c.Button))->click();
-      else box->reject();
+    auto answer = qbtest::AnswerModal<TFrmYesNoCancel>([&](TFrmYesNoCancel& box) {
+      EXPECT_EQ(box.windowTitle(), QStringLiteral("Quillbox Viewer"));
+      EXPECT_EQ(box.Text(), QStringLiteral("Line one\n\nLine two"));
+      if (c.Button) box.findChild<QPushButton*>(QLatin1String(c.Button))->click();
+      else box.reject();
     });
     EXPECT_EQ(dialogs->AskYesNoCancel(nullptr, QStringLiteral("Line one\r\rLine two")), c.Answer) << c.Answer;
   }

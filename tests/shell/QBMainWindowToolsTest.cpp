@@ -2,12 +2,17 @@
 // the program's message view and the real dialogs, each answered by a polling timer: what the dialogs
 // show, what the window takes from them, and that Cancel leaves every pixel of the view as it was.
 
-#include "../dialogs/QBModalAnswer.h"
+#include "support/QBChild.h"
+#include "support/QBModalAnswer.h"
 #include "support/QBTestFiles.h"
+#include "support/QBWait.h"
 
+#include "dialogs/QBAboutForm.h"
 #include "dialogs/QBColorPicker.h"
+#include "dialogs/QBColumnsForm.h"
 #include "dialogs/QBFontsPage.h"
 #include "dialogs/QBOptionsForm.h"
+#include "dialogs/QBPrintForm.h"
 #include "dialogs/QBStylesPage.h"
 #include "inspectors/QBInspectorPane.h"
 #include "plugins/widgets/QBPlugInManager.h"
@@ -37,7 +42,7 @@ namespace {
 
 using C = TQBCmd;
 using qbtest::Child;
-using qbtest::TModalAnswer;
+using qbtest::AnswerModal;
 
 const TQBViewClassOf<TQBMessageView> MessageViewClass;
 
@@ -114,7 +119,7 @@ protected:
   }
   QWidget& ViewWidget() { return *qobject_cast<QWidget*>(Window->CurrentView().Object); }
   QImage Pixels() {
-    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents();  // the layout and repaint requests the commands posted
     return ViewWidget().grab().toImage();
   }
 
@@ -132,9 +137,9 @@ TEST_F(MainWindowToolsTest, OptionsCancelLeavesViewsFontsAndStylesExactlyAsBefor
   const QFont font = Window->GetFont(0);
   const int rowHeight = Window->GetRowHeight();
   {
-    TModalAnswer answer([](QWidget* d) {
-      auto* form = qobject_cast<TFrmOptions*>(d);
-      ASSERT_NE(form, nullptr);
+    auto answer = AnswerModal<TFrmOptions>([](TFrmOptions& f) {
+      TFrmOptions* form = &f;
+      QWidget* d = &f;
       Click(Child<QCheckBox>(d, "chkFlattenStructure"));
       Click(Child<QCheckBox>(d, "chkRowShading"));
       Child<TQBColorPicker>(d, "edtSeparatorColor")->SetColor(0xFF);
@@ -159,9 +164,9 @@ TEST_F(MainWindowToolsTest, OptionsOkAppliesFontsStylesColumnsAndLayoutAndWrites
   const int rowHeight = Window->GetRowHeight();
   ASSERT_FALSE(Window->Settings().Display.Inspector);
   {
-    TModalAnswer answer([](QWidget* d) {
-      auto* form = qobject_cast<TFrmOptions*>(d);
-      ASSERT_NE(form, nullptr);
+    auto answer = AnswerModal<TFrmOptions>([](TFrmOptions& f) {
+      TFrmOptions* form = &f;
+      QWidget* d = &f;
       form->Fonts()->FontSize()->setValue(14);
       form->Styles()->MsgType()->setCurrentIndex(form->Styles()->MsgType()->findText(QStringLiteral("Warnings")));
       if (form->Styles()->UseDefault()->isChecked()) Click(form->Styles()->UseDefault());
@@ -194,7 +199,8 @@ TEST_F(MainWindowToolsTest, OptionsOkAppliesFontsStylesColumnsAndLayoutAndWrites
 TEST_F(MainWindowToolsTest, SelectColumnsFollowsTheTimeRuleAndShowsTheColumn) {
   Open();
   {
-    TModalAnswer answer([](QWidget* d) {
+    auto answer = AnswerModal<TFrmColumns>([](TFrmColumns& f) {
+      QWidget* d = &f;
       EXPECT_EQ(d->windowTitle(), QStringLiteral("Select Message Columns"));
       EXPECT_FALSE(Child<QRadioButton>(d, "optTimeStamp")->isEnabled());
       Click(Child<QCheckBox>(d, "chkTime"));
@@ -213,7 +219,8 @@ TEST_F(MainWindowToolsTest, PrintWithoutASelectionDisablesTheBoxAndPrintsEveryRo
   Open();
   ASSERT_EQ(Window->CurrentView().View->SelectedCount(), 0);
   {
-    TModalAnswer answer([](QWidget* d) {
+    auto answer = AnswerModal<TFrmPrint>([](TFrmPrint& f) {
+      QWidget* d = &f;
       EXPECT_EQ(d->windowTitle(), QStringLiteral("Print Quillbox Messages"));
       EXPECT_EQ(Child<QLineEdit>(d, "edtTitle")->text(), QStringLiteral("All Messages"));
       EXPECT_FALSE(Child<QCheckBox>(d, "chkPrintSelectedMsgs")->isEnabled());
@@ -236,7 +243,8 @@ TEST_F(MainWindowToolsTest, PrintingTheSelectionMarksTheTitleAndPrintsOnlyTheSel
   Open();
   Window->CurrentView().List->SelectRow(1);
   {
-    TModalAnswer answer([](QWidget* d) {
+    auto answer = AnswerModal<TFrmPrint>([](TFrmPrint& f) {
+      QWidget* d = &f;
       EXPECT_TRUE(Child<QCheckBox>(d, "chkPrintSelectedMsgs")->isChecked());
       Child<QSpinBox>(d, "spnFontSize")->setValue(10);
       Click(Child<QPushButton>(d, "btnOk"));
@@ -255,8 +263,8 @@ TEST_F(MainWindowToolsTest, ACloseRequestWhilePrintingWaitsForTheJob) {
   Open(3000);
   bool refused = false;
   {
-    TModalAnswer answer([&](QWidget* d) {
-      Click(Child<QPushButton>(d, "btnOk"));
+    auto answer = AnswerModal<TFrmPrint>([&](TFrmPrint& d) {
+      Click(Child<QPushButton>(&d, "btnOk"));
       // Arrives while the job runs, as a terminate signal's close would.
       QTimer::singleShot(0, Window.get(), [&] { refused = !Window->close(); });
     });
@@ -264,7 +272,7 @@ TEST_F(MainWindowToolsTest, ACloseRequestWhilePrintingWaitsForTheJob) {
   }
   EXPECT_TRUE(refused) << "the window did not close in the middle of the job";
   EXPECT_TRUE(PdfText(Pdf).contains(QLatin1String("Line 3000 of the log"))) << "the job ran to its end";
-  QTRY_VERIFY_WITH_TIMEOUT(!Window->isVisible(), 10000);
+  QB_EXPECT_SOON(!Window->isVisible());
 }
 
 TEST_F(MainWindowToolsTest, PrintInspectorContentsAsksWithTheShortForm) {
@@ -272,7 +280,8 @@ TEST_F(MainWindowToolsTest, PrintInspectorContentsAsksWithTheShortForm) {
   Window->CurrentView().List->SelectRow(0);
   if (!Window->Settings().Display.Inspector) Trigger(C::ViewInspector);
   {
-    TModalAnswer answer([](QWidget* d) {
+    auto answer = AnswerModal<TFrmPrint>([](TFrmPrint& f) {
+      QWidget* d = &f;
       EXPECT_EQ(d->windowTitle(), QStringLiteral("Print Inspector Contents"));
       EXPECT_EQ(Child<QLineEdit>(d, "edtTitle")->text(), QStringLiteral("Line 1 of the log (Details)"));
       EXPECT_FALSE(Child<QWidget>(d, "grpColumns")->isVisible());
@@ -288,9 +297,9 @@ TEST_F(MainWindowToolsTest, AboutShowsTheBoxUntilEscape) {
   Open(1);
   bool shown = false;
   {
-    TModalAnswer answer([&](QWidget* d) {
-      shown = d->objectName() == QLatin1String("FrmAbout");
-      QTest::keyClick(d, Qt::Key_Escape);
+    auto answer = AnswerModal<TFrmAbout>([&](TFrmAbout& d) {
+      shown = d.objectName() == QLatin1String("FrmAbout");
+      QTest::keyClick(&d, Qt::Key_Escape);
     });
     Trigger(C::HelpAbout);
   }

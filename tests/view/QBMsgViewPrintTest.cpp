@@ -9,7 +9,6 @@
 #include "model/QBMessageAdder.h"
 #include "model/QBMessageTypes.h"
 
-#include "QBGuiTestApp.h"
 #include "QBHostDouble.h"
 #include "support/QBTestFiles.h"
 
@@ -31,7 +30,6 @@
 
 namespace {
 
-using qbtest::TAppFirst;
 using qbtest::THostDouble;
 
 // The output of a poppler tool on a file.
@@ -135,7 +133,6 @@ protected:
   double LeftMarginPoints() const { return QBSharedPrinter().pageLayout().paintRect(QPageLayout::Point).left(); }
   double TopMarginPoints() const { return QBSharedPrinter().pageLayout().paintRect(QPageLayout::Point).top(); }
 
-  TAppFirst App;
   THostDouble Host;
   TQuillboxMessageSet Set;
   TQBMessageView View{nullptr, Set};
