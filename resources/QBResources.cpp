@@ -5,6 +5,7 @@
 // Q_INIT_RESOURCE declares the rcc initialiser, which must not sit in a namespace.
 static void QBInitIconResources() {
   Q_INIT_RESOURCE(icons);
+  Q_INIT_RESOURCE(images);
 }
 
 void QBInitResources() {

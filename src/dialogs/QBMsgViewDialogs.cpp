@@ -4,6 +4,7 @@
 #include "dialogs/QBFindForm.h"
 #include "dialogs/QBJumpToForm.h"
 #include "dialogs/QBMessageDialogs.h"
+#include "dialogs/QBPrintProgress.h"
 
 bool TQBMsgViewDialogs::AskJumpToRow(QWidget* view, int& row) { return TFrmJumpToMsg::Execute(view, row); }
 
@@ -16,4 +17,8 @@ void TQBMsgViewDialogs::ShowInfo(QWidget* view, const QString& text) { ShowInfoM
 
 bool TQBMsgViewDialogs::AskFind(QWidget* view, TQBFindRequest& request) {
   return TFrmFind::Execute(view, FSettings, request);
+}
+
+std::unique_ptr<IQBPrintProgress> TQBMsgViewDialogs::BeginPrintProgress(QWidget* view, const QString& title) {
+  return std::make_unique<TQBPrintProgressDialog>(view, title);
 }

@@ -1,6 +1,6 @@
 #pragma once
 // The program's dialogs for the message views: the jump-to dialog, the edit message dialog, the find
-// dialog with its history in the settings file, and the information box.
+// dialog with its history in the settings file, the information box and the progress of printing.
 
 #include "view/widgets/QBMsgViewDialogs.h"
 
@@ -15,6 +15,7 @@ public:
   bool AskEditedText(QWidget* view, const QFont& font, const QRect& below, int bottomLimit, QString& text) override;
   void ShowInfo(QWidget* view, const QString& text) override;
   bool AskFind(QWidget* view, TQBFindRequest& request) override;
+  std::unique_ptr<IQBPrintProgress> BeginPrintProgress(QWidget* view, const QString& title) override;
 
 private:
   TQBIniFile* FSettings = nullptr;

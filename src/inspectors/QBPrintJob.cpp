@@ -1,27 +1,10 @@
 #include "inspectors/QBPrintJob.h"
 
-#include <QDir>
 #include <QFontMetrics>
 #include <QPrinter>
-#include <QPrinterInfo>
-#include <QStandardPaths>
 
 #include <algorithm>
 #include <stdexcept>
-
-QPrinter& QBSharedPrinter() {
-  static QPrinter printer(QPrinter::HighResolution);
-  static const bool prepared = [] {
-    if (QPrinterInfo::availablePrinters().isEmpty()) {
-      printer.setOutputFormat(QPrinter::PdfFormat);
-      const QString docs = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-      printer.setOutputFileName(QDir(docs).filePath(QStringLiteral("Quillbox Print.pdf")));
-    }
-    return true;
-  }();
-  (void)prepared;
-  return printer;
-}
 
 namespace {
 QFont PrinterFont(const QString& family, int points, bool bold, QFont::StyleHint hint) {

@@ -4,16 +4,14 @@
 // because a new page counts its first line as soon as it starts; a full page breaks at once, even
 // after the last line.
 
+#include "view/widgets/QBSharedPrinter.h"
+
 #include <QFont>
 #include <QPainter>
 #include <QPoint>
 #include <QString>
 
 class QPrinter;
-
-// The printer that printing uses, as the print dialog leaves it. Without an installed printer it
-// writes a PDF file ("Quillbox Print.pdf" in the documents folder unless someone names another file).
-QPrinter& QBSharedPrinter();
 
 class TQBPrintJob {
 public:

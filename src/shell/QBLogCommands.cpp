@@ -2,6 +2,7 @@
 
 #include "shell/QBScopeGuards.h"
 #include "view/QBFilterMatcher.h"
+#include "view/QBSaveFailure.h"
 
 #include <quillbox/QBCustomViewIntf.h>
 
@@ -149,6 +150,7 @@ bool TQBLogCommands::SaveTo(const QString& path) {
   FWindow.ShowStatusText(QStringLiteral("Saving %1...").arg(FileNameOf(path)));
   FWindow.SetBusy(true);
   QString error;
+  int failedMessage = -1;
   {
     // Whatever the view throws, the cursor and the status pane come back.
     TQBFinally restore(error, [this] {
@@ -159,12 +161,17 @@ bool TQBLogCommands::SaveTo(const QString& path) {
     try {
       save->SaveToFile(path);
       FState.Modified = false;
+    } catch (const TQBSaveFailure& e) {
+      error = QString::fromUtf8(e.what());
+      failedMessage = e.RecNo();
     } catch (const std::exception& e) {
       error = QString::fromUtf8(e.what());
       if (error.isEmpty()) error = QStringLiteral("The log file could not be saved.");
     }
   }
-  if (!error.isEmpty()) FWindow.ReportError(error);
+  // A message that could not be written has a report of its own; other failures the general one.
+  if (failedMessage >= 0) FWindow.ReportSaveFailure(failedMessage, path);
+  else if (!error.isEmpty()) FWindow.ReportError(error);
   return error.isEmpty();
 }
 

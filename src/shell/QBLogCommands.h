@@ -31,6 +31,8 @@ public:
   virtual QString AskSaveFileName(const QString& dir) = 0;
   // The invalid-log report and the application's general error report.
   virtual void ReportInvalidLog(const QString& path) = 0;
+  // The save-failure report: message messageNumber could not be saved to path.
+  virtual void ReportSaveFailure(int messageNumber, const QString& path) = 0;
   virtual void ReportError(const QString& text) = 0;
   // Puts a text in the status message pane and lets the window repaint.
   virtual void ShowStatusText(const QString& text) = 0;

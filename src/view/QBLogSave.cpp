@@ -9,6 +9,15 @@
 #include <utility>
 #include <vector>
 
+TQBSaveFailure::TQBSaveFailure(int recNo, const QString& path)
+    : std::runtime_error(SaveFailureMessage(recNo, path).toStdString()), FRecNo(recNo), FPath(path) {}
+
+void RaiseSaveFailure(const TQBSaveResult& result, const QString& path) {
+  if (result.Ok) return;
+  if (result.FailedRecNo >= 0) throw TQBSaveFailure(result.FailedRecNo, path);
+  throw std::runtime_error(result.Message.toStdString());
+}
+
 QString SaveFailureMessage(int recNo, const QString& path) {
   return QStringLiteral(
              "Message #%1 could not be saved to the log file:\r%2\r\rThis may be the result of one of the "

@@ -3,6 +3,7 @@
 // without application start separators. The file is written beside the target and replaces it only
 // when every record was written, so a failed save never destroys the previous file.
 
+#include "view/QBSaveFailure.h"
 #include "view/QBViewHooks.h"
 #include "view/QBViewRows.h"
 
@@ -21,3 +22,7 @@ TQBSaveResult SaveViewToFile(const TQBViewRows& rows, const QString& path, IQBPr
 
 // "Message #<recNo> could not be saved to the log file: ..." naming the file.
 QString SaveFailureMessage(int recNo, const QString& path);
+
+// Raises the failure of a save to path: TQBSaveFailure when a message could not be written,
+// std::runtime_error with the text otherwise. Nothing when it succeeded.
+void RaiseSaveFailure(const TQBSaveResult& result, const QString& path);

@@ -2,7 +2,7 @@
 
 #include "shell/QBLayoutRules.h"
 #include "shell/QBLogState.h"
-#include "shell/widgets/QBShortenPath.h"
+#include "dialogs/QBShortenPath.h"
 #include "shell/QBStatusTexts.h"
 
 #include <gtest/gtest.h>

@@ -60,6 +60,7 @@ public:
   QString AskSaveFileName(const QString&) override { return {}; }
   void ReportInvalidLog(const QString&) override { Calls << QStringLiteral("invalid"); }
   void ReportError(const QString&) override { Calls << QStringLiteral("error"); }
+  void ReportSaveFailure(int, const QString&) override { Calls << QStringLiteral("save-failure"); }
   void ShowStatusText(const QString& text) override { Calls << (text.isEmpty() ? QStringLiteral("status-") : text); }
   void SetBusy(bool busy) override { Calls << (busy ? QStringLiteral("busy") : QStringLiteral("idle")); }
   void ClearAllMessages() override {

@@ -65,6 +65,8 @@ public:
     return {};
   }
   void ShowError(QWidget*, const QString&, const QString& text) override { ADD_FAILURE() << text.toStdString(); }
+  void ReportInvalidLog(QWidget*, const QString& path) override { ADD_FAILURE() << path.toStdString(); }
+  void ReportSaveFailure(QWidget*, int, const QString& path) override { ADD_FAILURE() << path.toStdString(); }
 };
 
 class TNoErrors final : public IQBErrorReport {

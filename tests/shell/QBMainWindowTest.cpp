@@ -6,6 +6,7 @@
 #include "support/QBTestFiles.h"
 #include "support/QBWait.h"
 
+#include "dialogs/QBConfirmDialogs.h"
 #include "dialogs/QBQuestionDialogs.h"
 #include "dialogs/QBViewFilterForm.h"
 #include "plugins/widgets/QBPlugInManager.h"
@@ -15,6 +16,7 @@
 #include "shell/widgets/QBMainForm.h"
 #include "shell/widgets/QBMainLayout.h"
 #include "shell/widgets/QBStatusPanes.h"
+#include "view/QBLogSave.h"
 
 #include <quillbox/QBCustomViewClass.h>
 
@@ -73,6 +75,10 @@ public:
     return S.SaveNames.isEmpty() ? QString() : S.SaveNames.takeFirst();
   }
   void ShowError(QWidget*, const QString&, const QString& text) override { S.Errors << text; }
+  void ReportInvalidLog(QWidget*, const QString& path) override { S.Errors << InvalidLogText(path); }
+  void ReportSaveFailure(QWidget*, int messageNumber, const QString& path) override {
+    S.Errors << SaveFailureMessage(messageNumber, path);
+  }
 
 private:
   TScript& S;

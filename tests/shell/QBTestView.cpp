@@ -26,8 +26,7 @@ void TQBTestView::ToggleBookmark(int n) {
 }
 
 void TQBTestView::SaveToFile(const QString& fileName) {
-  const TQBSaveResult result = SaveViewToFile(FModel->Rows(), fileName);
-  if (!result.Ok) throw std::runtime_error(result.Message.toStdString());
+  RaiseSaveFailure(SaveViewToFile(FModel->Rows(), fileName), fileName);
 }
 
 void TQBTestView::ExportXML(const QString& fileName) {

@@ -134,7 +134,7 @@ TEST_F(MsgViewTest, OffersExactlyTheInterfacesItImplements) {
   EXPECT_NE(qobject_cast<IQBMessageViewExport*>(o), nullptr);
   EXPECT_NE(qobject_cast<IQBViewActivation*>(o), nullptr);
   EXPECT_NE(qobject_cast<IQBMessageViewSearch*>(o), nullptr);
-  EXPECT_EQ(qobject_cast<IQBMessageViewPrint*>(o), nullptr);
+  EXPECT_NE(qobject_cast<IQBMessageViewPrint*>(o), nullptr);
   EXPECT_EQ(qobject_cast<IQBMessageView*>(o)->GetViewClassName(), "Default");
 }
 

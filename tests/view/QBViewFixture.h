@@ -35,6 +35,10 @@ struct TMsg {
   QByteArray App;
   int32_t Time = kNoon;
   int32_t Date = kDay;
+  QByteArray Category;
+  QByteArray Thread;
+  QByteArray Computer;
+  uint32_t ProcessID = 0;
 };
 
 class TViewFixture {
@@ -52,6 +56,10 @@ public:
     raw.AppName = Utf8Bytes(Keep(m.App));
     raw.Time = m.Time;
     raw.Date = m.Date;
+    raw.Category = Utf8Bytes(Keep(m.Category));
+    raw.ThreadName = Utf8Bytes(Keep(m.Thread));
+    raw.ComputerName = Utf8Bytes(Keep(m.Computer));
+    raw.ProcessID = m.ProcessID;
     return Adder.AddMessage(raw);
   }
   // Adds messages of the given types with texts "m1", "m2", ... (the record number).

@@ -20,6 +20,8 @@ const TCommand kCommands[] = {
     {"export", "export --format xml|txt [--columns LIST] [FILTER | --project FILE.qbp --view NAME] IN.qbl OUT",
      RunExport},
     {"organize", "organize --by LIST FILE.qbl", RunOrganize},
+    {"print", "print --pdf OUT.pdf [--title TEXT] [--font-size N] [--columns LIST] [FILTER | --project FILE.qbp --view NAME] IN.qbl",
+     RunPrint},
 };
 
 int Usage(const TToolIO& io) {

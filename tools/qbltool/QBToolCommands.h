@@ -39,6 +39,7 @@ int RunRender(const QStringList& args, const TToolIO& io);
 int RunSave(const QStringList& args, const TToolIO& io);
 int RunExport(const QStringList& args, const TToolIO& io);
 int RunOrganize(const QStringList& args, const TToolIO& io);
+int RunPrint(const QStringList& args, const TToolIO& io);
 
 }  // namespace qbltool
 

@@ -19,7 +19,7 @@ constexpr char kUsage[] =
 int RunExport(const QStringList& args, const TToolIO& io) {
   TViewOptions options;
   QString error;
-  if (!ParseViewOptions(args, true, options, &error)) {
+  if (!ParseViewOptions(args, TViewCommand::Export, options, &error)) {
     io.Error(error);
     return UsageError(io, kUsage);
   }

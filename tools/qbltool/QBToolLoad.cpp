@@ -3,6 +3,9 @@
 #include "model/QBLogLoader.h"
 #include "model/QBMessageAdder.h"
 
+#include <QCoreApplication>
+#include <QDir>
+
 namespace qbltool {
 
 TToolLoad LoadForTool(const QString& path, TQuillboxMessageSet& set, const TToolIO& io) {
@@ -24,6 +27,11 @@ TToolLoad LoadForTool(const QString& path, TQuillboxMessageSet& set, const TTool
     case TQBLoadResult::TStatus::Stopped: break;  // only a window asks a load to stop
   }
   return {ExitUsage};
+}
+
+QString SiblingProgram(const QString& name) {
+  const QString dir = QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QDir::currentPath();
+  return QDir(dir).filePath(name);
 }
 
 int UsageError(const TToolIO& io, const char* usage) {

@@ -15,6 +15,9 @@ struct TToolLoad {
 // record on the error stream as one line naming the file.
 TToolLoad LoadForTool(const QString& path, TQuillboxMessageSet& set, const TToolIO& io);
 
+// The path of a program built beside qbltool (the programs that link the viewer's widgets).
+QString SiblingProgram(const QString& name);
+
 // Prints "usage: qbltool <usage>" and returns ExitUsage.
 int UsageError(const TToolIO& io, const char* usage);
 

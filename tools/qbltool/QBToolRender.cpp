@@ -6,8 +6,6 @@
 #include "QBToolCommands.h"
 #include "QBToolLoad.h"
 
-#include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <QProcess>
 
@@ -16,11 +14,6 @@ namespace {
 
 constexpr char kUsage[] = "render FILE.qbl OUT.png [--size WxH]";
 constexpr int kRenderTimeoutMs = 10 * 60 * 1000;
-
-QString RendererPath() {
-  const QString dir = QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QDir::currentPath();
-  return QDir(dir).filePath(QStringLiteral("qbrender"));
-}
 
 }  // namespace
 
@@ -32,7 +25,7 @@ int RunRender(const QStringList& args, const TToolIO& io) {
     const TToolLoad load = LoadForTool(args[0], set, io);
     if (load.ExitCode != ExitOk) return load.ExitCode;
   }
-  const QString renderer = RendererPath();
+  const QString renderer = SiblingProgram(QStringLiteral("qbrender"));
   if (!QFileInfo(renderer).isExecutable()) {
     io.Error(QStringLiteral("cannot render '%1': the window renderer '%2' is missing").arg(args[0], renderer));
     return ExitUsage;

@@ -17,7 +17,7 @@ constexpr char kUsage[] =
 int RunSave(const QStringList& args, const TToolIO& io) {
   TViewOptions options;
   QString error;
-  if (!ParseViewOptions(args, false, options, &error)) {
+  if (!ParseViewOptions(args, TViewCommand::Save, options, &error)) {
     io.Error(error);
     return UsageError(io, kUsage);
   }

@@ -65,7 +65,9 @@ bool ParsePid(const QString& text, int32_t& pid, QString* error) {
 
 }  // namespace
 
-bool ParseViewOptions(const QStringList& args, bool allowExportOptions, TViewOptions& o, QString* error) {
+bool ParseViewOptions(const QStringList& args, TViewCommand command, TViewOptions& o, QString* error) {
+  const bool exporting = command == TViewCommand::Export;
+  const bool printing = command == TViewCommand::Print;
   TQBFilterCriteria& f = o.Filter;
   bool project = false, view = false;
   for (qsizetype i = 0; i < args.size(); ++i) {
@@ -97,14 +99,25 @@ bool ParseViewOptions(const QStringList& args, bool allowExportOptions, TViewOpt
     } else if (a == QLatin1String("--types")) {
       f.CheckMsgTypes = true;
       if (!ParseTypes(value, f.MsgTypes, error)) return false;
-    } else if (allowExportOptions && a == QLatin1String("--format")) {
+    } else if (exporting && a == QLatin1String("--format")) {
       o.Format = value.toLower();
       if (o.Format != QLatin1String("xml") && o.Format != QLatin1String("txt")) {
         *error = QStringLiteral("unknown format '%1' (expected xml or txt)").arg(value);
         return false;
       }
-    } else if (allowExportOptions && a == QLatin1String("--columns")) {
+    } else if ((exporting || printing) && a == QLatin1String("--columns")) {
       if (!ParseColumns(value, o.Columns, error)) return false;
+    } else if (printing && a == QLatin1String("--pdf")) {
+      o.Pdf = value;
+    } else if (printing && a == QLatin1String("--title")) {
+      o.Title = value;
+    } else if (printing && a == QLatin1String("--font-size")) {
+      bool ok = false;
+      o.FontSize = value.toInt(&ok);
+      if (!ok || o.FontSize < 6 || o.FontSize > 36) {
+        *error = QStringLiteral("invalid font size '%1' (expected 6 to 36)").arg(value);
+        return false;
+      }
     } else {
       *error = QStringLiteral("unknown option %1").arg(a);
       return false;

@@ -1,6 +1,6 @@
 #pragma once
-// What qbltool save and export share: the filter options and one view filled from a loaded log, as the
-// viewer fills a new view (auto-collapse on, as in the default settings).
+// What qbltool save, export and print share: the filter options and one view filled from a loaded log,
+// as the viewer fills a new view (auto-collapse on, as in the default settings).
 
 #include "QBToolCommands.h"
 
@@ -15,24 +15,35 @@
 
 namespace qbltool {
 
-// Command-line options of save and export. Unknown options and bad values give a message.
+// Command-line options of save, export and print. Unknown options and bad values give a message.
 struct TViewOptions {
   TQBFilterCriteria Filter;
   bool FilterOptions = false;  // a FILTER option was given
   QString Project;             // --project: the filter comes from a view of this project file
   QString ViewName;            // --view
   QString Format;              // export only: "xml" or "txt"
-  TQBColumnSet Columns = 0;    // export only
+  TQBColumnSet Columns = 0;    // export and print
+  QString Pdf;                 // print only: the PDF file to write
+  QString Title;               // print only; empty: the log file's name
+  int FontSize = 8;            // print only, 6 to 36 points
   QStringList Files;           // the positional arguments
 };
 
-// Parses args; allowExportOptions admits --format and --columns. False with *error set on bad input,
-// also when --project and --view do not come together or come with FILTER options.
-bool ParseViewOptions(const QStringList& args, bool allowExportOptions, TViewOptions& options, QString* error);
+// The command whose options are parsed: each admits the filter options (or --project with --view)
+// and its own.
+enum class TViewCommand { Save, Export, Print };
+
+// Parses args for command. False with *error set on bad input, also when --project and --view do not
+// come together or come with FILTER options.
+bool ParseViewOptions(const QStringList& args, TViewCommand command, TViewOptions& options, QString* error);
 // With --project, reads the named view's criteria into options.Filter as the viewer reads them.
 // Returns ExitOk, or ExitUsage after the error line (a project that cannot be read; a name the project
 // does not hold, with the names it holds).
 int ApplyProjectView(TViewOptions& options, const TToolIO& io);
+
+// The options of print: those of ParseViewOptions, --pdf required and one log file. On bad input the
+// error and the usage line go to the error stream and false is returned.
+bool ParsePrintOptions(const QStringList& args, TViewOptions& options, const TToolIO& io);
 
 // A log loaded into a store and one view filled from it.
 class TToolView {

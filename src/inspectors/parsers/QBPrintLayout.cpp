@@ -69,10 +69,12 @@ QStringList PropertyPrintLines(const QStringList& lines) {
 }
 
 QStringList NumberedPrintLines(const QStringList& lines) {
+  // Every number is printed whole: the column is as wide as the largest one (at least 5 characters).
+  const qsizetype width = std::max<qsizetype>(5, QString::number(lines.size()).size());
   QStringList printed;
   printed.reserve(lines.size());
   for (qsizetype i = 0; i < lines.size(); ++i)
-    printed << QString::number(i + 1).left(5).rightJustified(5, u' ') + QStringLiteral(":  ") + lines[i];
+    printed << QString::number(i + 1).rightJustified(width, u' ') + QStringLiteral(":  ") + lines[i];
   return printed;
 }
 

@@ -16,8 +16,9 @@ QStringList TablePrintLines(const QStringList& lines);
 // the value; a line without "=" unchanged.
 QStringList PropertyPrintLines(const QStringList& lines);
 
-// Line i (from 0) as its number i + 1 right-aligned in 5 characters and cut to its first 5 digits,
-// ":  " and the line. Numbers from 100000 on are cut (100000 prints as "10000").
+// Line i (from 0) as its number i + 1 right-aligned, ":  " and the line. The numbers are right-aligned
+// in 5 characters, or in the width of the largest number when the list has 100000 lines or more, so no
+// number is ever cut.
 QStringList NumberedPrintLines(const QStringList& lines);
 
 // The picture enlarged or shrunk, proportions kept, to the largest size that fits the page (sizes

@@ -19,6 +19,10 @@ public:
   virtual QString SaveFileName(QWidget* parent, const QString& title, const QString& dir, const QString& filter,
                                const QString& suffix, QString* chosenFilter) = 0;
   virtual void ShowError(QWidget* over, const QString& caption, const QString& text) = 0;
+  // The log's own reports, naming the file with its path shortened to fit: a log with invalid
+  // messages, and a message that could not be saved.
+  virtual void ReportInvalidLog(QWidget* over, const QString& path) = 0;
+  virtual void ReportSaveFailure(QWidget* over, int messageNumber, const QString& path) = 0;
 };
 
 std::unique_ptr<IQBLogDialogs> NewLogDialogs();

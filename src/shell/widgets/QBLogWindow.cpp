@@ -4,7 +4,6 @@
 #include "shell/widgets/QBErrorReport.h"
 #include "shell/widgets/QBLoadProgress.h"
 #include "shell/widgets/QBLogDialogs.h"
-#include "shell/widgets/QBShortenPath.h"
 #include "shell/widgets/QBStatusPanes.h"
 
 #include <quillbox/QBCustomViewIntf.h>
@@ -17,12 +16,9 @@
 
 namespace {
 
-const QString ViewerCaption = QStringLiteral("Quillbox Viewer");
 const QString LogFilter = QStringLiteral("Quillbox Log Files ( *.qbl )");
 const QString XmlFilter = QStringLiteral("XML Files (*.xml)");
 const QString TextFilter = QStringLiteral("Text Files (*.txt)");
-// The invalid-log report's text area, which the shortened path must fit.
-constexpr int ReportTextWidth = 309;
 
 }  // namespace
 
@@ -166,13 +162,12 @@ QString TQBLogWindow::AskSaveFileName(const QString& dir) {
                                 QStringLiteral("qbl"), nullptr);
 }
 
-void TQBLogWindow::ReportInvalidLog(const QString& path) {
-  const QString shortPath = QBShortenPath(QDir::toNativeSeparators(path), P.Window.font(), ReportTextWidth);
-  P.Dialogs.ShowError(&P.Window, ViewerCaption,
-                      QStringLiteral("The following log file contains invalid messages:\r%1\r\rThis may be the "
-                                     "result of one of the following:\r  - The file is not a valid Quillbox log "
-                                     "file\r  - The file is corrupt\r  - The file was saved using Quillbox 1")
-                          .arg(shortPath));
+void TQBLogWindow::ReportInvalidLog(const QString& path) { P.Dialogs.ReportInvalidLog(&P.Window, path); }
+
+void TQBLogWindow::ReportSaveFailure(int messageNumber, const QString& path) {
+  // Centred over the view that was being saved.
+  QWidget* view = qobject_cast<QWidget*>(P.Views.Current().Object);
+  P.Dialogs.ReportSaveFailure(view ? view : &P.Window, messageNumber, path);
 }
 
 void TQBLogWindow::ReportError(const QString& text) { P.Errors.ShowError(&P.Window, QBApplicationTitle, text); }

@@ -72,6 +72,7 @@ private:
   int AskSaveFilteredView() override;
   QString AskSaveFileName(const QString& dir) override;
   void ReportInvalidLog(const QString& path) override;
+  void ReportSaveFailure(int messageNumber, const QString& path) override;
   void ReportError(const QString& text) override;
   void ShowStatusText(const QString& text) override;
   void SetBusy(bool busy) override;

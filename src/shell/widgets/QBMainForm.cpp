@@ -21,6 +21,8 @@
 #include "shell/widgets/QBNavigationWindow.h"
 #include "shell/widgets/QBOrganizerWindow.h"
 #include "shell/widgets/QBProjectWindow.h"
+#include "shell/widgets/QBOptionsWindow.h"
+#include "shell/widgets/QBPrintWindow.h"
 #include "shell/widgets/QBStatusPanes.h"
 #include "shell/widgets/QBToolStrip.h"
 #include "shell/widgets/QBViewArea.h"
@@ -147,6 +149,17 @@ void TFrmViewer::CreateAreas() {
       [this] { ApplyNavEnabling(); }});
   TQBNavigator& navigator = FNavigation->Navigator();
 
+  FPrintArea = std::make_unique<TQBPrintWindow>(
+      TQBPrintWindow::TParts{*this, *FLayout->Pages(), FSettings, *FViews, *FDialogs.Print, *FDialogs.Errors});
+  FOptionsArea = std::make_unique<TQBOptionsWindow>(TQBOptionsWindow::TParts{
+      *this, FSettings, *FViews, *FLayoutWindow, *FLayoutCommands, FPane->Inspectors(), *FDialogs.Options,
+      [this] { ApplyFonts(); },
+      [this] {
+        StoreSettings();
+        FSettings.Write(FIni);
+      },
+      [this](const QString& topic) { FHelp->ShowTopic(topic); }, inspect});
+
   // The adding path's observers, in their order: the organizer (its new views hear of the message
   // too), navigation, the views, then the modified flag.
   FAdder.AddObserver(&FOrganizer->Commands());
@@ -228,8 +241,12 @@ void TFrmViewer::showEvent(QShowEvent* event) {
 }
 
 void TFrmViewer::closeEvent(QCloseEvent* event) {
-  // The project's auto-save comes first; a close that arrives while a file loads (a terminate signal)
-  // waits for the load to end, and both steps run then.
+  // A close that arrives while a report prints or a file loads (a terminate signal) waits for its end
+  // and runs again then; the project's auto-save comes before the log's own question.
+  if (!FPrintArea->CanClose([this] { close(); })) {
+    event->ignore();
+    return;
+  }
   if (!FLogArea->Gate().Busy() && !FProject->CanClose(FSettings.General.AutoSaveProject)) {
     event->ignore();
     return;

@@ -15,6 +15,8 @@
 //   navigation     TQBNavigator (shell) with TQBNavigationWindow: kinds, automatic mode, First..Last
 //   detail panel   TQBDetailPanel in the layout, a selection listener
 //   geometry       TQBWindowGeometry: the window's place and the splitter bars across sessions
+//   print          TQBPrintWindow over TQBPrintCommands (shell): the print dialog and the view's report
+//   options        TQBOptionsWindow over TQBOptionsCommands (shell): options dialog, column chooser
 // QBMainForm.cpp builds and forwards the window's events; QBMainFormCommands.cpp wires the commands
 // and runs UpdateCommands.
 
@@ -53,6 +55,8 @@ class TQBMessageCommands;
 class TQBNavigationWindow;
 class TQBOrganizerWindow;
 class TQBProjectWindow;
+class TQBOptionsWindow;
+class TQBPrintWindow;
 class TQBSearchCommands;
 class TQBStatusPanes;
 class TQBViewArea;
@@ -150,6 +154,7 @@ private:
   // First, Previous, Next and Last take the navigator's enabling at once (outside UpdateCommands).
   void ApplyNavEnabling();
   void ConnectProjectCommands();
+  void ConnectToolsCommands();
   void Handle(TQBCmd cmd, std::function<void()> handler);
   void ApplyCommandStates(const TQBCommandStates& states);
   void UpdateStatusPanes(const TQBCommandInputs& in);
@@ -197,6 +202,8 @@ private:
   std::unique_ptr<TQBEditWindow> FEdit;
   std::unique_ptr<TQBNavigationWindow> FNavigation;
   std::unique_ptr<TQBWindowGeometry> FGeometry;
+  std::unique_ptr<TQBPrintWindow> FPrintArea;
+  std::unique_ptr<TQBOptionsWindow> FOptionsArea;
 
   // Wiring: the commands that have a handler, the areas UpdateCommands asks, what it last applied.
   std::array<bool, QBCommandCount> FHandled{};

@@ -16,6 +16,8 @@
 #include "shell/widgets/QBNavigationWindow.h"
 #include "shell/widgets/QBOrganizerWindow.h"
 #include "shell/widgets/QBProjectWindow.h"
+#include "shell/widgets/QBOptionsWindow.h"
+#include "shell/widgets/QBPrintWindow.h"
 #include "shell/widgets/QBStatusPanes.h"
 #include "shell/widgets/QBViewArea.h"
 
@@ -47,6 +49,7 @@ void TFrmViewer::ConnectCommands() {
   ConnectEditCommands();
   ConnectNavigationCommands();
   ConnectProjectCommands();
+  ConnectToolsCommands();
   Handle(TQBCmd::Exit, [this] { close(); });
   Handle(TQBCmd::PlugIns, [] {
     if (PlugInManager) PlugInManager->ShowPlugInsDialog();
@@ -174,6 +177,14 @@ void TFrmViewer::ApplyNavEnabling() {
     FStates.Enabled[Index(cmd)] = on;
     Action(cmd)->setEnabled(on && FHandled[Index(cmd)]);
   }
+}
+
+void TFrmViewer::ConnectToolsCommands() {
+  Handle(TQBCmd::Print, [this] { FPrintArea->Print(); });
+  TQBOptionsWindow& options = *FOptionsArea;
+  Handle(TQBCmd::Options, [&options] { options.Options(); });
+  Handle(TQBCmd::SelectColumns, [&options] { options.SelectColumns(); });
+  Handle(TQBCmd::HelpAbout, [this] { FDialogs.About->ShowAbout(this); });
 }
 
 void TFrmViewer::UpdateCommands() {

@@ -6,18 +6,23 @@
 #include "shell/widgets/QBInspectorDialogs.h"
 #include "shell/widgets/QBLogDialogs.h"
 #include "shell/widgets/QBNavigationDialogs.h"
+#include "shell/widgets/QBOptionsDialogs.h"
+#include "shell/widgets/QBPrintDialogs.h"
 
+#include "dialogs/QBAboutForm.h"
+#include "dialogs/QBColumnsForm.h"
 #include "dialogs/QBConfirmClearBookmarksForm.h"
 #include "dialogs/QBConfirmClearViewForm.h"
+#include "dialogs/QBConfirmDialogs.h"
 #include "dialogs/QBDialogLook.h"
+#include "dialogs/QBOptionsForm.h"
+#include "dialogs/QBPrintForm.h"
+#include "dialogs/QBQuestionDialogs.h"
 #include "dialogs/QBSelectNavMsgForm.h"
 #include "dialogs/QBTimeDiffNavForm.h"
-#include "dialogs/QBQuestionDialogs.h"
-#include "inspectors/QBPrintJob.h"
 
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QPrintDialog>
 
 namespace {
 
@@ -81,17 +86,23 @@ public:
   void ShowError(QWidget* over, const QString& caption, const QString& text) override {
     ShowErrorBox(over, caption, text);
   }
+
+  void ReportInvalidLog(QWidget* over, const QString& path) override { ::ReportInvalidLog(path, over); }
+  void ReportSaveFailure(QWidget* over, int messageNumber, const QString& path) override {
+    ::ReportSaveFailure(messageNumber, path, over);
+  }
 };
 
 class TInspectorDialogs final : public IQBInspectorDialogs {
 public:
-  bool AskInspectorPrintTitle(QWidget* over, QString& title) override {
-    // Until the program's own print dialog is built, the toolkit's printer choice stands in for it; the
-    // proposed title is printed as it is.
-    Q_UNUSED(title);
-    QPrintDialog dialog(&QBSharedPrinter(), over);
-    dialog.setObjectName(QStringLiteral("FrmPrint"));
-    return dialog.exec() == QDialog::Accepted;
+  bool AskInspectorPrintTitle(QWidget* over, QString& title) override { return RunInspectorPrintDialog(title, over); }
+};
+
+class TPrintDialogs final : public IQBPrintDialogs {
+public:
+  bool AskMessagePrint(QWidget* over, QString& title, bool hasSelection, bool& printSelection, TQBColumnSet& columns,
+                       int& fontSize) override {
+    return RunMessagePrintDialog(title, hasSelection, printSelection, over, columns, fontSize);
   }
 };
 
@@ -113,6 +124,21 @@ public:
   }
 };
 
+class TOptionsDialogs final : public IQBOptionsDialogs {
+public:
+  bool RunOptions(QWidget* over, TQBOptionsValues& values, const std::function<void(const QString&)>& help) override {
+    return TFrmOptions::Execute(over, values, help);
+  }
+  bool RunColumns(QWidget* over, TQBColumnSet columns, TQBColumnChoice& choice) override {
+    return TFrmColumns::Execute(over, columns, choice);
+  }
+};
+
+class TAboutDialogs final : public IQBAboutDialogs {
+public:
+  void ShowAbout(QWidget* parent) override { TFrmAbout::Execute(parent); }
+};
+
 }  // namespace
 
 std::unique_ptr<IQBErrorReport> NewErrorReport() { return std::make_unique<TErrorReport>(); }
@@ -120,3 +146,6 @@ std::unique_ptr<IQBLogDialogs> NewLogDialogs() { return std::make_unique<TLogDia
 std::unique_ptr<IQBInspectorDialogs> NewInspectorDialogs() { return std::make_unique<TInspectorDialogs>(); }
 std::unique_ptr<IQBEditDialogs> NewEditDialogs() { return std::make_unique<TEditDialogs>(); }
 std::unique_ptr<IQBNavigationDialogs> NewNavigationDialogs() { return std::make_unique<TNavigationDialogs>(); }
+std::unique_ptr<IQBPrintDialogs> NewPrintDialogs() { return std::make_unique<TPrintDialogs>(); }
+std::unique_ptr<IQBOptionsDialogs> NewOptionsDialogs() { return std::make_unique<TOptionsDialogs>(); }
+std::unique_ptr<IQBAboutDialogs> NewAboutDialogs() { return std::make_unique<TAboutDialogs>(); }

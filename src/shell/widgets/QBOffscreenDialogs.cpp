@@ -1,5 +1,8 @@
 #include "shell/widgets/QBOffscreenDialogs.h"
 
+#include "dialogs/QBConfirmDialogs.h"
+#include "view/QBLogSave.h"
+
 #include <QRegularExpression>
 
 void TQBOffscreenErrors::Add(const QString& text) {
@@ -29,6 +32,10 @@ public:
     return {};
   }
   void ShowError(QWidget*, const QString&, const QString& text) override { FErrors.Add(text); }
+  void ReportInvalidLog(QWidget*, const QString& path) override { FErrors.Add(InvalidLogText(path)); }
+  void ReportSaveFailure(QWidget*, int messageNumber, const QString& path) override {
+    FErrors.Add(SaveFailureMessage(messageNumber, path));
+  }
 
 private:
   TQBOffscreenErrors& FErrors;
@@ -77,6 +84,22 @@ public:
   bool RunOrganizerSettings(QWidget*, TQBOrganizerForm, uint8_t&, bool&) override { return false; }
 };
 
+class TPrintDialogs final : public IQBPrintDialogs {
+public:
+  bool AskMessagePrint(QWidget*, QString&, bool, bool&, TQBColumnSet&, int&) override { return false; }
+};
+
+class TOptionsDialogs final : public IQBOptionsDialogs {
+public:
+  bool RunOptions(QWidget*, TQBOptionsValues&, const std::function<void(const QString&)>&) override { return false; }
+  bool RunColumns(QWidget*, TQBColumnSet, TQBColumnChoice&) override { return false; }
+};
+
+class TAboutDialogs final : public IQBAboutDialogs {
+public:
+  void ShowAbout(QWidget*) override {}
+};
+
 }  // namespace
 
 TQBShellDialogs QBOffscreenDialogs(TQBOffscreenErrors& errors) {
@@ -89,5 +112,8 @@ TQBShellDialogs QBOffscreenDialogs(TQBOffscreenErrors& errors) {
   dialogs.Views = std::make_unique<TViewDialogs>();
   dialogs.Project = std::make_unique<TProjectDialogs>(errors);
   dialogs.Organizer = std::make_unique<TOrganizerDialogs>();
+  dialogs.Print = std::make_unique<TPrintDialogs>();
+  dialogs.Options = std::make_unique<TOptionsDialogs>();
+  dialogs.About = std::make_unique<TAboutDialogs>();
   return dialogs;
 }

@@ -9,6 +9,8 @@
 #include "shell/widgets/QBLogDialogs.h"
 #include "shell/widgets/QBNavigationDialogs.h"
 #include "shell/widgets/QBViewAreaDialogs.h"
+#include "shell/widgets/QBOptionsDialogs.h"
+#include "shell/widgets/QBPrintDialogs.h"
 
 #include <memory>
 
@@ -21,4 +23,7 @@ struct TQBShellDialogs {
   std::unique_ptr<IQBViewDialogs> Views = NewViewDialogs();
   std::unique_ptr<IQBProjectDialogs> Project = NewProjectDialogs();
   std::unique_ptr<IQBOrganizerDialogs> Organizer = NewOrganizerDialogs();
+  std::unique_ptr<IQBPrintDialogs> Print = NewPrintDialogs();
+  std::unique_ptr<IQBOptionsDialogs> Options = NewOptionsDialogs();
+  std::unique_ptr<IQBAboutDialogs> About = NewAboutDialogs();
 };

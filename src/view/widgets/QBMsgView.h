@@ -32,13 +32,14 @@ class TQBMessageView : public TQBVirtualListBox,
                        public IQBMessageViewList,
                        public IQBMessageViewMethods,
                        public IQBMessageViewSearch,
+                       public IQBMessageViewPrint,
                        public IQBMessageViewSave,
                        public IQBMessageViewExport,
                        public IQBViewActivation,
                        private IQBRowListHooks {
   Q_OBJECT
-  Q_INTERFACES(IQBMessageView IQBMessageViewList IQBMessageViewMethods IQBMessageViewSearch IQBMessageViewSave
-                   IQBMessageViewExport IQBViewActivation)
+  Q_INTERFACES(IQBMessageView IQBMessageViewList IQBMessageViewMethods IQBMessageViewSearch IQBMessageViewPrint
+                   IQBMessageViewSave IQBMessageViewExport IQBViewActivation)
 public:
   // The name this class is registered under.
   static constexpr const char* ClassName = "Default";
@@ -129,6 +130,10 @@ public:
   // --- IQBMessageViewSearch (QBMsgViewSearch.cpp) ------------------------------------------------
   bool ShowFindDialog(QString& text, bool& forward, bool& inDetails, bool& fromCursor) override;
   void FindText(bool fresh, const QString& text, bool inDetails, bool fromCursor, bool forward) override;
+
+  // --- IQBMessageViewPrint: the printed report on the shared printer, with modal progress and Cancel
+  // while it runs; a failure raises std::runtime_error with its text -------------------------------
+  void Print(const QString& title, bool selectionOnly, int fontSize, uint16_t columns) override;
 
   // --- IQBMessageViewSave, IQBMessageViewExport: a failure raises std::runtime_error with its text --
   void SaveToFile(const QString& fileName) override;

@@ -1,10 +1,14 @@
 #include "view/widgets/QBMsgViewDialogs.h"
 
+#include "view/QBPrintReport.h"
+
 namespace {
 
 IQBMsgViewDialogs* InstalledDialogs = nullptr;
 
 }  // namespace
+
+std::unique_ptr<IQBPrintProgress> IQBMsgViewDialogs::BeginPrintProgress(QWidget*, const QString&) { return nullptr; }
 
 namespace qbmsgviewdialogs {
 

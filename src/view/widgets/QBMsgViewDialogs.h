@@ -1,13 +1,15 @@
 #pragma once
 // The dialogs a message view opens on its own: the jump-to dialog, the edit message dialog, the find
-// dialog and the information box of a search that found nothing. The view does not know the dialog classes; it asks
-// through this interface, which the program installs once for every view (and a test per view), so
-// the view's code and tests need no modal windows.
+// dialog, the information box of a search that found nothing and the progress of printing. The view
+// does not know the dialog classes; it asks through this interface, which the program installs once for
+// every view (and a test per view), so the view's code and tests need no modal windows.
 
 #include <QString>
 
-struct TQBFindRequest;
+#include <memory>
 
+class IQBPrintProgress;
+struct TQBFindRequest;
 class QFont;
 class QRect;
 class QWidget;
@@ -29,6 +31,9 @@ public:
     (void)view, (void)request;
     return false;
   }
+  // The progress of printing title, modal over the whole program while the job runs, with a Cancel
+  // button. Null (the default) prints without showing progress.
+  virtual std::unique_ptr<IQBPrintProgress> BeginPrintProgress(QWidget* view, const QString& title);
 };
 
 namespace qbmsgviewdialogs {

@@ -9,6 +9,8 @@
 #include "view/QBXmlExport.h"
 
 #include "view/widgets/QBMsgViewDialogs.h"
+#include "view/widgets/QBReportPrinter.h"
+#include "view/widgets/QBSharedPrinter.h"
 
 #include "model/QBMessageTypes.h"
 
@@ -151,11 +153,49 @@ void TQBMessageView::EditMessage(int row) {
 }
 
 // ---------------------------------------------------------------------------------------------------
+// Printing
+
+namespace {
+
+// The job's progress in the host's progress pane and in the modal progress of the dialogs; the pane is
+// reset when the job ends, also when it fails.
+class TPrintProgress final : public IQBPrintProgress {
+public:
+  TPrintProgress(IQBProgressSink& pane, std::unique_ptr<IQBPrintProgress> modal) : FPane(pane), FModal(std::move(modal)) {}
+  ~TPrintProgress() override { FPane.SetProgressTotal(0); }
+  void Start(int total) override {
+    FPane.SetProgressTotal(total);
+    if (FModal) FModal->Start(total);
+  }
+  bool Step() override {
+    FPane.StepProgress();
+    return !FModal || FModal->Step();
+  }
+
+private:
+  IQBProgressSink& FPane;
+  std::unique_ptr<IQBPrintProgress> FModal;
+};
+
+}  // namespace
+
+void TQBMessageView::Print(const QString& title, bool selectionOnly, int fontSize, uint16_t columns) {
+  HideHint();
+  TQBReportLook look;
+  look.MessageIcons = ViewerHost ? ViewerHost->GetImageList(1) : qbicons::MessageIcons();
+  look.SeparatorColor = FDisplay.SeparatorColor;
+  look.InactiveSeparatorColor = FDisplay.InactiveSeparatorColor;
+  look.AppStartSeparatorColor = FDisplay.AppStartSeparatorColor;
+  IQBMsgViewDialogs* dialogs = Dialogs();
+  TPrintProgress progress(*FHostHooks, dialogs ? dialogs->BeginPrintProgress(this, title) : nullptr);
+  QBPrintViewReport(QBSharedPrinter(), FModel.Rows(), {title, selectionOnly, columns}, fontSize, look, &progress);
+}
+
+// ---------------------------------------------------------------------------------------------------
 // Files
 
 void TQBMessageView::SaveToFile(const QString& fileName) {
-  const TQBSaveResult result = SaveViewToFile(FModel.Rows(), fileName, FHostHooks.get());
-  if (!result.Ok) throw std::runtime_error(result.Message.toStdString());
+  RaiseSaveFailure(SaveViewToFile(FModel.Rows(), fileName, FHostHooks.get()), fileName);
 }
 
 void TQBMessageView::ExportXML(const QString& fileName) {

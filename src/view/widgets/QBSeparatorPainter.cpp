@@ -25,17 +25,6 @@ int Middle(const QRect& r) {
 QColor Highlight(const QPalette& pal) { return pal.color(QPalette::Highlight); }
 QColor HighlightText(const QPalette& pal) { return pal.color(QPalette::HighlightedText); }
 
-// The 8 by 8 checkerboard of 2-pixel squares of an application start band.
-QPixmap Checkers(const QColor& fill, const QColor& square) {
-  QPixmap pattern(8, 8);
-  pattern.fill(fill);
-  QPainter p(&pattern);
-  for (const QPoint& at : {QPoint(0, 0), QPoint(4, 0), QPoint(2, 2), QPoint(6, 2), QPoint(0, 4), QPoint(4, 4),
-                           QPoint(2, 6), QPoint(6, 6)})
-    p.fillRect(QRect(at, QSize(2, 2)), square);
-  return pattern;
-}
-
 void Line(QPainter& p, const TSeparatorRow& row, const TQBViewDisplay& d, const QPalette& pal) {
   p.fillRect(row.Rect, row.Back);
   const QColor pen = row.Selected ? HighlightText(pal) : qbcolor::ToQColor(d.SeparatorColor, pal);
@@ -70,6 +59,16 @@ void AppStart(QPainter& p, const TSeparatorRow& row, const TQBViewDisplay& d, co
 }
 
 }  // namespace
+
+QPixmap Checkers(const QColor& fill, const QColor& square) {
+  QPixmap pattern(8, 8);
+  pattern.fill(fill);
+  QPainter p(&pattern);
+  for (const QPoint& at : {QPoint(0, 0), QPoint(4, 0), QPoint(2, 2), QPoint(6, 2), QPoint(0, 4), QPoint(4, 4),
+                           QPoint(2, 6), QPoint(6, 6)})
+    p.fillRect(QRect(at, QSize(2, 2)), square);
+  return pattern;
+}
 
 void Paint(QPainter& painter, const TSeparatorRow& row, const TQBViewDisplay& display, const QPalette& palette) {
   switch (row.Type) {

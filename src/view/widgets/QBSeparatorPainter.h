@@ -7,6 +7,7 @@
 
 #include <QColor>
 #include <QPalette>
+#include <QPixmap>
 #include <QRect>
 
 class QPainter;
@@ -20,6 +21,9 @@ struct TSeparatorRow {
   bool Selected = false;
   QColor Back;      // the row background chosen by priority
 };
+
+// The 8 by 8 checkerboard of 2-pixel squares of an application start band.
+QPixmap Checkers(const QColor& fill, const QColor& square);
 
 void Paint(QPainter& painter, const TSeparatorRow& row, const TQBViewDisplay& display, const QPalette& palette);
 

@@ -23,13 +23,17 @@ TEST(PrintLayout, PropertiesAlignAtTheEqualsSign) {
   EXPECT_TRUE(PropertyPrintLines({}).isEmpty());
 }
 
-TEST(PrintLayout, NumbersAreRightAlignedAndCutToFiveCharacters) {
+TEST(PrintLayout, NumbersAreRightAlignedAndPrintedWhole) {
+  const QStringList short5 = NumberedPrintLines({"first", "second"});
+  EXPECT_EQ(short5, (QStringList{"    1:  first", "    2:  second"}));
+  // A list of 100000 lines widens the column to six characters instead of cutting its numbers.
   QStringList lines(100000, QStringLiteral("x"));
   lines[0] = "first";
   const QStringList printed = NumberedPrintLines(lines);
-  EXPECT_EQ(printed[0], "    1:  first");
-  EXPECT_EQ(printed[9999], "10000:  x");
-  EXPECT_EQ(printed[99999], "10000:  x");
+  EXPECT_EQ(printed[0], "     1:  first");
+  EXPECT_EQ(printed[9999], " 10000:  x");
+  EXPECT_EQ(printed[99999], "100000:  x");
+  EXPECT_TRUE(NumberedPrintLines({}).isEmpty());
 }
 
 TEST(PrintLayout, PictureFillsThePageKeepingItsProportions) {

@@ -1,4 +1,4 @@
-#include "shell/widgets/QBShortenPath.h"
+#include "dialogs/QBShortenPath.h"
 
 #include <QFontMetrics>
 

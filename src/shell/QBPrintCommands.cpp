@@ -1,0 +1,30 @@
+#include "shell/QBPrintCommands.h"
+
+#include <quillbox/QBCustomViewIntf.h>
+
+#include <exception>
+
+void TQBPrintCommands::PrintMessages() {
+  IQBMessageView* view = FViews.Current().View;
+  IQBMessageViewPrint* print = FViews.Current().Print;
+  if (!view || !print || FPrinting) return;
+  QString title = view->GetViewName();
+  TQBColumnSet columns = FSettings.Display.Columns;
+  bool selection = FSettings.General.PrintSelection;
+  int fontSize = FSettings.General.PrintFontSize;
+  if (!FWindow.AskMessagePrint(title, view->SelectedCount() > 0, selection, columns, fontSize)) return;
+  FSettings.General.PrintSelection = selection;
+  FSettings.General.PrintFontSize = fontSize;
+  QString failure;
+  FPrinting = true;
+  FWindow.SetBusy(true);
+  try {
+    print->Print(title, selection, fontSize, columns);
+  } catch (const std::exception& e) {
+    failure = QString::fromUtf8(e.what());
+  }
+  FWindow.SetBusy(false);
+  FPrinting = false;
+  // Reported once the cursor is back, over a window that is no longer busy.
+  if (!failure.isEmpty()) FWindow.ReportError(failure);
+}

@@ -1,0 +1,41 @@
+#pragma once
+// The widget side of the print area: the print dialog over the views area, the busy cursor and the
+// error report for TQBPrintCommands, and the window's close requests while a job runs (the job's
+// progress is modal, so only a terminate signal can ask): such a close waits for the job's end.
+
+#include "shell/QBPrintCommands.h"
+
+#include <functional>
+
+class IQBErrorReport;
+class IQBPrintDialogs;
+class QWidget;
+
+class TQBPrintWindow final : private IQBPrintWindow {
+public:
+  struct TParts {
+    QWidget& Window;     // the error report's parent
+    QWidget& ViewsArea;  // what the print dialog is centred over
+    TQBSettings& Settings;
+    const IQBCurrentView& Views;
+    IQBPrintDialogs& Dialogs;
+    IQBErrorReport& Errors;
+  };
+  explicit TQBPrintWindow(const TParts& parts) : P(parts), FCommands(parts.Settings, parts.Views, *this) {}
+
+  // Print...
+  void Print();
+  // The print area's part of a close request: false while a job runs; close runs when it has ended.
+  bool CanClose(std::function<void()> close);
+  const TQBPrintCommands& Commands() const { return FCommands; }
+
+private:
+  bool AskMessagePrint(QString& title, bool hasSelection, bool& printSelection, TQBColumnSet& columns,
+                       int& fontSize) override;
+  void SetBusy(bool busy) override;
+  void ReportError(const QString& text) override;
+
+  TParts P;
+  TQBPrintCommands FCommands;
+  std::function<void()> FCloseAfterJob;
+};
