@@ -139,7 +139,7 @@ void TFrmViewer::CreateAreas() {
       TQBLayoutWindow::TParts{*this, *FLayout, *FViews, *FViewTabs, *FDialogs.Errors, inspect});
   FLayoutCommands = std::make_unique<TQBLayoutCommands>(FSettings, *FLayoutWindow);
   FHelp = std::make_unique<TQBHelpCommands>(FFolders.Install, *FLayoutWindow);
-  FMessageCommands = std::make_unique<TQBMessageCommands>(*FViews, FLog);
+  FMessageCommands = std::make_unique<TQBMessageCommands>(*FViews, FLog, inspect);
   FSearch = std::make_unique<TQBSearchCommands>(*FViews);
   FGeometry = std::make_unique<TQBWindowGeometry>(*this, *FLayout, FSettings);
   FEdit = std::make_unique<TQBEditWindow>(TQBEditWindow::TParts{
