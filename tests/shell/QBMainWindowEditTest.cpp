@@ -555,8 +555,8 @@ TEST_F(MainWindowEditTest, RemovingTheFocusEmptiesTheDetailPanel) {
   }
 }
 
-TEST_F(MainWindowEditTest, ANoteTakesTheFilterOfTheTabShown) {
-  AddTypes({qbmInfo, qbmError});
+TEST_F(MainWindowEditTest, AnnotationsFollowTheTabShown) {
+  AddTypes({qbmEnterMethod, qbmError});
   TQBFilterCriteria server;
   server.CheckAppName = true, server.AppName = QStringLiteral("Server");
   NewView(QStringLiteral("Server"), server);
@@ -576,6 +576,32 @@ TEST_F(MainWindowEditTest, ANoteTakesTheFilterOfTheTabShown) {
   EXPECT_EQ(Window->Views().At(0).View->GetCount(), 3);
   EXPECT_EQ(Window->Views().At(1).View->GetCount(), 1);
   EXPECT_EQ(Window->Views().At(2).View->GetCount(), 1);
+
+  // A reset separator starts the nesting over in the tab shown only; the first tab stays inside the
+  // method the first message entered.
+  Window->ViewManager().Select(1);
+  Trigger(C::AddResetSeparator);
+  Add({qbmInfo, "after", "Server"});
+  EXPECT_EQ(Current().List->GetRowLevel(Current().View->GetCount() - 1), 0);
+  const TQBViewBinding& all = Window->Views().At(0);
+  EXPECT_EQ(all.List->GetRowLevel(all.View->GetCount() - 1), 1);
+}
+
+TEST_F(MainWindowEditTest, BookmarksBelongToTheTabShown) {
+  AddTypes({qbmInfo, qbmInfo});
+  NewView(QStringLiteral("Second"), {});
+  Select(1);
+  Trigger(ToggleBookmarkCmd(2));
+  EXPECT_TRUE(Window->Action(JumpToBookmarkCmd(2))->isEnabled());
+  Window->ViewManager().Select(0);
+  Select(0);
+  EXPECT_FALSE(Window->Action(JumpToBookmarkCmd(2))->isEnabled());
+  EXPECT_FALSE(Window->Action(C::ClearBookmarks)->isEnabled());
+  Window->ViewManager().Select(1);
+  Trigger(JumpToBookmarkCmd(2));
+  EXPECT_EQ(CurrentRow(), 1);
+  Trigger(C::ClearBookmarks);
+  EXPECT_EQ(Current().List->GetBookmark(2), -1);
 }
 
 TEST_F(MainWindowEditTest, NavigationAndTheDetailPanelFollowTheTabShown) {
