@@ -2,6 +2,9 @@
 
 #include <quillbox/QBCustomViewIntf.h>
 
+#include "model/QBFileCheck.h"
+
+#include <QDir>
 #include <QFileInfo>
 
 #include <exception>
@@ -44,6 +47,12 @@ bool TQBLogCommands::SaveFirst(int answer, bool& proceed) {
 }
 
 bool TQBLogCommands::Load(const QString& path, bool append, IQBLogLoadEvents* events) {
+  // A pipe, device or folder is refused before anything is asked or cleared: reading it could block
+  // for ever, and nothing about the log the user has should change for it.
+  if (const QString problem = InputFileProblem(path); !problem.isEmpty() && QFileInfo::exists(path)) {
+    FWindow.ReportError(OpenFailedText(path, problem));
+    return false;
+  }
   if (!append && FState.Modified) {
     bool proceed = true;
     SaveFirst(FWindow.AskSaveBeforeLoad(), proceed);
@@ -127,6 +136,12 @@ bool TQBLogCommands::SaveTo(const QString& path) {
 void TQBLogCommands::Export(const QString& path, bool xml) {
   IQBMessageViewExport* exporter = FWindow.CurrentExport();
   if (!exporter) return;
+  // An export written over the current log would lose the log itself; saving is the way to replace it.
+  if (!FState.CurrentFile.isEmpty() && IsSameFile(path, FState.CurrentFile)) {
+    FWindow.ReportError(QStringLiteral("Cannot export to \"%1\". It is the current log file; choose another file.")
+                            .arg(QDir::toNativeSeparators(path)));
+    return;
+  }
   FState.LastLogDir = FolderOf(path);
   FWindow.ShowStatusText(QStringLiteral("Exporting to %1...").arg(FileNameOf(path)));
   FWindow.SetBusy(true);
@@ -143,6 +158,11 @@ void TQBLogCommands::Export(const QString& path, bool xml) {
 
 bool TQBLogCommands::Drop(const QStringList& paths, IQBLogLoadEvents* events) {
   return paths.size() == 1 && Load(paths.front(), false, events);
+}
+
+QString TQBLogCommands::CommandLinePath(const QStringList& args) {
+  if (args.size() != 1 || !QFileInfo::exists(args.front())) return {};
+  return QFileInfo(args.front()).absoluteFilePath();
 }
 
 bool TQBLogCommands::CanClose() {

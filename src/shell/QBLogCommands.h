@@ -58,6 +58,9 @@ public:
   void Export(const QString& path, bool xml);
   // Files dropped on the window: exactly one is loaded.
   bool Drop(const QStringList& paths, IQBLogLoadEvents* events = nullptr);
+  // The file a command line asks to open: its one argument as an absolute path when something is
+  // there (Load refuses what is not a regular file, with a message); empty otherwise.
+  static QString CommandLinePath(const QStringList& args);
   // The log's part of a close request: false keeps the window open.
   bool CanClose();
 

@@ -1,5 +1,6 @@
 #include "QBToolLoad.h"
 
+#include "model/QBFileCheck.h"
 #include "model/QBLogLoader.h"
 #include "model/QBMessageAdder.h"
 
@@ -23,6 +24,13 @@ TToolLoad LoadForTool(const QString& path, TQuillboxMessageSet& set, const TTool
       return {ExitInvalidRecord};
   }
   return {ExitUsage};
+}
+
+bool CheckOutputTarget(const QString& path, const TToolIO& io) {
+  const QString problem = OutputTargetProblem(path);
+  if (problem.isEmpty()) return true;
+  io.Error(QStringLiteral("cannot write '%1': %2").arg(path, problem));
+  return false;
 }
 
 int UsageError(const TToolIO& io, const char* usage) {

@@ -15,6 +15,10 @@ struct TToolLoad {
 // record on the error stream as one line naming the file.
 TToolLoad LoadForTool(const QString& path, TQuillboxMessageSet& set, const TToolIO& io);
 
+// False, after the error line "cannot write '<path>': <reason>", when path exists and is not a regular
+// file: a device node or a pipe is never written to or replaced.
+bool CheckOutputTarget(const QString& path, const TToolIO& io);
+
 // Prints "usage: qbltool <usage>" and returns ExitUsage.
 int UsageError(const TToolIO& io, const char* usage);
 

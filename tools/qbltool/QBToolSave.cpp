@@ -22,6 +22,8 @@ int RunSave(const QStringList& args, const TToolIO& io) {
     return UsageError(io, kUsage);
   }
   if (options.Files.size() != 2) return UsageError(io, kUsage);
+  // Saving onto the log itself is fine: the whole log is read before the file is replaced.
+  if (!CheckOutputTarget(options.Files[1], io)) return ExitUsage;
   TToolView view(options.Filter);
   const int loaded = view.Load(options.Files[0], io);
   if (loaded == ExitUsage) return loaded;

@@ -244,8 +244,8 @@ void TFrmViewer::ConnectCommands() {
 }
 
 void TFrmViewer::PostCommandLineLoad(const QStringList& args) {
-  if (args.size() != 1 || !QFileInfo(args.front()).isFile()) return;
-  const QString path = QFileInfo(args.front()).absoluteFilePath();
+  const QString path = TQBLogCommands::CommandLinePath(args);
+  if (path.isEmpty()) return;
   // Queued: it runs from the event loop, after the window is shown.
   QMetaObject::invokeMethod(
       this,

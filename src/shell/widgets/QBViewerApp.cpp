@@ -22,7 +22,12 @@ TQBModules::TQBModules(const TQBCustomViewClass& defaultView, bool writeSettings
     : FFolders(qbfolders::ResolveFolders()),
       FIni(std::make_unique<TQBIniFile>(FFolders.UserData + SettingsFileName, false)),
       FPlugIns(std::make_unique<TQBPlugInManagerScope>(qbplugins::PlugInFolderOf(FFolders.Install), defaultView)),
-      FWriteSettings(writeSettings) {}
+      FWriteSettings(writeSettings) {
+  // No window exists yet to show it in; the defaults are used.
+  if (!FIni->ReadProblem().isEmpty())
+    std::fprintf(stderr, "QBFileViewer: the settings file %s is not read: %s\n", qPrintable(FIni->FileName()),
+                 qPrintable(FIni->ReadProblem()));
+}
 
 TQBModules::~TQBModules() {
   FPlugIns.reset();
@@ -111,7 +116,8 @@ int QBRunViewer(int argc, char** argv, const TQBCustomViewClass& defaultView) {
 }
 
 int QBRenderViewer(const QString& logFile, const QString& pngFile, const QSize& size,
-                   const TQBCustomViewClass& defaultView, int selectRow) {
+                   const TQBCustomViewClass& defaultView, int selectRow,
+                   const std::function<int(TFrmViewer&)>& afterSelect) {
   TQBModules modules(defaultView, false);
   TFrmViewer window(modules.Settings(), modules.Folders(), {logFile});
   window.resize(size);
@@ -126,6 +132,8 @@ int QBRenderViewer(const QString& logFile, const QString& pngFile, const QSize& 
   }
   if (selectRow >= 0 && window.CurrentView().List) window.CurrentView().List->SelectRow(selectRow);
   QApplication::processEvents();
+  if (afterSelect)
+    if (const int result = afterSelect(window)) return result;
   if (!window.grab().save(pngFile, "PNG")) {
     std::fprintf(stderr, "qbrender: cannot write %s\n", qPrintable(pngFile));
     return 1;
