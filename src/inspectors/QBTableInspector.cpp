@@ -6,8 +6,7 @@
 #include "inspectors/QBTableModel.h"
 #include "inspectors/parsers/QBDetailsLines.h"
 #include "inspectors/parsers/QBPrintLayout.h"
-
-#include <quillbox/QuillboxMessageSet.h>
+#include "model/QBDisplayText.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -59,12 +58,17 @@ void TQBTableInspector::CreateContent() {
   AddContent(FGrid);
 }
 
-void TQBTableInspector::Clear() { FModel->SetTable(TQBTable()); }
+void TQBTableInspector::Clear() {
+  FModel->SetTable(TQBTable());
+  ShowInPart({}, {});
+}
 
 void TQBTableInspector::Inspect() {
-  const QStringList lines = SplitDetailsLines(MessageSet.GetDetails());
   Clear();
-  FModel->SetTable(ParseTable(lines));
+  const QByteArrayView details = CurrentDetailsUtf8();
+  TQBShownTable shown = ParseShownTable(details);
+  FModel->SetTable(std::move(shown.Table));
+  ShowInPart(shown.Counts, details);
   FitColumns();
 }
 
@@ -75,21 +79,27 @@ void TQBTableInspector::FitColumns() {
   for (int row = 0; row < table.RowCount(); ++row) {
     const QStringList& fields = table.RowFields(row);
     for (qsizetype c = 0; c < fields.size(); ++c)
-      widths[size_t(c)] = std::max(widths[size_t(c)], metrics.horizontalAdvance(fields[c]));
+      widths[size_t(c)] = std::max(widths[size_t(c)], metrics.horizontalAdvance(VisibleBidiControls(fields[c])));
   }
-  for (size_t c = 0; c < widths.size(); ++c) FGrid->setColumnWidth(int(c), widths[c] + 4);
+  // One pass over the sections: the header lays itself out once, not once per column.
+  QHeaderView* header = FGrid->horizontalHeader();
+  const QSignalBlocker quiet(header);
+  for (size_t c = 0; c < widths.size(); ++c) header->resizeSection(int(c), widths[c] + 4);
+  header->viewport()->update();
+  FGrid->viewport()->update();
 }
 
 void TQBTableInspector::DrawCell(QPainter& painter, int column, int row, const QRect& rect, QStyle::State) {
   if (row != 0) return;
   const bool last = column == FModel->columnCount() - 1;
-  DrawHeaderCell(painter, rect, FModel->Table().Cell(column, 0), last, IsHeaderRightAligned(column));
+  DrawHeaderCell(painter, rect, VisibleBidiControls(FModel->Table().Cell(column, 0)), last,
+                 IsHeaderRightAligned(column));
 }
 
 void TQBTableInspector::GetLines(QStringList& lines) { lines = FModel->Table().GetLines(); }
 
 void TQBTableInspector::PrintLines(const QStringList& lines) {
-  for (const QString& line : TablePrintLines(lines)) PrintLine(line);
+  for (const QString& line : TablePrintLines(lines, PrintWidth())) PrintLine(line);
 }
 
 void TQBTableInspector::SetContentFont(const QFont& font) {
@@ -100,7 +110,8 @@ void TQBTableInspector::SetContentFont(const QFont& font) {
 void TQBTableInspector::SetContentPopupMenu(QMenu* menu) { AttachPopupMenu(FGrid, menu); }
 
 void TQBTableInspector::CopyContents() {
-  QGuiApplication::clipboard()->setText(JoinLinesCrLf(FModel->Table().GetLines()));
+  const QString whole = WholeDetailsCopy();
+  QGuiApplication::clipboard()->setText(whole.isNull() ? JoinLinesCrLf(FModel->Table().GetLines()) : whole);
 }
 
 int TQBTableInspector::SelectedTableRow() const {
