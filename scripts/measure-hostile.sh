@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Measures what the hostile logs (tests/hostile/QBHostileInputs.cpp) cost in the window: for each, the
-# main window is drawn offscreen once with the log only loaded and once with the hostile row selected
-# (with the inspector pane and the call stack shown), and the properties log is also printed. Prints
-# wall and processor seconds and the peak resident memory of each run, and the difference the
-# selection made.
+# main window is drawn offscreen once with the log only loaded, once with the hostile row selected
+# (with the inspector pane and the call stack shown), once more copying the inspector's contents
+# after the selection, and for some also printing them. Prints wall and processor seconds and the peak
+# resident memory (MB) of each run; what the selection costs is the difference to the loaded run.
 #   scripts/measure-hostile.sh [BUILD_DIR] [NAME...]
 set -uo pipefail
 cd "$(dirname "$0")/.."
@@ -33,13 +33,15 @@ run() {
 
 names=("$@")
 [ ${#names[@]} -gt 0 ] || mapfile -t names < <("$bin/qbhostile" --list | cut -f1)
-printf '%-22s | %-23s | %-23s | %s\n' "input" "loaded: wall cpu MB" "selected: wall cpu MB" "extra"
+printf '%-20s | %-23s | %-23s | %-23s | %s\n' "input" "loaded: wall cpu MB" "selected: wall cpu MB" \
+  "copied: wall cpu MB" "extra"
 for name in "${names[@]}"; do
   row=$("$bin/qbhostile" --list | awk -F'\t' -v n="$name" '$1 == n { print $2 }')
   log=$work/$name.qbl
   "$bin/qbhostile" "$name" "$log" || continue
   loaded=$(run "$bin/qbrender" "$log" "$work/a.png")
-  selected=$(run "$bin/qbrender" "$log" "$work/b.png" --select "$row" --copy-inspector "$work/copy.txt")
+  selected=$(run "$bin/qbrender" "$log" "$work/b.png" --select "$row")
+  copied=$(run "$bin/qbrender" "$log" "$work/b.png" --select "$row" --copy-inspector "$work/copy.txt")
   extra=""
   case $name in
     properties-long-key | table-50mb | strlist-10mb-lf)
@@ -47,6 +49,6 @@ for name in "${names[@]}"; do
     sparse-2gb)
       extra="dump: $(run "$bin/qbltool" dump "$log")" ;;
   esac
-  printf '%-22s | %s | %s | %s\n' "$name" "$loaded" "$selected" "$extra"
+  printf '%-20s | %s | %s | %s | %s\n' "$name" "$loaded" "$selected" "$copied" "$extra"
   rm -f "$log" "$work"/*.png "$work/copy.txt" "$work/p.pdf"
 done

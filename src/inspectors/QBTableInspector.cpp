@@ -10,6 +10,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QHash>
 #include <QHeaderView>
 #include <QMenu>
 #include <QPainter>
@@ -76,17 +77,18 @@ void TQBTableInspector::FitColumns() {
   const TQBTable& table = FModel->Table();
   const QFontMetrics metrics(FGrid->font());
   std::vector<int> widths(size_t(table.ColumnCount()), 0);
+  // Columns repeat their values (states, units, dates): each distinct text is measured once.
+  QHash<QString, int> measured;
   for (int row = 0; row < table.RowCount(); ++row) {
     const QStringList& fields = table.RowFields(row);
-    for (qsizetype c = 0; c < fields.size(); ++c)
-      widths[size_t(c)] = std::max(widths[size_t(c)], metrics.horizontalAdvance(VisibleBidiControls(fields[c])));
+    for (qsizetype c = 0; c < fields.size(); ++c) {
+      auto width = measured.constFind(fields[c]);
+      if (width == measured.constEnd())
+        width = measured.insert(fields[c], metrics.horizontalAdvance(VisibleBidiControls(fields[c])));
+      widths[size_t(c)] = std::max(widths[size_t(c)], *width);
+    }
   }
-  // One pass over the sections: the header lays itself out once, not once per column.
-  QHeaderView* header = FGrid->horizontalHeader();
-  const QSignalBlocker quiet(header);
-  for (size_t c = 0; c < widths.size(); ++c) header->resizeSection(int(c), widths[c] + 4);
-  header->viewport()->update();
-  FGrid->viewport()->update();
+  for (size_t c = 0; c < widths.size(); ++c) FGrid->setColumnWidth(int(c), widths[c] + 4);
 }
 
 void TQBTableInspector::DrawCell(QPainter& painter, int column, int row, const QRect& rect, QStyle::State) {

@@ -20,11 +20,11 @@
 
 namespace qbshown {
 
-inline constexpr qsizetype MaxLines = 100000;
+inline constexpr qsizetype MaxLines = 50000;
 inline constexpr qsizetype MaxLineChars = 10000;
 inline constexpr qsizetype MaxChars = 8000000;
 inline constexpr int MaxColumns = 1000;
-inline constexpr qsizetype MaxCells = 500000;
+inline constexpr qsizetype MaxCells = 100000;
 inline constexpr qsizetype NoCharLimit = -1;
 
 }  // namespace qbshown
