@@ -1,6 +1,7 @@
 // Inspecting large details: a 10,000-row table, a 10,000-line property list and a 4000 x 4000 bitmap,
 // each through its inspector's Inspect; and moving between two plain messages that the string
-// inspector shows, through the whole pane (choice, type glyph, inspection, call stack, commands).
+// inspector shows, through the whole pane (choice, type glyph, inspection, call stack, commands), once
+// with short messages and once with 8 MB of details each that the string inspector does not show.
 // Runs offscreen; each message is stored once and inspected again on every iteration.
 
 #include "QBFakePaneHost.h"
@@ -110,5 +111,21 @@ void BM_MoveBetweenPlainMessages(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_MoveBetweenPlainMessages)->Unit(benchmark::kMicrosecond);
+
+// The same with details of 8 MB each: what the pane reads besides the inspector (the type glyph's
+// hint) must not grow with them.
+void BM_MoveBetweenPlainMessagesWithLargeDetails(benchmark::State& state) {
+  static const QString details(8 * 1024 * 1024, QChar('d'));
+  static const int first = AddMessage(0, QStringLiteral("Dumped the request"), details);
+  static const int second = AddMessage(0, QStringLiteral("Dumped the reply"), details);
+  TBenchPane& bench = BenchPane();
+  bool which = false;
+  for (auto _ : state) {
+    bench.Host.FocusedRecNo = (which = !which) ? first : second;
+    bench.Pane.InspectFocusedMessage();
+    QApplication::processEvents();
+  }
+}
+BENCHMARK(BM_MoveBetweenPlainMessagesWithLargeDetails)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -2,13 +2,17 @@
 
 #include "inspectors/QBGradientPanel.h"
 #include "inspectors/parsers/QBColorParser.h"
+#include "inspectors/parsers/QBDetailsLines.h"
 #include "inspectors/parsers/QBShownText.h"
 #include "inspectors/parsers/QBHalfEven.h"
 
 #include <quillbox/QuillboxMessageSet.h>
 
+#include <QClipboard>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QMimeData>
 
 namespace {
 constexpr const char* Names[7] = {"R", "G", "B", "A", "H", "S", "L"};
@@ -71,6 +75,15 @@ void TQBColorInspector::Inspect() {
                             QString::number(values.Hsl.L)};
   for (size_t i = 0; i < FValues.size(); ++i) FValues[i]->setText(texts[i]);
   SetSwatch(ColorOfValue(values.Color));
+}
+
+void TQBColorInspector::CopyContents() {
+  QStringList lines;
+  for (size_t i = 0; i < FValues.size(); ++i) lines << QString::fromLatin1(Names[i]) + '\t' + FValues[i]->text();
+  auto* data = new QMimeData;
+  data->setText(JoinLinesCrLf(lines));
+  data->setColorData(SwatchColor());
+  QGuiApplication::clipboard()->setMimeData(data);
 }
 
 void TQBColorInspector::SetValueColor(const QColor& color) {

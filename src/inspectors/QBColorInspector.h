@@ -22,6 +22,9 @@ public:
   void Inspect() override;
   void SetContentFont(const QFont& font) override;
   void SetFrameFont(const QFont& font, int height) override;
+  // Copies what the inspector shows: the seven values as "R<tab>value" lines, and the colour itself
+  // for programs that paste colours.
+  void CopyContents() override;
   // The text colour of the seven value panes.
   virtual void SetValueColor(const QColor& color);
 

@@ -45,6 +45,9 @@ TQBInspectorPane::TQBInspectorPane(IQBInspectorPaneHost& host, QWidget* parent)
   column->setContentsMargins(0, 0, 0, 0);
   column->setSpacing(0);
   column->addWidget(FToolbar);
+  // The control below the toolbar is added with a stretch and fills the rest; with none shown (a
+  // separator) the toolbar alone would be centred, so the column keeps to the top.
+  column->setAlignment(Qt::AlignTop);
   FImages = NewInspectorImages(this);
   for (int i = 0; i < qbtypes::IconCount; ++i)
     FMsgIcons.append(QIcon(QStringLiteral(":/icons/messages/msg%1.svg").arg(i, 2, 10, QChar('0'))));
@@ -175,9 +178,8 @@ void TQBInspectorPane::HideAllInspectors() {
 }
 
 void TQBInspectorPane::SetTypeGlyph() {
-  TQuillboxMessage msg;
-  MessageSet.GetMessage(MessageSet.RecNo(), msg);
-  const int image = msg.MsgType >= qbmFirstCustom ? qbtypes::CustomIconIndex : msg.MsgType;
+  const TQBMessageRef msg = MessageSet.At(MessageSet.RecNo());
+  const int image = msg.MsgType() >= qbmFirstCustom ? qbtypes::CustomIconIndex : msg.MsgType();
   const QIcon icon = image >= 0 && image < FMsgIcons.size() ? FMsgIcons[image] : QIcon();
   FToolbar->MsgTypeTab()->SetGlyph(icon, MsgTypeHint(msg));
 }
@@ -201,7 +203,7 @@ void TQBInspectorPane::ShowPlugInInspector() {
   }
   if (control->parentWidget() != this) {
     control->setParent(this);
-    layout()->addWidget(control);
+    static_cast<QBoxLayout*>(layout())->addWidget(control, 1);
   }
   control->show();
   if (auto* one = qobject_cast<IQBInspectMessage*>(control); one && count == 1)

@@ -11,7 +11,7 @@
 #include "inspectors/QBTableInspector.h"
 #include "inspectors/parsers/QBInspectorOptions.h"
 
-#include <QLayout>
+#include <QBoxLayout>
 
 namespace {
 template <typename T>
@@ -19,7 +19,11 @@ T* Make(QWidget* pane, TQBInspectorToolbar* toolbar, const char* name, bool visi
   T* inspector = NewInspector<T>(pane, toolbar);
   inspector->setObjectName(QString::fromLatin1(name));
   inspector->setAccessibleName(QString::fromLatin1(name));
-  if (pane->layout()) pane->layout()->addWidget(inspector);
+  // The inspector takes all the room below the pane's toolbar (see TQBInspectorPane).
+  if (auto* column = qobject_cast<QBoxLayout*>(pane->layout()))
+    column->addWidget(inspector, 1);
+  else if (pane->layout())
+    pane->layout()->addWidget(inspector);
   if (visible)
     inspector->ShowInspector();
   else

@@ -1,10 +1,21 @@
 #include "plugins/QBPlugInLists.h"
 
+QString ModuleStateText(TQBModuleState state, const QString& error) {
+  switch (state) {
+    case TQBModuleState::NotLoaded: return QStringLiteral("Not loaded");
+    case TQBModuleState::Loaded: return QStringLiteral("Loaded");
+    case TQBModuleState::NoUnits: return QStringLiteral("No units");
+    case TQBModuleState::Failed: break;
+  }
+  // The reason as one line: the dialog shows it in a list row.
+  return QStringLiteral("Failed: ") + error.simplified();
+}
+
 TPackageList::~TPackageList() = default;
 
 void TPackageList::Assign(const QStringList& names) {
   FEntries.clear();
-  for (const QString& name : names) FEntries.append({name, nullptr});
+  for (const QString& name : names) FEntries.append({name});
 }
 
 void TPackageList::UnloadModule(const QString& name) {

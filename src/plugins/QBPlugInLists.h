@@ -12,13 +12,27 @@
 #include <memory>
 #include <vector>
 
-// One entry per module file found, with the module's handle once it loaded and registered (null when
-// that failed).
+// What became of a module file the manager found.
+enum class TQBModuleState {
+  NotLoaded,  // found, not tried yet
+  Loaded,     // loaded and registered at least one inspector or view class
+  NoUnits,    // loaded, but registered nothing: unloaded again
+  Failed,     // could not be loaded, is no plug-in module, or its registration raised an error
+};
+
+// The state as the plug-ins dialog shows it: "Loaded", "No units" or "Failed: " and the reason.
+QString ModuleStateText(TQBModuleState state, const QString& error);
+
+// One entry per module file found, with the module's handle while the module stays loaded: after it
+// registered, and also after a registration that failed part-way (what it registered before the
+// error points into its code, so it is unloaded only with the others).
 class TPackageList {
 public:
   struct TEntry {
     QString Name;  // file name without folder
     TModuleHandle Module = nullptr;
+    TQBModuleState State = TQBModuleState::NotLoaded;
+    QString Error;  // why it failed, for the user
   };
 
   explicit TPackageList(IQBModuleLoader& loader) : FLoader(loader) {}
@@ -30,6 +44,10 @@ public:
   qsizetype Count() const { return FEntries.size(); }
   const TEntry& Entry(qsizetype i) const { return FEntries[i]; }
   void SetModule(qsizetype i, TModuleHandle module) { FEntries[i].Module = module; }
+  void SetState(qsizetype i, TQBModuleState state, const QString& error = {}) {
+    FEntries[i].State = state;
+    FEntries[i].Error = error;
+  }
   // Unloads the named module (the name compared without case) and removes its entry.
   void UnloadModule(const QString& name);
   // Unloads every module, the last loaded first.

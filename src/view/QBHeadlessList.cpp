@@ -26,6 +26,15 @@ void TQBHeadlessList::SetCurrentRow(int row) {
   }
 }
 
+void TQBHeadlessList::RelocateCurrentRow(int row, int top) {
+  FItemIndex = std::clamp(row, -1, FCount - 1);
+  FAnchor = FItemIndex;
+  if (FItemIndex < 0) return;
+  ScrollTo(top);
+  MakeVisible(FItemIndex);
+  ++FClicks;
+}
+
 void TQBHeadlessList::EndUpdate() {
   if (FUpdateCount <= 0) throw std::logic_error("Mismatched BeginUpdate/EndUpdate");
   --FUpdateCount;

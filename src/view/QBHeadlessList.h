@@ -22,6 +22,7 @@ public:
   int TopRow() const override { return FTopIndex; }
   void SetTopRow(int row) override { ScrollTo(row); }
   int PageRows() const override { return FPageRows; }
+  void RelocateCurrentRow(int row, int top) override;
   void BeginUpdate() override { ++FUpdateCount; }
   void EndUpdate() override;
 

@@ -4,6 +4,9 @@
 // command-line tool uses the headless list and the defaults. The core never includes a widget.
 
 #include <QString>
+#include <QtGlobal>
+
+#include <exception>
 
 // What the row model asks of the list control. Rows count from 0; -1 means no row.
 class IQBRowListHooks {
@@ -25,6 +28,11 @@ public:
   virtual void SetTopRow(int row) = 0;
   // Whole rows that fit in the list; at least 1.
   virtual int PageRows() const = 0;
+  // After a bulk change that moved rows around the current one (Collapse All, Expand All): row becomes
+  // the current row, the caret and the anchor at once, without selection requests (the model has set
+  // the flags), top becomes the top row as far as the rows allow, and the selection is reported once,
+  // as a click reports it. Costs the same however many methods the change opened or closed.
+  virtual void RelocateCurrentRow(int row, int top) = 0;
   // Nestable; nothing is repainted until the outermost EndUpdate.
   virtual void BeginUpdate() = 0;
   virtual void EndUpdate() = 0;
@@ -69,14 +77,28 @@ public:
   virtual void StepProgress() = 0;
 };
 
-// Brackets a bulk change; closes the bracket also when an exception escapes.
-class TQBUpdateGuard {
+// Brackets a bulk change of a list (anything with nestable BeginUpdate and EndUpdate) and closes the
+// bracket also when an exception escapes. A destructor must not throw, least of all while another
+// exception unwinds the stack: an EndUpdate that fails here (its bracket was closed elsewhere already)
+// is reported on the message log instead.
+template <typename TList>
+class TQBUpdateBracket {
 public:
-  explicit TQBUpdateGuard(IQBRowListHooks& list) : FList(list) { FList.BeginUpdate(); }
-  ~TQBUpdateGuard() { FList.EndUpdate(); }
-  TQBUpdateGuard(const TQBUpdateGuard&) = delete;
-  TQBUpdateGuard& operator=(const TQBUpdateGuard&) = delete;
+  explicit TQBUpdateBracket(TList& list) : FList(list) { FList.BeginUpdate(); }
+  ~TQBUpdateBracket() {
+    try {
+      FList.EndUpdate();
+    } catch (const std::exception& e) {
+      qCritical("Closing an update bracket failed: %s", e.what());
+    } catch (...) {
+      qCritical("Closing an update bracket failed");
+    }
+  }
+  TQBUpdateBracket(const TQBUpdateBracket&) = delete;
+  TQBUpdateBracket& operator=(const TQBUpdateBracket&) = delete;
 
 private:
-  IQBRowListHooks& FList;
+  TList& FList;
 };
+
+using TQBUpdateGuard = TQBUpdateBracket<IQBRowListHooks>;

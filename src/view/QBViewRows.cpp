@@ -143,15 +143,18 @@ void TQBViewRows::ShowMethodBody(int enterItem, int exitItem) {
   }
 }
 
-void TQBViewRows::CollapseMethod(int row) {
+bool TQBViewRows::HideMethod(int enterItem) {
   // Only a method entry with a matching exit can be collapsed.
-  const int enter = ItemOfRow(row);
-  const int exit = MatchingExit(enter);
-  if (exit < 0) return;
+  const int exit = MatchingExit(enterItem);
+  if (exit < 0) return false;
+  HideMethodBody(enterItem, exit);
+  FCollapsed[size_t(enterItem)] = 1;
+  return true;
+}
+
+void TQBViewRows::CollapseMethod(int row) {
   TQBUpdateGuard update(FList);
-  HideMethodBody(enter, exit);
-  FList.SetRowCount(RowCount());
-  FCollapsed[size_t(enter)] = 1;
+  if (HideMethod(ItemOfRow(row))) FList.SetRowCount(RowCount());
 }
 
 void TQBViewRows::ExpandMethod(int row) {
@@ -208,14 +211,30 @@ bool TQBViewRows::IsCurrentMethodCollapsed() const {
   return row >= 0 && row < RowCount() && IsRowCollapsedMethod(row);
 }
 
-void TQBViewRows::FlagOnlyCurrentRow() {
-  ClearSelectionFlags();
+TQBViewRows::TPlace TQBViewRows::FocusedPlace() const {
   const int row = CurrentRow();
-  if (row >= 0 && row < RowCount()) SetItemFlag(ItemOfRow(row), true);
+  if (row < 0 || row >= RowCount()) return {};
+  return {ItemOfRow(row), std::clamp(row - FList.TopRow(), 0, std::max(0, FList.PageRows() - 1))};
+}
+
+int TQBViewRows::RowShowing(int item) const {
+  int shown = IsItemVisible(item) ? item : PrevVisibleItem(item);
+  if (shown < 0) shown = NextVisibleItem(item);
+  return shown < 0 ? -1 : RowOfItem(shown);
+}
+
+void TQBViewRows::RestorePlace(const TPlace& place) {
+  ClearSelectionFlags();
+  const int row = place.Item < 0 ? -1 : RowShowing(place.Item);
+  if (row >= 0) {
+    SetItemFlag(ItemOfRow(row), true);
+    FList.RelocateCurrentRow(row, std::max(0, row - place.Offset));
+  }
   FList.RepaintAll();
 }
 
 void TQBViewRows::ExpandAll(bool fromStart) {
+  const TPlace place = FocusedPlace();
   {
     TQBUpdateGuard update(FList);
     const int start = fromStart ? 0 : std::max(0, CurrentRow());
@@ -228,30 +247,33 @@ void TQBViewRows::ExpandAll(bool fromStart) {
       FList.SetRowCount(RowCount());
     }
   }
-  FlagOnlyCurrentRow();
+  RestorePlace(place);
   FHost.UpdateCommands();
 }
 
 void TQBViewRows::CollapseAll() {
+  const TPlace place = FocusedPlace();
   {
     TQBUpdateGuard update(FList);
     // Walk the rows from the top. A collapsed method is opened so its body is walked; every exit
-    // collapses the method it closes, so inner methods close before the methods around them.
+    // collapses the method it closes, so inner methods close before the methods around them. The
+    // list hears nothing until the end: moving its current row for each method would cost a
+    // selection notice per method.
     int item = NextVisibleItem(0);
     while (item >= 0) {
       int next = item + 1;
       if (ItemIsEnter(item) && ItemCollapsed(item)) {
         FCollapsed[size_t(item)] = 0;
         ShowMethodBody(item, MatchingExit(item));
-        FList.SetRowCount(RowCount());
       } else if (ItemIsExit(item)) {
         const int mark = NearestMarkAbove(item, ItemLevel(item));
-        if (mark >= 0 && ItemIsEnter(mark) && !ItemCollapsed(mark) && CollapseAt(mark)) next = mark + 1;
+        if (mark >= 0 && ItemIsEnter(mark) && !ItemCollapsed(mark) && HideMethod(mark)) next = mark + 1;
       }
       item = NextVisibleItem(next);
     }
+    FList.SetRowCount(RowCount());
   }
-  FlagOnlyCurrentRow();
+  RestorePlace(place);
   FHost.UpdateCommands();
 }
 

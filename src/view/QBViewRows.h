@@ -79,6 +79,9 @@ public:
   void ToggleCurrentMethod();
   bool IsCurrentMethodCollapsed() const;
   bool IsMethodCollapsed(int row) const { return IsRowCollapsedMethod(row); }
+  // Expand All and Collapse All keep the user's place: the message that had the focus keeps it (or,
+  // when a collapse hid it, the entry row of the method that hides it) at the same height in the list.
+  // The rows change in one bracket and the list hears of the new current row once.
   void ExpandAll(bool fromStart);
   void CollapseAll();
 
@@ -112,9 +115,23 @@ private:
   int NearestMarkAbove(int item, int level) const;
   // Makes the exit-closed entry at enterItem current and collapses it; true when something collapsed.
   bool CollapseAt(int enterItem);
+  // Hides the body and exit of the method entered at enterItem and marks it collapsed; false when it
+  // has no matching exit. The list is not told: the caller sets its row count.
+  bool HideMethod(int enterItem);
   void HideMethodBody(int enterItem, int exitItem);
   void ShowMethodBody(int enterItem, int exitItem);
-  void FlagOnlyCurrentRow();
+
+  // The user's place before a bulk change: the focused item and how far below the top row it was.
+  struct TPlace {
+    int Item = -1;
+    int Offset = 0;
+  };
+  TPlace FocusedPlace() const;
+  // The row that shows item: its own, or the nearest row above it (the entry row of the collapsed
+  // method that hides it); -1 when the view has no rows.
+  int RowShowing(int item) const;
+  // Flags only the row that shows the place's item and makes it current at the same height.
+  void RestorePlace(const TPlace& place);
   void ClearSelectionFlags();
   void RemoveItems(const std::vector<uint8_t>& remove);
 

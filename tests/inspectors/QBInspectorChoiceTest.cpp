@@ -58,22 +58,26 @@ TEST(QBInspectorChoiceTest, HiddenPaneAndPlugInsOverrideTheTable) {
 }
 
 TEST(QBInspectorChoiceTest, HintListsTheMessageOrigin) {
-  TQuillboxMessage msg;
-  msg.MsgType = 1;
-  msg.Category = "Database";
-  msg.TypeName = "TOrder";
-  msg.AppName = "OrderService";
-  msg.ComputerName = "WS-ANNA";
-  msg.ProcessID = 4120;
-  msg.ThreadName = "Main";
-  msg.TimeStamp = {3723004, 738886};
+  TQuillboxMessageSet set;
+  set.Append();
+  set.SetMsgType(1);
+  set.SetCategory(QStringLiteral("Database"));
+  set.SetTypeName(QStringLiteral("TOrder"));
+  set.SetAppName(QStringLiteral("OrderService"));
+  set.SetComputerName(QStringLiteral("WS-ANNA"));
+  set.SetProcessID(4120);
+  set.SetThreadName(QStringLiteral("Main"));
+  set.SetTime(3723004);
+  set.SetDate(738886);
+  set.Post();
   const QString expected = "Warning Message\r" + QString(40, '-') +
                            "\rCategory:\tDatabase\rTypeName:\tTOrder\rAppName:\tOrderService\rComputer:\tWS-ANNA\r"
                            "PID:\t\t4120\rThread:\t\tMain\rDate:\t\t" +
                            qbtimetext::ShortDate(738886) + "\rTimeStamp:\t1:02:03.004";
-  EXPECT_EQ(MsgTypeHint(msg), expected);
-  msg.MsgType = 150;
-  EXPECT_TRUE(MsgTypeHint(msg).startsWith("Custom Message\r"));
+  EXPECT_EQ(MsgTypeHint(set.At(1)), expected);
+  set.GotoRec(1);
+  set.SetMsgType(150);
+  EXPECT_TRUE(MsgTypeHint(set.At(1)).startsWith("Custom Message\r"));
 }
 
 TEST(QBInspectorChoiceTest, ProposedTitleCutsLongTexts) {

@@ -22,6 +22,7 @@
 #include <QEvent>
 #include <QFile>
 #include <QLabel>
+#include <QLayout>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QTemporaryDir>
@@ -87,6 +88,18 @@ TEST_F(QBInspectorPaneTest, SeparatorEmptiesThePaneUnlessThePaneIsHidden) {
   FWindow.Shown = false;
   Focus({40, "app start"});
   EXPECT_EQ(Visible(), "StringInspector");
+}
+
+TEST_F(QBInspectorPaneTest, ToolbarStaysAtTheTopWithOrWithoutAnInspector) {
+  FPane.show();
+  for (int32_t type : {11, 0, 40}) {
+    SCOPED_TRACE(type);
+    Focus({type, "message"});
+    FPane.layout()->activate();
+    EXPECT_EQ(FPane.Toolbar()->geometry().top(), 0);
+    if (QWidget* inspector = FPane.VisibleInspectorControl())
+      EXPECT_EQ(inspector->geometry().bottom(), FPane.height() - 1);
+  }
 }
 
 TEST_F(QBInspectorPaneTest, NoFocusedRowOrNoRowsEmptyThePane) {

@@ -3,13 +3,19 @@
 #include "plugins/widgets/QBAboutPlugInsForm.h"
 #include "plugins/widgets/QBPlugInManager.h"
 
-#include <QApplication>
+#include "support/QBModalAnswer.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTreeWidget>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <map>
+#include <stdexcept>
 
 namespace {
 
@@ -32,26 +38,21 @@ private:
 class QBAboutPlugInsForm : public ::testing::Test {
 protected:
   QBAboutPlugInsForm() {
-    FManager.SetMessageBox([this](QMessageBox::Icon icon, const QString&, const QString& text) {
+    FManager.SetMessageBox([this](QMessageBox::Icon icon, const QString& caption, const QString& text) {
       FBoxes.append(text);
+      FCaptions.append(caption);
       EXPECT_EQ(icon, QMessageBox::NoIcon);
     });
   }
   TInternalPlugInManager FManager;
-  QStringList FBoxes;
+  QStringList FBoxes, FCaptions;
 };
 
 TEST_F(QBAboutPlugInsForm, NothingLoadedShowsOnlyTheMessageBox) {
-  bool dialogShown = false;
-  QTimer::singleShot(0, [&] {
-    if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-      dialogShown = true;
-      dialog->reject();
-    }
-  });
+  const qbtest::TNoModalDialog noDialog;
   FManager.ShowPlugInsDialog();
   EXPECT_EQ(FBoxes, QStringList{"There are no Quillbox Inspector plug-ins loaded."});
-  EXPECT_FALSE(dialogShown);
+  EXPECT_EQ(FCaptions, QStringList{"Quillbox File Viewer"});  // the program's title, not its file
 }
 
 TEST_F(QBAboutPlugInsForm, ListsSortedNamesAndShowsTheDetailsOfTheFirstRegistered) {
@@ -92,16 +93,76 @@ TEST_F(QBAboutPlugInsForm, RunsModallyUntilOK) {
   FManager.RegisterInspector(new TNamedInspector(150, "Alpha", "", ""));
   QString caption;
   QSize size;
-  QTimer::singleShot(0, [&] {
-    auto* form = qobject_cast<TFrmAboutPlugIns*>(QApplication::activeModalWidget());
-    ASSERT_NE(form, nullptr);
-    caption = form->windowTitle();
-    size = form->size();
-    form->btnOK->click();
+  const auto answer = qbtest::AnswerModal<TFrmAboutPlugIns>([&](TFrmAboutPlugIns& form) {
+    caption = form.windowTitle();
+    size = form.size();
+    form.btnOK->click();
+    EXPECT_FALSE(form.isVisible()) << "OK closes the dialog";
   });
   FManager.ShowPlugInsDialog();
   EXPECT_EQ(caption, "Quillbox Viewer Plug-Ins");
-  EXPECT_EQ(size, QSize(496, 309));
+  EXPECT_EQ(size, QSize(496, 421));
+  EXPECT_TRUE(FBoxes.isEmpty());
+}
+
+// Module files the way the folder lists them: one that registers an inspector, one that registers
+// nothing and one that cannot be loaded.
+class TThreeModules final : public IQBModuleLoader {
+public:
+  TModuleHandle Load(const QString& path) override {
+    if (path.endsWith("broken.so")) throw std::runtime_error("The plug-in module \"broken.so\" cannot be loaded.\n\nbad ELF");
+    return new QString(path);
+  }
+  QStringList Units(TModuleHandle) override { return {"Unit"}; }
+  void (*Resolve(TModuleHandle module, const char*))() override {
+    return static_cast<QString*>(module)->endsWith("good.so") ? RegisterOne : RegisterNothing;
+  }
+  void Unload(TModuleHandle module) override { delete static_cast<QString*>(module); }
+
+private:
+  static void RegisterOne() { PlugInManager->RegisterInspector(new TNamedInspector(150, "Good", "", "")); }
+  static void RegisterNothing() {}
+};
+
+class QBAboutPlugInsFormModules : public ::testing::Test {
+protected:
+  // Loads the named module files of TThreeModules.
+  void Load(std::initializer_list<const char*> names) {
+    for (const char* name : names) {
+      QFile file(FFolder.filePath(name));
+      ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    FManager.SetMessageBox([this](QMessageBox::Icon, const QString&, const QString& text) { FBoxes.append(text); });
+    PlugInManager = &FManager;
+    FManager.LoadPlugInsFrom(FFolder.path() + '/');
+    PlugInManager = nullptr;
+  }
+  QTemporaryDir FFolder;
+  TInternalPlugInManager FManager{std::make_unique<TThreeModules>()};
+  QStringList FBoxes;
+};
+
+TEST_F(QBAboutPlugInsFormModules, ListsEveryModuleWithWhatBecameOfIt) {
+  Load({"broken.so", "empty.so", "good.so"});
+  TFrmAboutPlugIns form(FManager);
+  std::map<QString, QString> states;
+  for (int i = 0; i < form.lstModules->topLevelItemCount(); ++i)
+    states[form.lstModules->topLevelItem(i)->text(0)] = form.lstModules->topLevelItem(i)->text(1);
+  const std::map<QString, QString> expected{
+      {"broken.so", "Failed: The plug-in module \"broken.so\" cannot be loaded. bad ELF"},
+      {"empty.so", "No units"},
+      {"good.so", "Loaded"},
+  };
+  EXPECT_EQ(states, expected);
+}
+
+TEST_F(QBAboutPlugInsFormModules, OpensForModulesThatBroughtNoInspector) {
+  Load({"broken.so", "empty.so"});
+  FBoxes.clear();
+  const auto answer = qbtest::AnswerModal<TFrmAboutPlugIns>([](TFrmAboutPlugIns& form) {
+    EXPECT_EQ(form.lstModules->topLevelItemCount(), 2);
+  });
+  FManager.ShowPlugInsDialog();
   EXPECT_TRUE(FBoxes.isEmpty());
 }
 

@@ -47,7 +47,7 @@ protected:
   QList<TReport> FReports;
 };
 
-TEST_F(QBPlugInManagerTest, LoadsTheSamplePlugIn) {
+TEST_F(QBPlugInManagerTest, SamplePlugInRegistersTwoInspectorsAndOneViewClass) {
   Install(QB_SAMPLE_PLUGIN, "sample.so");
   auto manager = LoadedManager();
   EXPECT_TRUE(FReports.isEmpty());
@@ -72,7 +72,7 @@ TEST_F(QBPlugInManagerTest, LoadsTheSamplePlugIn) {
   EXPECT_EQ(qobject_cast<IQBMessageViewList*>(view), nullptr);
 }
 
-TEST_F(QBPlugInManagerTest, AnswersTheInspectorPane) {
+TEST_F(QBPlugInManagerTest, InspectorPaneGetsSupportAndAControlOrAnExplanationPerType) {
   Install(QB_SAMPLE_PLUGIN, "sample.so");
   auto manager = LoadedManager();
   struct TCase {
@@ -120,15 +120,29 @@ TEST_F(QBPlugInManagerTest, FailingModulesAreReportedAndTheOthersStillLoad) {
   const QString all = texts.join('\n');
   EXPECT_TRUE(all.contains("garbage.so")) << all.toStdString();
   EXPECT_TRUE(all.contains("\"nounits.so\" is not a Quillbox plug-in module")) << all.toStdString();
-  EXPECT_TRUE(all.contains("The failing sample cannot register its view.")) << all.toStdString();
+  EXPECT_TRUE(all.contains("The plug-in module \"throwing.so\" failed while registering.\n\n"
+                           "The failing sample cannot register its view."))
+      << all.toStdString();
 
+  // Each entry keeps its state and reason. The module that failed part-way stays loaded: the
+  // inspector it registered lives on and is code of that module.
   ASSERT_EQ(manager->Packages().Count(), 4);
   for (qsizetype i = 0; i < 4; ++i) {
     const auto& entry = manager->Packages().Entry(i);
-    EXPECT_EQ(entry.Module != nullptr, entry.Name == "sample.so") << entry.Name.toStdString();
+    SCOPED_TRACE(entry.Name.toStdString());
+    EXPECT_EQ(entry.State == TQBModuleState::Loaded, entry.Name == "sample.so");
+    EXPECT_EQ(entry.Module != nullptr, entry.Name == "sample.so" || entry.Name == "throwing.so");
+    EXPECT_EQ(entry.Error.isEmpty(), entry.Name == "sample.so");
+    if (entry.State == TQBModuleState::Failed) EXPECT_TRUE(texts.contains(entry.Error));
   }
   EXPECT_NE(manager->FindInspector(150), nullptr);
   EXPECT_EQ(manager->FindInspector(160)->InspectorName(), "Registered Before Failing");
+  // The module that is no plug-in was loaded to find out and is gone again.
+  QFile maps("/proc/self/maps");
+  ASSERT_TRUE(maps.open(QIODevice::ReadOnly));
+  const QByteArray mapped = maps.readAll();
+  EXPECT_FALSE(mapped.contains(QFile::encodeName(PlugInFolder() + "nounits.so")));
+  EXPECT_TRUE(mapped.contains(QFile::encodeName(PlugInFolder() + "throwing.so")));
 }
 
 TEST_F(QBPlugInManagerTest, DuplicateTypesAndNamesResolveToTheFirstRegistered) {
@@ -237,6 +251,49 @@ public:
     Events.append(QStringLiteral("unload %1").arg(intptr_t(module)));
   }
 };
+
+void RegisterNothing() {}
+
+// A loader whose modules list one unit each; module 2's unit registers nothing.
+class TPickyLoader final : public IQBModuleLoader {
+public:
+  TModuleHandle Load(const QString& path) override {
+    LoadingModule = QFileInfo(path).baseName().toInt();
+    Events.append(QStringLiteral("load %1").arg(LoadingModule));
+    return reinterpret_cast<TModuleHandle>(intptr_t(LoadingModule));
+  }
+  QStringList Units(TModuleHandle) override { return {"Unit"}; }
+  void (*Resolve(TModuleHandle module, const char*))() override {
+    return intptr_t(module) == 2 ? RegisterNothing : RegisterLogged;
+  }
+  void Unload(TModuleHandle module) override { Events.append(QStringLiteral("unload %1").arg(intptr_t(module))); }
+};
+
+TEST_F(QBPlugInManagerTest, AModuleThatRegistersNothingIsUnloadedAtOnce) {
+  for (const char* name : {"1.so", "2.so"}) {
+    QFile file(PlugInFolder() + name);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  }
+  Events.clear();
+  {
+    TInternalPlugInManager manager(std::make_unique<TPickyLoader>());
+    manager.SetPlugInFolder(PlugInFolder());
+    PlugInManager = &manager;
+    manager.LoadPlugIns();
+    PlugInManager = nullptr;
+    const TPackageList& modules = manager.Packages();
+    ASSERT_EQ(modules.Count(), 2);
+    for (qsizetype i = 0; i < 2; ++i) {
+      const bool empty = modules.Entry(i).Name == "2.so";
+      EXPECT_EQ(modules.Entry(i).State, empty ? TQBModuleState::NoUnits : TQBModuleState::Loaded);
+      EXPECT_EQ(modules.Entry(i).Module == nullptr, empty);
+    }
+    EXPECT_TRUE(Events.contains("unload 2"));
+    EXPECT_FALSE(Events.contains("unload 1"));
+  }
+  EXPECT_EQ(Events.count("unload 2"), 1);  // and not a second time at the end
+  EXPECT_TRUE(FReports.isEmpty());
+}
 
 TEST_F(QBPlugInManagerTest, InspectorsAreFreedBeforeModulesUnloadInReverseOrder) {
   QStringList files;

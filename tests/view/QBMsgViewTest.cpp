@@ -8,7 +8,6 @@
 #include "model/QBMessageAdder.h"
 #include "model/QBMessageTypes.h"
 
-#include "QBGuiTestApp.h"
 #include "QBHostDouble.h"
 #include "support/QBTestFiles.h"
 
@@ -18,6 +17,8 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QTest>
 #include <QTimer>
 
@@ -25,7 +26,6 @@
 
 namespace {
 
-using qbtest::TAppFirst;
 using qbtest::THostDouble;
 
 const int32_t kCategoryColor = qbcolor::Rgb(250, 240, 230);
@@ -110,7 +110,6 @@ protected:
     return -1;
   }
 
-  TAppFirst AppFirst;
   THostDouble Host;
   TDialogsDouble Dialogs;
   QWidget Parent;
@@ -153,7 +152,7 @@ TEST_F(MsgViewTest, ClickReportsTheSelectionAtOnce) {
 TEST_F(MsgViewTest, HeldDownKeyLeavesAtMostOneNoticePending) {
   for (int i = 0; i < 60; ++i) Add({});
   View.SetItemIndex(0);
-  QCoreApplication::processEvents();
+  QCoreApplication::sendPostedEvents(&View);  // delivers the notice of the first row
   Host.SelectionNotices = 0;
   for (int i = 0; i < 30; ++i) QTest::keyClick(&View, Qt::Key_Down);
   EXPECT_EQ(View.GetItemIndex(), 30);
@@ -301,6 +300,51 @@ TEST_F(MsgViewTest, IconsAreIndentedByLevelAndMoveWithHorizontalScrolling) {
   EXPECT_EQ(View.DetailLayout().MessageRight, right);
 }
 
+TEST_F(MsgViewTest, CollapseAllAndExpandAllReportTheSelectionOnceAndKeepTheMessage) {
+  // Forty methods, each around two messages, and a message after them that has the focus.
+  for (int m = 0; m < 40; ++m) AddTypes({qbmEnterMethod, qbmInfo, qbmInfo, qbmExitMethod});
+  const int last = Add({});
+  View.SetItemIndex(View.GetCount() - 1);
+  Host.SelectionNotices = 0;
+  View.CollapseAll();
+  EXPECT_EQ(View.GetCount(), 41);
+  EXPECT_EQ(View.GetRowRecNo(View.GetItemIndex()), last);
+  EXPECT_EQ(Host.SelectionNotices, 1);
+  View.ExpandAll(true);
+  EXPECT_EQ(View.GetCount(), 161);
+  EXPECT_EQ(View.GetRowRecNo(View.GetItemIndex()), last);
+  EXPECT_EQ(Host.SelectionNotices, 2);
+  EXPECT_EQ(View.SelectedCount(), 1);
+}
+
+TEST_F(MsgViewTest, RightClickOnTheHeaderOpensTheHeaderMenu) {
+  AddTypes({qbmInfo, qbmInfo});
+  QMenu rowMenu, headerMenu;
+  rowMenu.addAction(QStringLiteral("row"));
+  headerMenu.addAction(QStringLiteral("columns"));
+  View.SetPopupMenu(&rowMenu);
+  struct Case { bool HeaderMenuSet; bool OnHeader; QMenu* Opened; };
+  for (const Case& c : {Case{true, true, &headerMenu}, Case{true, false, &rowMenu}, Case{false, true, &rowMenu}}) {
+    View.SetHeaderPopupMenu(c.HeaderMenuSet ? &headerMenu : nullptr);
+    const QPoint at(40, c.OnHeader ? View.RowHeight() / 2 : Mid(1));
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, View.viewport()->mapToGlobal(at));
+    QApplication::sendEvent(View.viewport(), &event);
+    EXPECT_TRUE(c.Opened->isVisible()) << c.HeaderMenuSet << c.OnHeader;
+    EXPECT_FALSE((c.Opened == &rowMenu ? headerMenu : rowMenu).isVisible());
+    rowMenu.close();
+    headerMenu.close();
+  }
+}
+
+TEST_F(MsgViewTest, AnUpdateBracketShowsTheBackgroundNeverAnUnpaintedList) {
+  for (int i = 0; i < 10; ++i) Add({});
+  View.BeginUpdate();
+  const QImage img = Shot();
+  View.EndUpdate();
+  EXPECT_EQ(img.pixelColor(300, Mid(3)), View.palette().color(QPalette::Base));
+  EXPECT_NE(img.pixelColor(300, View.RowHeight() / 2), View.palette().color(QPalette::Base));  // the header
+}
+
 TEST_F(MsgViewTest, EmptyViewPaintsOnlyTheHeaderAndBackground) {
   const QImage img = Shot();
   EXPECT_EQ(img.pixelColor(300, View.RowHeight() * 3), View.palette().color(QPalette::Base));
@@ -311,7 +355,6 @@ TEST_F(MsgViewTest, EmptyViewPaintsOnlyTheHeaderAndBackground) {
 // Texts, through the functions the painter uses
 
 TEST(RowTextTest, ShortensAtTheLineBreakAnd255CharactersAndToTheWidth) {
-  qbtest::GuiApp();
   QFont font(QStringLiteral("DejaVu Sans"));
   font.setPixelSize(12);
   const QFontMetrics fm(font);

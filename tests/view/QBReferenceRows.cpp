@@ -77,20 +77,24 @@ void TQBReferenceRows::ExpandMethod(int r) {
   SelFlags[size_t(p)] = 1;
 }
 
-bool TQBReferenceRows::CollapseClosedMethod(int r) {
+int TQBReferenceRows::ClosedMethodStart(int r) const {
   const int l = Levels[size_t(Rows[size_t(r)])];
   for (int s = r; s >= 0; --s) {
     const int item = Rows[size_t(s)];
     const int t = Type(item);
     if (Levels[size_t(item)] != l) continue;
-    if ((s != r && t == 10) || (t == 9 && Items[size_t(item)].Collapsed)) return false;
-    if (t == 9) {
-      FList.SetCurrentRow(s);
-      CollapseMethod(s);
-      return FindMatchingExit(item) >= 0;
-    }
+    if ((s != r && t == 10) || (t == 9 && Items[size_t(item)].Collapsed)) return -1;
+    if (t == 9) return s;
   }
-  return false;
+  return -1;
+}
+
+bool TQBReferenceRows::CollapseClosedMethod(int r) {
+  const int s = ClosedMethodStart(r);
+  if (s < 0) return false;
+  FList.SetCurrentRow(s);
+  CollapseMethod(s);
+  return FindMatchingExit(Rows[size_t(s)]) >= 0;
 }
 
 void TQBReferenceRows::ToggleCurrentMethod() {
@@ -107,19 +111,31 @@ void TQBReferenceRows::ToggleCurrentMethod() {
   }
 }
 
-void TQBReferenceRows::FlagCurrent() {
-  ClearSelection();
+TQBReferenceRows::TPlace TQBReferenceRows::FocusedPlace() const {
   const int r = FList.CurrentRow();
-  if (r >= 0 && r < int(Rows.size())) SelFlags[size_t(Rows[size_t(r)])] = 1;
+  if (r < 0 || r >= int(Rows.size())) return {};
+  return {Rows[size_t(r)], std::clamp(r - FList.TopRow(), 0, FList.PageRows() - 1)};
+}
+
+void TQBReferenceRows::RestorePlace(const TPlace& place) {
+  ClearSelection();
+  if (place.Item < 0 || Rows.empty()) return;
+  // The item's own row, else the last row above it: the enter row of the collapsed method hiding it.
+  int row = 0;
+  for (int r = 0; r < int(Rows.size()) && Rows[size_t(r)] <= place.Item; ++r) row = r;
+  SelFlags[size_t(Rows[size_t(row)])] = 1;
+  FList.RelocateCurrentRow(row, std::max(0, row - place.Offset));
 }
 
 void TQBReferenceRows::ExpandAll(bool fromStart) {
+  const TPlace place = FocusedPlace();
   for (int i = fromStart ? 0 : std::max(0, FList.CurrentRow()); i < int(Rows.size()); ++i)
     if (Items[size_t(Rows[size_t(i)])].Collapsed && RowType(i) == 9) ExpandMethod(i);
-  FlagCurrent();
+  RestorePlace(place);
 }
 
 void TQBReferenceRows::CollapseAll() {
+  const TPlace place = FocusedPlace();
   int i = 0;
   while (i < int(Rows.size())) {
     const int item = Rows[size_t(i)];
@@ -127,16 +143,19 @@ void TQBReferenceRows::CollapseAll() {
       ExpandMethod(i);
       ++i;
     } else if (!Items[size_t(item)].Collapsed && Type(item) == 10) {
-      // The method's entry row becomes current when it collapses.
-      if (CollapseClosedMethod(i))
-        i = FList.CurrentRow() + 1;
-      else
+      // Collapsing goes on after the enter row of the method that collapsed.
+      const int s = ClosedMethodStart(i);
+      if (s >= 0 && FindMatchingExit(Rows[size_t(s)]) >= 0) {
+        CollapseMethod(s);
+        i = s + 1;
+      } else {
         ++i;
+      }
     } else {
       ++i;
     }
   }
-  FlagCurrent();
+  RestorePlace(place);
 }
 
 int TQBReferenceRows::DeleteSelected() {

@@ -30,6 +30,8 @@ public:
   int FindMatchingExit(int p) const;
   void CollapseMethod(int r);
   void ExpandMethod(int r);
+  // The enter row of the method that the exit in row r closes, -1 when it closes none.
+  int ClosedMethodStart(int r) const;
   bool CollapseClosedMethod(int r);
   void ToggleCurrentMethod();
   void ExpandAll(bool fromStart);
@@ -48,7 +50,14 @@ public:
 
 private:
   void ClearSelection() { std::fill(SelFlags.begin(), SelFlags.end(), 0); }
-  void FlagCurrent();
+  // Expand All and Collapse All keep the focused message (or the row that hides it) focused, at the
+  // same height in the list.
+  struct TPlace {
+    int Item = -1;
+    int Offset = 0;
+  };
+  TPlace FocusedPlace() const;
+  void RestorePlace(const TPlace& place);
   TQuillboxMessageSet& FSet;
   IQBRowListHooks& FList;
   bool FAutoCollapse;

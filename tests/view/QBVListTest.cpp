@@ -1,8 +1,6 @@
 // The virtual list box driven by real key, mouse and wheel events, offscreen.
 #include "view/widgets/QBVList.h"
 
-#include "QBGuiTestApp.h"
-
 #include <gtest/gtest.h>
 
 #include <QAccessible>
@@ -16,8 +14,6 @@
 #include <stdexcept>
 
 namespace {
-
-using qbtest::TAppFirst;
 
 // The owner's side of selection, kept as a set so it does not grow with the row count.
 struct TSelection : IQBListSelectionTarget {
@@ -75,7 +71,6 @@ protected:
     QApplication::sendEvent(List.viewport(), &ev);
   }
 
-  TAppFirst AppFirst;
   TSelection Sel;
   TCountingList List;
 };
@@ -330,6 +325,42 @@ TEST_F(VListTest, AccessibilityClientsSeeTheRowsAndTheCurrentRow) {
   EXPECT_EQ(focus->text(QAccessible::Name), "42");
   EXPECT_TRUE(focus->state().selected);
   EXPECT_TRUE(focus->state().focused);
+}
+
+TEST_F(VListTest, AccessibleRowsStayValidUntilTheRowsChange) {
+  Fill(5000, 0);
+  QAccessibleInterface* list = QAccessible::queryAccessibleInterface(&List);
+  ASSERT_NE(list, nullptr);
+  QAccessibleInterface* first = list->child(0);
+  ASSERT_NE(first, nullptr);
+  const QAccessible::Id id = QAccessible::uniqueId(first);
+  // A client walking many rows, as a reader of the whole list does, keeps what it was handed.
+  for (int row = 1; row < 3000; ++row) ASSERT_NE(list->child(row), nullptr);
+  list->focusChild();
+  EXPECT_EQ(QAccessible::accessibleInterface(id), first);
+  EXPECT_EQ(list->child(0), first);
+  EXPECT_EQ(first->text(QAccessible::Name), "0");
+  // New rows: the objects handed out go, and their ids say so; inside a bracket only at its end.
+  List.BeginUpdate();
+  Fill(6000);
+  EXPECT_EQ(QAccessible::accessibleInterface(id), first);
+  List.EndUpdate();
+  EXPECT_EQ(QAccessible::accessibleInterface(id), nullptr);
+  QAccessibleInterface* again = list->child(0);
+  ASSERT_NE(again, nullptr);
+  EXPECT_EQ(again->text(QAccessible::Name), "0");
+}
+
+TEST_F(VListTest, AnUpdateBracketPaintsTheBackgroundAndNoRows) {
+  Fill(100, 3);
+  List.BeginUpdate();
+  List.Fetches = 0;
+  const QImage img = List.viewport()->grab().toImage();
+  EXPECT_EQ(List.Fetches, 0);
+  EXPECT_EQ(img.pixelColor(150, 55), List.palette().color(QPalette::Base));
+  List.EndUpdate();
+  List.grab();
+  EXPECT_EQ(List.Fetches, 20);
 }
 
 }  // namespace

@@ -7,6 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QStringList>
+
+#include <stdexcept>
+
 namespace {
 
 using qbtest::TViewFixture;
@@ -51,7 +55,7 @@ TEST(Rows, CollapseOnExitIsStoredAsExitAndCollapsesAtOnce) {
   EXPECT_EQ(f.List.CurrentRow(), 1);
 }
 
-TEST(Rows, NestedCollapseAndExpand) {
+TEST(Rows, ExpandingAMethodKeepsItsInnerMethodsCollapsedUntilExpandAll) {
   TViewFixture f;
   f.AddTypes({9, 9, 9, 0, 10, 10, 10});  // A(B(C(x)))
   f.List.SetCurrentRow(0);
@@ -63,6 +67,86 @@ TEST(Rows, NestedCollapseAndExpand) {
   f.Rows.ExpandAll(true);
   EXPECT_EQ(f.RowRecNos(), (V{1, 2, 3, 4, 5, 6, 7}));
   EXPECT_EQ(f.RowLevels(), (V{0, 1, 2, 3, 2, 1, 0}));
+}
+
+// Expand All and Collapse All keep the user's place: the focused message stays focused (or, when a
+// collapse hides it, the entry row of the method around it does) at the same height in the list, and
+// the list hears of it once, not once per method.
+TEST(Rows, ExpandAllAndCollapseAllKeepTheFocusedMessageInItsPlace) {
+  enum class TOp { CollapseAll, ExpandAll, ExpandToEnd };
+  struct TCase {
+    const char* Name;
+    bool CollapsedFirst;
+    int FocusRecNo;
+    int FocusOffset;  // rows between the top row and the focused row
+    TOp Op;
+    int RecNo, Row, Top;
+  };
+  // Twelve messages, method A (record 13) around twenty more, its exit (34), five more: 39 rows, or
+  // 18 with A collapsed; the list shows 5.
+  const TCase cases[] = {
+      {"a message below the method keeps its focus", false, 37, 2, TOp::CollapseAll, 37, 15, 13},
+      {"a message the collapse hides gives it to the method", false, 20, 1, TOp::CollapseAll, 13, 12, 11},
+      {"the exit gives it to the method it closes", false, 34, 4, TOp::CollapseAll, 13, 12, 8},
+      {"a message above the method stays where it was", false, 3, 0, TOp::CollapseAll, 3, 2, 2},
+      {"expanding above the focus moves it down with its message", true, 37, 2, TOp::ExpandAll, 37, 36, 34},
+      {"the collapsed method focused stays focused", true, 13, 3, TOp::ExpandAll, 13, 12, 9},
+      {"expand to end from the focused method", true, 13, 0, TOp::ExpandToEnd, 13, 12, 12},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    TViewFixture f(false, 5);
+    for (int i = 0; i < 12; ++i) f.Add({0});
+    f.Add({9});
+    for (int i = 0; i < 20; ++i) f.Add({0});
+    f.Add({10});
+    for (int i = 0; i < 5; ++i) f.Add({0});
+    if (c.CollapsedFirst) f.Rows.CollapseMethod(12);
+    const int focus = f.RowOfRecNo(c.FocusRecNo);
+    f.List.SetCurrentRow(focus);
+    f.List.SetTopRow(focus - c.FocusOffset);
+    ASSERT_EQ(f.List.TopRow(), focus - c.FocusOffset);
+    const int clicks = f.List.Clicks();
+    switch (c.Op) {
+      case TOp::CollapseAll: f.Rows.CollapseAll(); break;
+      case TOp::ExpandAll: f.Rows.ExpandAll(true); break;
+      case TOp::ExpandToEnd: f.Rows.ExpandAll(false); break;
+    }
+    EXPECT_EQ(f.List.CurrentRow(), c.Row);
+    EXPECT_EQ(f.Rows.GetRowRecNo(f.List.CurrentRow()), c.RecNo);
+    EXPECT_EQ(f.List.TopRow(), c.Top);
+    EXPECT_EQ(f.List.AnchorRow(), c.Row);
+    EXPECT_EQ(f.SelectedRecNos(), std::vector<int>{c.RecNo});
+    EXPECT_EQ(f.List.Clicks() - clicks, 1);
+  }
+}
+
+// An update bracket closed twice (a programming error elsewhere) must not throw out of the guard's
+// destructor: while an exception unwinds, that would end the program.
+QStringList LoggedCriticals;
+void RecordCritical(QtMsgType type, const QMessageLogContext&, const QString& text) {
+  if (type == QtCriticalMsg) LoggedCriticals << text;
+}
+
+TEST(UpdateBracket, AFailedClosingIsReportedInsteadOfThrown) {
+  TQBHeadlessList list;
+  LoggedCriticals.clear();
+  const QtMessageHandler previous = qInstallMessageHandler(RecordCritical);
+  EXPECT_THROW(
+      {
+        TQBUpdateGuard guard(list);
+        list.EndUpdate();
+        throw std::runtime_error("the bulk change failed");
+      },
+      std::runtime_error);
+  EXPECT_NO_THROW({
+    TQBUpdateGuard guard(list);
+    list.EndUpdate();
+  });
+  qInstallMessageHandler(previous);
+  EXPECT_EQ(list.UpdateCount(), 0);
+  ASSERT_EQ(LoggedCriticals.size(), 2);
+  EXPECT_TRUE(LoggedCriticals[0].contains("Mismatched BeginUpdate/EndUpdate")) << LoggedCriticals[0].toStdString();
 }
 
 TEST(Rows, DeletingACollapsedRowRemovesItsBodyAndAnExpandedEntryOnlyItself) {
@@ -133,7 +217,7 @@ TEST(Bookmarks, SurviveCollapseAndClearViewKeepsTheSyncMark) {
   EXPECT_EQ(f.View.SyncMessage(), 3);
 }
 
-TEST(Navigation, TypeSteps) {
+TEST(Navigation, TypeStepsStopAtTheLastMatchAndReportWhatLiesEitherSide) {
   TViewFixture f;
   f.AddTypes({2, 0, 2, 100, 1000, 33000});
   f.List.SetCurrentRow(2);

@@ -44,16 +44,16 @@ TQBInspectorKind ChooseInspectorKind(int32_t msgType, bool paneShown, int select
   return kind;
 }
 
-QString MsgTypeHint(const TQuillboxMessage& msg) {
-  const QString name = msg.MsgType >= 0 && msg.MsgType < MessageNamesCount ? MessageNames[size_t(msg.MsgType)]
-                                                                          : QStringLiteral("Custom");
+QString MsgTypeHint(const TQBMessageRef& msg) {
+  const int32_t type = msg.MsgType();
+  const QString name = type >= 0 && type < MessageNamesCount ? MessageNames[size_t(type)] : QStringLiteral("Custom");
   const QChar cr('\r');
   return name + QStringLiteral(" Message") + cr + QString(40, QChar('-')) + cr + QStringLiteral("Category:\t") +
-         msg.Category + cr + QStringLiteral("TypeName:\t") + msg.TypeName + cr + QStringLiteral("AppName:\t") +
-         msg.AppName + cr + QStringLiteral("Computer:\t") + msg.ComputerName + cr + QStringLiteral("PID:\t\t") +
-         QString::number(msg.ProcessID) + cr + QStringLiteral("Thread:\t\t") + msg.ThreadName + cr +
-         QStringLiteral("Date:\t\t") + qbtimetext::ShortDate(msg.TimeStamp.Date) + cr +
-         QStringLiteral("TimeStamp:\t") + qbtimetext::TimeOfDay(msg.TimeStamp.Time);
+         msg.Category() + cr + QStringLiteral("TypeName:\t") + msg.TypeName() + cr + QStringLiteral("AppName:\t") +
+         msg.AppName() + cr + QStringLiteral("Computer:\t") + msg.ComputerName() + cr + QStringLiteral("PID:\t\t") +
+         QString::number(msg.ProcessID()) + cr + QStringLiteral("Thread:\t\t") + msg.ThreadName() + cr +
+         QStringLiteral("Date:\t\t") + qbtimetext::ShortDate(msg.TimeStamp().Date) + cr +
+         QStringLiteral("TimeStamp:\t") + qbtimetext::TimeOfDay(msg.TimeStamp().Time);
 }
 
 QString ProposedPrintTitle(bool hasFocusedMessage, const QString& msgText) {

@@ -40,8 +40,9 @@ TQBInspectorKind ChooseInspectorKind(int32_t msgType, bool paneShown, int select
                                      const TQBPlugInSupports& plugInSupports);
 
 // The multi-line hint of the type glyph ("\r" breaks the lines): type name, a rule and the message's
-// origin fields.
-QString MsgTypeHint(const TQuillboxMessage& msg);
+// origin fields. It reads those fields of the stored record only: the text and details, megabytes for
+// a picture, are never decoded for it.
+QString MsgTypeHint(const TQBMessageRef& msg);
 
 // What Print Inspector Contents proposes as the title: the focused message's text (its first 40
 // characters and "..." when longer) and " (Details)"; without a focused message "Inspector Pane Details".

@@ -6,7 +6,9 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QHeaderView>
 #include <QPushButton>
+#include <QTreeWidget>
 
 namespace {
 
@@ -43,12 +45,23 @@ TFrmAboutPlugIns::TFrmAboutPlugIns(const TInternalPlugInManager& manager, QWidge
   connect(lstPlugIns, &QListWidget::currentTextChanged, this, &TFrmAboutPlugIns::ShowDetails);
   ClearDetails();
   if (lstPlugIns->count() > 0) lstPlugIns->setCurrentRow(0);
+  FillModules();
+}
+
+void TFrmAboutPlugIns::FillModules() {
+  const TPackageList& modules = FManager.Packages();
+  for (qsizetype i = 0; i < modules.Count(); ++i) {
+    const TPackageList::TEntry& entry = modules.Entry(i);
+    auto* row = new QTreeWidgetItem(lstModules, {entry.Name, ModuleStateText(entry.State, entry.Error)});
+    // The whole reason, with its line breaks, when the row cuts it short.
+    if (!entry.Error.isEmpty()) row->setToolTip(1, entry.Error);
+  }
 }
 
 void TFrmAboutPlugIns::BuildLayout() {
   setObjectName(QStringLiteral("frmAboutPlugIns"));
   setWindowTitle(QStringLiteral("Quillbox Viewer Plug-Ins"));
-  setFixedSize(496, 309);
+  setFixedSize(496, 421);
   setFont(QFont(QStringLiteral("Verdana"), 8));
   QPalette pal = palette();
   pal.setColor(QPalette::Window, DialogBackground(pal));
@@ -57,7 +70,7 @@ void TFrmAboutPlugIns::BuildLayout() {
 
   auto* panel = new QFrame(this);
   panel->setFrameShape(QFrame::StyledPanel);
-  panel->setGeometry(8, 8, 481, 261);
+  panel->setGeometry(8, 8, 481, 373);
 
   QGroupBox* loaded = Group(panel, QStringLiteral("Loaded Plug-Ins"), {12, 12, 249, 117});
   lstPlugIns = new QListWidget(loaded);
@@ -86,9 +99,19 @@ void TFrmAboutPlugIns::BuildLayout() {
     link->setOpenExternalLinks(true);
   }
 
+  // Below the details, what became of each module file.
+  QGroupBox* modules = Group(panel, QStringLiteral("Plug-In Modules"), {12, 252, 453, 105});
+  lstModules = new QTreeWidget(modules);
+  lstModules->setObjectName(QStringLiteral("lstModules"));
+  lstModules->setAccessibleName(QStringLiteral("Plug-In Modules"));
+  lstModules->setGeometry(8, 16, 437, 81);
+  lstModules->setRootIsDecorated(false);
+  lstModules->setHeaderLabels({QStringLiteral("Module"), QStringLiteral("State")});
+  lstModules->header()->resizeSection(0, 150);
+
   btnOK = new QPushButton(QStringLiteral("OK"), this);
   btnOK->setObjectName(QStringLiteral("btnOK"));
-  btnOK->setGeometry(408, 276, 80, 25);
+  btnOK->setGeometry(408, 388, 80, 25);
   btnOK->setDefault(true);
   connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
 }

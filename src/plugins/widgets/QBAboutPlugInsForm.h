@@ -1,12 +1,14 @@
 #pragma once
 // TFrmAboutPlugIns, the plug-ins dialog: the loaded inspector plug-ins by name, and the description,
-// version, message type and support links of the one selected.
+// version, message type and support links of the one selected; below them every module file found
+// with what became of it (loaded, no units, or failed and why).
 
 #include <QDialog>
 
 class QLabel;
 class QListWidget;
 class QPushButton;
+class QTreeWidget;
 class TInternalPlugInManager;
 
 class TFrmAboutPlugIns : public QDialog {
@@ -21,6 +23,8 @@ public:
   QLabel* lblMsgType = nullptr;
   QLabel* lblEmail = nullptr;
   QLabel* lblWebSite = nullptr;
+  // One row per module file: its name and its state.
+  QTreeWidget* lstModules = nullptr;
   QPushButton* btnOK = nullptr;
 
   // Where the two links lead; empty when there is no link.
@@ -29,6 +33,7 @@ public:
 
 private:
   void BuildLayout();
+  void FillModules();
   void ShowDetails(const QString& name);
   void ClearDetails();
   void SetLink(QLabel* label, QString& target, const QString& text, const QString& href);

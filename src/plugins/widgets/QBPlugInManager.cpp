@@ -2,6 +2,7 @@
 
 #include "plugins/widgets/QBAboutPlugInsForm.h"
 #include "plugins/QBPlugInUtils.h"
+#include "shell/QBLogState.h"
 
 #include <quillbox/QBCustomViewClass.h>
 #include <quillbox/QBInspectorIntf.h>
@@ -11,6 +12,7 @@
 #include <QPlainTextEdit>
 
 #include <exception>
+#include <optional>
 
 TInternalPlugInManager* InternalPlugInManager = nullptr;
 
@@ -77,33 +79,68 @@ void TInternalPlugInManager::LoadPlugInsFrom(const QString& folder) {
   QStringList names;
   if (!FindPlugInFiles(folder, &names)) return;
   FPackages->Assign(names);
-  for (qsizetype i = 0; i < FPackages->Count(); ++i) {
-    try {
-      LoadModule(folder + FPackages->Entry(i).Name, i);
-    } catch (const std::exception& e) {
-      FMessageBox(QMessageBox::Warning, qbplugintexts::ErrorCaption, QString::fromUtf8(e.what()));
-    } catch (...) {
-      FMessageBox(QMessageBox::Warning, qbplugintexts::ErrorCaption,
-                  QStringLiteral("The plug-in module \"%1\" failed while registering.").arg(FPackages->Entry(i).Name));
-    }
-  }
+  for (qsizetype i = 0; i < FPackages->Count(); ++i) LoadModule(folder + FPackages->Entry(i).Name, i);
 }
 
-// A module whose registration fails stays loaded without being recorded: inspectors it registered
-// before the error are still in use and their code must stay mapped.
-void TInternalPlugInManager::LoadModule(const QString& path, qsizetype entry) {
-  const TModuleHandle module = FLoader->Load(path);
-  for (const QString& unit : FLoader->Units(module)) {
-    if (const auto reg = FLoader->Resolve(module, qbplugins::UnitRegistrationSymbol(unit).constData())) reg();
+namespace {
+
+// Runs step; an error it raises comes back as its text (fallback when it carries none), else null.
+template <typename TStep>
+std::optional<QString> ErrorOf(TStep step, const QString& fallback) {
+  try {
+    step();
+  } catch (const std::exception& e) {
+    return QString::fromUtf8(e.what());
+  } catch (...) {
+    return fallback;
   }
-  FPackages->SetModule(entry, module);
+  return std::nullopt;
+}
+
+}  // namespace
+
+// Loading, listing the units and registering are tried in turn; whatever fails is reported, named by
+// its module file, and kept as the entry's state for the plug-ins dialog. A module that registered
+// nothing is unloaded at once. A module whose registration failed after it registered something stays
+// loaded (its inspectors point into its code) and is unloaded with the others, after them.
+void TInternalPlugInManager::LoadModule(const QString& path, qsizetype entry) {
+  const QString name = FPackages->Entry(entry).Name;
+  TModuleHandle module = nullptr;
+  QStringList units;
+  const QString unloadable = QStringLiteral("The plug-in module \"%1\" cannot be loaded.").arg(name);
+  if (const auto error = ErrorOf([&] { module = FLoader->Load(path); }, unloadable)) return ModuleFailed(entry, *error);
+  if (const auto error = ErrorOf([&] { units = FLoader->Units(module); }, unloadable)) {
+    FLoader->Unload(module);
+    return ModuleFailed(entry, *error);
+  }
+  const qsizetype inspectors = FInspectors->Count(), views = FCustomViews->Count();
+  const auto registration = ErrorOf(
+      [&] {
+        for (const QString& unit : units)
+          if (const auto reg = FLoader->Resolve(module, qbplugins::UnitRegistrationSymbol(unit).constData())) reg();
+      },
+      {});
+  const bool registered = FInspectors->Count() > inspectors || FCustomViews->Count() > views;
+  if (registered) FPackages->SetModule(entry, module);
+  else FLoader->Unload(module);
+  if (registration) {
+    QString text = QStringLiteral("The plug-in module \"%1\" failed while registering.").arg(name);
+    if (!registration->isEmpty()) text += QStringLiteral("\n\n") + *registration;
+    return ModuleFailed(entry, text);
+  }
+  FPackages->SetState(entry, registered ? TQBModuleState::Loaded : TQBModuleState::NoUnits);
+}
+
+void TInternalPlugInManager::ModuleFailed(qsizetype entry, const QString& error) {
+  FPackages->SetState(entry, TQBModuleState::Failed, error);
+  FMessageBox(QMessageBox::Warning, qbplugintexts::ErrorCaption, error);
 }
 
 void TInternalPlugInManager::ShowPlugInsDialog() {
-  QStringList names;
-  GetInspectorNames(&names);
-  if (names.isEmpty()) {
-    FMessageBox(QMessageBox::NoIcon, QApplication::applicationDisplayName(), qbplugintexts::NoPlugIns);
+  // The dialog also tells what became of every module file, so it opens when a file was found even
+  // if no inspector came of it.
+  if (GetInspectorNames(nullptr) == 0 && FPackages->Count() == 0) {
+    FMessageBox(QMessageBox::NoIcon, QBApplicationTitle, qbplugintexts::NoPlugIns);
     return;
   }
   TFrmAboutPlugIns dialog(*this, QApplication::activeWindow());  // Qt centres it on that window

@@ -44,7 +44,8 @@ public:
   bool FindPlugInFiles(const QString& folder, QStringList* list) override;
   TQuillboxCustomInspector* FindInspector(int32_t msgType) override;
   void Create() override;
-  // Loads every module of the plug-in folder; a module that fails is reported and skipped.
+  // Loads every module of the plug-in folder; a module that fails is reported and skipped, one that
+  // registers nothing is unloaded again. Packages() keeps each module's state for the dialog.
   void LoadPlugIns() override;
   // The folder LoadPlugIns reads ("" loads nothing); the program passes its install folder's.
   void SetPlugInFolder(const QString& folder) { FPlugInFolder = folder; }
@@ -70,6 +71,8 @@ public:
 
 private:
   void LoadModule(const QString& path, qsizetype entry);
+  // Records the failure of a module and reports it.
+  void ModuleFailed(qsizetype entry, const QString& error);
   void ShowExplanation(const QString& text);
 
   std::unique_ptr<IQBModuleLoader> FLoader;

@@ -202,9 +202,13 @@ bool TQBMessageView::viewportEvent(QEvent* event) {
 }
 
 void TQBMessageView::contextMenuEvent(QContextMenuEvent* event) {
-  if (!FDisplay.PopupMenu) return TQBVirtualListBox::contextMenuEvent(event);
+  // A mouse's context menu arrives through the viewport, so its position is in viewport terms.
+  const bool onHeader =
+      event->reason() == QContextMenuEvent::Mouse && ShowHeader() && event->pos().y() < HeaderHeight();
+  QMenu* menu = onHeader && FHeaderPopupMenu ? FHeaderPopupMenu.data() : FDisplay.PopupMenu;
+  if (!menu) return TQBVirtualListBox::contextMenuEvent(event);
   HideHint();
-  FDisplay.PopupMenu->popup(event->globalPos());
+  menu->popup(event->globalPos());
   event->accept();
 }
 

@@ -19,11 +19,10 @@
 #include <quillbox/QBCustomViewIntf.h>
 #include <quillbox/QuillboxMessageSet.h>
 
+#include <QMenu>
 #include <QPointer>
 
 #include <memory>
-
-class QMenu;
 
 class IQBMsgViewDialogs;
 class TQBMsgViewHostHooks;
@@ -76,6 +75,10 @@ public:
   void CopyToClipboard() override;
   void AddCurrentMessage(bool force) override { FModel.AddCurrentMessage(force); }
   void SetPopupMenu(QMenu* menu) override { FDisplay.PopupMenu = menu; }
+  // The menu a right click on the header line opens (the main window hands it its column commands);
+  // not owned. Without one, the header opens the popup menu of the rows.
+  void SetHeaderPopupMenu(QMenu* menu) { FHeaderPopupMenu = menu; }
+  QMenu* HeaderPopupMenu() const { return FHeaderPopupMenu; }
   void Initialize() override { ApplySettings(); }
   void ClearView() override { FModel.ClearView(); }
   void Invalidate() override { RepaintAllRows(); }
@@ -142,6 +145,7 @@ public:
   int TopRow() const override { return TopIndex(); }
   void SetTopRow(int row) override { SetTopIndex(row); }
   int PageRows() const override { return TQBVirtualListBox::PageRows(); }
+  void RelocateCurrentRow(int row, int top) override { RelocateItemIndex(row, top); }
 
 protected:
   void DrawHeader(QPainter& painter) override;
@@ -182,6 +186,7 @@ private:
   TQBViewDisplay FDisplay;
   TQBColumnWidths FWidths;
   QPointer<TQBMessageViewHintWindow> FHint;
+  QPointer<QMenu> FHeaderPopupMenu;
   // The row painter of the paint in progress: what every row shares is gathered once per paint.
   std::unique_ptr<TQBRowPaintContext> FPaintContext;
   std::unique_ptr<TQBRowPainter> FRowPainter;

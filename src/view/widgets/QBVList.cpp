@@ -63,7 +63,7 @@ void TQBCustomVirtualListBox::SetNumItems(int count) {
     }
   }
   UpdateScrollBars();
-  if (QAccessible::isActive()) qbvlistaccess::RowsChanged(this);
+  NotifyAccessibleRows();
 }
 
 void TQBCustomVirtualListBox::SetItemIndex(int index) {
@@ -79,6 +79,19 @@ void TQBCustomVirtualListBox::SetItemIndex(int index) {
   Select(index, true);
   MoveCaret(index);
   RepaintRow(index);
+  NotifyAccessibleFocus();
+  if (!MouseCaptured()) DoClick();
+}
+
+void TQBCustomVirtualListBox::RelocateItemIndex(int index, int top) {
+  FItemIndex = std::clamp(index, -1, FNumItems - 1);
+  FAnchor = FItemIndex;
+  FCaretRow = FItemIndex;
+  RepaintAllRows();
+  NotifyAccessibleRows();
+  if (FItemIndex < 0) return;
+  ScrollTo(top);
+  MakeVisible(FItemIndex);
   NotifyAccessibleFocus();
   if (!MouseCaptured()) DoClick();
 }
@@ -112,15 +125,17 @@ void TQBCustomVirtualListBox::MoveCaret(int row) {
 }
 
 void TQBCustomVirtualListBox::BeginUpdate() {
-  // Qt's own suspension: the viewport neither paints nor queues paints until it is enabled again.
-  if (FUpdateCount++ == 0) viewport()->setUpdatesEnabled(false);
+  // Row repaints are dropped while the bracket is open (RepaintRow, ScrollTo and the others check the
+  // count); the window system's own paints still come and show the background, so a list shown for
+  // the first time during a long load is never left unpainted.
+  ++FUpdateCount;
 }
 
 void TQBCustomVirtualListBox::EndUpdate() {
   if (FUpdateCount <= 0) throw std::logic_error("Mismatched BeginUpdate/EndUpdate");
   if (--FUpdateCount == 0) {
     if (FScrollBarsStale) UpdateScrollBars();
-    viewport()->setUpdatesEnabled(true);
+    if (FAccessibleRowsStale) NotifyAccessibleRows();
     viewport()->update();
   }
 }
@@ -395,6 +410,12 @@ void TQBCustomVirtualListBox::focusInEvent(QFocusEvent* event) {
 void TQBCustomVirtualListBox::focusOutEvent(QFocusEvent* event) {
   QAbstractScrollArea::focusOutEvent(event);
   RepaintRow(FCaretRow);
+}
+
+void TQBCustomVirtualListBox::NotifyAccessibleRows() {
+  // A load adds rows one by one inside a bracket: clients hear of the new rows once, at its end.
+  FAccessibleRowsStale = FUpdateCount > 0;
+  if (!FAccessibleRowsStale) qbvlistaccess::RowsChanged(this);
 }
 
 void TQBCustomVirtualListBox::NotifyAccessibleFocus() {

@@ -47,6 +47,10 @@ public:
   virtual void SetTopIndex(int index);
   // Shows index as the top row as far as the rows allow; indexes outside the rows are ignored.
   virtual void ScrollTo(int index);
+  // After the owner moved rows around the current one in a bulk change: index becomes the current
+  // row, the caret and the anchor without selection requests (the owner has set its flags), top the
+  // top row (index stays in sight), and the click event is raised once.
+  void RelocateItemIndex(int index, int top);
   int CaretRow() const { return FCaretRow; }
   int AnchorRow() const { return FAnchor; }
   void SetAnchorRow(int row) { FAnchor = row; }
@@ -54,8 +58,10 @@ public:
   int PageRows() const { return FPageRows; }
   int LastRow() const { return FNumItems - 1; }
 
-  // Nestable; nothing is painted while any bracket is open. An EndUpdate without its BeginUpdate
-  // raises std::logic_error "Mismatched BeginUpdate/EndUpdate".
+  // Nestable; no row is painted while any bracket is open (the list shows its background and header
+  // meanwhile, never an unpainted area). An EndUpdate without its BeginUpdate raises
+  // std::logic_error "Mismatched BeginUpdate/EndUpdate"; TQBUpdateBracket closes a bracket without
+  // throwing.
   virtual void BeginUpdate();
   virtual void EndUpdate();
   int UpdateCount() const { return FUpdateCount; }
@@ -175,6 +181,8 @@ private:
   void OnHScrollAction(int action);
   void RowHeightChanged();
   void NotifyAccessibleFocus();
+  // Accessibility clients must forget the row objects; during a bracket once, when it closes.
+  void NotifyAccessibleRows();
 
   // Input (QBVListInput.cpp).
   bool HandleKey(int key, Qt::KeyboardModifiers mods);
@@ -213,6 +221,7 @@ private:
   bool FUseTabStops = false;
   TQBVScrollSetup FVScroll;
   bool FScrollBarsStale = false;
+  bool FAccessibleRowsStale = false;
 
   // Drag selection: follows mouse moves; a timer keeps scrolling while the pointer rests above or
   // below the rows.

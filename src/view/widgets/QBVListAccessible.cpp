@@ -60,11 +60,27 @@ QAccessibleInterface* ListFactory(const QString&, QObject* object) {
   return nullptr;
 }
 
+// The interface of each list that has one, so the rows can be dropped without creating an interface
+// for a list no client ever asked about. Keys are only compared, never followed.
+QHash<const TQBCustomVirtualListBox*, TQBVListAccessible*>& Interfaces() {
+  static QHash<const TQBCustomVirtualListBox*, TQBVListAccessible*> interfaces;
+  return interfaces;
+}
+
 }  // namespace
 
-TQBVListAccessible::TQBVListAccessible(TQBCustomVirtualListBox* list) : QAccessibleWidget(list, QAccessible::List) {}
+TQBVListAccessible::TQBVListAccessible(TQBCustomVirtualListBox* list) : QAccessibleWidget(list, QAccessible::List) {
+  Interfaces().insert(list, this);
+}
 
 TQBVListAccessible::~TQBVListAccessible() {
+  // The list may be half destroyed by now (the cache deletes this when the list is destroyed): it is
+  // only a key here.
+  for (auto it = Interfaces().begin(); it != Interfaces().end(); ++it) {
+    if (it.value() != this) continue;
+    Interfaces().erase(it);
+    break;
+  }
   ClearRows();
 }
 
@@ -79,8 +95,6 @@ int TQBVListAccessible::childCount() const {
 QAccessibleInterface* TQBVListAccessible::child(int index) const {
   if (index < 0 || index >= childCount()) return nullptr;
   if (auto it = FRows.constFind(index); it != FRows.cend()) return QAccessible::accessibleInterface(*it);
-  // A client walking a huge list must not make the cache grow with it.
-  if (FRows.size() >= CacheLimit) const_cast<TQBVListAccessible*>(this)->ClearRows();
   auto* row = new TQBVListRowAccessible(List(), index);
   FRows.insert(index, QAccessible::registerAccessibleInterface(row));
   return row;
@@ -131,7 +145,8 @@ void CurrentRowChanged(TQBCustomVirtualListBox* list, int row) {
 }
 
 void RowsChanged(TQBCustomVirtualListBox* list) {
-  if (auto* iface = dynamic_cast<TQBVListAccessible*>(QAccessible::queryAccessibleInterface(list))) iface->ClearRows();
+  if (TQBVListAccessible* iface = Interfaces().value(list)) iface->ClearRows();
+  if (!QAccessible::isActive()) return;
   QAccessibleTableModelChangeEvent event(list, QAccessibleTableModelChangeEvent::ModelReset);
   QAccessible::updateAccessibility(&event);
 }

@@ -9,16 +9,6 @@
 
 namespace {
 
-// Brackets a change of the horizontal position; the bracket closes also when painting fails.
-class TUpdateScope {
-public:
-  explicit TUpdateScope(TQBCustomVirtualListBox& list) : FList(list) { FList.BeginUpdate(); }
-  ~TUpdateScope() { FList.EndUpdate(); }
-
-private:
-  TQBCustomVirtualListBox& FList;
-};
-
 Qt::KeyboardModifiers Significant(Qt::KeyboardModifiers mods) {
   return mods & (Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier);
 }
@@ -118,7 +108,7 @@ void TQBCustomVirtualListBox::PageUp() {
 }
 
 void TQBCustomVirtualListBox::SetHorzWithinUpdate(int pos) {
-  TUpdateScope scope(*this);
+  TQBUpdateBracket<TQBCustomVirtualListBox> scope(*this);
   SetHorzPosition(pos);
 }
 

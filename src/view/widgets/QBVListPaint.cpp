@@ -9,12 +9,17 @@
 #include <algorithm>
 
 void TQBCustomVirtualListBox::paintEvent(QPaintEvent* event) {
-  if (FUpdateCount > 0) return;
   QPainter painter(viewport());
   painter.setFont(font());
   const QRect area = event->rect();
   const QColor background = palette().color(QPalette::Base);
   if (FShowHeader && area.top() < FRowHeight) DrawHeader(painter);
+  if (FUpdateCount > 0) {
+    // The rows are changing: the window system still wants the area painted (the viewport paints
+    // every pixel itself), so it gets the background until the bracket closes and repaints the rows.
+    painter.fillRect(QRect(0, HeaderHeight(), viewport()->width(), viewport()->height()).intersected(area), background);
+    return;
+  }
   const int rows = std::min(FPageRows, FNumItems - FTopIndex);
   const int firstLine = FShowHeader ? 1 : 0;
   int bottom = firstLine * FRowHeight;
