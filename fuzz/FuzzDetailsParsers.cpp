@@ -11,6 +11,7 @@
 #include "inspectors/parsers/QBPrintLayout.h"
 #include "inspectors/parsers/QBPropertyPaths.h"
 #include "inspectors/parsers/QBPropertyTree.h"
+#include "inspectors/parsers/QBShownText.h"
 #include "inspectors/parsers/QBTableParser.h"
 #include "inspectors/parsers/QBTextInspectorText.h"
 #include "model/QBLineBreaks.h"
@@ -91,6 +92,27 @@ void FuzzColor(const QStringList& lines) {
   }
 }
 
+// The bounded reading the inspectors lay out: it never shows more than its limits and never counts
+// fewer lines or columns than it shows.
+void CheckCounts(const TQBShownCounts& counts) {
+  Check(counts.ShownLines <= counts.TotalLines && counts.ShownLines <= qbshown::MaxLines);
+  Check(counts.CutLines <= counts.ShownLines && counts.ShownColumns <= counts.TotalColumns);
+  Check(counts.ShownColumns <= qbshown::MaxColumns);
+  Check(counts.Complete() == ShownNoticeText(counts).isEmpty());
+}
+
+void FuzzShown(QByteArrayView utf8) {
+  for (const TQBLineBreaks breaks : {TQBLineBreaks::AsWritten, TQBLineBreaks::Collapsed}) {
+    const TQBShownLines shown = ShownLines(utf8, breaks);
+    Check(shown.Lines.size() == shown.Counts.ShownLines);
+    CheckCounts(shown.Counts);
+    CrLfLines(utf8, breaks);
+  }
+  const TQBShownTable table = ParseShownTable(utf8);
+  CheckCounts(table.Counts);
+  Check(table.Table.ColumnCount() <= qbshown::MaxColumns);
+}
+
 void FuzzHex(const QString& details) {
   Check(DecodeHexBytes(details).size() == details.size() / 2);
 }
@@ -107,6 +129,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FuzzHierarchy(lines);
   FuzzColor(lines);
   FuzzHex(details);
+  FuzzShown(QByteArrayView(data, qsizetype(size)));
   ScaledPictureRect({int(size % 5000), int(size % 3001)}, {4800, 6600});
   return 0;
 }
