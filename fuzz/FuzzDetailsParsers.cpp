@@ -26,13 +26,21 @@ void Check(bool condition) {
   if (!condition) std::abort();
 }
 
+// The inspectors print at most a page's width of each line, as the print layouts are given here: an
+// unbounded width would pad every line to the longest name, which is the cost the width prevents.
+constexpr qsizetype kPageChars = 200;
+
+void CheckPrinted(const QStringList& printed) {
+  for (const QString& line : printed) Check(line.size() <= kPageChars);
+}
+
 void FuzzText(const QString& details, const QStringList& lines) {
   const QString normalized = NormalizeLineBreaks(details);
   Check(!normalized.endsWith(u'\n'));
   JoinLinesCrLf(lines);
   ItemCountStatus(lines.size());
   CopiedValueText(JoinLinesCrLf(SplitDetailsLines(normalized)));
-  NumberedPrintLines(lines);
+  CheckPrinted(NumberedPrintLines(lines, kPageChars));
 }
 
 void FuzzTable(const QStringList& lines) {
@@ -41,10 +49,10 @@ void FuzzTable(const QStringList& lines) {
   // it rows x columns long; that size is the grid's own, not the parser's, and is left out here.
   if (qint64(table.RowCount()) * table.ColumnCount() <= 1 << 16) {
     const QStringList copied = table.GetLines();
-    TablePrintLines(copied);
+    CheckPrinted(TablePrintLines(copied, kPageChars));
     table.RowAsProperties(1);
   }
-  TablePrintLines(lines);
+  CheckPrinted(TablePrintLines(lines, kPageChars));
 }
 
 void FuzzProperties(const QStringList& lines) {
@@ -54,7 +62,7 @@ void FuzzProperties(const QStringList& lines) {
   for (const QString& path : IndentationToPaths(lines)) fromPaths.AddPathLine(path);
   const QStringList got = direct.GetLines();
   Check(got == fromPaths.GetLines());
-  PropertyPrintLines(got);
+  CheckPrinted(PropertyPrintLines(got, kPageChars));
   if (direct.Count() > 0) {
     const TQBPropertyTree::TNodeId last = TQBPropertyTree::TNodeId(direct.Count());
     const TQBPropertyTree::TNodeId found = direct.FindByFullPath(direct.FullPath(last));
