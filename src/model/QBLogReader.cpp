@@ -1,5 +1,6 @@
 #include "model/QBLogReader.h"
 
+#include "model/QBFileCheck.h"
 #include "model/QBLogFormat.h"
 #include "model/QBTimeStamp.h"
 
@@ -11,6 +12,8 @@
 namespace {
 
 constexpr size_t kInitialBuffer = size_t(1) << 20;
+// Bodies above this size are streamed (see StreamBody) instead of being held whole in the buffer.
+constexpr size_t kStreamedBody = size_t(4) << 20;
 
 // A fixed-width text field: its bytes up to the first NUL or the full width.
 TQBTextBytes FieldText(const char* header, qblog::TField field, TQBTextEncoding encoding) {
@@ -30,12 +33,8 @@ TQBTextBytes BodyText(const char* p, size_t available, TQBTextEncoding encoding)
 }  // namespace
 
 bool TQBLogReader::Open(const QString& path) {
-  FFile.setFileName(path);
   // Unbuffered: this class keeps its own large buffer.
-  if (!FFile.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
-    FErrorString = FFile.errorString();
-    return false;
-  }
+  if (!OpenInputFile(FFile, path, &FErrorString, QIODevice::ReadOnly | QIODevice::Unbuffered)) return false;
   FFileSize = FFile.size();
   FBuffer.resize(kInitialBuffer);
   FBegin = FEnd = 0;
@@ -83,6 +82,7 @@ bool TQBLogReader::CheckHeader(int32_t time, int32_t date, int32_t bias, int32_t
 void TQBLogReader::ReadBody(TQBRawMessage& msg, int32_t textLength, int32_t detailsLength,
                            TQBTextEncoding textEncoding) {
   const size_t bodySize = size_t(textLength) + size_t(detailsLength) + 1;
+  if (bodySize > kStreamedBody) return StreamBody(msg, textLength, detailsLength, textEncoding);
   const size_t present = std::min(Ensure(bodySize), bodySize);
   const char* body = Data();
   const size_t textPresent = std::min(size_t(textLength), present);
@@ -92,6 +92,49 @@ void TQBLogReader::ReadBody(TQBRawMessage& msg, int32_t textLength, int32_t deta
   // When the text is cut short by the end of the file, no details bytes are present either.
   msg.Details = BodyText(body + textPresent, detailsPresent, TQBTextEncoding::Utf8);
   Consume(present);
+}
+
+// A large body is read through the buffer in blocks: only the bytes before each text's first NUL are
+// kept (in FBody), and whatever follows them up to the claimed length is skipped, by a seek where the
+// buffer does not hold it. The texts come out as the zero-filled buffer would give them.
+void TQBLogReader::StreamBody(TQBRawMessage& msg, int32_t textLength, int32_t detailsLength,
+                             TQBTextEncoding textEncoding) {
+  FBody.clear();
+  const bool textComplete = KeepUntilNul(size_t(textLength));
+  const size_t textSize = FBody.size();
+  // A text cut short by the end of the file leaves no details, as above.
+  if (textComplete) KeepUntilNul(size_t(detailsLength));
+  Skip(1);
+  const char* body = FBody.data();
+  msg.MsgText = {textSize ? body : nullptr, int64_t(textSize), textEncoding};
+  const size_t detailsSize = FBody.size() - textSize;
+  msg.Details = {detailsSize ? body + textSize : nullptr, int64_t(detailsSize), TQBTextEncoding::Utf8};
+}
+
+bool TQBLogReader::KeepUntilNul(size_t length) {
+  size_t left = length;
+  while (left > 0) {
+    const size_t available = std::min(Ensure(std::min(left, kInitialBuffer)), left);
+    if (available == 0) return false;  // the file ended inside the claimed bytes
+    const void* nul = std::memchr(Data(), 0, available);
+    const size_t kept = nul ? size_t(static_cast<const char*>(nul) - Data()) : available;
+    FBody.insert(FBody.end(), Data(), Data() + kept);
+    Consume(available);
+    left -= available;
+    if (nul) break;
+  }
+  Skip(left);
+  return true;
+}
+
+void TQBLogReader::Skip(size_t n) {
+  const size_t buffered = FEnd - FBegin;
+  if (n <= buffered) return Consume(n);
+  // Past the buffer: drop it and move the file position, never beyond the end of the file.
+  const int64_t target = std::min<int64_t>(Position() + int64_t(n), std::max(FFileSize, Position()));
+  FBufferOffset = target;
+  FBegin = FEnd = 0;
+  if (!FFile.seek(target)) FEof = true;
 }
 
 void TQBLogReader::ParseMarked(const char* h, TQBRawMessage& msg, TQBTextEncoding nameEncoding) {

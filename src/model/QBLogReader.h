@@ -3,7 +3,9 @@
 //
 // Reading is buffered in large blocks, so a record costs no system call of its own. A body that claims
 // more bytes than the file holds is never allocated in full: only the bytes present are read, and the
-// rest counts as zero, which ends the text there, exactly as a zero-filled buffer would.
+// rest counts as zero, which ends the text there, exactly as a zero-filled buffer would. A large body
+// is streamed: the reader keeps each text only up to its first NUL and skips the rest of what the
+// header claims, so a sparse file that claims gigabytes of zeros costs no memory for them.
 
 #include "model/QBRawMessage.h"
 
@@ -41,11 +43,18 @@ private:
   bool CheckHeader(int32_t time, int32_t date, int32_t bias, int32_t textLength, int32_t detailsLength,
                    int64_t allowance);
   void ReadBody(TQBRawMessage& msg, int32_t textLength, int32_t detailsLength, TQBTextEncoding textEncoding);
+  void StreamBody(TQBRawMessage& msg, int32_t textLength, int32_t detailsLength, TQBTextEncoding textEncoding);
+  // Appends the next bytes up to the first NUL (at most length) to FBody and skips the rest of length;
+  // false when the file ended first.
+  bool KeepUntilNul(size_t length);
+  // Moves past n bytes without reading those the buffer does not hold.
+  void Skip(size_t n);
   void ParseMarked(const char* h, TQBRawMessage& msg, TQBTextEncoding nameEncoding);
   void ParseLegacy(const char* h, uint32_t code, TQBRawMessage& msg);
 
   QFile FFile;
   std::vector<char> FBuffer;
+  std::vector<char> FBody;  // the kept texts of a streamed body
   size_t FBegin = 0;  // first unread byte in FBuffer
   size_t FEnd = 0;    // one past the last byte read into FBuffer
   int64_t FBufferOffset = 0;  // file offset of FBuffer[0]

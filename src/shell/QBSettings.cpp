@@ -34,6 +34,16 @@ uint16_t OneTimeColumn(uint16_t columns) {
   return columns;
 }
 
+// Values no window can use are brought into range as they are read: a font of 100,000 points draws
+// every glyph as an empty box, one of 0 points nothing at all. Positions and splitter sizes depend on
+// the screen and the window and are checked where they are applied (QBWindowPlacement.h).
+int32_t FontSize(int32_t size) { return std::clamp(size, MinFontSize, MaxFontSize); }
+
+void ClampFont(TQBFontSettings& font) {
+  font.Size = FontSize(font.Size);
+  font.Style &= FontStyleBits;
+}
+
 }  // namespace
 
 template <typename Self, typename Io>
@@ -148,7 +158,7 @@ void TQBFontStyles::Read(const TQBIniFile& ini) {
     TQBTypeStyle& e = Entries[code];
     e.UseDefault = ini.ReadBool(kFontStyles, key + QLatin1String("UseDefault"), e.UseDefault);
     e.Color = ini.ReadInteger(kFontStyles, key + QLatin1String("Color"), e.Color);
-    e.Style = ini.ReadInteger(kFontStyles, key + QLatin1String("Style"), e.Style);
+    e.Style = ini.ReadInteger(kFontStyles, key + QLatin1String("Style"), e.Style) & FontStyleBits;
   }
 }
 
@@ -169,9 +179,11 @@ void TQBSettings::Read(const TQBIniFile& ini) {
   ReadSection(Display, ini, kDisplay);
   Display.Columns = OneTimeColumn(Display.Columns);
   ReadSection(General, ini, kGeneral);
+  General.PrintFontSize = FontSize(General.PrintFontSize);
   ReadSection(MessageFont, ini, kMessageFont);
   ReadSection(InspectorFont, ini, kInspectorFont);
   ReadSection(InspectorFixedFont, ini, kInspectorFixedFont);
+  for (TQBFontSettings* font : {&MessageFont, &InspectorFont, &InspectorFixedFont}) ClampFont(*font);
   FontStyles.Read(ini);
   FontStyles.FollowMessageFont(MessageFont);
   ReadSection(Find, ini, kFind);

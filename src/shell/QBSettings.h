@@ -87,6 +87,11 @@ struct TQBGeneralSettings {
   friend bool operator==(const TQBGeneralSettings&, const TQBGeneralSettings&) = default;
 };
 
+// Font sizes in points that the settings accept; a stored size outside is brought to the nearest.
+inline constexpr int32_t MinFontSize = 6, MaxFontSize = 72;
+// The style bits: 8 bold, 4 italic, 2 underline, 1 strike-out.
+inline constexpr int32_t FontStyleBits = 15;
+
 struct TQBFontSettings {
   QString Name;
   int32_t Size = 8;
