@@ -8,6 +8,8 @@
 #include <cstring>
 #include <limits>
 
+#include <unistd.h>
+
 namespace {
 
 constexpr size_t kInitialBuffer = size_t(1) << 20;
@@ -29,19 +31,32 @@ TQBTextBytes BodyText(const char* p, size_t available, TQBTextEncoding encoding)
 
 }  // namespace
 
-bool TQBLogReader::Open(const QString& path) {
+bool TQBLogReader::Open(const QString& path, int64_t offset) {
   FFile.setFileName(path);
   // Unbuffered: this class keeps its own large buffer.
   if (!FFile.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
     FErrorString = FFile.errorString();
     return false;
   }
+  if (offset > 0 && !FFile.seek(offset)) {
+    FErrorString = FFile.errorString();
+    FFile.close();
+    return false;
+  }
   FFileSize = FFile.size();
+  FFileId = qbfile::IdOfHandle(FFile.handle());
   FBuffer.resize(kInitialBuffer);
   FBegin = FEnd = 0;
-  FBufferOffset = 0;
+  FBufferOffset = offset;
   FEof = false;
   return true;
+}
+
+QByteArray TQBLogReader::FirstBytes(int size) const {
+  QByteArray bytes(size, Qt::Uninitialized);
+  const ssize_t got = ::pread(FFile.handle(), bytes.data(), size_t(size), 0);
+  bytes.resize(got > 0 ? qsizetype(got) : 0);
+  return bytes;
 }
 
 // Makes at least `wanted` unread bytes contiguous in the buffer when the file has them; returns how
@@ -61,6 +76,13 @@ size_t TQBLogReader::Ensure(size_t wanted) {
     else FEnd += size_t(got);
   }
   return FEnd - FBegin;
+}
+
+TQBLogReader::TResult TQBLogReader::LeaveIncomplete() {
+  // Nothing more is read through this reader: the caller opens the file again at FRecordOffset.
+  FEof = true;
+  FBegin = FEnd;
+  return TResult::Incomplete;
 }
 
 TQBLogReader::TResult TQBLogReader::Reject(const char* reason) {
@@ -125,8 +147,9 @@ void TQBLogReader::ParseLegacy(const char* h, uint32_t code, TQBRawMessage& msg)
 
 TQBLogReader::TResult TQBLogReader::Next(TQBRawMessage& msg) {
   // A tail of 1 to 3 bytes cannot hold a record code: the file ends there.
-  if (Ensure(qblog::CodeSize) < size_t(qblog::CodeSize)) return TResult::End;
   FRecordOffset = Position();
+  if (const size_t have = Ensure(qblog::CodeSize); have < size_t(qblog::CodeSize))
+    return FCompleteOnly && have > 0 ? TResult::Incomplete : TResult::End;
   const auto code = uint32_t(qblog::ReadInt32(Data()));
   Consume(qblog::CodeSize);
 
@@ -135,7 +158,8 @@ TQBLogReader::TResult TQBLogReader::Next(TQBRawMessage& msg) {
           : marked                      ? TRecordKind::MarkedAnsi
                                         : TRecordKind::Legacy;
   const size_t headerSize = marked ? qblog::marked::HeaderSize : qblog::legacy::HeaderSize;
-  if (Ensure(headerSize) < headerSize) return Reject("the file ends inside a record header");
+  if (Ensure(headerSize) < headerSize)
+    return FCompleteOnly ? LeaveIncomplete() : Reject("the file ends inside a record header");
   // Names point into the header, and reading the body may move the buffer: keep the header apart.
   std::memcpy(FHeader, Data(), headerSize);
   Consume(headerSize);
@@ -164,6 +188,10 @@ TQBLogReader::TResult TQBLogReader::Next(TQBRawMessage& msg) {
     if (!CheckHeader(msg.Time, msg.Date, msg.TimeBias, textLength, detailsLength, LengthAllowance))
       return TResult::Invalid;
     ParseLegacy(h, code, msg);
+  }
+  if (FCompleteOnly) {
+    const size_t bodySize = size_t(textLength) + size_t(detailsLength) + 1;
+    if (Ensure(bodySize) < bodySize) return LeaveIncomplete();
   }
   ReadBody(msg, textLength, detailsLength, textEncoding);
   return TResult::Record;

@@ -294,6 +294,7 @@ void TQBViewRows::ClearView() {
     FOpen.clear();
     FMarksByLevel.clear();
     FRows.Clear();
+    ++FGeneration;
     FDepth = 0;
     FSelLow = INT_MAX;
     FSelHigh = -1;
@@ -302,6 +303,7 @@ void TQBViewRows::ClearView() {
 }
 
 void TQBViewRows::RemoveItems(const std::vector<uint8_t>& remove) {
+  ++FGeneration;
   size_t kept = 0;
   std::vector<uint8_t> visible;
   visible.reserve(FRecNos.size());
