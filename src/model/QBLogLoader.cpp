@@ -49,6 +49,7 @@ TQBLoadResult LoadLogFile(const QString& path, TQBMessageAdder& adder, IQBLogLoa
     AddLogRecord(msg, adder, events);
     ++result.MessagesAdded;
     result.EndOffset = reader.Position();
+    result.LastRecordCut = reader.BodyCut();
     if (events) {
       if (result.MessagesAdded % kProgressEvery == 0) events->Progress(reader.Position(), reader.FileSize());
     }

@@ -33,6 +33,9 @@ struct TQBLoadResult {
   // file goes on; and the identity of the file that was read.
   int64_t EndOffset = 0;
   TQBFileId FileId;
+  // The last record was cut short by the end of the file and read with zeros (whole mode only): a
+  // reader following the file cannot go on from there without reading that record a second time.
+  bool LastRecordCut = false;
   bool Ok() const { return Status == TStatus::Loaded; }
 };
 

@@ -106,6 +106,7 @@ void TQBLogReader::ReadBody(TQBRawMessage& msg, int32_t textLength, int32_t deta
                            TQBTextEncoding textEncoding) {
   const size_t bodySize = size_t(textLength) + size_t(detailsLength) + 1;
   const size_t present = std::min(Ensure(bodySize), bodySize);
+  FBodyCut = present < bodySize;
   const char* body = Data();
   const size_t textPresent = std::min(size_t(textLength), present);
   const size_t detailsPresent = std::min(size_t(detailsLength), present - textPresent);

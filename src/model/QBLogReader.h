@@ -36,6 +36,8 @@ public:
   QString ErrorString() const { return FErrorString; }
   // Why the last record was rejected (after Next returned Invalid).
   QString InvalidReason() const { return FInvalidReason; }
+  // Whether the record Next last read was cut short by the end of the file (read with zeros).
+  bool BodyCut() const { return FBodyCut; }
   // Byte offset of the record that Next last read or rejected.
   int64_t RecordOffset() const { return FRecordOffset; }
   TRecordKind Kind() const { return FKind; }
@@ -68,6 +70,7 @@ private:
   int64_t FFileSize = 0;
   bool FEof = false;
   bool FCompleteOnly = false;
+  bool FBodyCut = false;
   TQBFileId FFileId;
   int64_t FRecordOffset = 0;
   TRecordKind FKind = TRecordKind::MarkedUtf8;
