@@ -1,7 +1,13 @@
 // qbrender FILE.qbl OUT.png [--size WxH] [--select ROW]: the main window with the log loaded (and the
 // row selected), drawn offscreen into a PNG. It runs the viewer's own start-up and window; only the
 // settings file is left untouched.
+//
+// qbrender --plugins: the plug-in modules the viewer loads at start-up, one line each: the file name,
+// a tab and its state as the plug-ins dialog shows it. An install is checked with it.
 
+#include "plugins/QBPlugInUtils.h"
+#include "plugins/widgets/QBPlugInManager.h"
+#include "shell/QBFolders.h"
 #include "shell/widgets/QBViewerApp.h"
 #include "view/widgets/QBMsgView.h"
 
@@ -18,8 +24,25 @@ namespace {
 const TQBViewClassOf<TQBMessageView> MessageViewClass;
 
 int Usage() {
-  std::fprintf(stderr, "usage: qbrender FILE.qbl OUT.png [--size WxH] [--select ROW]\n");
+  std::fprintf(stderr, "usage: qbrender FILE.qbl OUT.png [--size WxH] [--select ROW]\n"
+                       "       qbrender --plugins\n");
   return 2;
+}
+
+// The viewer's start-up of the plug-ins, with their error reports on standard error instead of boxes
+// that nobody could answer offscreen.
+int ListPlugIns() {
+  const TQBFolders folders = qbfolders::ResolveFolders();
+  TQBPlugInManagerScope plugIns(qbplugins::PlugInFolderOf(folders.Install), MessageViewClass,
+                                [](QMessageBox::Icon, const QString& caption, const QString& text) {
+                                  std::fprintf(stderr, "qbrender: %s: %s\n", qPrintable(caption), qPrintable(text));
+                                });
+  const TPackageList& packages = InternalPlugInManager->Packages();
+  for (qsizetype i = 0; i < packages.Count(); ++i) {
+    const TPackageList::TEntry& entry = packages.Entry(i);
+    std::printf("%s\t%s\n", qPrintable(entry.Name), qPrintable(ModuleStateText(entry.State, entry.Error)));
+  }
+  return 0;
 }
 
 }  // namespace
@@ -32,6 +55,7 @@ int main(int argc, char** argv) {
   int count = int(args.size());
   QApplication app(count, args.data());
   QStringList params = QApplication::arguments().mid(1);
+  if (params == QStringList{QStringLiteral("--plugins")}) return ListPlugIns();
   QSize size(1280, 800);
   if (const qsizetype at = params.indexOf(QStringLiteral("--size")); at >= 0) {
     const auto match = QRegularExpression(QStringLiteral("^(\\d+)x(\\d+)$")).match(params.value(at + 1));
