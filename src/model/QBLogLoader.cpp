@@ -6,6 +6,9 @@
 namespace {
 
 constexpr int kProgressEvery = 4096;
+// Records of megabytes would make 4,096 of them a long wait between two reports, during which the
+// window could neither repaint nor stop the load.
+constexpr int64_t kProgressBytes = 4 << 20;
 
 // Separators carry fixed texts whatever the record holds.
 void NormaliseSeparator(TQBRawMessage& msg) {
@@ -37,6 +40,7 @@ TQBLoadResult LoadLogFile(const QString& path, TQBMessageAdder& adder, IQBLogLoa
   }
   result.FileId = reader.FileId();
   TQBRawMessage msg;
+  int64_t reported = 0;
   for (;;) {
     const auto read = reader.Next(msg);
     if (read == TQBLogReader::TResult::End || read == TQBLogReader::TResult::Incomplete) break;
@@ -51,7 +55,13 @@ TQBLoadResult LoadLogFile(const QString& path, TQBMessageAdder& adder, IQBLogLoa
     result.EndOffset = reader.Position();
     result.LastRecordCut = reader.BodyCut();
     if (events) {
-      if (result.MessagesAdded % kProgressEvery == 0) events->Progress(reader.Position(), reader.FileSize());
+      if (result.MessagesAdded % kProgressEvery != 0 && reader.Position() - reported < kProgressBytes) continue;
+      reported = reader.Position();
+      events->Progress(reported, reader.FileSize());
+      if (events->StopRequested()) {
+        result.Status = TQBLoadResult::TStatus::Stopped;
+        return result;
+      }
     }
   }
   if (events) events->Progress(reader.Position(), reader.FileSize());

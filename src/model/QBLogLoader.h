@@ -1,7 +1,7 @@
 #pragma once
 // Loads a .qbl file into the store through the adding path: reads record by record, turns separator
-// records into their fixed texts and stops at the first record whose header is invalid, keeping the
-// messages read before it.
+// records into their fixed texts and stops at the first record whose header is invalid, or when the
+// caller asks it to stop, keeping the messages read before it.
 
 #include "model/QBFileId.h"
 #include "model/QBMessageAdder.h"
@@ -19,12 +19,15 @@ public:
   virtual void ResetSeparatorAdded() {}
   // A separator or reset separator was added: command states may have changed.
   virtual void SeparatorAdded() {}
-  // Called every few thousand records with the bytes read so far.
+  // Called every few thousand records, and after every few megabytes however few records they hold,
+  // with the bytes read so far.
   virtual void Progress(int64_t position, int64_t size) { (void)position, (void)size; }
+  // Asked after each progress report: true ends the load there, keeping what was read.
+  virtual bool StopRequested() { return false; }
 };
 
 struct TQBLoadResult {
-  enum class TStatus { Loaded, OpenFailed, InvalidRecord };
+  enum class TStatus { Loaded, OpenFailed, InvalidRecord, Stopped };
   TStatus Status = TStatus::Loaded;
   int MessagesAdded = 0;
   QString Error;              // OpenFailed: the system's reason; InvalidRecord: what the check found

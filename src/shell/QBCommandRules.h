@@ -69,3 +69,11 @@ struct TQBCommandStates {
 };
 
 TQBCommandStates ComputeCommandStates(const TQBCommandInputs& in);
+
+// An area of the main window that the rules look at: UpdateCommands asks every area for its part of
+// the record, then computes the states once.
+class IQBCommandInputSource {
+public:
+  virtual ~IQBCommandInputSource() = default;
+  virtual void GatherInputs(TQBCommandInputs& in) const = 0;
+};

@@ -8,6 +8,16 @@
 #include <cstdint>
 #include <optional>
 
+// Which panes the client area shows and where the inspector pane sits.
+struct TQBPaneFlags {
+  bool Inspector = false;
+  bool CallStack = false;
+  bool InspectorOnBottom = false;
+  bool FullSize = false;
+  bool DetailPanel = false;
+  friend bool operator==(const TQBPaneFlags&, const TQBPaneFlags&) = default;
+};
+
 namespace qblayout {
 
 // The column flags after a column command: the six detail columns toggle, the three time columns are

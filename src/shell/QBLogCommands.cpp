@@ -1,32 +1,31 @@
 #include "shell/QBLogCommands.h"
 
+#include "shell/QBScopeGuards.h"
+
 #include <quillbox/QBCustomViewIntf.h>
 
 #include <QFileInfo>
-
-#include <exception>
 
 namespace {
 
 QString FileNameOf(const QString& path) { return QFileInfo(path).fileName(); }
 QString FolderOf(const QString& path) { return QFileInfo(path).absolutePath(); }
 
-// Runs the cleanup of an operation however it ends, also when an error escapes.
-template <typename F>
-class TFinally {
-public:
-  explicit TFinally(F f) : FF(std::move(f)) {}
-  ~TFinally() { FF(); }
-  TFinally(const TFinally&) = delete;
-  TFinally& operator=(const TFinally&) = delete;
-
-private:
-  F FF;
-};
-
 QString OpenFailedText(const QString& path, const QString& reason) {
   return QStringLiteral("Cannot open file \"%1\". %2").arg(path, reason);
 }
+
+// Marks a load as running for the life of the scope.
+class TRunning {
+public:
+  explicit TRunning(bool& running) : FRunning(running) { FRunning = true; }
+  ~TRunning() { FRunning = false; }
+  TRunning(const TRunning&) = delete;
+  TRunning& operator=(const TRunning&) = delete;
+
+private:
+  bool& FRunning;
+};
 
 }  // namespace
 
@@ -44,6 +43,8 @@ bool TQBLogCommands::SaveFirst(int answer, bool& proceed) {
 }
 
 bool TQBLogCommands::Load(const QString& path, bool append, IQBLogLoadEvents* events) {
+  if (FRunning) return false;
+  TRunning running(FRunning);
   if (!append && FState.Modified) {
     bool proceed = true;
     SaveFirst(FWindow.AskSaveBeforeLoad(), proceed);
@@ -56,27 +57,41 @@ bool TQBLogCommands::Load(const QString& path, bool append, IQBLogLoadEvents* ev
     FState.CurrentFile.clear();
     FState.Modified = false;
   }
-  TQBLoadResult result;
-  {
-    FWindow.SetBusy(true);
-    FState.Loading = true;
-    IQBMessageViewList* list = FWindow.CurrentList();
-    if (list) list->BeginUpdate();
-    TFinally cleanup([&] {
-      if (list) list->EndUpdate();
-      EndLoad();
-    });
-    result = LoadLogFile(path, FAdder, events);
-    if (result.Ok()) {
-      FState.CurrentFile = QFileInfo(path).absoluteFilePath();
-      FState.Modified = false;
-    }
-  }
+  QString cleanupError;
+  const TQBLoadResult result = ReadFile(path, events, cleanupError);
   // Reported once the window is out of its loading state, so the dialog stands over the messages
   // read so far with a normal cursor.
-  if (result.Status == TQBLoadResult::TStatus::OpenFailed) FWindow.ReportError(OpenFailedText(path, result.Error));
-  if (result.Status == TQBLoadResult::TStatus::InvalidRecord) FWindow.ReportInvalidLog(path);
+  if (!cleanupError.isEmpty()) FWindow.ReportError(cleanupError);
+  switch (result.Status) {
+    case TQBLoadResult::TStatus::OpenFailed: FWindow.ReportError(OpenFailedText(path, result.Error)); break;
+    case TQBLoadResult::TStatus::InvalidRecord: FWindow.ReportInvalidLog(path); break;
+    case TQBLoadResult::TStatus::Stopped:
+      FWindow.ShowStatusText(QStringLiteral("Loading %1 was stopped.").arg(FileNameOf(path)));
+      break;
+    case TQBLoadResult::TStatus::Loaded: break;
+  }
   return result.Ok();
+}
+
+TQBLoadResult TQBLogCommands::ReadFile(const QString& path, IQBLogLoadEvents* events, QString& cleanupError) {
+  FWindow.SetBusy(true);
+  FState.Loading = true;
+  // Closed in reverse order: the view's bracket first, then the window leaves its loading state.
+  TQBFinally endLoad(cleanupError, [this] { EndLoad(); });
+  TQBUpdateBracket bracket(FWindow.CurrentList(), cleanupError);
+  TQBLoadResult result;
+  // A pipe or a device would hold the window in its first read, with no way out: only files load.
+  if (const QFileInfo info(path); info.exists() && !info.isFile()) {
+    result.Status = TQBLoadResult::TStatus::OpenFailed;
+    result.Error = QStringLiteral("It is not a regular file.");
+    return result;
+  }
+  result = LoadLogFile(path, FAdder, events);
+  if (result.Ok()) {
+    FState.CurrentFile = QFileInfo(path).absoluteFilePath();
+    FState.Modified = false;
+  }
+  return result;
 }
 
 void TQBLogCommands::EndLoad() {
@@ -87,6 +102,7 @@ void TQBLogCommands::EndLoad() {
 }
 
 void TQBLogCommands::Refresh(IQBLogLoadEvents* events) {
+  if (FRunning) return;
   IQBMessageViewList* list = FWindow.CurrentList();
   const int row = list ? list->GetItemIndex() : -1;
   // A copy: Load empties the current file before it reads the file again.
@@ -110,16 +126,21 @@ bool TQBLogCommands::SaveTo(const QString& path) {
   FWindow.ShowStatusText(QStringLiteral("Saving %1...").arg(FileNameOf(path)));
   FWindow.SetBusy(true);
   QString error;
-  try {
-    save->SaveToFile(path);
-  } catch (const std::exception& e) {
-    error = QString::fromUtf8(e.what());
-    if (error.isEmpty()) error = QStringLiteral("The log file could not be saved.");
+  {
+    // Whatever the view throws, the cursor and the status pane come back.
+    TQBFinally restore(error, [this] {
+      FWindow.SetBusy(false);
+      FWindow.ShowStatusText(QString());
+      FWindow.UpdateCommands();
+    });
+    try {
+      save->SaveToFile(path);
+      FState.Modified = false;
+    } catch (const std::exception& e) {
+      error = QString::fromUtf8(e.what());
+      if (error.isEmpty()) error = QStringLiteral("The log file could not be saved.");
+    }
   }
-  if (error.isEmpty()) FState.Modified = false;
-  FWindow.SetBusy(false);
-  FWindow.ShowStatusText(QString());
-  FWindow.UpdateCommands();
   if (!error.isEmpty()) FWindow.ReportError(error);
   return error.isEmpty();
 }
@@ -131,13 +152,18 @@ void TQBLogCommands::Export(const QString& path, bool xml) {
   FWindow.ShowStatusText(QStringLiteral("Exporting to %1...").arg(FileNameOf(path)));
   FWindow.SetBusy(true);
   QString error;
-  try {
-    xml ? exporter->ExportXML(path) : exporter->ExportText(path);
-  } catch (const std::exception& e) {
-    error = QString::fromUtf8(e.what());
+  {
+    TQBFinally restore(error, [this] {
+      FWindow.SetBusy(false);
+      FWindow.ShowStatusText(QString());
+    });
+    try {
+      xml ? exporter->ExportXML(path) : exporter->ExportText(path);
+    } catch (const std::exception& e) {
+      error = QString::fromUtf8(e.what());
+      if (error.isEmpty()) error = QStringLiteral("The messages could not be exported.");
+    }
   }
-  FWindow.SetBusy(false);
-  FWindow.ShowStatusText(QString());
   if (!error.isEmpty()) FWindow.ReportError(error);
 }
 
@@ -146,8 +172,14 @@ bool TQBLogCommands::Drop(const QStringList& paths, IQBLogLoadEvents* events) {
 }
 
 bool TQBLogCommands::CanClose() {
+  if (FRunning) return false;
   if (!FState.Modified) return true;
   bool proceed = true;
   SaveFirst(FWindow.AskSaveBeforeExit(), proceed);
   return proceed;
+}
+
+void TQBLogCommands::GatherInputs(TQBCommandInputs& in) const {
+  in.LogModified = FState.Modified;
+  in.HasCurrentFile = !FState.CurrentFile.isEmpty();
 }

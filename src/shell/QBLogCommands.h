@@ -5,6 +5,7 @@
 // without a window.
 
 #include "model/QBLogLoader.h"
+#include "shell/QBCommandRules.h"
 #include "shell/QBLogState.h"
 
 #include <QStringList>
@@ -40,16 +41,20 @@ public:
   virtual void UpdateCommands() = 0;
 };
 
-class TQBLogCommands {
+class TQBLogCommands final : public IQBCommandInputSource {
 public:
   TQBLogCommands(TQBLogState& state, TQBMessageAdder& adder, IQBLogWindow& window)
       : FState(state), FAdder(adder), FWindow(window) {}
 
   // Reads a file into the store, after the store was emptied unless append is set. Returns false when
-  // the user cancelled, or when the file could not be opened or read to its end.
+  // the user cancelled, when the file could not be opened or read to its end, when the load was
+  // stopped, and when another load runs (a load asked for from inside one is refused: the window
+  // makes such requests wait, see TQBLoadGate).
   bool Load(const QString& path, bool append, IQBLogLoadEvents* events = nullptr);
   // Loads the current file again and puts the current row back where it was.
   void Refresh(IQBLogLoadEvents* events = nullptr);
+  // True from a load's first question to its last report.
+  bool Loading() const { return FRunning; }
   // Saves the current view to the current file, or to a file the user names. True when it was saved.
   bool Save();
   // Saves the current view to path; the file does not become the current file.
@@ -60,13 +65,17 @@ public:
   bool Drop(const QStringList& paths, IQBLogLoadEvents* events = nullptr);
   // The log's part of a close request: false keeps the window open.
   bool CanClose();
+  // The log part of the command-state record: modified flag and current file.
+  void GatherInputs(TQBCommandInputs& in) const override;
 
 private:
   // Yes to a "save first?" question: true when the save happened.
   bool SaveFirst(int answer, bool& proceed);
+  TQBLoadResult ReadFile(const QString& path, IQBLogLoadEvents* events, QString& cleanupError);
   void EndLoad();
 
   TQBLogState& FState;
   TQBMessageAdder& FAdder;
   IQBLogWindow& FWindow;
+  bool FRunning = false;
 };

@@ -137,6 +137,8 @@ std::array<TQBTypeStyle, 45> TQBFontStyles::Defaults() {
   std::array<TQBTypeStyle, 45> entries{};
   for (int code = 0; code < qbtypes::BuiltInCount; ++code)
     if (!qbtypes::StyleKey(code).isEmpty()) entries[code] = {true, clWindowText, 0};
+  const TQBFontSettings font;
+  entries[0] = {true, font.Color, font.Style};
   return entries;
 }
 
@@ -191,6 +193,7 @@ void TQBSettings::Read(const TQBIniFile& ini) {
   ReadSection(InspectorFont, ini, kInspectorFont);
   ReadSection(InspectorFixedFont, ini, kInspectorFixedFont);
   FontStyles.Read(ini);
+  FontStyles.FollowMessageFont(MessageFont);
   ReadSection(Find, ini, kFind);
   FindHistory.Read(ini);
 }

@@ -112,10 +112,12 @@ struct TQBOrganizerSettings {
 };
 
 // The per-type style table, codes 0 to 44. Types with a style key default to "use the message font";
-// the others, and entry 0 until the message font is applied, stay all zero.
+// the others stay all zero. Entry 0 (Info) has no key of its own: it is the message font's colour and
+// style, which every row starts from, and follows the message font whenever that is read or changed.
 struct TQBFontStyles {
   std::array<TQBTypeStyle, 45> Entries = Defaults();
   static std::array<TQBTypeStyle, 45> Defaults();
+  void FollowMessageFont(const TQBFontSettings& font) { Entries[0] = {true, font.Color, font.Style}; }
   void Read(const TQBIniFile& ini);
   void Write(TQBIniFile& ini) const;
   friend bool operator==(const TQBFontStyles&, const TQBFontStyles&) = default;

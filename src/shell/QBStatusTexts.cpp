@@ -1,5 +1,10 @@
 #include "shell/QBStatusTexts.h"
 
+#include "shell/QBCommandRules.h"
+#include "shell/QBViewBinding.h"
+
+#include <quillbox/QuillboxMessageSet.h>
+
 #include <QFileInfo>
 
 namespace qbstatus {
@@ -13,7 +18,39 @@ QString Grouped(int value, const QLocale& locale) {
   return grouped.toString(value);
 }
 
+bool ValidRecNo(const TQuillboxMessageSet& set, int recNo) { return recNo >= 1 && recNo <= set.GetRecordCount(); }
+
+// The two record numbers the time difference pane measures between; false without a selection.
+bool TimeDiffRecords(const TQBViewBinding& view, int selected, const TQuillboxMessageSet& set, int& first,
+                     int& second) {
+  if (!view.View || selected < 1) return false;
+  if (selected == 1) {
+    const int focused = view.FocusedRow();
+    if (focused < 0) return false;
+    first = view.View->GetRowRecNo(0);
+    second = view.View->GetRowRecNo(focused);
+  } else {
+    view.View->GetSelectedRange(first, second);
+  }
+  return ValidRecNo(set, first) && ValidRecNo(set, second);
+}
+
 }  // namespace
+
+TQBPaneTexts PaneTexts(const TQBViewBinding& view, const TQBCommandInputs& in, const TQuillboxMessageSet& set,
+                       const QLocale& locale) {
+  TQBPaneTexts texts;
+  texts.MessageNumber = MessageNumberText(view.FocusedRecNo(), locale);
+  texts.MessageCount = MessageCountText(in.Rows, in.StoreCount, locale);
+  texts.SelectionCount = SelectionCountText(in.Selected, locale);
+  int first = 0, second = 0;
+  if (TimeDiffRecords(view, in.Selected, set, first, second)) {
+    const TQBTimeStamp a = set.At(first).TimeStamp(), b = set.At(second).TimeStamp();
+    texts.TimeDiff = TimeDiffText(a.Date, a.Time, b.Date, b.Time);
+    texts.TimeDiffEnabled = true;
+  }
+  return texts;
+}
 
 QString MessageNumberText(int recNo, const QLocale& locale) {
   return QLatin1Char('#') + Grouped(recNo < 0 ? 0 : recNo, locale);

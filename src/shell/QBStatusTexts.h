@@ -6,7 +6,24 @@
 
 #include <cstdint>
 
+class TQuillboxMessageSet;
+struct TQBCommandInputs;
+struct TQBViewBinding;
+
 namespace qbstatus {
+
+// The texts of the four panes UpdateCommands renews.
+struct TQBPaneTexts {
+  QString MessageNumber, MessageCount, SelectionCount;
+  QString TimeDiff;  // empty when disabled
+  bool TimeDiffEnabled = false;
+};
+
+// The panes for the current view: the focused message's number, the row and record counts, the
+// selected count from in, and the time between the first row and the focused one (one selected) or
+// the first and last selected message (more).
+TQBPaneTexts PaneTexts(const TQBViewBinding& view, const TQBCommandInputs& in, const TQuillboxMessageSet& set,
+                       const QLocale& locale = QLocale());
 
 // "#1,234" for the focused record number; "#0" without a focused row.
 QString MessageNumberText(int recNo, const QLocale& locale = QLocale());

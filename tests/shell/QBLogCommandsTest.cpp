@@ -1,20 +1,59 @@
-// The order of Load's steps, apart from any window: what the window is asked to do, and when.
+// The log file area apart from any window: the order of Load's steps (what the window is asked to do,
+// and when), a load that is stopped, refused or whose view fails, the busy state after failed saves,
+// and the gate that keeps loads one at a time.
 
 #include "QBTestView.h"
 #include "support/QBTestFiles.h"
 
+#include "shell/QBLoadGate.h"
 #include "shell/QBLogCommands.h"
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <stdexcept>
+
+#include <sys/stat.h>
+
 namespace {
+
+// A test view whose bracket end, save or export fails on request.
+class TFailingView final : public TQBTestView {
+public:
+  using TQBTestView::TQBTestView;
+  bool FailEnd = false, FailSave = false;
+  void EndUpdate() override {
+    TQBTestView::EndUpdate();
+    if (FailEnd) throw std::runtime_error("The view could not finish its update.");
+  }
+  // Not a std::exception: whatever a view of another class throws must not leave the window busy.
+  void SaveToFile(const QString& fileName) override {
+    if (FailSave) throw 42;
+    TQBTestView::SaveToFile(fileName);
+  }
+  void ExportXML(const QString& fileName) override {
+    if (FailSave) throw 42;
+    TQBTestView::ExportXML(fileName);
+  }
+};
+
+// Asks the load to stop at its first progress report.
+class TStopAtOnce final : public IQBLogLoadEvents {
+public:
+  bool StopRequested() override { return true; }
+};
 
 // Records the calls as words; UpdateCommands also notes whether the loading flag was still set.
 class TRecordingWindow final : public IQBLogWindow {
 public:
   TRecordingWindow(TQBLogState& state, TQBTestView& view) : FState(state), FView(view) {}
   QStringList Calls;
-  int AskSaveBeforeLoad() override { return Calls << QStringLiteral("ask"), qbCancel; }
+  std::function<void()> WhileAsked;
+  int AskSaveBeforeLoad() override {
+    Calls << QStringLiteral("ask");
+    if (WhileAsked) std::exchange(WhileAsked, {})();
+    return qbCancel;
+  }
   int AskSaveBeforeExit() override { return qbNo; }
   QString AskSaveFileName(const QString&) override { return {}; }
   void ReportInvalidLog(const QString&) override { Calls << QStringLiteral("invalid"); }
@@ -54,7 +93,7 @@ protected:
 
   qbtest::TTempFiles Files;
   TQBLogState State;
-  TQBTestView View{nullptr};
+  TFailingView View{nullptr};
   TQBMessageAdder Adder{MessageSet};
   TQBModifiedFlagObserver Modified{State};
   TRecordingWindow Window{State, View};
@@ -65,21 +104,34 @@ TEST_F(LogCommandsTest, LoadRunsItsStepsInOrderAndUpdatesOnceAtTheEnd) {
   const TQBRawMessage msg = qbtest::Message(0, "one");
   const QString good = Files.Write(QStringLiteral("Good.qbl"), qbtest::MarkedRecord(msg) + qbtest::MarkedRecord(msg));
   const QString bad = Files.Write(QStringLiteral("Bad.qbl"), qbtest::MarkedRecord(msg) + QByteArray(30, '\xFF'));
+  QByteArray many;
+  for (int n = 0; n < 5000; ++n) many += qbtest::MarkedRecord(msg);
+  const QString big = Files.Write(QStringLiteral("Big.qbl"), many);
+  // A pipe would hold the window in its first read: only files load.
+  const QString pipe = Files.Path(QStringLiteral("Pipe.qbl"));
+  ASSERT_EQ(::mkfifo(pipe.toLocal8Bit().constData(), 0600), 0);
+  TStopAtOnce stop;
   struct TCase {
     QString Path;
     bool Loaded;
     QStringList Calls;
     int Records;
+    IQBLogLoadEvents* Events = nullptr;
   } cases[] = {
       {good, true, {"Loading Good.qbl...", "clear", "busy", "idle", "status-", "update"}, 2},
       {bad, false, {"Loading Bad.qbl...", "clear", "busy", "idle", "status-", "update", "invalid"}, 1},
       {Files.Path(QStringLiteral("none.qbl")), false,
        {"Loading none.qbl...", "clear", "busy", "idle", "status-", "update", "error"}, 0},
+      {pipe, false, {"Loading Pipe.qbl...", "clear", "busy", "idle", "status-", "update", "error"}, 0},
+      // Stopped at the first report, after 4,096 records: they stay, as after an invalid record.
+      {big, false,
+       {"Loading Big.qbl...", "clear", "busy", "idle", "status-", "update", "Loading Big.qbl was stopped."}, 4096,
+       &stop},
   };
   for (const TCase& c : cases) {
     Window.Calls.clear();
     State.Modified = false;
-    EXPECT_EQ(Commands.Load(c.Path, false), c.Loaded);
+    EXPECT_EQ(Commands.Load(c.Path, false, c.Events), c.Loaded);
     EXPECT_EQ(Window.Calls, c.Calls) << c.Path.toStdString();
     EXPECT_EQ(MessageSet.GetRecordCount(), c.Records);
     EXPECT_EQ(View.BeginUpdates, View.EndUpdates);
@@ -102,6 +154,83 @@ TEST_F(LogCommandsTest, AppendKeepsTheMessagesAndAsksNothing) {
   EXPECT_EQ(MessageSet.GetRecordCount(), 3);
   EXPECT_EQ(Adder.NextID(), 3);
   EXPECT_FALSE(State.Modified);
+}
+
+}  // namespace
+
+namespace {
+
+// A load asked for from inside a load (an event handled while the question waits) does nothing.
+TEST_F(LogCommandsTest, ALoadInsideALoadIsRefused) {
+  const QString a = Files.Write(QStringLiteral("A.qbl"), qbtest::MarkedRecord(qbtest::Message(0, "one")));
+  State.Modified = true;
+  bool inner = true;
+  Window.WhileAsked = [&] {
+    EXPECT_TRUE(Commands.Loading());
+    inner = Commands.Load(a, true);
+    EXPECT_FALSE(Commands.CanClose());
+  };
+  EXPECT_FALSE(Commands.Load(a, false));  // cancelled at the question
+  EXPECT_FALSE(inner);
+  EXPECT_EQ(Window.Calls, QStringList{QStringLiteral("ask")});
+  EXPECT_EQ(MessageSet.GetRecordCount(), 0);
+  EXPECT_FALSE(Commands.Loading());
+}
+
+// A view that fails to close its bracket is reported once the load has ended; the program goes on.
+TEST_F(LogCommandsTest, AnEndUpdateThatThrowsIsReportedAfterTheLoad) {
+  const QString a = Files.Write(QStringLiteral("A.qbl"), qbtest::MarkedRecord(qbtest::Message(0, "one")));
+  View.FailEnd = true;
+  EXPECT_TRUE(Commands.Load(a, false));
+  EXPECT_EQ(Window.Calls, (QStringList{"Loading A.qbl...", "clear", "busy", "idle", "status-", "update", "error"}));
+  EXPECT_FALSE(State.Loading);
+  EXPECT_EQ(View.BeginUpdates, View.EndUpdates);
+}
+
+// Whatever a save or an export throws, the cursor and the status pane come back first.
+TEST_F(LogCommandsTest, SaveAndExportRestoreTheBusyStateWhateverIsThrown) {
+  Adder.AddMessage(qbtest::Message(0, "one"));
+  View.FailSave = true;
+  const std::function<void()> operations[] = {
+      [&] { Commands.SaveTo(Files.Path(QStringLiteral("out.qbl"))); },
+      [&] { Commands.Export(Files.Path(QStringLiteral("out.xml")), true); },
+  };
+  for (const auto& operation : operations) {
+    Window.Calls.clear();
+    EXPECT_ANY_THROW(operation());
+    ASSERT_GE(Window.Calls.size(), 4);
+    EXPECT_EQ(Window.Calls[1], QStringLiteral("busy"));
+    EXPECT_EQ(Window.Calls[2], QStringLiteral("idle"));
+    EXPECT_EQ(Window.Calls[3], QStringLiteral("status-"));
+  }
+  EXPECT_TRUE(State.Modified);
+}
+
+TEST(LoadGate, WorkWaitsForTheLoadAndTheCloseGoesFirst) {
+  QStringList posted;
+  TQBLoadGate gate([&](TQBLoadGate::TWork work) {
+    posted << QStringLiteral("posted");
+    work();
+  });
+  QStringList ran;
+  {
+    const TQBLoadGate::THold hold(gate);
+    EXPECT_TRUE(gate.Busy());
+    gate.Queue([&] { ran << QStringLiteral("drop"); });
+    gate.QueueClose([&] { ran << QStringLiteral("close"); });
+    gate.QueueClose([&] { ran << QStringLiteral("second close"); });
+    gate.Queue([&] { ran << QStringLiteral("command line"); });
+    EXPECT_TRUE(ran.isEmpty());
+  }
+  EXPECT_FALSE(gate.Busy());
+  EXPECT_EQ(ran, (QStringList{"close", "drop", "command line"}));
+  EXPECT_EQ(posted.size(), 3);
+  // An exception that ends the load releases the gate too.
+  EXPECT_ANY_THROW({
+    const TQBLoadGate::THold hold(gate);
+    throw 1;
+  });
+  EXPECT_FALSE(gate.Busy());
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include "inspectors/QBTextControl.h"
 #include "shell/QBIniFile.h"
 #include "shell/widgets/QBMainForm.h"
+#include "shell/widgets/QBMainLayout.h"
 #include "view/widgets/QBMsgView.h"
 
 #include <quillbox/QBCustomViewClass.h>
@@ -23,6 +24,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QApplication>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
@@ -40,9 +42,20 @@ using C = TQBCmd;
 const TQBViewClassOf<TQBMessageView> MessageViewClass;
 
 // Print dialogs are answered yes; the proposed titles are kept. Other prompts must not appear.
-class TPrintingDialogs final : public IQBShellDialogs {
+class TPrintingDialogs final : public IQBInspectorDialogs {
 public:
   explicit TPrintingDialogs(QStringList& titles) : FTitles(titles) {}
+  bool AskInspectorPrintTitle(QWidget*, QString& title) override {
+    FTitles << title;
+    return true;
+  }
+
+private:
+  QStringList& FTitles;
+};
+
+class TNoQuestions final : public IQBLogDialogs {
+public:
   int AskYesNoCancel(QWidget*, const QString& text) override {
     ADD_FAILURE() << text.toStdString();
     return 2;
@@ -52,13 +65,11 @@ public:
     return {};
   }
   void ShowError(QWidget*, const QString&, const QString& text) override { ADD_FAILURE() << text.toStdString(); }
-  bool AskInspectorPrintTitle(QWidget*, QString& title) override {
-    FTitles << title;
-    return true;
-  }
+};
 
-private:
-  QStringList& FTitles;
+class TNoErrors final : public IQBErrorReport {
+public:
+  void ShowError(QWidget*, const QString&, const QString& text) override { ADD_FAILURE() << text.toStdString(); }
 };
 
 QByteArray BitmapHex(int width, int height) {
@@ -147,7 +158,11 @@ protected:
     return *FWindow;
   }
   void CreateWindow() {
-    FWindow = std::make_unique<TFrmViewer>(*FIni, TQBFolders{}, QStringList{}, std::make_unique<TPrintingDialogs>(FTitles));
+    TQBShellDialogs dialogs;
+    dialogs.Inspector = std::make_unique<TPrintingDialogs>(FTitles);
+    dialogs.Log = std::make_unique<TNoQuestions>();
+    dialogs.Errors = std::make_unique<TNoErrors>();
+    FWindow = std::make_unique<TFrmViewer>(*FIni, TQBFolders{}, QStringList{}, std::move(dialogs));
     FWindow->resize(1000, 700);
     FWindow->show();
     if (!FWindow->Settings().Display.Inspector) Trigger(C::ViewInspector);
@@ -355,6 +370,28 @@ TEST_F(MainWindowInspectorTest, InspectorsTakeTheFontsOfTheSettings) {
       {"fixed-pitch text", inspectors.MonospaceText->TextControl()->font(), 15},
   };
   for (const TCase& c : cases) EXPECT_EQ(c.Font.pointSize(), c.Size) << c.What;
+}
+
+// With the panes beside it shown from the start the keys still go to the message list first.
+TEST_F(MainWindowInspectorTest, TheMessageListHasTheKeyboardAtStartUp) {
+  FIni->WriteBool("Display", "Inspector", true);
+  FIni->WriteBool("Display", "CallStack", true);
+  CreateWindow();
+  ASSERT_TRUE(FWindow->Settings().Display.Inspector);
+  FWindow->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(FWindow.get()));
+  auto* view = qobject_cast<QWidget*>(FWindow->CurrentView().Object);
+  QWidget* focus = QApplication::focusWidget();
+  ASSERT_NE(focus, nullptr);
+  EXPECT_TRUE(focus == view || view->isAncestorOf(focus)) << focus->objectName().toStdString();
+}
+
+// A right click on the header line opens the View menu's "Columns" submenu.
+TEST_F(MainWindowInspectorTest, TheHeaderLineOpensTheColumnMenu) {
+  CreateWindow();
+  auto* view = qobject_cast<TQBMessageView*>(FWindow->CurrentView().Object);
+  ASSERT_NE(view, nullptr);
+  EXPECT_EQ(view->HeaderPopupMenu(), FWindow->Menus().MsgDetailsPopup);
 }
 
 TEST_F(MainWindowInspectorTest, ContentShortcutBelongsToOneCommand) {

@@ -7,7 +7,9 @@
 #include "plugins/widgets/QBPlugInManager.h"
 #include "model/QBLogLoader.h"
 #include "shell/QBIniFile.h"
+#include "shell/QBLogCommands.h"
 #include "shell/widgets/QBMainForm.h"
+#include "shell/widgets/QBMainLayout.h"
 #include "shell/widgets/QBStatusPanes.h"
 
 #include <quillbox/QBCustomViewClass.h>
@@ -17,11 +19,14 @@
 #include <QDropEvent>
 #include <QLabel>
 #include <QMessageBox>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
 #include <QTimer>
 #include <QProgressBar>
+#include <QSignalSpy>
 #include <QTest>
+#include <QToolButton>
 #include <QTabBar>
 #include <QToolBar>
 #include <QUrl>
@@ -38,13 +43,16 @@ struct TScript {
   QStringList OpenNames, SaveNames;
   QString ExportFilter;
   QStringList Questions, OpenTitles, SaveTitles, Errors;
+  // Runs while a question is open, as the user's events would from the question's own event loop.
+  std::function<void()> WhileAsked;
 };
 
-class TScriptedDialogs final : public IQBShellDialogs {
+class TScriptedLogDialogs final : public IQBLogDialogs {
 public:
-  explicit TScriptedDialogs(TScript& script) : S(script) {}
+  explicit TScriptedLogDialogs(TScript& script) : S(script) {}
   int AskYesNoCancel(QWidget*, const QString& text) override {
     S.Questions << text;
+    if (S.WhileAsked) std::exchange(S.WhileAsked, {})();
     return S.Answers.isEmpty() ? 2 : S.Answers.takeFirst();
   }
   QString OpenFileName(QWidget*, const QString& title, const QString&) override {
@@ -58,11 +66,26 @@ public:
     return S.SaveNames.isEmpty() ? QString() : S.SaveNames.takeFirst();
   }
   void ShowError(QWidget*, const QString&, const QString& text) override { S.Errors << text; }
-  bool AskInspectorPrintTitle(QWidget*, QString&) override { return false; }
 
 private:
   TScript& S;
 };
+
+class TScriptedErrors final : public IQBErrorReport {
+public:
+  explicit TScriptedErrors(TScript& script) : S(script) {}
+  void ShowError(QWidget*, const QString&, const QString& text) override { S.Errors << text; }
+
+private:
+  TScript& S;
+};
+
+TQBShellDialogs ScriptedDialogs(TScript& script) {
+  TQBShellDialogs dialogs;
+  dialogs.Log = std::make_unique<TScriptedLogDialogs>(script);
+  dialogs.Errors = std::make_unique<TScriptedErrors>(script);
+  return dialogs;
+}
 
 const TQBViewClassOf<TQBTestView> TestViewClass;
 
@@ -92,10 +115,26 @@ protected:
   TFrmViewer& Create(const QStringList& args = {}) {
     TQBFolders folders;
     folders.DefaultLogs = Files.Path(QString());
-    Window = std::make_unique<TFrmViewer>(*Ini, folders, args, std::make_unique<TScriptedDialogs>(Script));
+    Window = std::make_unique<TFrmViewer>(*Ini, folders, args, ScriptedDialogs(Script));
+    QSignalSpy commandLine(Window.get(), &TFrmViewer::CommandLineLoadDone);
     Window->show();
-    QCoreApplication::processEvents();  // runs a posted command-line load
+    // One argument is handled from the event loop once the window is shown.
+    if (args.size() == 1) {
+      EXPECT_TRUE(commandLine.count() > 0 || commandLine.wait(10000));
+    }
     return *Window;
+  }
+
+  // Files dropped on the window from the desktop.
+  void Drop(const QStringList& paths) {
+    QMimeData data;
+    QList<QUrl> urls;
+    for (const QString& path : paths) urls << QUrl::fromLocalFile(path);
+    data.setUrls(urls);
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(Window.get(), &enter);
+    QDropEvent event(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(Window.get(), &event);
   }
 
   QString WriteLog(const QString& name, std::initializer_list<TRecord> records) {
@@ -138,10 +177,17 @@ TEST_F(MainWindowTest, CommandLineOpensOnlyOneExistingFile) {
   struct TCase {
     QStringList Args;
     int Loaded;
-  } cases[] = {{{log}, 3}, {{log, log}, 0}, {{Files.Path(QStringLiteral("missing.qbl"))}, 0}, {{}, 0}};
+    int Reported;  // a single argument that names no file is reported
+  } cases[] = {{{log}, 3, 0}, {{log, log}, 0, 0}, {{Files.Path(QStringLiteral("missing.qbl"))}, 0, 1}, {{}, 0, 0}};
   for (const TCase& c : cases) {
+    Script = TScript{};
     Create(c.Args);
     EXPECT_EQ(MessageSet.GetRecordCount(), c.Loaded) << c.Args.join(QLatin1Char(' ')).toStdString();
+    ASSERT_EQ(Script.Errors.size(), c.Reported);
+    if (c.Reported) {
+      EXPECT_TRUE(Script.Errors.front().endsWith(QStringLiteral("missing.qbl\". The file does not exist.")))
+          << Script.Errors.front().toStdString();
+    }
     EXPECT_EQ(Window->windowTitle(), c.Loaded ? QStringLiteral("Trace.qbl - Quillbox File Viewer")
                                               : QStringLiteral("Quillbox File Viewer"));
     TearDown();
@@ -151,7 +197,7 @@ TEST_F(MainWindowTest, CommandLineOpensOnlyOneExistingFile) {
 
 TEST_F(MainWindowTest, StartsWithTheLayoutAndNamesToolsFindThingsBy) {
   Create();
-  EXPECT_EQ(Window->Views().size(), 1);
+  EXPECT_EQ(Window->Views().Count(), 1);
   EXPECT_EQ(View().GetViewName(), QStringLiteral("All Messages"));
   EXPECT_TRUE(Window->Layout().Tabs()->isHidden());
   EXPECT_EQ(Window->Layout().Tabs()->tabText(0), QStringLiteral("All Messages"));
@@ -197,6 +243,8 @@ TEST_F(MainWindowTest, DeleteMarksTheLogModifiedCropDoesNot) {
   Focus(0);
   Trigger(C::Delete);
   EXPECT_EQ(Window->windowTitle(), QStringLiteral("*Trace.qbl - Quillbox File Viewer"));
+  // Screen readers hear what the title shows.
+  EXPECT_EQ(Window->accessibleName(), Window->windowTitle());
   EXPECT_TRUE(Window->Action(C::Refresh)->isEnabled());
 }
 
@@ -290,22 +338,76 @@ TEST_F(MainWindowTest, DroppedFiles) {
   const QString a = WriteLog(QStringLiteral("A.qbl"), {{0}, {1}});
   const QString b = WriteLog(QStringLiteral("B.qbl"), {{0}});
   Create();
-  const auto drop = [&](const QStringList& paths) {
-    QMimeData data;
-    QList<QUrl> urls;
-    for (const QString& path : paths) urls << QUrl::fromLocalFile(path);
-    data.setUrls(urls);
-    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(Window.get(), &enter);
-    QDropEvent event(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(Window.get(), &event);
-    QCoreApplication::processEvents();
-  };
-  drop({a, b});
+  Drop({a, b});
+  QCoreApplication::processEvents();  // the drop's posted work
   EXPECT_EQ(MessageSet.GetRecordCount(), 0);
-  drop({a});
-  EXPECT_EQ(MessageSet.GetRecordCount(), 2);
+  Drop({a});
+  QTRY_COMPARE(MessageSet.GetRecordCount(), 2);
   EXPECT_EQ(Window->LogState().CurrentFile, a);
+}
+
+// A load runs from its question to its last report, and the event loop runs meanwhile: a file dropped
+// then and a close request (the terminate signal) wait for it to end instead of starting a second load
+// inside it or being lost.
+TEST_F(MainWindowTest, ADropAndACloseDuringALoadWaitForIt) {
+  const QString a = WriteLog(QStringLiteral("A.qbl"), {{0}, {1}, {2}});
+  const QString b = WriteLog(QStringLiteral("B.qbl"), {{0}});
+  Create({a});
+  Focus(0);
+  Trigger(C::Delete);  // modified: Open asks first
+  bool closedWhileAsked = true;
+  Script.WhileAsked = [&] {
+    Drop({a});
+    closedWhileAsked = Window->close();
+    QCoreApplication::processEvents();  // what the question's own event loop would run
+    EXPECT_EQ(MessageSet.GetRecordCount(), 3);
+  };
+  Script.OpenNames << b;
+  Script.Answers << qbNo;
+  Trigger(C::Open);
+  EXPECT_FALSE(closedWhileAsked);
+  EXPECT_EQ(Window->LogState().CurrentFile, b);
+  // Then the close, then the dropped file.
+  QTRY_VERIFY(!Window->isVisible());
+  QTRY_COMPARE(Window->LogState().CurrentFile, a);
+  EXPECT_EQ(MessageSet.GetRecordCount(), 3);
+}
+
+// Escape or the Stop button ends a running load; what was read stays, as after an invalid record, and
+// no other input gets through meanwhile.
+TEST_F(MainWindowTest, EscapeAndStopEndALoadAndKeepWhatWasRead) {
+  QByteArray bytes;
+  const TQBRawMessage msg = qbtest::Message(0, "many");
+  for (int n = 0; n < 10000; ++n) bytes += qbtest::MarkedRecord(msg);
+  const QString log = Files.Write(QStringLiteral("Big.qbl"), bytes);
+  Create();
+  auto* open = Window->findChild<QToolButton*>(QStringLiteral("btnOpen"));
+  ASSERT_NE(open, nullptr);
+  const std::function<void()> stops[] = {
+      [&] { QCoreApplication::postEvent(Window.get(), new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier)); },
+      [&] {
+        QToolButton* stop = Window->StatusPanes().StopButton();
+        QMetaObject::invokeMethod(stop, [stop] { stop->click(); }, Qt::QueuedConnection);
+      },
+  };
+  for (const auto& stop : stops) {
+    Script.Answers = {qbNo};  // the second load need not save what the first one read
+    // Events that wait in the queue are handled by the load's first repaint.
+    QCoreApplication::postEvent(open, new QMouseEvent(QEvent::MouseButtonPress, QPointF(2, 2), open->mapToGlobal(QPointF(2, 2)),
+                                                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
+    QCoreApplication::postEvent(open, new QMouseEvent(QEvent::MouseButtonRelease, QPointF(2, 2), open->mapToGlobal(QPointF(2, 2)),
+                                                      Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
+    stop();
+    EXPECT_FALSE(Window->LoadFile(log, false));
+    EXPECT_EQ(MessageSet.GetRecordCount(), 4096);
+    EXPECT_EQ(View().GetCount(), 4096);
+    EXPECT_EQ(Window->StatusPanes().StatusMessage()->text(), QStringLiteral("Loading Big.qbl was stopped."));
+    EXPECT_EQ(Window->windowTitle(), QStringLiteral("*Quillbox File Viewer"));
+    EXPECT_TRUE(Script.Errors.isEmpty());
+    EXPECT_TRUE(Script.OpenTitles.isEmpty());  // the click on Open went nowhere
+    EXPECT_FALSE(Window->StatusPanes().StopButton()->isVisible());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+  }
 }
 
 TEST_F(MainWindowTest, InvalidLogKeepsWhatWasReadAndReportsTheFile) {
@@ -320,7 +422,7 @@ TEST_F(MainWindowTest, InvalidLogKeepsWhatWasReadAndReportsTheFile) {
   EXPECT_TRUE(Script.Errors.front().startsWith(QStringLiteral("The following log file contains invalid messages:")));
   EXPECT_TRUE(Script.Errors.front().contains(QStringLiteral("Broken.qbl")));
   EXPECT_EQ(Window->windowTitle(), QStringLiteral("*Quillbox File Viewer"));
-  auto* view = static_cast<TQBTestView*>(Window->CurrentView().Widget);
+  auto* view = qobject_cast<TQBTestView*>(Window->CurrentView().Object);
   EXPECT_EQ(view->BeginUpdates, view->EndUpdates);
   EXPECT_FALSE(Window->LogState().Loading);
   EXPECT_TRUE(Window->StatusPanes().StatusMessage()->text().isEmpty());
@@ -377,7 +479,7 @@ TEST_F(MainWindowTest, TimeDifferencePane) {
 
 TEST_F(MainWindowTest, ColumnAndPaneCommandsKeepTheirFlags) {
   Create();
-  auto* view = static_cast<TQBTestView*>(Window->CurrentView().Widget);
+  auto* view = qobject_cast<TQBTestView*>(Window->CurrentView().Object);
   Trigger(C::ViewTimeStamp);
   Trigger(C::ViewTimeDiff);
   EXPECT_EQ(Window->GetColumns(), 128);
@@ -442,7 +544,7 @@ TEST_F(MainWindowTest, WrapButtonsWrapsBothToolbarsInANarrowWindow) {
 
 // The real question box: each button gives its answer code, closing it gives Cancel.
 TEST(ShellDialogs, YesNoCancelAnswers) {
-  const std::unique_ptr<IQBShellDialogs> dialogs = NewShellDialogs();
+  const std::unique_ptr<IQBLogDialogs> dialogs = NewLogDialogs();
   struct TCase {
     const char* Button;
     int Answer;
@@ -464,6 +566,58 @@ TEST_F(MainWindowTest, MissingHelpFileIsReported) {
   Create();
   Trigger(C::HelpProduct);
   EXPECT_EQ(Script.Errors, QStringList{QStringLiteral("Quillbox Help File (Quillbox4.chm) could not be found.")});
+}
+
+// Every command the user can run is in the menu bar or the tab strip's menu; the column commands are
+// in the View menu's "Columns" submenu, the very menu the views' header line opens.
+TEST_F(MainWindowTest, EveryCommandIsReachableFromAMenu) {
+  Create();
+  QSet<const QAction*> reachable;
+  std::function<void(const QMenu*)> walk = [&](const QMenu* menu) {
+    for (const QAction* action : menu->actions()) {
+      reachable.insert(action);
+      if (action->menu()) walk(action->menu());
+    }
+  };
+  for (const QAction* top : Window->menuBar()->actions()) walk(top->menu());
+  walk(Window->Menus().Views);
+  for (const QAction* action : Window->Commands().Actions()) {
+    // Previous and Next View have shortcuts; the tab strip's menu reaches every view through Switch to View.
+    if (!action->isVisible() || action == Window->Action(C::ViewPrior) || action == Window->Action(C::ViewNext))
+      continue;
+    EXPECT_TRUE(reachable.contains(action)) << action->objectName().toStdString();
+  }
+  const QMenu* columns = Window->Menus().MsgDetailsPopup;
+  EXPECT_TRUE(Window->findChild<QMenu*>(QStringLiteral("mnuView"))->actions().contains(columns->menuAction()));
+}
+
+// The stored rectangle comes back unchanged however often the window is opened and closed.
+TEST_F(MainWindowTest, TheWindowComesBackWhereItWasWithoutCreeping) {
+  const TQBPositionSettings placed{40, 30, 640, 480, false};
+  Ini->WriteInteger("Position", "Left", placed.Left);
+  Ini->WriteInteger("Position", "Top", placed.Top);
+  Ini->WriteInteger("Position", "Right", placed.Right);
+  Ini->WriteInteger("Position", "Bottom", placed.Bottom);
+  QRect first;
+  for (int life = 0; life < 3; ++life) {
+    Create();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(Window.get()));
+    if (life == 0) first = Window->frameGeometry();
+    EXPECT_EQ(Window->frameGeometry(), first) << life;
+    Window.reset();
+    TQBSettings stored;
+    stored.Read(*Ini);
+    EXPECT_EQ(stored.Position, placed) << life;
+  }
+}
+
+TEST_F(MainWindowTest, InfoRowsTakeTheMessageFontsColourAndStyle) {
+  Ini->WriteInteger("MessageFont", "Color", 255);
+  Ini->WriteInteger("MessageFont", "Style", 8);
+  Create();
+  TQBTypeStyle info;
+  Window->GetTypeStyle(0, info);
+  EXPECT_EQ(info, (TQBTypeStyle{true, 255, 8}));
 }
 
 TEST_F(MainWindowTest, SettingsAreWrittenIntoTheFileOnlyWhenTheWindowGoes) {

@@ -53,6 +53,7 @@ TQBSettings ChangedSettings() {
   s.InspectorFixedFont = {"Mono", 12, 1, 3};
   s.FontStyles.Entries[qbmError] = {false, 255, 8};
   s.FontStyles.Entries[qbmCustomHierarchy] = {false, 16711680, 15};
+  s.FontStyles.FollowMessageFont(s.MessageFont);
   s.Find = {false, true, false};
   return s;
 }
@@ -65,8 +66,21 @@ TEST(QBSettings, MissingFileGivesDefaults) {
   EXPECT_EQ(s.MessageFont.Name, "Verdana");
   EXPECT_EQ(s.InspectorFixedFont.Name, "Courier New");
   EXPECT_EQ(s.FontStyles.Entries[qbmWarning], (TQBTypeStyle{true, clWindowText, 0}));
-  EXPECT_EQ(s.FontStyles.Entries[qbmInfo], TQBTypeStyle());
+  // Info draws in the message font's own colour and style: black and plain by default.
+  EXPECT_EQ(s.FontStyles.Entries[qbmInfo], (TQBTypeStyle{true, 0, 0}));
   EXPECT_EQ(s.FontStyles.Entries[qbmSeparator], TQBTypeStyle());
+}
+
+// Rows start from entry 0, so the message font's colour and style reach every Info row and every type
+// that uses the default, from the first read on.
+TEST(QBSettings, InfoStyleFollowsTheMessageFont) {
+  qbtest::TTempFiles files;
+  TQBIniFile ini(files.Path("QBFileViewer.ini"), false);
+  ini.WriteInteger("MessageFont", "Color", 255);
+  ini.WriteInteger("MessageFont", "Style", 8);
+  TQBSettings s;
+  s.Read(ini);
+  EXPECT_EQ(s.FontStyles.Entries[qbmInfo], (TQBTypeStyle{true, 255, 8}));
 }
 
 TEST(QBSettings, EverySectionRoundTripsThroughTheFile) {

@@ -24,8 +24,11 @@ public:
   explicit TQBTestView(QWidget* owner);
 
   TQBViewModel& Model() { return *FModel; }
-  // How often each bracket was opened and closed, and ApplySettings ran.
+  // How often each bracket was opened and closed, ApplySettings ran and the selection was counted.
   int BeginUpdates = 0, EndUpdates = 0, Applied = 0;
+  mutable int SelectionCounts = 0;
+  // The message GoToMessage last went to, and the one SetSyncMessage marked.
+  int WentTo = -1, SyncMark = -1;
 
   // IQBMessageView
   QString GetViewName() const override { return FName; }
@@ -33,7 +36,7 @@ public:
   bool IsRowSelected(int row) const override { return FModel->Rows().IsRowSelected(row); }
   void SetRowSelected(int row, bool value) override { FModel->Rows().SetRowSelected(row, value); }
   int GetCount() const override { return FModel->Rows().RowCount(); }
-  int SelectedCount() const override { return FModel->Rows().SelectedCount(); }
+  int SelectedCount() const override { return ++SelectionCounts, FModel->Rows().SelectedCount(); }
   int GetRowRecNo(int row) const override { return FModel->Rows().GetRowRecNo(row); }
   QString GetViewClassName() const override { return QStringLiteral("Default"); }
   bool IsFocused() const override { return hasFocus(); }
@@ -48,7 +51,7 @@ public:
   void Invalidate() override {}
   void ApplySettings() override { ++Applied; }
   void RecalcColumnWidths() override {}
-  void SetSyncMessage(int recNo) override { FModel->SetSyncMessage(recNo); }
+  void SetSyncMessage(int recNo) override { SyncMark = recNo, FModel->SetSyncMessage(recNo); }
   void LoadFilter(const IQBSettingsReader& reader) override { FModel->LoadFilter(reader); }
   void SaveFilter(IQBSettingsWriter& writer) const override { FModel->SaveFilter(writer); }
   void GetSelectedRange(int& first, int& last) const override { FModel->Rows().GetSelectedRange(first, last); }
@@ -65,7 +68,7 @@ public:
   void JumpToMessage() override {}
   void NavigateToType(int, int32_t) override {}
   void NavigateTimeDiff(int, int) override {}
-  void GoToMessage(int) override {}
+  void GoToMessage(int recNo) override { WentTo = recNo; }
   void ClearBookmarks() override { FModel->ClearBookmarks(); }
   void ToggleBookmark(int n) override;
   void GoToBookmark(int) override {}

@@ -21,6 +21,7 @@ TToolLoad LoadForTool(const QString& path, TQuillboxMessageSet& set, const TTool
                    .arg(result.Error)
                    .arg(result.MessagesAdded));
       return {ExitInvalidRecord};
+    case TQBLoadResult::TStatus::Stopped: break;  // only a window asks a load to stop
   }
   return {ExitUsage};
 }

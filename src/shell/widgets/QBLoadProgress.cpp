@@ -1,21 +1,67 @@
 #include "shell/widgets/QBLoadProgress.h"
 
+#include "shell/widgets/QBStatusPanes.h"
+
 #include <quillbox/QBCustomViewIntf.h>
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QEvent>
 #include <QEventLoop>
+#include <QKeyEvent>
+#include <QToolButton>
+#include <QWidget>
 
-TQBLoadProgress::TQBLoadProgress(IQBViewerHost& host, std::function<IQBMessageViewList*()> currentList)
-    : FHost(host), FCurrentList(std::move(currentList)) {}
+namespace {
+
+bool IsUserInput(QEvent::Type type) {
+  switch (type) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride:
+    case QEvent::Shortcut:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::Wheel:
+    case QEvent::ContextMenu:
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop:
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+    case QEvent::InputMethod:
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
+TQBLoadProgress::TQBLoadProgress(TQBStatusPanes& panes, std::function<IQBMessageViewList*()> currentList)
+    : FPanes(panes), FCurrentList(std::move(currentList)) {}
+
+TQBLoadProgress::~TQBLoadProgress() {
+  if (FRunning) qApp->removeEventFilter(this);
+}
 
 void TQBLoadProgress::Begin() {
-  FHost.SetProgressTotal(Parts);
+  FPanes.SetProgressTotal(Parts);
+  FPanes.SetStopVisible(true);
   FLastPart = 0;
-  FSinceRepaint.start();
+  FStop = false;
+  // Invalid: the first report repaints at once, so the Stop button shows from the start.
+  FSinceRepaint.invalidate();
+  if (!FRunning) qApp->installEventFilter(this);
+  FRunning = true;
 }
 
 void TQBLoadProgress::End() {
-  FHost.SetProgressTotal(0);
+  if (FRunning) qApp->removeEventFilter(this);
+  FRunning = false;
+  FPanes.SetStopVisible(false);
+  FPanes.SetProgressTotal(0);
   FLastPart = -1;
 }
 
@@ -26,10 +72,26 @@ void TQBLoadProgress::ResetSeparatorAdded() {
 void TQBLoadProgress::Progress(int64_t position, int64_t size) {
   const int part = size > 0 ? int(position * Parts / size) : Parts;
   if (part != FLastPart) {
-    FHost.SetProgress(part);
+    FPanes.SetProgress(part);
     FLastPart = part;
   }
   if (FSinceRepaint.isValid() && FSinceRepaint.elapsed() < RepaintEveryMs) return;
-  FSinceRepaint.restart();
-  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  FSinceRepaint.start();
+  QCoreApplication::processEvents();
+}
+
+bool TQBLoadProgress::eventFilter(QObject* watched, QEvent* event) {
+  if (!IsUserInput(event->type())) return false;
+  if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+    RequestStop();
+    return true;
+  }
+  // A shortcut is delivered to its action, which is no widget.
+  if (event->type() == QEvent::Shortcut || event->type() == QEvent::ShortcutOverride) return true;
+  // Input reaches a widget through its window first: the window passes it on, the filter decides when
+  // it arrives at the widget.
+  auto* widget = qobject_cast<QWidget*>(watched);
+  if (!widget) return false;
+  QToolButton* stop = FPanes.StopButton();
+  return !(widget == stop || stop->isAncestorOf(widget));
 }

@@ -1,39 +1,51 @@
 #pragma once
 // What the window does while a log loads: a reset separator restarts the current view's nesting, the
-// progress pane follows the bytes read, and every so often the window repaints. Repainting processes
-// the window system's events except user input, so no key, click or drop can start a command inside
-// the load; the window itself refuses to close while the loading flag is set.
+// progress pane follows the bytes read, and every so often the window processes its events so it
+// repaints. Meanwhile the only input that gets through is a way out: Escape and the Stop button stop
+// the load (what was read stays); every other key, click, wheel turn, shortcut or drop is dropped, so
+// no command can start inside the load. The window refuses to close while a load runs and closes
+// once it has ended (TQBLoadGate).
 
 #include "model/QBLogLoader.h"
 
 #include <QElapsedTimer>
+#include <QObject>
 
 #include <functional>
 
-class IQBViewerHost;
 class IQBMessageViewList;
+class TQBStatusPanes;
 
-class TQBLoadProgress final : public IQBLogLoadEvents {
+class TQBLoadProgress final : public QObject, public IQBLogLoadEvents {
 public:
   // currentList answers the current view's list interface (or null) at the time it is asked.
-  TQBLoadProgress(IQBViewerHost& host, std::function<IQBMessageViewList*()> currentList);
+  TQBLoadProgress(TQBStatusPanes& panes, std::function<IQBMessageViewList*()> currentList);
+  ~TQBLoadProgress() override;
 
-  // Starts a load's progress: position 0 of 1,000 parts.
+  // Starts a load's progress: position 0 of 1,000 parts, the Stop button shown, input held back.
   void Begin();
-  // Ends it: the progress pane empties.
+  // Ends it: the progress pane empties and input flows again.
   void End();
+  // Stops the running load at its next progress report.
+  void RequestStop() { FStop = true; }
 
   void ResetSeparatorAdded() override;
   void Progress(int64_t position, int64_t size) override;
+  bool StopRequested() override { return FStop; }
 
   // Milliseconds between repaints: well under the 200 ms at which a window looks hung, with room for
   // a slow record batch.
   static constexpr int RepaintEveryMs = 50;
   static constexpr int Parts = 1000;
 
+protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
-  IQBViewerHost& FHost;
+  TQBStatusPanes& FPanes;
   std::function<IQBMessageViewList*()> FCurrentList;
   QElapsedTimer FSinceRepaint;
   int FLastPart = -1;
+  bool FStop = false;
+  bool FRunning = false;
 };

@@ -1,12 +1,26 @@
+// TFrmViewer: the creation steps, the window's events and the host interface's forwarding.
+
 #include "shell/widgets/QBMainForm.h"
 
 #include "QBResources.h"
+#include "inspectors/QBCallStackList.h"
 #include "inspectors/QBInspectorPane.h"
+#include "inspectors/QBInspectorSet.h"
 #include "inspectors/QBShades.h"
-#include "shell/widgets/QBLoadProgress.h"
+#include "plugins/widgets/QBPlugInManager.h"
+#include "shell/QBHelpCommands.h"
+#include "shell/QBLayoutCommands.h"
+#include "shell/QBMessageCommands.h"
+#include "shell/QBSearchCommands.h"
+#include "shell/widgets/QBInspectorHost.h"
+#include "shell/widgets/QBLayoutWindow.h"
+#include "shell/widgets/QBLogWindow.h"
+#include "shell/widgets/QBMainLayout.h"
 #include "shell/widgets/QBStatusPanes.h"
 #include "shell/widgets/QBToolStrip.h"
-#include "shell/QBWindowPlacement.h"
+#include "shell/widgets/QBViewTabs.h"
+#include "shell/widgets/QBWindowGeometry.h"
+#include "view/widgets/QBColorValue.h"
 
 #include <QAction>
 #include <QApplication>
@@ -15,84 +29,45 @@
 #include <QFrame>
 #include <QLabel>
 #include <QMenu>
-#include <QSplitter>
-#include <QScreen>
+#include <QMimeData>
 #include <QStatusBar>
 #include <QTabBar>
-#include <QTimer>
+#include <QUrl>
 
 namespace {
 
-// Offers every added message to every view, in tab order. The interfaces were fetched when the views
-// were created: a cast per view and message would cost a tenth of a large load.
-class TViewsObserver final : public IQBNewMessageObserver {
-public:
-  explicit TViewsObserver(const QList<TQBViewBinding>& views) : FViews(views) {}
-  void NewMessageAdded(int) override {
-    for (const TQBViewBinding& view : FViews) view.View->AddCurrentMessage(false);
-  }
-
-private:
-  const QList<TQBViewBinding>& FViews;
-};
-
-QFont FontOf(const TQBFontSettings& settings) {
-  QFont font(settings.Name, settings.Size > 0 ? settings.Size : 8);
-  font.setBold(settings.Style & 8);
-  font.setItalic(settings.Style & 4);
-  font.setUnderline(settings.Style & 2);
-  font.setStrikeOut(settings.Style & 1);
-  return font;
-}
-
-QList<QIcon> IconsOf(const QString& pattern, int count) {
-  QList<QIcon> icons;
-  for (int i = 0; i < count; ++i) icons.append(QIcon(pattern.arg(i, 2, 10, QLatin1Char('0'))));
-  return icons;
+QStringList LocalFilesOf(const QMimeData* data) {
+  QStringList files;
+  if (!data || !data->hasUrls()) return files;
+  for (const QUrl& url : data->urls())
+    if (url.isLocalFile()) files.append(url.toLocalFile());
+  return files;
 }
 
 }  // namespace
 
-TQBViewBinding TQBViewBinding::Of(QWidget* view) {
-  TQBViewBinding b;
-  b.Widget = view;
-  b.View = qobject_cast<IQBMessageView*>(view);
-  b.List = qobject_cast<IQBMessageViewList*>(view);
-  b.Methods = qobject_cast<IQBMessageViewMethods*>(view);
-  b.Search = qobject_cast<IQBMessageViewSearch*>(view);
-  b.Print = qobject_cast<IQBMessageViewPrint*>(view);
-  b.Save = qobject_cast<IQBMessageViewSave*>(view);
-  b.Export = qobject_cast<IQBMessageViewExport*>(view);
-  return b;
-}
-
-TFrmViewer::TFrmViewer(TQBIniFile& ini, const TQBFolders& folders, const QStringList& args,
-                       std::unique_ptr<IQBShellDialogs> dialogs)
+TFrmViewer::TFrmViewer(TQBIniFile& ini, const TQBFolders& folders, const QStringList& args, TQBShellDialogs dialogs)
     : FIni(ini),
       FFolders(folders),
       FDialogs(std::move(dialogs)),
       FAdder(MessageSet),
       FModifiedObserver(FLog),
-      FViewsObserver(std::make_unique<TViewsObserver>(FViews)),
-      FLogCommands(FLog, FAdder, *this) {
+      FSelectionListeners(MessageSet),
+      FDisplay(FSettings) {
   QBInitResources();
   setObjectName(QStringLiteral("FrmViewer"));
   setAccessibleName(QBApplicationTitle);
   // Commands change state only through UpdateCommands; there is no idle polling to switch off.
   ViewerHost = this;
   qbmsgviewdialogs::Install(&FMsgViewDialogs);
-  FAdder.AddObserver(FViewsObserver.get());
-  FAdder.AddObserver(&FModifiedObserver);
-  FProgress = std::make_unique<TQBLoadProgress>(*this, [this] { return FCurrent.List; });
   BuildWindow();
+  CreateAreas();
   ColourPanels();
-  CreateImageLists();
 
-  FRowHeight = 17;
   FLog.LastLogDir = FFolders.DefaultLogs;
   FSettings.Read(FIni);
   ApplySettings();
-  CreateDefaultView();
+  FViews->CreateDefaultView();
   FStatus->SetProject(QStringLiteral("Project:"));
 
   setWindowTitle(QBApplicationTitle);
@@ -102,30 +77,57 @@ TFrmViewer::TFrmViewer(TQBIniFile& ini, const TQBFolders& folders, const QString
   setAcceptDrops(true);
   ConnectCommands();
   UpdateCommands();
-  PostCommandLineLoad(args);
+  FLogArea->PostCommandLine(args, [this] { emit CommandLineLoadDone(); });
 }
 
 void TFrmViewer::BuildWindow() {
   FCommands = new TQBCommandTable(this);
   addActions(QList<QAction*>(FCommands->Actions().begin(), FCommands->Actions().end()));
-  CreateInspectorPane();
-  FLayout = new TQBMainLayout(this, FPane);
+  FLayout = new TQBMainLayout(this);
   setCentralWidget(FLayout->Root());
   FMenus = BuildMenus(*this, *FCommands, *FLayout->MainToolBar(), *FLayout->ViewToolBar());
   FStatus = new TQBStatusPanes(statusBar());
   statusBar()->setFont(QFont(QStringLiteral("Tahoma"), 8));
   setFont(QFont(QStringLiteral("Verdana"), 8));
-  FLayout->Tabs()->setContextMenuPolicy(Qt::CustomContextMenu);
-  connect(FLayout->Tabs(), &QWidget::customContextMenuRequested, this,
-          [this](const QPoint& at) { FMenus.Views->popup(FLayout->Tabs()->mapToGlobal(at)); });
-  connect(FLayout->Tabs(), &QTabBar::currentChanged, this, &TFrmViewer::OnTabChanged);
-  connect(FMenus.SwitchToView, &QMenu::aboutToShow, this, &TFrmViewer::FillSwitchToViewMenu);
   for (TQBToolStrip* strip : {FLayout->MainToolBar(), FLayout->ViewToolBar()}) {
     strip->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(strip, &QWidget::customContextMenuRequested, this,
             [this, strip](const QPoint& at) { FMenus.System->popup(strip->mapToGlobal(at)); });
   }
   connect(qApp, &QGuiApplication::applicationStateChanged, this, &TFrmViewer::OnApplicationState);
+}
+
+void TFrmViewer::CreateAreas() {
+  FViewTabs = new TQBViewTabs(*this, *FLayout->Tabs(), *FLayout->Pages(), FMenus);
+  IQBViewsWindow& viewsWindow = *this;
+  FViews = std::make_unique<TQBViewManager>(*FViewTabs, viewsWindow, MessageSet,
+                                            InternalPlugInManager ? &InternalPlugInManager->CustomViews() : nullptr);
+  FViewTabs->SetManager(FViews.get());
+
+  FInspectorHost = std::make_unique<TQBInspectorHost>(TQBInspectorHost::TParts{
+      *FViews, FSettings.Display, FLog, FSelectionListeners, *this, *FDialogs.Inspector, *FDialogs.Errors, *this});
+  FPane = new TQBInspectorPane(*FInspectorHost);
+  FPane->AdoptContentActions(Action(TQBCmd::CopyInspectorContents), Action(TQBCmd::PrintInspectorContents));
+  FPane->SetLayoutActions(Action(TQBCmd::InspectorOnBottom), Action(TQBCmd::FullSizeInspector));
+  FPane->SetCallStackList(FLayout->CallStackList());
+  FInspectorHost->SetPane(FPane);
+  FLayout->SetInspectorPane(FPane);
+  const auto inspect = [this] { FInspectorHost->InspectFocusedMessage(); };
+
+  FLogArea = std::make_unique<TQBLogWindow>(TQBLogWindow::TParts{
+      *this, FLog, FAdder, *FViews, *this, *FStatus, *FDialogs.Log, *FDialogs.Errors, inspect});
+  FLayoutWindow = std::make_unique<TQBLayoutWindow>(
+      TQBLayoutWindow::TParts{*this, *FLayout, *FViews, *FViewTabs, *FDialogs.Errors, inspect});
+  FLayoutCommands = std::make_unique<TQBLayoutCommands>(FSettings, *FLayoutWindow);
+  FHelp = std::make_unique<TQBHelpCommands>(FFolders.Install, *FLayoutWindow);
+  FMessageCommands = std::make_unique<TQBMessageCommands>(*FViews, FLog);
+  FSearch = std::make_unique<TQBSearchCommands>(*FViews);
+  FGeometry = std::make_unique<TQBWindowGeometry>(*this, *FLayout, FSettings);
+
+  // The adding path's observers, in their order: the views, then the modified flag.
+  FAdder.AddObserver(FViews.get());
+  FAdder.AddObserver(&FModifiedObserver);
+  FInputSources = {FViews.get(), &FLogArea->Commands(), FLayoutCommands.get(), FInspectorHost.get()};
 }
 
 void TFrmViewer::ColourPanels() {
@@ -137,168 +139,75 @@ void TFrmViewer::ColourPanels() {
   FLayout->SetTabColors(shade10, ShadeOf(shade10, -20));
 }
 
-void TFrmViewer::CreateImageLists() {
-  for (const TQBCommandInfo& info : QBCommandInfos()) FImageLists[0].append(QBCommandIcon(info.Icon));
-  FImageLists[1] = IconsOf(QStringLiteral(":/icons/messages/msg%1.svg"), 46);
-  // The navigation kinds are message types and show their icons.
-  FImageLists[2] = FImageLists[1];
-  for (int n = 0; n < 10; ++n) FImageLists[4].append(QIcon(QStringLiteral(":/icons/bookmarks/bookmark%1.svg").arg(n)));
-  FImageLists[4].append(QIcon(QStringLiteral(":/icons/bookmarks/sync.svg")));
+void TFrmViewer::ApplySettings() {
+  ApplyFonts();
+  if (!FSettings.General.LastLogDir.isEmpty() && QFileInfo(FSettings.General.LastLogDir).isDir())
+    FLog.LastLogDir = FSettings.General.LastLogDir;
+  FSearch->ReadSettings(FSettings);
+  FGeometry->Restore();
+  TQBInspectorSet& inspectors = FPane->Inspectors();
+  inspectors.SetValueColor(qbcolor::ToQColor(FDisplay.ValueColor()));
+  inspectors.ApplyOptions(FSettings.Display.Inspectors);
+  FLayoutCommands->ApplySettings();
+}
+
+void TFrmViewer::ApplyFonts() {
+  FDisplay.ApplyFonts();
+  const QFont& font = FDisplay.MessageFont();
+  FLayout->SetRowHeight(FDisplay.RowHeight());
+  FLayout->Tabs()->setFont(font);
+  FLayout->CallStackHeader()->setFont(font);
+  FLayout->CallStackList()->setFont(font);
+  FPane->Inspectors().SetFonts(font, FDisplay.RowHeight(), FDisplay.InspectorFont(), FDisplay.InspectorFixedFont());
 }
 
 TFrmViewer::~TFrmViewer() {
   StoreSettings();
-  StoreInspectorSettings();
   FSettings.Write(FIni);
-  FCurrent = {};
-  FAdder.RemoveObserver(FViewsObserver.get());
+  FAdder.RemoveObserver(FViews.get());
   FAdder.RemoveObserver(&FModifiedObserver);
-  // The views go before the host interface they may call while being destroyed.
-  for (const TQBViewBinding& view : FViews) delete view.Widget;
-  FViews.clear();
+  // The views go before the host interface they may call while being destroyed, and the pane before
+  // its host.
+  FViews->FreeViews();
+  delete FPane;
+  FPane = nullptr;
   if (ViewerHost == this) ViewerHost = nullptr;
   if (qbmsgviewdialogs::Installed() == &FMsgViewDialogs) qbmsgviewdialogs::Install(nullptr);
 }
 
-void TFrmViewer::CreateFonts() {
-  FMessageFont = FontOf(FSettings.MessageFont);
-  FInspectorFont = FontOf(FSettings.InspectorFont);
-  FInspectorFixedFont = FontOf(FSettings.InspectorFixedFont);
-}
-
-void TFrmViewer::ApplySettings() {
-  CreateFonts();
-  ApplyRowHeight();
-  if (!FSettings.General.LastLogDir.isEmpty() && QFileInfo(FSettings.General.LastLogDir).isDir())
-    FLog.LastLogDir = FSettings.General.LastLogDir;
-  FFindForward = FSettings.Find.FindForward;
-  FFindFromCursor = FSettings.Find.FindFromCursor;
-  FFindInDetails = FSettings.Find.FindInDetails;
-  ApplyWindowPlacement();
-  ApplyInspectorSettings();
-  ApplyPaneLayout();
-  ApplyWrapButtons();
-  OnAlwaysOnTop();
-}
-
-void TFrmViewer::ApplyWindowPlacement() {
-  QList<QRect> monitors;
-  for (const QScreen* screen : QGuiApplication::screens()) monitors.append(screen->geometry());
-  const QRect rect = qbplacement::NormalRect(FSettings.Position, monitors);
-  resize(rect.size());
-  move(rect.topLeft());
-  if (FSettings.Position.Maximized) setWindowState(windowState() | Qt::WindowMaximized);
+void TFrmViewer::StoreSettings() {
+  FGeometry->Store();
+  FSettings.General.LastLogDir = FLog.LastLogDir;
+  FSearch->WriteSettings(FSettings);
+  FPane->Inspectors().StoreOptions(FSettings.Display.Inspectors);
 }
 
 void TFrmViewer::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
-  if (FSplittersPlaced) return;
-  // The bars are placed once the window has its real size: the right-hand column and the lower panes
-  // keep the stored sizes, or start at 26 % of the width and a third of the height.
-  FSplittersPlaced = true;
-  // Hidden splitters have no size of their own yet: measure the main splitter, which is always shown.
-  const QSize client = FLayout->MainSplitter()->size();
-  const auto place = [](QSplitter* splitter, int length, int stored, double share) {
-    const int total = length - splitter->handleWidth();
-    if (total <= 0) return;
-    const int bar = qbplacement::SplitterBar(total, stored).value_or(int(total * share));
-    splitter->setSizes({bar, total - bar});
-  };
-  place(FLayout->MainSplitter(), client.width(), FSettings.Display.MainSplitFixed, 0.74);
-  place(FLayout->RightSplitter(), client.height(), FSettings.Display.RightSplitFixed, 0.66);
-  place(FLayout->LeftSplitter(), client.height(), FSettings.Display.LeftSplitFixed, 0.66);
+  // The message list has the keyboard from the start, whatever panes are shown beside it.
+  if (FGeometry->Shown()) FViewTabs->FocusCurrentView();
 }
-
-void TFrmViewer::StoreSettings() {
-  const QRect normal = normalGeometry().isValid() ? normalGeometry() : geometry();
-  FSettings.Position.Left = normal.left();
-  FSettings.Position.Top = normal.top();
-  FSettings.Position.Right = normal.right() + 1;
-  FSettings.Position.Bottom = normal.bottom() + 1;
-  FSettings.Position.Maximized = isMaximized();
-  const auto storedSize = [](const QSplitter* splitter) {
-    const QList<int> sizes = splitter->sizes();
-    return sizes.size() == 2 && splitter->isVisible() ? sizes[1] : -1;
-  };
-  if (const int v = storedSize(FLayout->MainSplitter()); v >= 0) FSettings.Display.MainSplitFixed = v;
-  if (const int v = storedSize(FLayout->RightSplitter()); v >= 0) FSettings.Display.RightSplitFixed = v;
-  if (const int v = storedSize(FLayout->LeftSplitter()); v >= 0) FSettings.Display.LeftSplitFixed = v;
-  FSettings.General.LastLogDir = FLog.LastLogDir;
-  FSettings.Find.FindForward = FFindForward;
-  FSettings.Find.FindFromCursor = FFindFromCursor;
-  FSettings.Find.FindInDetails = FFindInDetails;
-}
-
-void TFrmViewer::Handle(TQBCmd cmd, std::function<void()> handler) {
-  // Only commands with a handler are ever enabled: a command whose work is not built stays grey.
-  FHandled[Index(cmd)] = true;
-  connect(Action(cmd), &QAction::triggered, this, [handler = std::move(handler)] { handler(); });
-}
-
-void TFrmViewer::ConnectCommands() {
-  ConnectLogCommands();
-  ConnectLayoutCommands();
-  ConnectViewCommands();
-  ConnectInspectorCommands();
-  Handle(TQBCmd::Exit, [this] { close(); });
-}
-
-void TFrmViewer::PostCommandLineLoad(const QStringList& args) {
-  if (args.size() != 1 || !QFileInfo(args.front()).isFile()) return;
-  const QString path = QFileInfo(args.front()).absoluteFilePath();
-  // Queued: it runs from the event loop, after the window is shown.
-  QMetaObject::invokeMethod(
-      this,
-      [this, path] {
-        LoadFile(path, false);
-        emit CommandLineLoadDone();
-      },
-      Qt::QueuedConnection);
-}
-
-const QFont& TFrmViewer::GetFont(int kind) const {
-  return kind == 1 ? FInspectorFixedFont : kind == 2 ? FInspectorFont : FMessageFont;
-}
-
-void TFrmViewer::GetTypeStyle(int32_t code, TQBTypeStyle& entry) const {
-  entry = code >= 0 && code < int32_t(FSettings.FontStyles.Entries.size()) ? FSettings.FontStyles.Entries[size_t(code)]
-                                                                           : TQBTypeStyle{};
-}
-
-const QList<QIcon>& TFrmViewer::GetImageList(int n) const {
-  static const QList<QIcon> none;
-  return n >= 0 && n < int(FImageLists.size()) ? FImageLists[size_t(n)] : none;
-}
-
-void TFrmViewer::SelectionChanged() {
-  // A notice posted before a load began waits for its end: UpdateCommands runs then anyway.
-  if (FLog.Loading) return;
-  // The pane refreshes the command states after inspecting; both use one count of the selection. A
-  // change handled inside this one (a report's dialog lets the user click) drops the count again.
-  FSelectedSnapshot = FCurrent.View ? FCurrent.View->SelectedCount() : 0;
-  struct TDropSnapshot {
-    std::optional<int>& Snapshot;
-    ~TDropSnapshot() { Snapshot.reset(); }
-  } drop{FSelectedSnapshot};
-  FPane->InspectFocusedMessage();
-}
-
-void TFrmViewer::ShowStatusText(const QString& text) {
-  FStatus->SetStatusText(text);
-  // Painted at once: the texts announce work that keeps the event loop busy ("Loading Trace.qbl...").
-  if (FStatus->StatusMessage()->isVisible()) FStatus->StatusMessage()->repaint();
-}
-void TFrmViewer::SetProgressTotal(int total) { FStatus->SetProgressTotal(total); }
-void TFrmViewer::SetProgress(int n) { FStatus->SetProgress(n); }
-void TFrmViewer::StepProgress() { FStatus->StepProgress(); }
 
 void TFrmViewer::closeEvent(QCloseEvent* event) {
-  // A close that arrives while a file loads waits for the load: the loader is still on the stack.
-  if (FLog.Loading || !FLogCommands.CanClose()) {
+  // A close that arrives while a file loads (a terminate signal) waits for the load to end.
+  if (!FLogArea->CanClose([this] { close(); })) {
     event->ignore();
     return;
   }
   event->accept();
+}
+
+void TFrmViewer::dragEnterEvent(QDragEnterEvent* event) {
+  if (!LocalFilesOf(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void TFrmViewer::dropEvent(QDropEvent* event) {
+  const QStringList files = LocalFilesOf(event->mimeData());
+  if (files.isEmpty()) return;
+  event->acceptProposedAction();
+  activateWindow();
+  raise();
+  FLogArea->Drop(files);
 }
 
 QMenu* TFrmViewer::createPopupMenu() {
@@ -314,7 +223,30 @@ QMenu* TFrmViewer::createPopupMenu() {
 void TFrmViewer::OnApplicationState(Qt::ApplicationState state) {
   const bool active = state == Qt::ApplicationActive;
   if (active) UpdateCommands();
-  for (const TQBViewBinding& view : FViews)
-    if (auto* activation = qobject_cast<IQBViewActivation*>(view.Widget))
-      active ? activation->AppActivated() : activation->AppDeactivated();
+  FViews->NotifyActivation(active);
 }
+
+bool TFrmViewer::LoadFile(const QString& path, bool append) { return FLogArea->LoadFile(path, append); }
+
+void TFrmViewer::SelectionChanged() { FInspectorHost->SelectionChanged(); }
+
+void TFrmViewer::ShowStatusText(const QString& text) {
+  FStatus->SetStatusText(text);
+  // Painted at once: the texts announce work that keeps the event loop busy ("Loading Trace.qbl...").
+  if (FStatus->StatusMessage()->isVisible()) FStatus->StatusMessage()->repaint();
+}
+void TFrmViewer::SetProgressTotal(int total) { FStatus->SetProgressTotal(total); }
+void TFrmViewer::SetProgress(int n) { FStatus->SetProgress(n); }
+void TFrmViewer::StepProgress() { FStatus->StepProgress(); }
+
+void TFrmViewer::ViewPrepared() {
+  FLayout->CallStackList()->clear();
+  FSelectionListeners.MessageCleared();
+  UpdateCommands();
+}
+
+void TFrmViewer::InspectFocusedMessage() { FInspectorHost->InspectFocusedMessage(); }
+
+void TFrmViewer::ReportError(const QString& text) { FDialogs.Errors->ShowError(this, QBApplicationTitle, text); }
+
+void TFrmViewer::SetBusy(bool busy) { QBSetBusyCursor(busy); }

@@ -1,89 +1,136 @@
-// TFrmViewer: UpdateCommands. It gathers the window's state, lets the rules decide, and renews the
-// actions, the status panes and the title.
+// TFrmViewer: every command wired to the area that does its work, and UpdateCommands, which asks every
+// area for its part of the command-state record, lets the rules decide and renews the actions, the
+// status panes and the title.
 
 #include "shell/widgets/QBMainForm.h"
 
 #include "inspectors/QBInspectorPane.h"
-#include "shell/widgets/QBStatusPanes.h"
+#include "plugins/widgets/QBPlugInManager.h"
+#include "shell/QBHelpCommands.h"
+#include "shell/QBLayoutCommands.h"
+#include "shell/QBMessageCommands.h"
+#include "shell/QBSearchCommands.h"
 #include "shell/QBStatusTexts.h"
+#include "shell/widgets/QBLogWindow.h"
+#include "shell/widgets/QBStatusPanes.h"
 
 #include <quillbox/QuillboxMessageSet.h>
 
 #include <QAction>
-#include <QTabBar>
+#include <QGuiApplication>
 
-namespace {
-
-bool ValidRecNo(int recNo) { return recNo >= 1 && recNo <= MessageSet.GetRecordCount(); }
-
-// The focused row, or -1.
-int FocusedRowOf(const TQBViewBinding& view) {
-  if (!view.View || !view.List) return -1;
-  const int row = view.List->GetItemIndex();
-  return row >= 0 && row < view.View->GetCount() ? row : -1;
+void TFrmViewer::Handle(TQBCmd cmd, std::function<void()> handler) {
+  // Only commands with a handler are ever enabled: a command whose work is not built stays grey.
+  FHandled[Index(cmd)] = true;
+  // Every command ends with the command states renewed, also when its work fails.
+  connect(Action(cmd), &QAction::triggered, this, [this, handler = std::move(handler)] {
+    try {
+      handler();
+    } catch (...) {
+      UpdateCommands();
+      throw;
+    }
+    UpdateCommands();
+  });
 }
 
-// The two record numbers the time difference pane measures between; false without a selection.
-bool TimeDiffRecords(const TQBViewBinding& view, int selected, int& first, int& second) {
-  if (!view.View || selected < 1) return false;
-  if (selected == 1) {
-    const int focused = FocusedRowOf(view);
-    if (focused < 0) return false;
-    first = view.View->GetRowRecNo(0);
-    second = view.View->GetRowRecNo(focused);
-  } else {
-    view.View->GetSelectedRange(first, second);
-  }
-  return ValidRecNo(first) && ValidRecNo(second);
+void TFrmViewer::ConnectCommands() {
+  ConnectLogCommands();
+  ConnectViewCommands();
+  ConnectLayoutCommands();
+  ConnectMessageCommands();
+  Handle(TQBCmd::Exit, [this] { close(); });
+  Handle(TQBCmd::PlugIns, [] {
+    if (PlugInManager) PlugInManager->ShowPlugInsDialog();
+  });
 }
 
-}  // namespace
+void TFrmViewer::ConnectLogCommands() {
+  TQBLogWindow& log = *FLogArea;
+  Handle(TQBCmd::Open, [&log] { log.Open(); });
+  Handle(TQBCmd::Append, [&log] { log.Append(); });
+  Handle(TQBCmd::Save, [&log] { log.Save(); });
+  Handle(TQBCmd::Export, [&log] { log.Export(); });
+  Handle(TQBCmd::Refresh, [&log] { log.Refresh(); });
+}
 
-TQBCommandInputs TFrmViewer::GatherCommandInputs() const {
-  TQBCommandInputs in;
-  const TQBViewBinding& v = FCurrent;
-  in.HasView = v.View != nullptr;
-  if (v.View) {
-    in.Rows = v.View->GetCount();
-    in.Selected = SelectedCount();
+void TFrmViewer::ConnectViewCommands() {
+  TQBViewManager& views = *FViews;
+  Handle(TQBCmd::ViewPrior, [&views] { views.SelectPrevious(); });
+  Handle(TQBCmd::ViewNext, [&views] { views.SelectNext(); });
+}
+
+void TFrmViewer::ConnectLayoutCommands() {
+  TQBLayoutCommands& layout = *FLayoutCommands;
+  Handle(TQBCmd::ViewInspector, [&layout] { layout.ToggleInspector(); });
+  Handle(TQBCmd::FullSizeInspector, [&layout] { layout.ToggleFullSizeInspector(); });
+  Handle(TQBCmd::InspectorOnBottom, [&layout] { layout.ToggleInspectorOnBottom(); });
+  Handle(TQBCmd::ViewCallStack, [&layout] { layout.ToggleCallStack(); });
+  Handle(TQBCmd::ViewDetailPanel, [&layout] { layout.ToggleDetailPanel(); });
+  Handle(TQBCmd::WrapButtons, [&layout] { layout.ToggleWrapButtons(); });
+  Handle(TQBCmd::AlwaysOnTop, [&layout] { layout.ToggleAlwaysOnTop(); });
+  for (TQBCmd cmd : {TQBCmd::AllDetails, TQBCmd::ViewMsgOnly, TQBCmd::ViewCategory, TQBCmd::ViewAppName,
+                     TQBCmd::ViewComputerName, TQBCmd::ViewProcessID, TQBCmd::ViewThread, TQBCmd::ViewDate,
+                     TQBCmd::ViewTimeStamp, TQBCmd::ViewTimeDiff, TQBCmd::ViewTimeOffset})
+    Handle(cmd, [&layout, cmd] { layout.ColumnCommand(cmd); });
+  Handle(TQBCmd::HideExtraColumns, [&layout] { layout.ToggleHideExtraColumns(); });
+  Handle(TQBCmd::AutoCollapse, [&layout] { layout.ToggleAutoCollapse(); });
+  Handle(TQBCmd::FlattenStructure, [&layout] { layout.ToggleFlatten(); });
+  for (TQBCmd cmd : {TQBCmd::PosUpperLeft, TQBCmd::PosUpperRight, TQBCmd::PosLowerRight, TQBCmd::PosLowerLeft,
+                     TQBCmd::PosLeft, TQBCmd::PosTop, TQBCmd::PosRight, TQBCmd::PosBottom})
+    Handle(cmd, [&layout, cmd] { layout.Position(cmd); });
+  TQBHelpCommands& help = *FHelp;
+  Handle(TQBCmd::HelpProduct, [&help] { help.ShowTopic(QStringLiteral("Viewer")); });
+  Handle(TQBCmd::HelpQuillbox, [&help] { help.ShowTopic(QStringLiteral("QuillboxLoggingSystem")); });
+}
+
+void TFrmViewer::ConnectMessageCommands() {
+  TQBMessageCommands& messages = *FMessageCommands;
+  Handle(TQBCmd::Delete, [&messages] { messages.Delete(); });
+  Handle(TQBCmd::CropToSelection, [&messages] { messages.CropToSelection(); });
+  Handle(TQBCmd::SelectAll, [&messages] { messages.SelectAll(); });
+  Handle(TQBCmd::CopyMessageText, [&messages] { messages.CopyMessageText(); });
+  Handle(TQBCmd::MethodMatch, [&messages] {
+    messages.MethodMatch(QGuiApplication::keyboardModifiers().testFlag(Qt::ShiftModifier));
+  });
+  Handle(TQBCmd::CurrentMethod, [&messages] { messages.CurrentMethod(); });
+  Handle(TQBCmd::ToggleMethod, [&messages] { messages.ToggleMethod(); });
+  Handle(TQBCmd::ExpandAll, [&messages] { messages.ExpandAll(); });
+  Handle(TQBCmd::ExpandToEnd, [&messages] { messages.ExpandToEnd(); });
+  Handle(TQBCmd::CollapseAll, [&messages] { messages.CollapseAll(); });
+
+  TQBSearchCommands& search = *FSearch;
+  Handle(TQBCmd::Find, [&search] { search.Find(); });
+  Handle(TQBCmd::FindNext, [&search] { search.FindNext(); });
+  Handle(TQBCmd::JumpToMsg, [&search] { search.JumpToMessage(); });
+  for (int n = 0; n < 10; ++n) {
+    Handle(ToggleBookmarkCmd(n), [&search, n] { search.ToggleBookmark(n); });
+    Handle(JumpToBookmarkCmd(n), [&search, n] { search.JumpToBookmark(n); });
   }
-  in.List = v.List, in.Methods = v.Methods, in.Search = v.Search;
-  in.Print = v.Print, in.Save = v.Save, in.Export = v.Export;
-  const int row = FocusedRowOf(v);
-  in.Current = row >= 0;
-  if (in.Current) {
-    const int recNo = v.View->GetRowRecNo(row);
-    in.FocusedType = ValidRecNo(recNo) ? MessageSet.At(recNo).MsgType() : -1;
-    in.FocusedLevel = v.List->GetRowLevel(row);
-    in.FocusedCollapsed = v.Methods && v.Methods->IsCurrentMethodCollapsed();
-  }
-  for (int n = 0; v.List && n < 10; ++n)
-    if (v.List->GetBookmark(n) != -1) in.Bookmarks |= uint16_t(1u << n);
-  in.ViewCount = int(FViews.size());
-  in.CurrentTab = FLayout->Tabs()->currentIndex();
-  in.StoreCount = MessageSet.GetRecordCount();
-  in.LogModified = FLog.Modified;
-  in.HasCurrentFile = !FLog.CurrentFile.isEmpty();
-  in.SyncMode = FSyncMode;
-  const TQBDisplaySettings& d = FSettings.Display;
-  in.InspectorShown = d.Inspector, in.FullSizeInspector = FFullSize, in.InspectorOnBottom = d.InspectorOnBottom;
-  in.CallStackShown = d.CallStack, in.DetailPanel = d.DetailPanel, in.WrapButtons = d.WrapButtons;
-  in.AlwaysOnTop = d.AlwaysOnTop, in.Columns = d.Columns, in.HideExtraColumns = d.HideExtraColumns;
-  in.AutoCollapse = FSettings.General.AutoCollapse, in.Flatten = FSettings.General.FlattenStructure;
-  in.AutoOrganize = FSettings.Organizer.AutoOrganize;
-  in.InspectorCanCopy = FPane->CanCopyContents();
-  in.InspectorCanPrint = FPane->CanPrintContents();
-  return in;
+  connect(FStatus, &TQBStatusPanes::MessageNumberClicked, this, [this] {
+    if (Action(TQBCmd::JumpToMsg)->isEnabled()) Action(TQBCmd::JumpToMsg)->trigger();
+  });
+
+  Handle(TQBCmd::CopyInspectorContents, [this] { FPane->CopyInspectorContents(); });
+  Handle(TQBCmd::PrintInspectorContents, [this] { FPane->PrintInspectorContents(); });
 }
 
 void TFrmViewer::UpdateCommands() {
-  if (FLog.Loading) return;
+  if (FLog.Loading || !FViews) return;
   // Gathered once: counting the selection walks the whole view.
-  const TQBCommandInputs inputs = GatherCommandInputs();
+  TQBCommandInputs inputs;
+  for (const IQBCommandInputSource* source : FInputSources) source->GatherInputs(inputs);
+  // The Auto-Organize tick shows the stored switch until the organizer gathers its own part.
+  inputs.AutoOrganize = FSettings.Organizer.AutoOrganize;
   FStates = ComputeCommandStates(inputs);
   ApplyCommandStates(FStates);
   UpdateStatusPanes(inputs);
-  setWindowTitle(FLog.Title());
+  // The accessible name announces a change to screen readers: set it only when the title changes.
+  const QString title = FLog.Title();
+  if (title != windowTitle()) {
+    setWindowTitle(title);
+    setAccessibleName(title);
+  }
 }
 
 void TFrmViewer::ApplyCommandStates(const TQBCommandStates& states) {
@@ -100,16 +147,9 @@ void TFrmViewer::ApplyCommandStates(const TQBCommandStates& states) {
 }
 
 void TFrmViewer::UpdateStatusPanes(const TQBCommandInputs& in) {
-  const TQBViewBinding& v = FCurrent;
-  const int row = FocusedRowOf(v);
-  FStatus->SetMessageNumber(qbstatus::MessageNumberText(row >= 0 ? v.View->GetRowRecNo(row) : 0));
-  FStatus->SetMessageCount(qbstatus::MessageCountText(in.Rows, in.StoreCount));
-  FStatus->SetSelectionCount(qbstatus::SelectionCountText(in.Selected));
-  int first = 0, second = 0;
-  if (TimeDiffRecords(v, in.Selected, first, second)) {
-    const TQBTimeStamp a = MessageSet.At(first).TimeStamp(), b = MessageSet.At(second).TimeStamp();
-    FStatus->SetTimeDiff(qbstatus::TimeDiffText(a.Date, a.Time, b.Date, b.Time), true);
-  } else {
-    FStatus->SetTimeDiff(QString(), false);
-  }
+  const qbstatus::TQBPaneTexts texts = qbstatus::PaneTexts(FViews->Current(), in, MessageSet);
+  FStatus->SetMessageNumber(texts.MessageNumber);
+  FStatus->SetMessageCount(texts.MessageCount);
+  FStatus->SetSelectionCount(texts.SelectionCount);
+  FStatus->SetTimeDiff(texts.TimeDiff, texts.TimeDiffEnabled);
 }

@@ -38,7 +38,7 @@ QVBoxLayout* TightColumn(QWidget* widget) {
 
 }  // namespace
 
-TQBMainLayout::TQBMainLayout(QWidget* parent, QWidget* inspectorPane) : QObject(parent), FInspector(inspectorPane) {
+TQBMainLayout::TQBMainLayout(QWidget* parent) : QObject(parent) {
   FRoot = Named(new QWidget(parent), "pnlRoot", QStringLiteral("Quillbox File Viewer"));
   auto* root = TightColumn(FRoot);
   FMainToolBar = Named(new TQBToolStrip(FRoot), "tbMain", QStringLiteral("Main toolbar"));
@@ -57,18 +57,22 @@ TQBMainLayout::TQBMainLayout(QWidget* parent, QWidget* inspectorPane) : QObject(
   FSplRight = NewSplitter(Qt::Vertical, "splRight", QStringLiteral("Inspector and call stack divider"));
 
   FSplLeft->addWidget(BuildMessageSide());
-  // The inspector pane starts on the right.
-  FInspector->setMinimumSize(120, 80);
-  FSplRight->addWidget(FInspector);
   FSplRight->addWidget(BuildCallStack());
-  FSplRight->setStretchFactor(0, 1);
-  FSplRight->setStretchFactor(1, 0);
 
   FSplMain->addWidget(FSplLeft);
   FSplMain->addWidget(FSplRight);
   FSplMain->setStretchFactor(0, 1);
   FSplMain->setStretchFactor(1, 0);
   client->addWidget(FSplMain);
+}
+
+void TQBMainLayout::SetInspectorPane(QWidget* pane) {
+  // The inspector pane starts on the right, above the call stack.
+  FInspector = pane;
+  FInspector->setMinimumSize(120, 80);
+  FSplRight->insertWidget(0, FInspector);
+  FSplRight->setStretchFactor(0, 1);
+  FSplRight->setStretchFactor(1, 0);
 }
 
 QWidget* TQBMainLayout::BuildMessageSide() {

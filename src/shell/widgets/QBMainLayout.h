@@ -12,6 +12,8 @@
 //
 // The right-hand column keeps its width and the lower panes their height when the window is resized.
 
+#include "shell/QBLayoutRules.h"
+
 #include <QColor>
 #include <QObject>
 
@@ -24,20 +26,15 @@ class QWidget;
 class TQBCallStackList;
 class TQBToolStrip;
 
-struct TQBPaneFlags {
-  bool Inspector = false;
-  bool CallStack = false;
-  bool InspectorOnBottom = false;
-  bool FullSize = false;
-  bool DetailPanel = false;
-};
-
 class TQBMainLayout : public QObject {
   Q_OBJECT
 public:
-  // Builds the main toolbar and the client area as children of parent, with inspectorPane (pnlInspector)
-  // in the right-hand column; Root() is the widget to set as the central widget.
-  TQBMainLayout(QWidget* parent, QWidget* inspectorPane);
+  // Builds the main toolbar and the client area as children of parent; Root() is the widget to set as
+  // the central widget.
+  explicit TQBMainLayout(QWidget* parent);
+  // Puts the inspector pane (pnlInspector) at the top of the right-hand column. The pane is made
+  // after the layout because it is served by the views that the layout's pages hold.
+  void SetInspectorPane(QWidget* pane);
 
   QWidget* Root() const { return FRoot; }
   QWidget* Client() const { return FClient; }
@@ -83,7 +80,7 @@ private:
   QStackedWidget* FPages = nullptr;
   QTabBar* FTabs = nullptr;
   QFrame* FDetail = nullptr;
-  QWidget* FInspector;
+  QWidget* FInspector = nullptr;
   QWidget* FCallStack = nullptr;
   QLabel* FCallStackHeader = nullptr;
   TQBCallStackList* FCallStackList = nullptr;

@@ -69,9 +69,18 @@ void BuildSearch(QMenuBar* bar, const TQBCommandTable& commands, TQBMenus& menus
 
 void BuildView(QMenuBar* bar, const TQBCommandTable& commands, TQBMenus& menus) {
   QMenu* view = NewMenu(bar, QStringLiteral("&View"), "mnuView");
-  AddItems(view, commands, {C::SelectColumns, C::HideExtraColumns, Sep, C::ViewDetailPanel, C::ViewInspector,
-                            C::FullSizeInspector, C::InspectorOnBottom, Sep, C::ViewCallStack, Sep,
-                            C::FlattenStructure, Sep, C::Refresh, C::AlwaysOnTop});
+  AddItems(view, commands, {C::SelectColumns, C::HideExtraColumns});
+  // The column commands have no menu entry of their own; the "Columns" submenu is the very menu the
+  // view's header line opens, so both always offer the same commands.
+  menus.MsgDetailsPopup = NewMenu(view, QStringLiteral("&Columns"), "mnuMsgDetailsPopup");
+  AddItems(menus.MsgDetailsPopup, commands,
+           {C::AllDetails, C::ViewMsgOnly, Sep, C::ViewCategory, C::ViewAppName, C::ViewComputerName,
+            C::ViewProcessID, C::ViewThread, C::ViewDate, Sep, C::ViewTimeStamp, C::ViewTimeDiff,
+            C::ViewTimeOffset});
+  view->addMenu(menus.MsgDetailsPopup);
+  AddItems(view, commands, {Sep, C::ViewDetailPanel, C::ViewInspector, C::FullSizeInspector, C::InspectorOnBottom,
+                            Sep, C::ViewCallStack, Sep, C::FlattenStructure, Sep, C::Refresh, C::AlwaysOnTop,
+                            C::WrapButtons});
   menus.Position = NewMenu(view, QStringLiteral("Position &Viewer"), "mnuPositionViewer");
   AddItems(menus.Position, commands, {C::PosUpperLeft, C::PosUpperRight, C::PosLowerRight, C::PosLowerLeft,
                                       C::PosLeft, C::PosTop, C::PosRight, C::PosBottom});
@@ -132,12 +141,6 @@ void BuildContextMenus(QMainWindow& window, const TQBCommandTable& commands, TQB
   menus.Views->addMenu(menus.SwitchToView);
   AddItems(menus.Views, commands, {Sep, C::ViewNew, C::ViewModify, Sep, C::ViewRemove, C::ViewRemoveAll, Sep,
                                    C::ViewMoveLeft, C::ViewMoveRight});
-
-  menus.MsgDetailsPopup = NewMenu(&window, QStringLiteral("Columns"), "mnuMsgDetailsPopup");
-  AddItems(menus.MsgDetailsPopup, commands,
-           {C::AllDetails, C::ViewMsgOnly, Sep, C::ViewCategory, C::ViewAppName, C::ViewComputerName,
-            C::ViewProcessID, C::ViewThread, C::ViewDate, Sep, C::ViewTimeStamp, C::ViewTimeDiff,
-            C::ViewTimeOffset});
 
   menus.System = NewMenu(&window, QStringLiteral("Window"), "mnuSystem");
   QAction* clearAll = menus.System->addAction(QStringLiteral("Clear All"));

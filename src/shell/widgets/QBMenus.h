@@ -19,7 +19,8 @@ struct TQBMenus {
   QMenu* MessageList = nullptr;       // mnuMessageList, given to every view
   QMenu* Views = nullptr;             // mnuViews, the tab strip's menu
   QMenu* SwitchToView = nullptr;      // its "&Switch to View" submenu, rebuilt when it opens
-  QMenu* MsgDetailsPopup = nullptr;   // mnuMsgDetailsPopup, the column commands
+  QMenu* MsgDetailsPopup = nullptr;   // mnuMsgDetailsPopup, the column commands: the View menu's
+                                      // "Columns" submenu and the views' header menu
   QMenu* System = nullptr;            // the window menu with Clear All and Add Separator
 };
 

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QStatusBar>
+#include <QToolButton>
 
 namespace {
 
@@ -31,15 +32,30 @@ TQBStatusPanes::TQBStatusPanes(QStatusBar* bar) : QObject(bar) {
   // The pane keeps its place; the bar in it shows only while something reports progress.
   auto* progressPane = new QWidget(bar);
   progressPane->setObjectName(QStringLiteral("stsProgressPane"));
-  progressPane->setFixedWidth(120);
+  progressPane->setFixedWidth(170);
   auto* paneLayout = new QHBoxLayout(progressPane);
   paneLayout->setContentsMargins(4, 0, 4, 0);
+  paneLayout->setSpacing(4);
   FProgress = new QProgressBar(progressPane);
   FProgress->setObjectName(QStringLiteral("stsProgress"));
   FProgress->setAccessibleName(QStringLiteral("Progress"));
   FProgress->setMaximumHeight(14);
   FProgress->setTextVisible(false);
-  paneLayout->addWidget(FProgress);
+  paneLayout->addWidget(FProgress, 1);
+  // A load of a large or slow file can be stopped here (or with Escape); what was read stays.
+  FStop = new QToolButton(progressPane);
+  FStop->setObjectName(QStringLiteral("btnStopLoad"));
+  FStop->setText(QStringLiteral("Stop"));
+  FStop->setToolTip(QStringLiteral("Stop Loading (Esc)"));
+  FStop->setAccessibleName(QStringLiteral("Stop loading"));
+  FStop->setAutoRaise(true);
+  FStop->setFocusPolicy(Qt::NoFocus);
+  QSizePolicy stopPolicy = FStop->sizePolicy();
+  stopPolicy.setRetainSizeWhenHidden(true);
+  FStop->setSizePolicy(stopPolicy);
+  FStop->hide();
+  connect(FStop, &QToolButton::clicked, this, &TQBStatusPanes::StopClicked);
+  paneLayout->addWidget(FStop);
   bar->addWidget(progressPane, 0);
   SetProgressTotal(0);
   FMessage = AddLabel(bar, "stsMessage", QStringLiteral("Status message"), 40, 1);
@@ -92,6 +108,8 @@ void TQBStatusPanes::SetProgressTotal(int total) {
 void TQBStatusPanes::SetProgress(int position) { FProgress->setValue(qMin(position, FProgress->maximum())); }
 
 void TQBStatusPanes::StepProgress() { SetProgress(FProgress->value() + 1); }
+
+void TQBStatusPanes::SetStopVisible(bool visible) { FStop->setVisible(visible); }
 
 bool TQBStatusPanes::eventFilter(QObject* watched, QEvent* event) {
   if (watched == FMsgNumber && event->type() == QEvent::MouseButtonRelease) emit MessageNumberClicked();

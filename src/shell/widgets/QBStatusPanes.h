@@ -8,6 +8,7 @@
 class QLabel;
 class QProgressBar;
 class QStatusBar;
+class QToolButton;
 
 class TQBStatusPanes : public QObject {
   Q_OBJECT
@@ -26,6 +27,8 @@ public:
   void SetProgressTotal(int total);
   void SetProgress(int position);
   void StepProgress();
+  // The Stop button beside the progress bar, shown while a log loads.
+  void SetStopVisible(bool visible);
 
   QLabel* TimeDiff() const { return FTimeDiff; }
   QLabel* MessageNumber() const { return FMsgNumber; }
@@ -33,11 +36,14 @@ public:
   QLabel* SelectionCount() const { return FSelCount; }
   QLabel* Project() const { return FProject; }
   QProgressBar* Progress() const { return FProgress; }
+  QToolButton* StopButton() const { return FStop; }
   QLabel* StatusMessage() const { return FMessage; }
 
 signals:
   // A click on the message number pane (Jump to Message).
   void MessageNumberClicked();
+  // A click on the Stop button.
+  void StopClicked();
 
 protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -51,5 +57,6 @@ private:
   QLabel* FSelCount;
   QLabel* FProject;
   QProgressBar* FProgress;
+  QToolButton* FStop;
   QLabel* FMessage;
 };

@@ -5,6 +5,7 @@
 #include "shell/QBIniFile.h"
 #include "shell/QBLogState.h"
 #include "shell/widgets/QBMainForm.h"
+#include "shell/widgets/QBOffscreenDialogs.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -18,10 +19,23 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-TQBModules::TQBModules(const TQBCustomViewClass& defaultView, bool writeSettings)
+namespace {
+
+TQBMessageBoxFn PlugInReport(std::function<void(const QString&)> plugInError) {
+  if (!plugInError) return {};
+  return [plugInError = std::move(plugInError)](QMessageBox::Icon, const QString&, const QString& text) {
+    plugInError(text);
+  };
+}
+
+}  // namespace
+
+TQBModules::TQBModules(const TQBCustomViewClass& defaultView, bool writeSettings,
+                       std::function<void(const QString&)> plugInError)
     : FFolders(qbfolders::ResolveFolders()),
       FIni(std::make_unique<TQBIniFile>(FFolders.UserData + SettingsFileName, false)),
-      FPlugIns(std::make_unique<TQBPlugInManagerScope>(qbplugins::PlugInFolderOf(FFolders.Install), defaultView)),
+      FPlugIns(std::make_unique<TQBPlugInManagerScope>(qbplugins::PlugInFolderOf(FFolders.Install), defaultView,
+                                                       PlugInReport(std::move(plugInError)))),
       FWriteSettings(writeSettings) {}
 
 TQBModules::~TQBModules() {
@@ -54,7 +68,7 @@ public:
 
 private:
   static void ShowError(const QString& text) {
-    NewShellDialogs()->ShowError(QApplication::activeWindow(), QBApplicationTitle, text);
+    NewErrorReport()->ShowError(QApplication::activeWindow(), QBApplicationTitle, text);
   }
 };
 
@@ -110,25 +124,39 @@ int QBRunViewer(int argc, char** argv, const TQBCustomViewClass& defaultView) {
   return result;
 }
 
+namespace {
+
+int RenderFailed(const QString& line) {
+  std::fprintf(stderr, "qbrender: %s\n", qPrintable(line));
+  return 1;
+}
+
+}  // namespace
+
 int QBRenderViewer(const QString& logFile, const QString& pngFile, const QSize& size,
                    const TQBCustomViewClass& defaultView, int selectRow) {
-  TQBModules modules(defaultView, false);
-  TFrmViewer window(modules.Settings(), modules.Folders(), {logFile});
+  // Every report goes into errors instead of a dialog; the first one ends the run.
+  TQBOffscreenErrors errors;
+  TQBModules modules(defaultView, false, [&errors](const QString& text) { errors.Add(text); });
+  if (!errors.Lines.isEmpty()) return RenderFailed(errors.Lines.front());
+  TFrmViewer window(modules.Settings(), modules.Folders(), {logFile}, QBOffscreenDialogs(errors));
   window.resize(size);
   window.show();
+  // The load runs from the event loop once the window is shown; nothing in it waits for a person, so
+  // the limit only guards against a log too large to draw.
   QEventLoop loop;
-  QObject::connect(&window, &TFrmViewer::CommandLineLoadDone, &loop, &QEventLoop::quit);
-  QTimer::singleShot(120000, &loop, &QEventLoop::quit);
+  bool done = false;
+  QObject::connect(&window, &TFrmViewer::CommandLineLoadDone, &loop, [&] {
+    done = true;
+    loop.quit();
+  });
+  QTimer::singleShot(10 * 60 * 1000, &loop, &QEventLoop::quit);
   loop.exec();
-  if (window.LogState().CurrentFile.isEmpty()) {
-    std::fprintf(stderr, "qbrender: %s could not be loaded\n", qPrintable(logFile));
-    return 1;
-  }
+  if (!errors.Lines.isEmpty()) return RenderFailed(errors.Lines.front());
+  if (!done || window.LogState().CurrentFile.isEmpty())
+    return RenderFailed(QStringLiteral("%1 could not be loaded").arg(logFile));
   if (selectRow >= 0 && window.CurrentView().List) window.CurrentView().List->SelectRow(selectRow);
   QApplication::processEvents();
-  if (!window.grab().save(pngFile, "PNG")) {
-    std::fprintf(stderr, "qbrender: cannot write %s\n", qPrintable(pngFile));
-    return 1;
-  }
+  if (!window.grab().save(pngFile, "PNG")) return RenderFailed(QStringLiteral("cannot write %1").arg(pngFile));
   return 0;
 }

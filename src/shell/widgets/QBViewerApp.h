@@ -8,6 +8,7 @@
 #include <QSize>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 class TQBCustomViewClass;
@@ -17,7 +18,9 @@ class TQBPlugInManagerScope;
 class TQBModules {
 public:
   // writeSettings off leaves the settings file untouched at shut-down (a tool rendering the window).
-  explicit TQBModules(const TQBCustomViewClass& defaultView, bool writeSettings = true);
+  // plugInError, when given, takes the plug-in manager's error reports instead of its message boxes.
+  explicit TQBModules(const TQBCustomViewClass& defaultView, bool writeSettings = true,
+                      std::function<void(const QString&)> plugInError = {});
   ~TQBModules();
   TQBModules(const TQBModules&) = delete;
   TQBModules& operator=(const TQBModules&) = delete;
@@ -36,7 +39,8 @@ private:
 int QBRunViewer(int argc, char** argv, const TQBCustomViewClass& defaultView);
 
 // Renders the main window offscreen with a log loaded into a PNG file, the row selectRow selected
-// when it is not -1; 0 on success, else prints why and returns 1. The caller's QApplication must run
-// on the offscreen platform.
+// when it is not -1; 0 on success. Nothing waits for a person: a plug-in error, a missing file or an
+// invalid log ends it at once with one line on stderr and 1. The caller's QApplication must run on
+// the offscreen platform.
 int QBRenderViewer(const QString& logFile, const QString& pngFile, const QSize& size,
                    const TQBCustomViewClass& defaultView, int selectRow = -1);

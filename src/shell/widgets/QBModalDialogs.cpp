@@ -1,13 +1,16 @@
-// The window's questions, reports and file dialogs as the user sees them.
+// The areas' dialogs as the user sees them: modal, in the program's dialog look, centred over the
+// control they are about.
 
-#include "shell/widgets/QBMainForm.h"
+#include "shell/widgets/QBErrorReport.h"
+#include "shell/widgets/QBInspectorDialogs.h"
+#include "shell/widgets/QBLogDialogs.h"
 
 #include "dialogs/QBDialogLook.h"
 #include "inspectors/QBPrintJob.h"
 
 #include <QFileDialog>
-#include <QPrintDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
 #include <QPushButton>
 
 namespace {
@@ -17,7 +20,6 @@ const QString DialogCaption = QString::fromLatin1(qbdialogs::Caption);
 // Texts use "\r" line breaks; a plain-text label wants "\n".
 QString LinesOf(QString text) { return text.replace(QLatin1Char('\r'), QLatin1Char('\n')); }
 
-// The program's dialog look, centred over the control the question is about.
 int ExecPlaced(QMessageBox& box, QWidget* over) {
   box.setTextFormat(Qt::PlainText);
   qbdialogs::ApplyDialogLook(box);
@@ -26,7 +28,20 @@ int ExecPlaced(QMessageBox& box, QWidget* over) {
   return box.exec();
 }
 
-class TShellDialogs final : public IQBShellDialogs {
+void ShowErrorBox(QWidget* over, const QString& caption, const QString& text) {
+  QMessageBox box(QMessageBox::Critical, caption, LinesOf(text), QMessageBox::Ok, over);
+  box.setObjectName(QStringLiteral("FrmDisplayMessage"));
+  ExecPlaced(box, over);
+}
+
+class TErrorReport final : public IQBErrorReport {
+public:
+  void ShowError(QWidget* over, const QString& caption, const QString& text) override {
+    ShowErrorBox(over, caption, text);
+  }
+};
+
+class TLogDialogs final : public IQBLogDialogs {
 public:
   int AskYesNoCancel(QWidget* over, const QString& text) override {
     QMessageBox box(QMessageBox::Question, DialogCaption, LinesOf(text), QMessageBox::NoButton, over);
@@ -76,11 +91,12 @@ public:
   }
 
   void ShowError(QWidget* over, const QString& caption, const QString& text) override {
-    QMessageBox box(QMessageBox::Critical, caption, LinesOf(text), QMessageBox::Ok, over);
-    box.setObjectName(QStringLiteral("FrmDisplayMessage"));
-    ExecPlaced(box, over);
+    ShowErrorBox(over, caption, text);
   }
+};
 
+class TInspectorDialogs final : public IQBInspectorDialogs {
+public:
   bool AskInspectorPrintTitle(QWidget* over, QString& title) override {
     // Until the program's own print dialog is built, the toolkit's printer choice stands in for it; the
     // proposed title is printed as it is.
@@ -93,4 +109,6 @@ public:
 
 }  // namespace
 
-std::unique_ptr<IQBShellDialogs> NewShellDialogs() { return std::make_unique<TShellDialogs>(); }
+std::unique_ptr<IQBErrorReport> NewErrorReport() { return std::make_unique<TErrorReport>(); }
+std::unique_ptr<IQBLogDialogs> NewLogDialogs() { return std::make_unique<TLogDialogs>(); }
+std::unique_ptr<IQBInspectorDialogs> NewInspectorDialogs() { return std::make_unique<TInspectorDialogs>(); }

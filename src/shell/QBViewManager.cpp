@@ -1,0 +1,274 @@
+#include "shell/QBViewManager.h"
+
+#include "plugins/QBPlugInLists.h"
+#include "shell/QBViewPages.h"
+
+#include <quillbox/QBCustomViewClass.h>
+#include <quillbox/QuillboxMessageSet.h>
+
+#include <algorithm>
+
+namespace {
+
+// Suspends the window's repainting and shows the busy cursor for the life of the scope.
+class TBusyScope {
+public:
+  TBusyScope(IQBViewPages& pages, IQBViewsWindow& window) : FPages(pages), FWindow(window) {
+    FWindow.SetBusy(true);
+    FPages.SuspendUpdates(true);
+  }
+  ~TBusyScope() {
+    FPages.SuspendUpdates(false);
+    FWindow.SetBusy(false);
+  }
+  TBusyScope(const TBusyScope&) = delete;
+  TBusyScope& operator=(const TBusyScope&) = delete;
+
+private:
+  IQBViewPages& FPages;
+  IQBViewsWindow& FWindow;
+};
+
+bool ValidRecNo(const TQuillboxMessageSet& set, int recNo) { return recNo >= 1 && recNo <= set.GetRecordCount(); }
+
+}  // namespace
+
+const TQBCustomViewClass* QBFindViewClass(const TCustomViewList* registry, const QString& className) {
+  if (!registry || registry->Count() == 0) return nullptr;
+  if (const qsizetype i = registry->IndexOf(className); i >= 0) return registry->Entry(i).Class;
+  if (const TQBCustomViewClass* found = registry->Find(QStringLiteral("Default"))) return found;
+  return registry->Entry(0).Class;
+}
+
+TQBViewManager::TQBViewManager(IQBViewPages& pages, IQBViewsWindow& window, TQuillboxMessageSet& set,
+                               const TCustomViewList* registry)
+    : FPages(pages), FWindow(window), FSet(set), FRegistry(registry) {}
+
+QObject* TQBViewManager::MakeView(const QString& className) {
+  const TQBCustomViewClass* viewClass = QBFindViewClass(FRegistry, className);
+  if (!viewClass) {
+    FWindow.ReportError(QStringLiteral("Unable to create a view. ViewClass (%1) not found.").arg(className));
+    return nullptr;
+  }
+  QObject* view = FPages.CreateView(*viewClass);
+  if (!qobject_cast<IQBMessageView*>(view)) {
+    if (view) FPages.DestroyView(view);
+    FWindow.ReportError(QStringLiteral("Invalid CustomView registered"));
+    return nullptr;
+  }
+  return view;
+}
+
+bool TQBViewManager::CreateDefaultView() {
+  if (!FViews.isEmpty()) return true;
+  if (InsertView({QBAllMessagesName}) != 0) return false;
+  Select(0);
+  return true;
+}
+
+int TQBViewManager::InsertView(const TQBNewView& spec, int index) {
+  TBusyScope busy(FPages, FWindow);
+  QObject* object = MakeView(spec.ClassName);
+  if (!object) return -1;
+  // Nothing goes before "All Messages".
+  const int minIndex = FViews.isEmpty() ? 0 : 1;
+  index = index < 0 || index > Count() ? Count() : std::max(index, minIndex);
+  const TQBViewBinding binding = TQBViewBinding::Of(object);
+  FPages.InsertPage(index, object, spec.Name);
+  binding.View->SetViewName(spec.Name);
+  if (binding.List) binding.List->SetFilterCriteria(spec.Criteria);
+  FViews.insert(index, {binding, spec.Name});
+  if (FCurrent >= index) ++FCurrent;
+  if (spec.Fill) Fill(*binding.View);
+  binding.View->Initialize();
+  FWindow.ViewPrepared();
+  if (spec.Fill || FCurrent < 0) Select(index);
+  else Bind();
+  StripFollowsCount();
+  if (spec.MarkProjectModified) {
+    FProjectModified = true;
+    FWindow.UpdateCommands();
+  }
+  return index;
+}
+
+void TQBViewManager::Fill(IQBMessageView& view) {
+  const int saved = FSet.RecNo();
+  for (int recNo = 1; recNo <= FSet.GetRecordCount(); ++recNo) {
+    FSet.GotoRec(recNo);
+    view.AddCurrentMessage(false);
+  }
+  if (ValidRecNo(FSet, saved)) FSet.GotoRec(saved);
+}
+
+void TQBViewManager::RemoveView(int index) {
+  if (index < 1 || index >= Count()) return;
+  const bool wasCurrent = index == FCurrent;
+  // The interfaces go before the view they point into.
+  FBound = {};
+  FPages.RemovePage(index);
+  FViews.removeAt(index);
+  FProjectModified = true;
+  StripFollowsCount();
+  if (FCurrent > index) --FCurrent;
+  if (wasCurrent) {
+    FCurrent = -1;
+    Select(std::min(index, Count() - 1));
+    return;
+  }
+  Bind();
+  FWindow.UpdateCommands();
+}
+
+void TQBViewManager::RemoveAllViews() {
+  if (Count() <= 1) return;
+  FBound = {};
+  const bool wasOnFirst = FCurrent == 0;
+  while (Count() > 1) {
+    FPages.RemovePage(Count() - 1);
+    FViews.removeLast();
+  }
+  FProjectModified = true;
+  StripFollowsCount();
+  FCurrent = -1;
+  if (wasOnFirst) {
+    FCurrent = 0;
+    Bind();
+    FWindow.UpdateCommands();
+    return;
+  }
+  Select(0);
+}
+
+void TQBViewManager::MoveView(int index, int by) {
+  const int to = index + by;
+  if (index < 1 || to < 1 || index >= Count() || to >= Count() || index == to) return;
+  const bool wasCurrent = index == FCurrent;
+  FBound = {};
+  FPages.MovePage(index, to);
+  FViews.move(index, to);
+  FProjectModified = true;
+  if (wasCurrent) {
+    Select(to);
+    return;
+  }
+  if (FCurrent == to) FCurrent = index;
+  Bind();
+  FWindow.UpdateCommands();
+}
+
+void TQBViewManager::RenameView(int index, const QString& name) {
+  if (index < 0 || index >= Count()) return;
+  FViews[index].Binding.View->SetViewName(name);
+  FViews[index].Caption = name;
+  FPages.SetCaption(index, name);
+  FProjectModified = true;
+}
+
+void TQBViewManager::Select(int index) {
+  if (index < 0 || index >= Count()) return;
+  FCurrent = index;
+  FPages.ShowPage(index);
+  Bind();
+  if (FSyncRecNo != -1 && FBound.List) FBound.List->GoToMessage(FSyncRecNo);
+  FWindow.InspectFocusedMessage();
+}
+
+void TQBViewManager::SelectNext() {
+  if (FCurrent + 1 < Count()) Select(FCurrent + 1);
+}
+
+void TQBViewManager::SelectPrevious() {
+  if (FCurrent > 0) Select(FCurrent - 1);
+}
+
+void TQBViewManager::Bind() { FBound = FCurrent >= 0 && FCurrent < Count() ? FViews[FCurrent].Binding : TQBViewBinding{}; }
+
+void TQBViewManager::StripFollowsCount() { FPages.SetTabStripVisible(Count() > 1); }
+
+void TQBViewManager::SetSyncMode(bool on) {
+  FSyncMode = on;
+  FSyncRecNo = on ? FBound.FocusedRecNo() : -1;
+  for (const TEntry& entry : FViews) entry.Binding.View->SetSyncMessage(FSyncRecNo);
+}
+
+QList<TQBSwitchEntry> TQBViewManager::SwitchToViewEntries() const {
+  QList<TQBSwitchEntry> entries;
+  for (int i = 0; i < Count(); ++i) entries.append({FViews[i].Caption, i == FCurrent});
+  return entries;
+}
+
+void TQBViewManager::ClearAllViews() {
+  {
+    FClearing = true;
+    struct TEnd {
+      bool& Clearing;
+      ~TEnd() { Clearing = false; }
+    } end{FClearing};
+    for (const TEntry& entry : FViews) entry.Binding.View->ClearView();
+  }
+  FWindow.InspectFocusedMessage();
+}
+
+void TQBViewManager::ReapplySettings() {
+  for (const TEntry& entry : FViews) entry.Binding.View->ApplySettings();
+}
+
+void TQBViewManager::NotifyActivation(bool active) {
+  for (const TEntry& entry : FViews)
+    if (IQBViewActivation* activation = entry.Binding.Activation)
+      active ? activation->AppActivated() : activation->AppDeactivated();
+}
+
+void TQBViewManager::FreeViews() {
+  FBound = {};
+  FCurrent = -1;
+  while (!FViews.isEmpty()) {
+    FPages.RemovePage(Count() - 1);
+    FViews.removeLast();
+  }
+}
+
+int TQBViewManager::SelectedCount() const {
+  if (FHeldSelected) return *FHeldSelected;
+  return FBound.View ? FBound.View->SelectedCount() : 0;
+}
+
+TQBViewManager::THold TQBViewManager::HoldSelectedCount() {
+  FHeldSelected = FBound.View ? FBound.View->SelectedCount() : 0;
+  return THold(FHeldSelected);
+}
+
+void TQBViewManager::GatherInputs(TQBCommandInputs& in) const {
+  const TQBViewBinding& v = FBound;
+  in.HasView = v.View != nullptr;
+  if (v.View) {
+    in.Rows = v.View->GetCount();
+    in.Selected = SelectedCount();
+  }
+  in.List = v.List, in.Methods = v.Methods, in.Search = v.Search;
+  in.Print = v.Print, in.Save = v.Save, in.Export = v.Export;
+  const int row = v.FocusedRow();
+  in.Current = row >= 0;
+  if (in.Current) {
+    const int recNo = v.View->GetRowRecNo(row);
+    in.FocusedType = ValidRecNo(FSet, recNo) ? FSet.At(recNo).MsgType() : -1;
+    in.FocusedLevel = v.List->GetRowLevel(row);
+    in.FocusedCollapsed = v.Methods && v.Methods->IsCurrentMethodCollapsed();
+  }
+  for (int n = 0; v.List && n < 10; ++n)
+    if (v.List->GetBookmark(n) != -1) in.Bookmarks |= uint16_t(1u << n);
+  in.ViewCount = Count();
+  in.CurrentTab = FCurrent;
+  in.StoreCount = FSet.GetRecordCount();
+  in.SyncMode = FSyncMode;
+  in.ProjectModified = FProjectModified;
+}
+
+void TQBViewManager::NewMessageAdded(int) {
+  // By index and re-reading the count: a view created from inside the adding path (the organizer
+  // files a message into a new view before the views hear of it) joins the list while a message may
+  // be on its way, and hears of that message too.
+  const QList<TEntry>& views = FViews;
+  for (qsizetype i = 0; i < views.size(); ++i) views[i].Binding.View->AddCurrentMessage(false);
+}

@@ -1,0 +1,24 @@
+#pragma once
+// The dialogs of the log file commands: the yes/no/cancel questions before loading and exiting, the
+// open and save file dialogs and the log's own reports (an invalid log, a failed save). Tests and
+// offscreen tools replace them.
+
+#include <QString>
+
+#include <memory>
+
+class QWidget;
+
+class IQBLogDialogs {
+public:
+  virtual ~IQBLogDialogs() = default;
+  // 6 Yes, 7 No, 2 Cancel (also when the box is closed).
+  virtual int AskYesNoCancel(QWidget* over, const QString& text) = 0;
+  // Empty when cancelled.
+  virtual QString OpenFileName(QWidget* parent, const QString& title, const QString& dir) = 0;
+  virtual QString SaveFileName(QWidget* parent, const QString& title, const QString& dir, const QString& filter,
+                               const QString& suffix, QString* chosenFilter) = 0;
+  virtual void ShowError(QWidget* over, const QString& caption, const QString& text) = 0;
+};
+
+std::unique_ptr<IQBLogDialogs> NewLogDialogs();

@@ -1,0 +1,17 @@
+#pragma once
+// The areas' dialogs for a program that draws the window with nobody in front of it: nothing waits.
+// Errors are kept as single lines for the program to print; questions are answered Cancel, file
+// dialogs are cancelled and the print dialog refused.
+
+#include "shell/widgets/QBShellDialogs.h"
+
+#include <QStringList>
+
+// Every error the dialogs were asked to show, one line each: the report's first paragraph, its line
+// breaks made spaces.
+struct TQBOffscreenErrors {
+  QStringList Lines;
+  void Add(const QString& text);
+};
+
+TQBShellDialogs QBOffscreenDialogs(TQBOffscreenErrors& errors);

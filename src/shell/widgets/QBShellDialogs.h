@@ -1,0 +1,16 @@
+#pragma once
+// The dialogs of the main window's areas, one interface per area, handed to the window together. Each
+// defaults to the modal dialogs the user sees; a test replaces the ones it answers, an offscreen tool
+// all of them (QBOffscreenDialogs.h). An area that brings dialogs of its own adds its interface here.
+
+#include "shell/widgets/QBErrorReport.h"
+#include "shell/widgets/QBInspectorDialogs.h"
+#include "shell/widgets/QBLogDialogs.h"
+
+#include <memory>
+
+struct TQBShellDialogs {
+  std::unique_ptr<IQBErrorReport> Errors = NewErrorReport();
+  std::unique_ptr<IQBLogDialogs> Log = NewLogDialogs();
+  std::unique_ptr<IQBInspectorDialogs> Inspector = NewInspectorDialogs();
+};
