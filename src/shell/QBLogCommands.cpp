@@ -70,6 +70,7 @@ bool TQBLogCommands::Load(const QString& path, bool append, IQBLogLoadEvents* ev
       break;
     case TQBLoadResult::TStatus::Loaded: break;
   }
+  for (IQBLogFileListener* listener : FListeners) listener->LoadEnded(path, result);
   return result.Ok();
 }
 
@@ -86,7 +87,11 @@ TQBLoadResult TQBLogCommands::ReadFile(const QString& path, IQBLogLoadEvents* ev
     result.Error = QStringLiteral("It is not a regular file.");
     return result;
   }
-  result = LoadLogFile(path, FAdder, events);
+  // A listener following the file leaves a record that is still being written for later.
+  TQBLoadMode mode = TQBLoadMode::Whole;
+  for (const IQBLogFileListener* listener : FListeners)
+    if (listener->LoadMode() == TQBLoadMode::CompleteRecords) mode = TQBLoadMode::CompleteRecords;
+  result = LoadLogFile(path, FAdder, events, mode);
   if (result.Ok()) {
     FState.CurrentFile = QFileInfo(path).absoluteFilePath();
     FState.Modified = false;
@@ -141,8 +146,12 @@ bool TQBLogCommands::SaveTo(const QString& path) {
       if (error.isEmpty()) error = QStringLiteral("The log file could not be saved.");
     }
   }
-  if (!error.isEmpty()) FWindow.ReportError(error);
-  return error.isEmpty();
+  if (!error.isEmpty()) {
+    FWindow.ReportError(error);
+    return false;
+  }
+  for (IQBLogFileListener* listener : FListeners) listener->FileSaved(path);
+  return true;
 }
 
 void TQBLogCommands::Export(const QString& path, bool xml) {

@@ -15,6 +15,8 @@
 // report, keeping what was read.
 
 #include "model/QBLogTail.h"
+#include "shell/QBCommandRules.h"
+#include "shell/QBLogCommands.h"
 #include "shell/QBLogState.h"
 
 #include <QFileSystemWatcher>
@@ -46,7 +48,7 @@ public:
   virtual void FollowingStopped() = 0;
 };
 
-class TQBLogFollower : public QObject {
+class TQBLogFollower : public QObject, public IQBLogFileListener, public IQBCommandInputSource {
   Q_OBJECT
 public:
   // Delay between a notice and the read it starts, gathering a burst of writes into one read.
@@ -67,13 +69,15 @@ public:
   // Records per read; see TQBLogTail.
   void SetRecordLimit(int limit) { FRecordLimit = limit; }
   // How a load should read while following is on: leaving a record that is still being written.
-  TQBLoadMode LoadMode() const { return FOn ? TQBLoadMode::CompleteRecords : TQBLoadMode::Whole; }
+  TQBLoadMode LoadMode() const override { return FOn ? TQBLoadMode::CompleteRecords : TQBLoadMode::Whole; }
 
   // Every load ends here (Open, Append, Refresh, a drop, a reload asked for by the follower): a load
   // that made path the current file is followed from where it stopped, any other ends following.
-  void LoadEnded(const QString& path, const TQBLoadResult& result);
+  void LoadEnded(const QString& path, const TQBLoadResult& result) override;
   // The view was saved to path: when it is the followed file, following goes on from its new end.
-  void FileSaved(const QString& path);
+  void FileSaved(const QString& path) override;
+  // The command's tick.
+  void GatherInputs(TQBCommandInputs& in) const override { in.FollowLogFile = FOn; }
   // The store was emptied (Clear All): there is no current file to follow.
   void Cleared();
 

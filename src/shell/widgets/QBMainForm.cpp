@@ -10,12 +10,15 @@
 #include "plugins/widgets/QBPlugInManager.h"
 #include "shell/QBHelpCommands.h"
 #include "shell/QBLayoutCommands.h"
+#include "shell/QBLogFollower.h"
 #include "shell/QBMessageCommands.h"
 #include "shell/QBSearchCommands.h"
+#include "shell/widgets/QBFollowWindow.h"
 #include "shell/widgets/QBInspectorHost.h"
 #include "shell/widgets/QBLayoutWindow.h"
 #include "shell/widgets/QBLogWindow.h"
 #include "shell/widgets/QBMainLayout.h"
+#include "shell/widgets/QBRecentFilesMenu.h"
 #include "shell/widgets/QBStatusPanes.h"
 #include "shell/widgets/QBToolStrip.h"
 #include "shell/widgets/QBViewTabs.h"
@@ -121,13 +124,22 @@ void TFrmViewer::CreateAreas() {
   FLayoutCommands = std::make_unique<TQBLayoutCommands>(FSettings, *FLayoutWindow);
   FHelp = std::make_unique<TQBHelpCommands>(FFolders.Install, *FLayoutWindow);
   FMessageCommands = std::make_unique<TQBMessageCommands>(*FViews, FLog);
-  FSearch = std::make_unique<TQBSearchCommands>(*FViews);
+  IQBTimeQuestion& timeQuestion = *this;
+  FSearch = std::make_unique<TQBSearchCommands>(*FViews, MessageSet, timeQuestion);
+  FFollowWindow = std::make_unique<TQBFollowWindow>(TQBFollowWindow::TParts{
+      *this, *FLogArea, *FViews, *this, *FDialogs.Errors, [this] { return FCommandsRunning > 0; }});
+  FFollower = std::make_unique<TQBLogFollower>(FLog, FAdder, *FFollowWindow, FFollowWindow.get());
+  FRecentFiles = std::make_unique<TQBRecentFilesMenu>(
+      TQBRecentFilesMenu::TParts{*this, *FMenus.RecentFiles, *FLogArea, FIni, *FDialogs.Errors});
+  FLogArea->Commands().AddListener(FFollower.get());
+  FLogArea->Commands().AddListener(FRecentFiles.get());
   FGeometry = std::make_unique<TQBWindowGeometry>(*this, *FLayout, FSettings);
 
   // The adding path's observers, in their order: the views, then the modified flag.
   FAdder.AddObserver(FViews.get());
   FAdder.AddObserver(&FModifiedObserver);
-  FInputSources = {FViews.get(), &FLogArea->Commands(), FLayoutCommands.get(), FInspectorHost.get()};
+  FInputSources = {FViews.get(), &FLogArea->Commands(), FLayoutCommands.get(), FInspectorHost.get(),
+                   FFollower.get()};
 }
 
 void TFrmViewer::ColourPanels() {
@@ -144,6 +156,7 @@ void TFrmViewer::ApplySettings() {
   if (!FSettings.General.LastLogDir.isEmpty() && QFileInfo(FSettings.General.LastLogDir).isDir())
     FLog.LastLogDir = FSettings.General.LastLogDir;
   FSearch->ReadSettings(FSettings);
+  FFollower->SetOn(FSettings.General.FollowLogFile);
   FGeometry->Restore();
   TQBInspectorSet& inspectors = FPane->Inspectors();
   inspectors.SetValueColor(qbcolor::ToQColor(FDisplay.ValueColor()));
@@ -164,6 +177,8 @@ void TFrmViewer::ApplyFonts() {
 TFrmViewer::~TFrmViewer() {
   StoreSettings();
   FSettings.Write(FIni);
+  // Following ends before anything it adds to goes.
+  FFollower.reset();
   FAdder.RemoveObserver(FViews.get());
   FAdder.RemoveObserver(&FModifiedObserver);
   // The views go before the host interface they may call while being destroyed, and the pane before
@@ -178,6 +193,7 @@ TFrmViewer::~TFrmViewer() {
 void TFrmViewer::StoreSettings() {
   FGeometry->Store();
   FSettings.General.LastLogDir = FLog.LastLogDir;
+  FSettings.General.FollowLogFile = FFollower->IsOn();
   FSearch->WriteSettings(FSettings);
   FPane->Inspectors().StoreOptions(FSettings.Display.Inspectors);
 }
@@ -250,3 +266,7 @@ void TFrmViewer::InspectFocusedMessage() { FInspectorHost->InspectFocusedMessage
 void TFrmViewer::ReportError(const QString& text) { FDialogs.Errors->ShowError(this, QBApplicationTitle, text); }
 
 void TFrmViewer::SetBusy(bool busy) { QBSetBusyCursor(busy); }
+
+bool TFrmViewer::AskTime(TQBTimeStamp& value) {
+  return FDialogs.Search->AskTime(qobject_cast<QWidget*>(FViews->Current().Object), value);
+}

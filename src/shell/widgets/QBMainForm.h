@@ -4,7 +4,9 @@
 // behind a narrow interface (docs/main-window.md draws who calls whom):
 //   views          TQBViewManager (shell) over TQBViewTabs (pages and tab strip)
 //   display state  TQBDisplayState: what IQBViewerHost hands out
-//   log files      TQBLogCommands (shell) with TQBLogWindow (dialogs, progress, one load at a time)
+//   log files      TQBLogCommands (shell) with TQBLogWindow (dialogs, progress, one load at a time);
+//                  Follow Log File: TQBLogFollower (shell) with TQBFollowWindow; Recent Files:
+//                  TQBRecentFilesMenu
 //   layout, help   TQBLayoutCommands, TQBHelpCommands (shell) with TQBLayoutWindow
 //   messages       TQBMessageCommands, TQBSearchCommands (shell) on the current view
 //   inspector      TQBInspectorHost, the inspector pane's host; TQBSelectionListeners follow the focus
@@ -18,6 +20,7 @@
 #include "shell/QBFolders.h"
 #include "shell/QBLogState.h"
 #include "shell/QBMessageOrigin.h"
+#include "shell/QBSearchCommands.h"
 #include "shell/QBSelectionListeners.h"
 #include "shell/QBSettings.h"
 #include "shell/QBViewManager.h"
@@ -34,7 +37,10 @@
 #include <memory>
 #include <vector>
 
+class TQBFollowWindow;
 class TQBHelpCommands;
+class TQBLogFollower;
+class TQBRecentFilesMenu;
 class TQBIniFile;
 class TQBInspectorHost;
 class TQBInspectorPane;
@@ -43,12 +49,11 @@ class TQBLayoutWindow;
 class TQBLogWindow;
 class TQBMainLayout;
 class TQBMessageCommands;
-class TQBSearchCommands;
 class TQBStatusPanes;
 class TQBViewTabs;
 class TQBWindowGeometry;
 
-class TFrmViewer : public QMainWindow, public IQBViewerHost, private IQBViewsWindow {
+class TFrmViewer : public QMainWindow, public IQBViewerHost, private IQBViewsWindow, private IQBTimeQuestion {
   Q_OBJECT
 public:
   // Runs the creation steps: publishes the host interface, reads the settings from ini, creates the
@@ -96,6 +101,8 @@ public:
   TQBMessageAdder& Adder() { return FAdder; }
   TQBSelectionListeners& SelectionListeners() { return FSelectionListeners; }
   TQBLogWindow& LogArea() const { return *FLogArea; }
+  TQBLogFollower& Follower() const { return *FFollower; }
+  TQBRecentFilesMenu& RecentFiles() const { return *FRecentFiles; }
   // Load(path, append) as Open and Append run it after their dialogs; false also when it has to wait
   // for a load that runs.
   bool LoadFile(const QString& path, bool append);
@@ -139,6 +146,9 @@ private:
   void ReportError(const QString& text) override;
   void SetBusy(bool busy) override;
 
+  // IQBTimeQuestion: Go to Time's dialog over the current view.
+  bool AskTime(TQBTimeStamp& value) override;
+
   TQBIniFile& FIni;
   const TQBFolders FFolders;
   TQBShellDialogs FDialogs;
@@ -164,6 +174,9 @@ private:
   std::unique_ptr<TQBViewManager> FViews;
   std::unique_ptr<TQBInspectorHost> FInspectorHost;
   std::unique_ptr<TQBLogWindow> FLogArea;
+  std::unique_ptr<TQBFollowWindow> FFollowWindow;
+  std::unique_ptr<TQBLogFollower> FFollower;
+  std::unique_ptr<TQBRecentFilesMenu> FRecentFiles;
   std::unique_ptr<TQBLayoutCommands> FLayoutCommands;
   std::unique_ptr<TQBLayoutWindow> FLayoutWindow;
   std::unique_ptr<TQBHelpCommands> FHelp;
@@ -173,6 +186,7 @@ private:
 
   // Wiring: the commands that have a handler, the areas UpdateCommands asks, what it last applied.
   std::array<bool, QBCommandCount> FHandled{};
+  int FCommandsRunning = 0;  // handlers on the stack; followed messages wait for them
   std::vector<const IQBCommandInputSource*> FInputSources;
   TQBCommandStates FStates;
 };

@@ -4,8 +4,10 @@
 #include "shell/widgets/QBErrorReport.h"
 #include "shell/widgets/QBInspectorDialogs.h"
 #include "shell/widgets/QBLogDialogs.h"
+#include "shell/widgets/QBSearchDialogs.h"
 
 #include "dialogs/QBDialogLook.h"
+#include "dialogs/QBGoToTimeForm.h"
 #include "inspectors/QBPrintJob.h"
 
 #include <QFileDialog>
@@ -112,3 +114,12 @@ public:
 std::unique_ptr<IQBErrorReport> NewErrorReport() { return std::make_unique<TErrorReport>(); }
 std::unique_ptr<IQBLogDialogs> NewLogDialogs() { return std::make_unique<TLogDialogs>(); }
 std::unique_ptr<IQBInspectorDialogs> NewInspectorDialogs() { return std::make_unique<TInspectorDialogs>(); }
+
+namespace {
+class TSearchDialogs final : public IQBSearchDialogs {
+public:
+  bool AskTime(QWidget* over, TQBTimeStamp& value) override { return TFrmGoToTime::Execute(over, value); }
+};
+}  // namespace
+
+std::unique_ptr<IQBSearchDialogs> NewSearchDialogs() { return std::make_unique<TSearchDialogs>(); }

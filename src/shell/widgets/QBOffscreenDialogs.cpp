@@ -39,6 +39,11 @@ public:
   bool AskInspectorPrintTitle(QWidget*, QString&) override { return false; }
 };
 
+class TSearchDialogs final : public IQBSearchDialogs {
+public:
+  bool AskTime(QWidget*, TQBTimeStamp&) override { return false; }
+};
+
 }  // namespace
 
 TQBShellDialogs QBOffscreenDialogs(TQBOffscreenErrors& errors) {
@@ -46,5 +51,6 @@ TQBShellDialogs QBOffscreenDialogs(TQBOffscreenErrors& errors) {
   dialogs.Errors = std::make_unique<TErrors>(errors);
   dialogs.Log = std::make_unique<TLogDialogs>(errors);
   dialogs.Inspector = std::make_unique<TInspectorDialogs>();
+  dialogs.Search = std::make_unique<TSearchDialogs>();
   return dialogs;
 }

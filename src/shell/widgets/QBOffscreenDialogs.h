@@ -1,7 +1,7 @@
 #pragma once
 // The areas' dialogs for a program that draws the window with nobody in front of it: nothing waits.
 // Errors are kept as single lines for the program to print; questions are answered Cancel, file
-// dialogs are cancelled and the print dialog refused.
+// dialogs are cancelled, the print dialog refused and Go to Time's question cancelled.
 
 #include "shell/widgets/QBShellDialogs.h"
 

@@ -6,6 +6,7 @@
 #include "shell/widgets/QBErrorReport.h"
 #include "shell/widgets/QBInspectorDialogs.h"
 #include "shell/widgets/QBLogDialogs.h"
+#include "shell/widgets/QBSearchDialogs.h"
 
 #include <memory>
 
@@ -13,4 +14,5 @@ struct TQBShellDialogs {
   std::unique_ptr<IQBErrorReport> Errors = NewErrorReport();
   std::unique_ptr<IQBLogDialogs> Log = NewLogDialogs();
   std::unique_ptr<IQBInspectorDialogs> Inspector = NewInspectorDialogs();
+  std::unique_ptr<IQBSearchDialogs> Search = NewSearchDialogs();
 };
