@@ -13,6 +13,7 @@
 #include "inspectors/parsers/QBPropertyTree.h"
 #include "inspectors/parsers/QBTableParser.h"
 #include "inspectors/parsers/QBTextInspectorText.h"
+#include "model/QBLineBreaks.h"
 
 #include <cstdint>
 #include <cstdlib>

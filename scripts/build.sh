@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Configures and builds the project into build/ (Release with debug info).
+# Configures and builds the project into build/ (Release with debug info). An existing build/ keeps
+# the generator it was made with (scripts/configure.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+scripts/configure.sh build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j"$(nproc)"

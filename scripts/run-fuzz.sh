@@ -1,35 +1,42 @@
 #!/usr/bin/env bash
-# Builds the fuzz targets with clang, ASan and UBSan into build-fuzz/ and runs each for the given number
-# of seconds (default 60), starting from a small seed corpus.
+# Usage: scripts/run-fuzz.sh [SECONDS]
+# Builds the fuzz targets (scripts/fuzz-build.sh). For each target it first replays the committed
+# regression corpus fuzz/corpus/<target>/ input by input and fails on any crash, leak, sanitizer report,
+# timeout or memory excess, so every known input is checked the same way on every run. Then it fuzzes
+# each target for SECONDS (default 60) with its dictionary, starting from the committed corpus and what
+# earlier runs found (build-fuzz/corpus/<target>/), on inputs of up to 8 KiB: the replay has already
+# run the larger committed inputs whole, and short inputs keep the number of runs in the time high.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
-CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DQB_BUILD_FUZZ=ON -DQB_BUILD_TESTS=OFF -DQB_BUILD_BENCH=OFF >/dev/null
-targets=$(sed -n 's/^qb_add_fuzzer(\([a-z_]*\) .*/\1/p' fuzz/CMakeLists.txt)
-cmake --build build-fuzz -j"$(nproc)" --target qbltool $targets
+scripts/fuzz-build.sh
+source scripts/fuzz-env.sh
+read_fuzz_targets
 
-export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
-export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-for target in $targets; do
-  corpus=build-fuzz/corpus/$target
-  mkdir -p "$corpus"
-  case $target in
-    fuzz_log_reader)
-      for seed in 1 2 3; do build-fuzz/bin/qbltool gen --count 3 --seed "$seed" "$corpus/seed$seed.qbl"; done ;;
-    fuzz_ini_file)
-      printf '[Display]\nRowShading=1\n[FontStyles]\nErrorColor=-16777208\n' > "$corpus/seed.ini" ;;
-    *)
-      printf 'Name=Value\n  Sub=1\nA\tB\tC\n\t\tdeep\n255\n0\n0\n' > "$corpus/seed.txt" ;;
-  esac
-  echo "== $target: ${seconds}s"
+found() {
+  tail -n 60 "$2"
+  echo "$1 found a failure (log: $2). The input is saved under build-fuzz/findings/$1/; once the fault is"
+  echo "fixed, add it to fuzz/corpus/$1/ as regress-<what it is>."
+  exit 1
+}
+
+for i in "${!fuzz_targets[@]}"; do
+  target=${fuzz_targets[$i]}
+  mkdir -p "build-fuzz/corpus/$target" "build-fuzz/findings/$target"
   log=build-fuzz/$target.log
-  if ! build-fuzz/bin/$target "$corpus" -max_total_time="$seconds" -max_len=65536 -rss_limit_mb=2048 \
-      -artifact_prefix=build-fuzz/ -print_final_stats=1 >"$log" 2>&1; then
-    tail -n 60 "$log"
-    echo "$target found a failure; the input is saved under build-fuzz/ (crash-*, leak-*, oom-*)."
-    exit 1
+  committed=(fuzz/corpus/"$target"/*)
+  if [ -e "${committed[0]}" ]; then
+    echo "== $target: replaying ${#committed[@]} committed inputs"
+    build-fuzz/bin/"$target" "${fuzz_limits[@]}" -artifact_prefix="build-fuzz/findings/$target/" \
+      "${committed[@]}" >"$log" 2>&1 || found "$target" "$log"
+  else
+    echo "== $target has no regression corpus in fuzz/corpus/$target/" >&2
   fi
+
+  echo "== $target: fuzzing ${seconds}s"
+  build-fuzz/bin/"$target" "build-fuzz/corpus/$target" "fuzz/corpus/$target" $(dict_option "${fuzz_dicts[$i]}") \
+    "${fuzz_limits[@]}" -max_total_time="$seconds" -max_len=8192 \
+    -artifact_prefix="build-fuzz/findings/$target/" -print_final_stats=1 >"$log" 2>&1 || found "$target" "$log"
   grep -E '^stat::(number_of_executed_units|average_exec_per_sec|peak_rss_mb)' "$log"
 done
-echo "Fuzzing ran ${seconds}s per target without a finding."
+echo "The regression corpus replayed cleanly and fuzzing ran ${seconds}s per target without a finding."

@@ -4,37 +4,19 @@
 #include "dialogs/QBJumpToForm.h"
 #include "dialogs/QBMessageDialogs.h"
 
+#include "support/QBModalAnswer.h"
+
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
-
-#include <functional>
 
 namespace {
 
-// Never destroyed: torn down among the exit handlers it would outlive Qt's own globals.
-QApplication& App() {
-  static int argc = 1;
-  static char arg0[] = "test";
-  static char* argv[] = {arg0, nullptr};
-  static QApplication* app = new QApplication(argc, argv);
-  return *app;
-}
-
-// Runs answer on the modal dialog that the next call opens.
-void Answer(std::function<void(QWidget*)> answer) {
-  QTimer::singleShot(0, [answer] {
-    QWidget* modal = QApplication::activeModalWidget();
-    ASSERT_NE(modal, nullptr);
-    answer(modal);
-  });
-}
+using qbtest::AnswerModal;
 
 TEST(DialogPlacementTest, CentresOverTheControlAndStaysOnItsMonitor) {
   const QRect monitor(0, 0, 1280, 1024);
@@ -59,7 +41,6 @@ TEST(DialogLookTest, DarkensTheButtonFaceBy20OnTheLuminanceScale) {
 }
 
 TEST(MessageDialogTest, ShowsTheTextUnchangedAndClosesWithOK) {
-  App();
   QWidget over;
   over.setGeometry(200, 150, 500, 300);
   over.show();
@@ -67,15 +48,15 @@ TEST(MessageDialogTest, ShowsTheTextUnchangedAndClosesWithOK) {
     QString text, title;
     QPoint pos;
     int buttonWidth = 0;
-    Answer([&](QWidget* modal) {
-      auto* dialog = qobject_cast<TFrmDisplayMessage*>(modal);
-      ASSERT_NE(dialog, nullptr);
-      text = dialog->Text();
-      title = dialog->windowTitle();
-      pos = dialog->pos();
-      auto* ok = dialog->findChild<QPushButton*>(QStringLiteral("btnOK"));
+    const auto answer = AnswerModal<TFrmDisplayMessage>([&](TFrmDisplayMessage& dialog) {
+      text = dialog.Text();
+      title = dialog.windowTitle();
+      pos = dialog.pos();
+      auto* ok = dialog.findChild<QPushButton*>(QStringLiteral("btnOK"));
+      ASSERT_NE(ok, nullptr);
       buttonWidth = ok->width();
       QTest::mouseClick(ok, Qt::LeftButton);
+      EXPECT_FALSE(dialog.isVisible()) << "OK closes the dialog";
     });
     show(QStringLiteral("Search string 'a & b' not found.\rSecond line"), &over);
     EXPECT_EQ(text, "Search string 'a & b' not found.\nSecond line");
@@ -96,7 +77,6 @@ TEST(JumpToDialogTest, ReadsTheRowFromTheNumber) {
 }
 
 TEST(JumpToDialogTest, TypingKeepsOnlyDigits) {
-  App();
   TFrmJumpToMsg dialog;
   dialog.show();
   QTest::keyClicks(dialog.JumpTo()->lineEdit(), QStringLiteral("1a2-3 "));
@@ -106,21 +86,22 @@ TEST(JumpToDialogTest, TypingKeepsOnlyDigits) {
 }
 
 TEST(JumpToDialogTest, EnterConfirmsAndCancelGivesNothing) {
-  App();
   int row = -5;
-  Answer([](QWidget* modal) {
-    auto* dialog = qobject_cast<TFrmJumpToMsg*>(modal);
-    ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(dialog->windowTitle(), "Quillbox Viewer");
-    EXPECT_TRUE(dialog->windowFlags() & Qt::WindowStaysOnTopHint);
-    QTest::keyClicks(dialog->JumpTo()->lineEdit(), QStringLiteral("17"));
-    QTest::keyClick(dialog->JumpTo()->lineEdit(), Qt::Key_Return);
-  });
-  EXPECT_TRUE(TFrmJumpToMsg::Execute(nullptr, row));
-  EXPECT_EQ(row, 16);
-  Answer([](QWidget* modal) {
-    QTest::keyClicks(static_cast<TFrmJumpToMsg*>(modal)->JumpTo()->lineEdit(), QStringLiteral("3"));
-    modal->findChild<QPushButton*>(QStringLiteral("btnCancel"))->click();
+  {
+    const auto answer = AnswerModal<TFrmJumpToMsg>([](TFrmJumpToMsg& dialog) {
+      EXPECT_EQ(dialog.windowTitle(), "Quillbox Viewer");
+      EXPECT_TRUE(dialog.windowFlags() & Qt::WindowStaysOnTopHint);
+      QTest::keyClicks(dialog.JumpTo()->lineEdit(), QStringLiteral("17"));
+      QTest::keyClick(dialog.JumpTo()->lineEdit(), Qt::Key_Return);
+      EXPECT_FALSE(dialog.isVisible()) << "Enter closes the dialog";
+    });
+    EXPECT_TRUE(TFrmJumpToMsg::Execute(nullptr, row));
+    EXPECT_EQ(row, 16);
+  }
+  const auto answer = AnswerModal<TFrmJumpToMsg>([](TFrmJumpToMsg& dialog) {
+    QTest::keyClicks(dialog.JumpTo()->lineEdit(), QStringLiteral("3"));
+    dialog.findChild<QPushButton*>(QStringLiteral("btnCancel"))->click();
+    EXPECT_FALSE(dialog.isVisible()) << "Cancel closes the dialog";
   });
   row = -5;
   EXPECT_FALSE(TFrmJumpToMsg::Execute(nullptr, row));
@@ -128,22 +109,25 @@ TEST(JumpToDialogTest, EnterConfirmsAndCancelGivesNothing) {
 }
 
 TEST(EditMessageDialogTest, ShowsNormalisedLineBreaksAndEnterConfirmsWithCrLf) {
-  App();
   QString text = QStringLiteral("one\r\n\r\ntwo\r\n");
   QString shown;
   QFont font(QStringLiteral("DejaVu Sans Mono"), 11);
-  Answer([&](QWidget* modal) {
-    auto* dialog = qobject_cast<TFrmEditMessage*>(modal);
-    ASSERT_NE(dialog, nullptr);
-    shown = dialog->MsgText();
-    EXPECT_EQ(dialog->Editor()->font().family(), font.family());
-    dialog->Editor()->setPlainText(QStringLiteral("edited\nagain"));
-    QTest::keyClick(dialog->Editor(), Qt::Key_Return);
+  {
+    const auto answer = AnswerModal<TFrmEditMessage>([&](TFrmEditMessage& dialog) {
+      shown = dialog.MsgText();
+      EXPECT_EQ(dialog.Editor()->font().family(), font.family());
+      dialog.Editor()->setPlainText(QStringLiteral("edited\nagain"));
+      QTest::keyClick(dialog.Editor(), Qt::Key_Return);
+      EXPECT_FALSE(dialog.isVisible()) << "Enter closes the dialog";
+    });
+    EXPECT_TRUE(TFrmEditMessage::Execute(nullptr, font, QRect(10, 10, 300, 0), 2000, text));
+    EXPECT_EQ(shown, "one\r\ntwo");
+    EXPECT_EQ(text, "edited\r\nagain");
+  }
+  const auto answer = AnswerModal<TFrmEditMessage>([](TFrmEditMessage& dialog) {
+    dialog.findChild<QPushButton*>(QStringLiteral("btnReject"))->click();
+    EXPECT_FALSE(dialog.isVisible()) << "the reject button closes the dialog";
   });
-  EXPECT_TRUE(TFrmEditMessage::Execute(nullptr, font, QRect(10, 10, 300, 0), 2000, text));
-  EXPECT_EQ(shown, "one\r\ntwo");
-  EXPECT_EQ(text, "edited\r\nagain");
-  Answer([](QWidget* modal) { modal->findChild<QPushButton*>(QStringLiteral("btnReject"))->click(); });
   EXPECT_FALSE(TFrmEditMessage::Execute(nullptr, font, QRect(10, 10, 300, 0), 2000, text));
   EXPECT_EQ(text, "edited\r\nagain");
 }

@@ -3,66 +3,36 @@
 
 #include "dialogs/QBGoToTimeForm.h"
 #include "model/QBTimeStamp.h"
+#include "support/QBModalAnswer.h"
 
-#include <QApplication>
 #include <QDateTimeEdit>
-#include <QElapsedTimer>
 #include <QPushButton>
-#include <QTest>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
 namespace {
-
-QApplication& App() {
-  static int argc = 1;
-  static char arg0[] = "test";
-  static char* argv[] = {arg0, nullptr};
-  static QApplication* app = new QApplication(argc, argv);
-  return *app;
-}
-
-// Answers the Go to Time dialog the next call opens: polls for it for up to five seconds, runs answer
-// on it and rejects it if the answer left it open. A dialog that never comes fails the test.
-void Answer(std::function<void(TFrmGoToTime&)> answer) {
-  auto* poll = new QTimer;
-  auto* started = new QElapsedTimer;
-  started->start();
-  QObject::connect(poll, &QTimer::timeout, [poll, started, answer] {
-    auto* dialog = qobject_cast<TFrmGoToTime*>(QApplication::activeModalWidget());
-    if (!dialog && started->elapsed() < 5000) return;
-    poll->stop();
-    poll->deleteLater();
-    delete started;
-    if (!dialog) {
-      ADD_FAILURE() << "the Go to Time dialog did not open";
-      return;
-    }
-    answer(*dialog);
-    if (dialog->isVisible()) dialog->reject();
-  });
-  poll->start(10);
-}
 
 constexpr int32_t kDay = 738886;  // 1 January 2024
 
 TEST(GoToTimeForm, StartsAtTheTimeStampAndHandsBackTheChosenOneToTheMillisecond) {
-  App();
   TQBTimeStamp value{12 * 3600000 + 34 * 60000 + 56789, kDay};
-  Answer([](TFrmGoToTime& dialog) {
-    EXPECT_EQ(dialog.windowTitle(), "Go to Time");
-    EXPECT_EQ(dialog.TimeEdit()->objectName(), "dtpTime");
-    EXPECT_EQ(dialog.TimeEdit()->text(), "2024-01-01 12:34:56.789");
-    dialog.TimeEdit()->setDateTime(dialog.TimeEdit()->dateTime().addMSecs(1));
-    dialog.findChild<QPushButton*>(QStringLiteral("btnOK"))->click();
+  {
+    const auto answer = qbtest::AnswerModal<TFrmGoToTime>([](TFrmGoToTime& dialog) {
+      EXPECT_EQ(dialog.windowTitle(), "Go to Time");
+      EXPECT_EQ(dialog.TimeEdit()->objectName(), "dtpTime");
+      EXPECT_EQ(dialog.TimeEdit()->text(), "2024-01-01 12:34:56.789");
+      dialog.TimeEdit()->setDateTime(dialog.TimeEdit()->dateTime().addMSecs(1));
+      dialog.findChild<QPushButton*>(QStringLiteral("btnOK"))->click();
+      EXPECT_FALSE(dialog.isVisible()) << "OK closes the dialog";
+    });
+    ASSERT_TRUE(TFrmGoToTime::Execute(nullptr, value));
+    EXPECT_EQ(value, (TQBTimeStamp{12 * 3600000 + 34 * 60000 + 56790, kDay}));
+  }
+  const auto answer = qbtest::AnswerModal<TFrmGoToTime>([](TFrmGoToTime& dialog) {
+    dialog.TimeEdit()->setDateTime(dialog.TimeEdit()->dateTime().addSecs(60));
+    dialog.findChild<QPushButton*>(QStringLiteral("btnCancel"))->click();
+    EXPECT_FALSE(dialog.isVisible()) << "Cancel closes the dialog";
   });
-  ASSERT_TRUE(TFrmGoToTime::Execute(nullptr, value));
-  EXPECT_EQ(value, (TQBTimeStamp{12 * 3600000 + 34 * 60000 + 56790, kDay}));
-
-  Answer([](TFrmGoToTime& dialog) { dialog.findChild<QPushButton*>(QStringLiteral("btnCancel"))->click(); });
   const TQBTimeStamp before = value;
   EXPECT_FALSE(TFrmGoToTime::Execute(nullptr, value));
   EXPECT_EQ(value, before);

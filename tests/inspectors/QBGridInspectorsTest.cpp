@@ -1,6 +1,6 @@
 // The grid inspectors: the table's header row, columns and copies; the property tree with its paths,
-// captions, remembered selection and copies; the object title; collection items; memory figures; and
-// aligned printing.
+// captions, remembered selection and copies; the object title; collection items; memory figures.
+// Printing: QBInspectorPrintTest.cpp.
 
 #include "QBInspectorTestSupport.h"
 
@@ -57,16 +57,6 @@ TEST_F(QBGridInspectorsTest, TableCopiesRowsAndAllRows) {
   EXPECT_EQ(ClipboardText(), "Id=2\r\nName=Bob");
   f.Inspector->CopyContents();
   EXPECT_EQ(ClipboardText(), "Id\tName\r\n1\tAnn\r\n2\tBob\r\n");
-}
-
-TEST_F(QBGridInspectorsTest, TablePrintsAlignedColumns) {
-  TQBInspectorFixture<TQBTableInspector> f;
-  f.Inspect({38, "t", "Id\tCustomer\tTotal\n1001\tAnn\t12.50"});
-  const TQBPdfOutput out;
-  f.Inspector->PrintContents("Open invoices (Details)");
-  const TQBPdf pdf = out.Read();
-  EXPECT_EQ(pdf.Pages, 1);
-  EXPECT_TRUE(pdf.Text.contains("Id Customer Total 1001 Ann 12.50")) << pdf.Text.toStdString();
 }
 
 TEST_F(QBGridInspectorsTest, PropertiesNestByIndentationAndListTheirPaths) {
@@ -132,14 +122,6 @@ TEST_F(QBGridInspectorsTest, MemoryStatusRightAlignsItsFigures) {
   const int figure = QFontMetrics(grid.font()).horizontalAdvance("0,000,000,000");
   EXPECT_EQ(grid.columnWidth(0), grid.viewport()->width() - figure - 4);
   EXPECT_EQ(HeaderCaptions(*grid.model()), QStringList({"Statistic", "Value"}));
-}
-
-TEST_F(QBGridInspectorsTest, PropertiesPrintAlignedAtTheEqualsSign) {
-  TQBInspectorFixture<TQBPropertiesInspector> f;
-  f.Inspect({22, "p", "Host=db01\nPort=5432"});
-  const TQBPdfOutput out;
-  f.Inspector->PrintContents("Settings (Details)");
-  EXPECT_TRUE(out.Read().Text.contains("Host db01 Port 5432"));
 }
 
 }  // namespace

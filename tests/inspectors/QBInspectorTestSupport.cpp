@@ -2,8 +2,10 @@
 
 #include "inspectors/QBPrintJob.h"
 
+#include <QBuffer>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QImage>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
@@ -25,6 +27,16 @@ int AddMessage(const TQBTestMessage& msg) {
 }
 
 QString ClipboardText() { return QGuiApplication::clipboard()->text(); }
+
+QString BitmapHexText(int width, int height) {
+  QImage image(width, height, QImage::Format_RGB32);
+  image.fill(Qt::darkCyan);
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  image.save(&buffer, "BMP");
+  return QString::fromLatin1(bytes.toHex());
+}
 
 namespace {
 QString Run(const QString& program, const QStringList& args) {

@@ -27,6 +27,8 @@ void ResetStore();
 // Appends the message to MessageSet and makes it the current record; returns its record number.
 int AddMessage(const TQBTestMessage& msg);
 QString ClipboardText();
+// A BMP file of the given size, one colour, as the hexadecimal text of a bitmap message's details.
+QString BitmapHexText(int width, int height);
 
 // A printed PDF file read back: its number of pages and its text in page order, every run of white
 // space as one blank (text extraction does not keep the exact spacing).

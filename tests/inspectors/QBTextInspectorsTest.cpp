@@ -1,5 +1,5 @@
 // The text inspectors: what each shows, its buttons, copying (selection, whole text, value), the item
-// count, jump to end, user edits, numbered printing and the options of the settings file.
+// count, jump to end, user edits and the options of the settings file. Printing: QBInspectorPrintTest.cpp.
 
 #include "QBInspectorTestSupport.h"
 
@@ -138,16 +138,6 @@ TEST_F(QBTextInspectorsTest, StringListStatusCountsItems) {
     f.Inspect({6, "list", c.Details});
     EXPECT_EQ(f.Inspector->GetStatus(), c.Status);
   }
-}
-
-TEST_F(QBTextInspectorsTest, StringListPrintsNumberedLines) {
-  TQBInspectorFixture<TQBStringListInspector> f;
-  f.Inspect({6, "list", "alpha\nbeta"});
-  const TQBPdfOutput out;
-  f.Inspector->PrintContents("Search path (Details)");
-  const TQBPdf pdf = out.Read();
-  EXPECT_EQ(pdf.Pages, 1);
-  EXPECT_TRUE(pdf.Text.contains("1: alpha 2: beta")) << pdf.Text.toStdString();
 }
 
 TEST_F(QBTextInspectorsTest, ButtonsApplyTheirEffectAtOnce) {

@@ -107,7 +107,7 @@ INSTANTIATE_TEST_SUITE_P(
                     THeaderCase{"LengthOverflows", TextLength, 0x7FFFFFFF - 200, false}),
     [](const auto& info) { return std::string(info.param.Name); });
 
-TEST_F(LogReading, FileEnds) {
+TEST_F(LogReading, FileEndingInsideAHeaderIsInvalidAndInsideABodyIsZeroFilled) {
   const QByteArray record = MarkedRecord(Message(0, kText, kDetails));
   struct {
     const char* Name;
@@ -148,7 +148,7 @@ TEST_F(LogReading, TextsEndAtAnEmbeddedNul) {
   EXPECT_EQ(loaded.Set->At(1).Details(), "x");
 }
 
-TEST_F(LogReading, LegacyRecords) {
+TEST_F(LogReading, LegacyRecordsDecodeEveryFixedWidthField) {
   TLegacyFields f;
   f.Type = 2;
   f.ThreadID = 0xFFFFFFFFu;

@@ -22,7 +22,7 @@ private:
   QStringList& FLog;
 };
 
-TEST(MessageAdder, RunningIdsObserverOrderAndCursorRestore) {
+TEST(MessageAdder, GivesRunningIdsNotifiesObserversInOrderAndRestoresTheCursor) {
   TQuillboxMessageSet set;
   TQBMessageAdder adder(set);
   QStringList log;

@@ -4,7 +4,7 @@
 
 namespace {
 
-TEST(MessageTypes, ShortNamesStyleKeysAndIcons) {
+TEST(MessageTypes, EachCodeHasItsShortNameStyleKeyAndIcon) {
   struct {
     int32_t Code;
     const char* ShortName;
@@ -30,7 +30,7 @@ TEST(MessageTypes, EveryBuiltInCodeHasAShortName) {
   for (int code = 0; code < qbtypes::BuiltInCount; ++code) EXPECT_FALSE(qbtypes::ShortName(code).isEmpty()) << code;
 }
 
-TEST(MessageTypes, Groups) {
+TEST(MessageTypes, MethodClosersSeparatorsAnnotationsAndColourLevelsAreRecognised) {
   EXPECT_TRUE(qbtypes::ClosesMethod(10) && qbtypes::ClosesMethod(43) && !qbtypes::ClosesMethod(9));
   for (int code : {11, 12, 39, 40}) EXPECT_TRUE(qbtypes::IsSeparator(code)) << code;
   for (int code : {3, 8, 11, 39}) EXPECT_TRUE(qbtypes::IsUserAnnotation(code)) << code;

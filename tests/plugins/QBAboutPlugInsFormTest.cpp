@@ -3,14 +3,14 @@
 #include "plugins/widgets/QBAboutPlugInsForm.h"
 #include "plugins/widgets/QBPlugInManager.h"
 
-#include <QApplication>
+#include "support/QBModalAnswer.h"
+
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -49,17 +49,10 @@ protected:
 };
 
 TEST_F(QBAboutPlugInsForm, NothingLoadedShowsOnlyTheMessageBox) {
-  bool dialogShown = false;
-  QTimer::singleShot(0, [&] {
-    if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-      dialogShown = true;
-      dialog->reject();
-    }
-  });
+  const qbtest::TNoModalDialog noDialog;
   FManager.ShowPlugInsDialog();
   EXPECT_EQ(FBoxes, QStringList{"There are no Quillbox Inspector plug-ins loaded."});
   EXPECT_EQ(FCaptions, QStringList{"Quillbox File Viewer"});  // the program's title, not its file
-  EXPECT_FALSE(dialogShown);
 }
 
 TEST_F(QBAboutPlugInsForm, ListsSortedNamesAndShowsTheDetailsOfTheFirstRegistered) {
@@ -100,12 +93,11 @@ TEST_F(QBAboutPlugInsForm, RunsModallyUntilOK) {
   FManager.RegisterInspector(new TNamedInspector(150, "Alpha", "", ""));
   QString caption;
   QSize size;
-  QTimer::singleShot(0, [&] {
-    auto* form = qobject_cast<TFrmAboutPlugIns*>(QApplication::activeModalWidget());
-    ASSERT_NE(form, nullptr);
-    caption = form->windowTitle();
-    size = form->size();
-    form->btnOK->click();
+  const auto answer = qbtest::AnswerModal<TFrmAboutPlugIns>([&](TFrmAboutPlugIns& form) {
+    caption = form.windowTitle();
+    size = form.size();
+    form.btnOK->click();
+    EXPECT_FALSE(form.isVisible()) << "OK closes the dialog";
   });
   FManager.ShowPlugInsDialog();
   EXPECT_EQ(caption, "Quillbox Viewer Plug-Ins");
@@ -167,20 +159,10 @@ TEST_F(QBAboutPlugInsFormModules, ListsEveryModuleWithWhatBecameOfIt) {
 TEST_F(QBAboutPlugInsFormModules, OpensForModulesThatBroughtNoInspector) {
   Load({"broken.so", "empty.so"});
   FBoxes.clear();
-  // Closes the dialog once it runs; without a dialog the call returns on its own.
-  bool shown = false;
-  QTimer poller;
-  poller.setInterval(10);
-  QObject::connect(&poller, &QTimer::timeout, [&] {
-    if (auto* form = qobject_cast<TFrmAboutPlugIns*>(QApplication::activeModalWidget())) {
-      shown = form->lstModules->topLevelItemCount() == 2;
-      form->reject();
-    }
+  const auto answer = qbtest::AnswerModal<TFrmAboutPlugIns>([](TFrmAboutPlugIns& form) {
+    EXPECT_EQ(form.lstModules->topLevelItemCount(), 2);
   });
-  poller.start();
   FManager.ShowPlugInsDialog();
-  poller.stop();
-  EXPECT_TRUE(shown);
   EXPECT_TRUE(FBoxes.isEmpty());
 }
 

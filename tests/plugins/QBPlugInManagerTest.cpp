@@ -47,7 +47,7 @@ protected:
   QList<TReport> FReports;
 };
 
-TEST_F(QBPlugInManagerTest, LoadsTheSamplePlugIn) {
+TEST_F(QBPlugInManagerTest, SamplePlugInRegistersTwoInspectorsAndOneViewClass) {
   Install(QB_SAMPLE_PLUGIN, "sample.so");
   auto manager = LoadedManager();
   EXPECT_TRUE(FReports.isEmpty());
@@ -72,7 +72,7 @@ TEST_F(QBPlugInManagerTest, LoadsTheSamplePlugIn) {
   EXPECT_EQ(qobject_cast<IQBMessageViewList*>(view), nullptr);
 }
 
-TEST_F(QBPlugInManagerTest, AnswersTheInspectorPane) {
+TEST_F(QBPlugInManagerTest, InspectorPaneGetsSupportAndAControlOrAnExplanationPerType) {
   Install(QB_SAMPLE_PLUGIN, "sample.so");
   auto manager = LoadedManager();
   struct TCase {

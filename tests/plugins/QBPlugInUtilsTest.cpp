@@ -10,7 +10,7 @@
 
 namespace {
 
-TEST(QBPlugInUtils, MessageTypeSymbols) {
+TEST(QBPlugInUtils, MessageTypeSymbolsNameBuiltInsAndOffsetsIntoTheirRange) {
   const std::pair<int32_t, const char*> cases[] = {
       {0, "qbmInfo"},          {24, "qbmLevel1 / qbmRed"},   {44, "qbmCustomHierarchy"},
       {150, "qbmReserved + 50"}, {999, "qbmReserved + 899"}, {1005, "qbmUser + 5"},

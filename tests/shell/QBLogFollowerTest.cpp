@@ -5,7 +5,6 @@
 #include "support/QBAppenderProcess.h"
 #include "support/QBTestFiles.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 #include <QTest>
 
@@ -217,9 +216,3 @@ TEST_F(LogFollower, ALoadThatFailedOrAClearEndsFollowing) {
 }
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  QCoreApplication app(argc, argv);
-  ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
-}

@@ -118,7 +118,7 @@ TEST(FilterSettings, MissingOrUnreadableKeysGiveDefaults) {
   EXPECT_TRUE(c.MsgTypes.none());
 }
 
-TEST(FilterSettings, TypeTextEncodingAndDecoding) {
+TEST(FilterSettings, TypeSetEncodesAsDigitsAndDecodesAnyText) {
   std::bitset<256> types;
   types.set(0).set(2).set(100).set(200);  // 200 is not stored
   EXPECT_EQ(qbfilter::EncodeMsgTypes(types), "101" + QString(42, '0') + "1");

@@ -8,7 +8,6 @@
 #include "model/QBMessageAdder.h"
 #include "model/QBMessageTypes.h"
 
-#include "QBGuiTestApp.h"
 #include "QBHostDouble.h"
 #include "support/QBTestFiles.h"
 
@@ -27,7 +26,6 @@
 
 namespace {
 
-using qbtest::TAppFirst;
 using qbtest::THostDouble;
 
 const int32_t kCategoryColor = qbcolor::Rgb(250, 240, 230);
@@ -112,7 +110,6 @@ protected:
     return -1;
   }
 
-  TAppFirst AppFirst;
   THostDouble Host;
   TDialogsDouble Dialogs;
   QWidget Parent;
@@ -155,7 +152,7 @@ TEST_F(MsgViewTest, ClickReportsTheSelectionAtOnce) {
 TEST_F(MsgViewTest, HeldDownKeyLeavesAtMostOneNoticePending) {
   for (int i = 0; i < 60; ++i) Add({});
   View.SetItemIndex(0);
-  QCoreApplication::processEvents();
+  QCoreApplication::sendPostedEvents(&View);  // delivers the notice of the first row
   Host.SelectionNotices = 0;
   for (int i = 0; i < 30; ++i) QTest::keyClick(&View, Qt::Key_Down);
   EXPECT_EQ(View.GetItemIndex(), 30);
@@ -358,7 +355,6 @@ TEST_F(MsgViewTest, EmptyViewPaintsOnlyTheHeaderAndBackground) {
 // Texts, through the functions the painter uses
 
 TEST(RowTextTest, ShortensAtTheLineBreakAnd255CharactersAndToTheWidth) {
-  qbtest::GuiApp();
   QFont font(QStringLiteral("DejaVu Sans"));
   font.setPixelSize(12);
   const QFontMetrics fm(font);

@@ -1,8 +1,6 @@
 // The virtual list box driven by real key, mouse and wheel events, offscreen.
 #include "view/widgets/QBVList.h"
 
-#include "QBGuiTestApp.h"
-
 #include <gtest/gtest.h>
 
 #include <QAccessible>
@@ -16,8 +14,6 @@
 #include <stdexcept>
 
 namespace {
-
-using qbtest::TAppFirst;
 
 // The owner's side of selection, kept as a set so it does not grow with the row count.
 struct TSelection : IQBListSelectionTarget {
@@ -75,7 +71,6 @@ protected:
     QApplication::sendEvent(List.viewport(), &ev);
   }
 
-  TAppFirst AppFirst;
   TSelection Sel;
   TCountingList List;
 };

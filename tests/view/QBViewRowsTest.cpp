@@ -55,7 +55,7 @@ TEST(Rows, CollapseOnExitIsStoredAsExitAndCollapsesAtOnce) {
   EXPECT_EQ(f.List.CurrentRow(), 1);
 }
 
-TEST(Rows, NestedCollapseAndExpand) {
+TEST(Rows, ExpandingAMethodKeepsItsInnerMethodsCollapsedUntilExpandAll) {
   TViewFixture f;
   f.AddTypes({9, 9, 9, 0, 10, 10, 10});  // A(B(C(x)))
   f.List.SetCurrentRow(0);
@@ -217,7 +217,7 @@ TEST(Bookmarks, SurviveCollapseAndClearViewKeepsTheSyncMark) {
   EXPECT_EQ(f.View.SyncMessage(), 3);
 }
 
-TEST(Navigation, TypeSteps) {
+TEST(Navigation, TypeStepsStopAtTheLastMatchAndReportWhatLiesEitherSide) {
   TViewFixture f;
   f.AddTypes({2, 0, 2, 100, 1000, 33000});
   f.List.SetCurrentRow(2);

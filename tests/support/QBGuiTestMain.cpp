@@ -1,11 +1,12 @@
-// The widget tests need one QApplication for the whole run.
+// main() of every test binary that needs widgets: one application object for the whole run, on the
+// offscreen platform unless the caller chose one, then the tests. Test discovery runs the binary
+// outside ctest's environment, so it must start without a display too.
 
 #include <QApplication>
 
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
-  // Test discovery runs the binary outside ctest's environment; it must start without a display too.
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);
