@@ -29,14 +29,14 @@ void TQBViewNavigator::GoToMessage(int recNo) {
     else
       hi = mid;
   }
-  if (lo < count) RevealAndSelect(lo);
+  RevealAndSelect(lo);
 }
 
 void TQBViewNavigator::RevealAndSelect(int target) {
   // Opened in item order: an outer method first, so the inner entries it uncovers are rows by then.
   for (int item = 0; item < target; ++item)
     if (FRows.ItemIsEnter(item) && FRows.ItemCollapsed(item)) FRows.ExpandMethod(FRows.RowOfItem(item));
-  SelectRow(FRows.RowOfItem(target));
+  if (target < FRows.ItemCount()) SelectRow(FRows.RowOfItem(target));
 }
 
 void TQBViewNavigator::GoToTime(const TQBTimeStamp& ts) {

@@ -52,7 +52,8 @@ private:
   int Scan(int row, bool forward, Visit visit) const;
   int FindRow(TQBNavigateKind kind, const auto& matches) const;
   bool TimeGapBefore(int item, int32_t thresholdMs) const;
-  // Opens every collapsed method before item (which uncovers the item itself) and selects its row.
+  // Opens every collapsed method before item (which uncovers the item itself) and selects its row; an
+  // item past the last opens them all and selects nothing, as a walk from the top that finds nothing.
   void RevealAndSelect(int item);
 
   TQBViewModel& FView;
