@@ -3,11 +3,17 @@
 // offscreen into a PNG. It runs the viewer's own start-up and window; only the settings file is left
 // untouched. The two inspector options also save what Copy and Print Inspector Contents give for the
 // selected message, without the print dialog, so scripts can look at them and time them.
+//
+// qbrender --plugins: the plug-in modules the viewer loads at start-up, one line each: the file name,
+// a tab and its state as the plug-ins dialog shows it. An install is checked with it.
 
 #include "inspectors/QBInspectorPane.h"
 #include "inspectors/QBPrintJob.h"
 #include "inspectors/QBStockInspector.h"
 #include "model/QBFileCheck.h"
+#include "plugins/QBPlugInUtils.h"
+#include "plugins/widgets/QBPlugInManager.h"
+#include "shell/QBFolders.h"
 #include "shell/widgets/QBMainForm.h"
 #include "shell/widgets/QBViewerApp.h"
 #include "view/widgets/QBMsgView.h"
@@ -31,7 +37,8 @@ const TQBViewClassOf<TQBMessageView> MessageViewClass;
 int Usage() {
   std::fprintf(stderr,
                "usage: qbrender FILE.qbl OUT.png [--size WxH] [--select ROW] [--copy-inspector OUT.txt] "
-               "[--print-inspector OUT.pdf]\n");
+               "[--print-inspector OUT.pdf]\n"
+               "       qbrender --plugins\n");
   return 2;
 }
 
@@ -72,6 +79,22 @@ int SaveInspectorContents(TFrmViewer& window, const QString& copyFile, const QSt
   return 0;
 }
 
+// The viewer's start-up of the plug-ins, with their error reports on standard error instead of boxes
+// that nobody could answer offscreen.
+int ListPlugIns() {
+  const TQBFolders folders = qbfolders::ResolveFolders();
+  TQBPlugInManagerScope plugIns(qbplugins::PlugInFolderOf(folders.Install), MessageViewClass,
+                                [](QMessageBox::Icon, const QString& caption, const QString& text) {
+                                  std::fprintf(stderr, "qbrender: %s: %s\n", qPrintable(caption), qPrintable(text));
+                                });
+  const TPackageList& packages = InternalPlugInManager->Packages();
+  for (qsizetype i = 0; i < packages.Count(); ++i) {
+    const TPackageList::TEntry& entry = packages.Entry(i);
+    std::printf("%s\t%s\n", qPrintable(entry.Name), qPrintable(ModuleStateText(entry.State, entry.Error)));
+  }
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -82,6 +105,7 @@ int main(int argc, char** argv) {
   int count = int(args.size());
   QApplication app(count, args.data());
   QStringList params = QApplication::arguments().mid(1);
+  if (params == QStringList{QStringLiteral("--plugins")}) return ListPlugIns();
   QString sizeText, selectText, copyFile, printFile;
   if (!TakeOption(params, QStringLiteral("--size"), sizeText) ||
       !TakeOption(params, QStringLiteral("--select"), selectText) ||

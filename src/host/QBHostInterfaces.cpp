@@ -16,6 +16,7 @@ IQBMessageViewPrint::~IQBMessageViewPrint() = default;
 IQBMessageViewSave::~IQBMessageViewSave() = default;
 IQBMessageViewExport::~IQBMessageViewExport() = default;
 IQBViewActivation::~IQBViewActivation() = default;
+IQBMessageViewTime::~IQBMessageViewTime() = default;
 IQBViewerHost::~IQBViewerHost() = default;
 
 IQBSettingsWriter::~IQBSettingsWriter() = default;

@@ -9,6 +9,8 @@
 #include <cstring>
 #include <limits>
 
+#include <unistd.h>
+
 namespace {
 
 constexpr size_t kInitialBuffer = size_t(1) << 20;
@@ -32,15 +34,28 @@ TQBTextBytes BodyText(const char* p, size_t available, TQBTextEncoding encoding)
 
 }  // namespace
 
-bool TQBLogReader::Open(const QString& path) {
+bool TQBLogReader::Open(const QString& path, int64_t offset) {
   // Unbuffered: this class keeps its own large buffer.
   if (!OpenInputFile(FFile, path, &FErrorString, QIODevice::ReadOnly | QIODevice::Unbuffered)) return false;
+  if (offset > 0 && !FFile.seek(offset)) {
+    FErrorString = FFile.errorString();
+    FFile.close();
+    return false;
+  }
   FFileSize = FFile.size();
+  FFileId = qbfile::IdOfHandle(FFile.handle());
   FBuffer.resize(kInitialBuffer);
   FBegin = FEnd = 0;
-  FBufferOffset = 0;
+  FBufferOffset = offset;
   FEof = false;
   return true;
+}
+
+QByteArray TQBLogReader::FirstBytes(int size) const {
+  QByteArray bytes(size, Qt::Uninitialized);
+  const ssize_t got = ::pread(FFile.handle(), bytes.data(), size_t(size), 0);
+  bytes.resize(got > 0 ? qsizetype(got) : 0);
+  return bytes;
 }
 
 // Makes at least `wanted` unread bytes contiguous in the buffer when the file has them; returns how
@@ -60,6 +75,13 @@ size_t TQBLogReader::Ensure(size_t wanted) {
     else FEnd += size_t(got);
   }
   return FEnd - FBegin;
+}
+
+TQBLogReader::TResult TQBLogReader::LeaveIncomplete() {
+  // Nothing more is read through this reader: the caller opens the file again at FRecordOffset.
+  FEof = true;
+  FBegin = FEnd;
+  return TResult::Incomplete;
 }
 
 TQBLogReader::TResult TQBLogReader::Reject(const char* reason) {
@@ -84,6 +106,7 @@ void TQBLogReader::ReadBody(TQBRawMessage& msg, int32_t textLength, int32_t deta
   const size_t bodySize = size_t(textLength) + size_t(detailsLength) + 1;
   if (bodySize > kStreamedBody) return StreamBody(msg, textLength, detailsLength, textEncoding);
   const size_t present = std::min(Ensure(bodySize), bodySize);
+  FBodyCut = present < bodySize;
   const char* body = Data();
   const size_t textPresent = std::min(size_t(textLength), present);
   const size_t detailsPresent = std::min(size_t(detailsLength), present - textPresent);
@@ -100,11 +123,14 @@ void TQBLogReader::ReadBody(TQBRawMessage& msg, int32_t textLength, int32_t deta
 void TQBLogReader::StreamBody(TQBRawMessage& msg, int32_t textLength, int32_t detailsLength,
                              TQBTextEncoding textEncoding) {
   FBody.clear();
+  const int64_t bodyEnd = Position() + int64_t(textLength) + detailsLength + 1;
   const bool textComplete = KeepUntilNul(size_t(textLength));
   const size_t textSize = FBody.size();
   // A text cut short by the end of the file leaves no details, as above.
   if (textComplete) KeepUntilNul(size_t(detailsLength));
   Skip(1);
+  // Skip stops at the end of the file, so falling short of the claimed end means the body was cut.
+  FBodyCut = Position() < bodyEnd;
   const char* body = FBody.data();
   msg.MsgText = {textSize ? body : nullptr, int64_t(textSize), textEncoding};
   const size_t detailsSize = FBody.size() - textSize;
@@ -168,8 +194,9 @@ void TQBLogReader::ParseLegacy(const char* h, uint32_t code, TQBRawMessage& msg)
 
 TQBLogReader::TResult TQBLogReader::Next(TQBRawMessage& msg) {
   // A tail of 1 to 3 bytes cannot hold a record code: the file ends there.
-  if (Ensure(qblog::CodeSize) < size_t(qblog::CodeSize)) return TResult::End;
   FRecordOffset = Position();
+  if (const size_t have = Ensure(qblog::CodeSize); have < size_t(qblog::CodeSize))
+    return FCompleteOnly && have > 0 ? TResult::Incomplete : TResult::End;
   const auto code = uint32_t(qblog::ReadInt32(Data()));
   Consume(qblog::CodeSize);
 
@@ -178,7 +205,8 @@ TQBLogReader::TResult TQBLogReader::Next(TQBRawMessage& msg) {
           : marked                      ? TRecordKind::MarkedAnsi
                                         : TRecordKind::Legacy;
   const size_t headerSize = marked ? qblog::marked::HeaderSize : qblog::legacy::HeaderSize;
-  if (Ensure(headerSize) < headerSize) return Reject("the file ends inside a record header");
+  if (Ensure(headerSize) < headerSize)
+    return FCompleteOnly ? LeaveIncomplete() : Reject("the file ends inside a record header");
   // Names point into the header, and reading the body may move the buffer: keep the header apart.
   std::memcpy(FHeader, Data(), headerSize);
   Consume(headerSize);
@@ -208,6 +236,9 @@ TQBLogReader::TResult TQBLogReader::Next(TQBRawMessage& msg) {
       return TResult::Invalid;
     ParseLegacy(h, code, msg);
   }
+  // Whole against the size the file had when this reader opened it: a later reader sees more. Asking
+  // the buffer for the body instead would hold a huge claimed body in memory.
+  if (FCompleteOnly && Position() + int64_t(textLength) + detailsLength + 1 > FFileSize) return LeaveIncomplete();
   ReadBody(msg, textLength, detailsLength, textEncoding);
   return TResult::Record;
 }

@@ -81,6 +81,7 @@ bool TQBLogCommands::Load(const QString& path, bool append, IQBLogLoadEvents* ev
       break;
     case TQBLoadResult::TStatus::Loaded: break;
   }
+  for (IQBLogFileListener* listener : FListeners) listener->LoadEnded(path, result);
   return result.Ok();
 }
 
@@ -96,7 +97,11 @@ TQBLoadResult TQBLogCommands::ReadFile(const QString& path, IQBLogLoadEvents* ev
     ~THoldViews() { Window.HoldViewUpdates(false); }
   } holdViews(FWindow);
   // LoadLogFile checks again on the open descriptor, so a path swapped for a pipe meanwhile is refused.
-  const TQBLoadResult result = LoadLogFile(path, FAdder, events);
+  // A listener following the file leaves a record that is still being written for later.
+  TQBLoadMode mode = TQBLoadMode::Whole;
+  for (const IQBLogFileListener* listener : FListeners)
+    if (listener->LoadMode() == TQBLoadMode::CompleteRecords) mode = TQBLoadMode::CompleteRecords;
+  const TQBLoadResult result = LoadLogFile(path, FAdder, events, mode);
   if (result.Ok()) {
     FState.CurrentFile = QFileInfo(path).absoluteFilePath();
     FState.Modified = false;
@@ -173,9 +178,16 @@ bool TQBLogCommands::SaveTo(const QString& path) {
     }
   }
   // A message that could not be written has a report of its own; other failures the general one.
-  if (failedMessage >= 0) FWindow.ReportSaveFailure(failedMessage, path);
-  else if (!error.isEmpty()) FWindow.ReportError(error);
-  return error.isEmpty();
+  if (failedMessage >= 0) {
+    FWindow.ReportSaveFailure(failedMessage, path);
+    return false;
+  }
+  if (!error.isEmpty()) {
+    FWindow.ReportError(error);
+    return false;
+  }
+  for (IQBLogFileListener* listener : FListeners) listener->FileSaved(path);
+  return true;
 }
 
 void TQBLogCommands::Export(const QString& path, bool xml) {

@@ -12,6 +12,16 @@ void TQBSearchCommands::JumpToMessage() {
   if (View().List) View().List->JumpToMessage();
 }
 
+void TQBSearchCommands::GoToTime() {
+  const TQBViewBinding& view = View();
+  if (!view.Time || !view.View || view.View->GetCount() == 0) return;
+  int recNo = view.FocusedRecNo();
+  if (recNo < 1) recNo = view.View->GetRowRecNo(0);
+  TQBTimeStamp ts;
+  if (recNo >= 1 && recNo <= FSet.GetRecordCount()) ts = FSet.At(recNo).TimeStamp();
+  if (FTime.AskTime(ts)) view.Time->GoToTime(ts);
+}
+
 void TQBSearchCommands::ToggleBookmark(int n) {
   if (View().List) View().List->ToggleBookmark(n);
 }

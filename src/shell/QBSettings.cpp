@@ -125,6 +125,8 @@ void TQBGeneralSettings::Visit(Self& s, const Io& io) {
   io.Bool("NavigatorTimeDiff", s.NavigatorTimeDiff);
   io.Bool("PrintSelection", s.PrintSelection);
   io.Integer("PrintFontSize", s.PrintFontSize);
+  // Keys of this program's own features follow the ones every viewer version knows.
+  io.Bool("FollowLogFile", s.FollowLogFile);
 }
 
 template <typename Self, typename Io>

@@ -83,6 +83,7 @@ struct TQBGeneralSettings {
   bool NavigatorTimeDiff = false;
   bool PrintSelection = true;
   int32_t PrintFontSize = 8;
+  bool FollowLogFile = false;  // Follow Log File's tick
   template <typename Self, typename Io> static void Visit(Self& self, const Io& io);
   friend bool operator==(const TQBGeneralSettings&, const TQBGeneralSettings&) = default;
 };

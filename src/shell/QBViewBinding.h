@@ -17,6 +17,7 @@ struct TQBViewBinding {
   IQBMessageViewSave* Save = nullptr;
   IQBMessageViewExport* Export = nullptr;
   IQBViewActivation* Activation = nullptr;
+  IQBMessageViewTime* Time = nullptr;
 
   // The interfaces of view; View stays null when it does not offer IQBMessageView.
   static TQBViewBinding Of(QObject* view);

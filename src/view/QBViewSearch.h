@@ -2,6 +2,7 @@
 // Text search over a view's rows, forwards or backwards, opening collapsed methods so their bodies are
 // searched too.
 
+#include "view/QBTextPattern.h"
 #include "view/QBViewNavigation.h"
 
 #include <QString>
@@ -23,6 +24,8 @@ public:
   // otherwise a find-next from the row after (or before) the current one. Selects the found row or
   // reports "Search string '<text>' not found." through the host. Returns the found row or -1.
   int FindText(bool fresh, const QString& text, bool inDetails, bool fromCursor, bool forward);
+  // The same with the find options: the pattern says what matches (an invalid one matches nothing).
+  int FindText(bool fresh, const TQBTextPattern& pattern, bool inDetails, bool fromCursor, bool forward);
 
   static QString NotFoundMessage(const QString& text);
 
@@ -36,6 +39,6 @@ private:
 
   TQBViewRows& FRows;
   TQBViewNavigator FNavigator;
-  QByteArray FNeedle;
+  const TQBTextPattern* FPattern = nullptr;
   bool FInDetails = false;
 };

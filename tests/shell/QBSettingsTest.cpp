@@ -48,6 +48,7 @@ TQBSettings ChangedSettings() {
   g.NavigatorTimeDiff = true;
   g.PrintSelection = false;
   g.PrintFontSize = 11;
+  g.FollowLogFile = true;
   s.MessageFont = {"DejaVu Sans", 10, 255, 8};
   s.InspectorFont = {"Tahoma", 9, 65280, 4};
   s.InspectorFixedFont = {"Mono", 12, 1, 3};

@@ -28,7 +28,8 @@ printf '[Views]\nViewCount=1\n1_ViewName=Errors\n1_ViewClassName=Default\n\n[1_E
   > "$dir/v.qbp"
 "$bin/qbltool" print --pdf "$dir/p.pdf" --project "$dir/v.qbp" --view Errors "$dir/a.qbl" || fail "project print"
 [ "$(pdftotext -layout "$dir/p.pdf" - | wc -l)" -gt 5 ] || fail "the project's view printed no rows"
-cmp -s <(pdftotext -layout "$dir/p.pdf" -) <(pdftotext -layout "$dir/f.pdf" -) ||
+# The same rows as the filter printed; each page header holds the time of printing.
+cmp -s <(pdftotext -layout "$dir/p.pdf" - | grep -v "Page: ") <(pdftotext -layout "$dir/f.pdf" - | grep -v "Page: ") ||
   fail "the project's view did not print the rows of its filter"
 timeout 60 "$bin/qbltool" print --pdf "$dir/q.pdf" --project "$dir/v.qbp" --view Nope "$dir/a.qbl" 2>/dev/null
 [ $? -eq 2 ] || fail "an unknown project view should exit 2"

@@ -36,10 +36,11 @@ class TQBMessageView : public TQBVirtualListBox,
                        public IQBMessageViewSave,
                        public IQBMessageViewExport,
                        public IQBViewActivation,
+                       public IQBMessageViewTime,
                        private IQBRowListHooks {
   Q_OBJECT
   Q_INTERFACES(IQBMessageView IQBMessageViewList IQBMessageViewMethods IQBMessageViewSearch IQBMessageViewPrint
-                   IQBMessageViewSave IQBMessageViewExport IQBViewActivation)
+                   IQBMessageViewSave IQBMessageViewExport IQBViewActivation IQBMessageViewTime)
 public:
   // The name this class is registered under.
   static constexpr const char* ClassName = "Default";
@@ -145,6 +146,9 @@ public:
   void AppDeactivated() override { HideHint(); }
 
   void HideHint();
+
+  // --- IQBMessageViewTime -------------------------------------------------------------------------
+  void GoToTime(const TQBTimeStamp& ts) override { FNavigator.GoToTime(ts); }
 
   // --- IQBRowListHooks: the row model reaches the list through these ------------------------------
   void SetRowCount(int count) override { SetNumItems(count); }

@@ -10,6 +10,7 @@
 
 #include <quillbox/QBTypeStyle.h>
 #include <quillbox/QBSettingsIntf.h>
+#include <quillbox/QuillboxTypes.h>
 #include <quillbox/QuillboxHostExport.h>
 
 #include <QList>
@@ -137,6 +138,15 @@ public:
   virtual void AppDeactivated() = 0;
 };
 
+// Go to Time (optional, an addition of this program): the view focuses the first row whose time stamp
+// is at or after ts, opening collapsed methods on the way as GoToMessage does, or the last row when no
+// message is that late.
+class QUILLBOX_HOST_EXPORT IQBMessageViewTime {
+public:
+  virtual ~IQBMessageViewTime();
+  virtual void GoToTime(const TQBTimeStamp& ts) = 0;
+};
+
 // The main window as the views see it. There is one, published in ViewerHost while the main window
 // exists.
 class QUILLBOX_HOST_EXPORT IQBViewerHost {
@@ -180,6 +190,7 @@ QUILLBOX_HOST_EXPORT extern IQBViewerHost* ViewerHost;
 #define IQBMessageViewSave_iid "{F410B2B0-D21B-4C42-90B0-3DD6FC898CE5}"
 #define IQBMessageViewExport_iid "{04566A46-BBC9-42CB-B752-23EA6BE54C2E}"
 #define IQBViewActivation_iid "{0993DEC5-AF4C-4126-95A2-D8D31D1132D1}"
+#define IQBMessageViewTime_iid "{6E0F3B52-94A1-4C7D-B1E8-2D5A07C39F61}"
 
 Q_DECLARE_INTERFACE(IQBMessageView, IQBMessageView_iid)
 Q_DECLARE_INTERFACE(IQBMessageViewList, IQBMessageViewList_iid)
@@ -189,3 +200,4 @@ Q_DECLARE_INTERFACE(IQBMessageViewPrint, IQBMessageViewPrint_iid)
 Q_DECLARE_INTERFACE(IQBMessageViewSave, IQBMessageViewSave_iid)
 Q_DECLARE_INTERFACE(IQBMessageViewExport, IQBMessageViewExport_iid)
 Q_DECLARE_INTERFACE(IQBViewActivation, IQBViewActivation_iid)
+Q_DECLARE_INTERFACE(IQBMessageViewTime, IQBMessageViewTime_iid)
