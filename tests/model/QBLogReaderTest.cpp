@@ -19,10 +19,10 @@ struct TLoaded {
 
 class LogReading : public testing::Test {
 protected:
-  TLoaded Load(const QByteArray& bytes, IQBLogLoadEvents* events = nullptr) {
+  TLoaded Load(const QByteArray& bytes, IQBLogLoadEvents* events = nullptr, TQBLoadMode mode = TQBLoadMode::Whole) {
     TLoaded loaded;
     TQBMessageAdder adder(*loaded.Set);
-    loaded.Result = LoadLogFile(FFiles.Write("log.qbl", bytes), adder, events);
+    loaded.Result = LoadLogFile(FFiles.Write("log.qbl", bytes), adder, events, mode);
     return loaded;
   }
   TTempFiles FFiles;
@@ -146,7 +146,8 @@ TEST_F(LogReading, HugeClaimedBodyReadsOnlyWhatTheFileHolds) {
 }
 
 // Bodies of several megabytes are streamed rather than buffered whole; the texts come out the same,
-// and a following record is found where the claimed lengths put it.
+// and a following record is found where the claimed lengths put it. A body the file cuts short is
+// reported as cut, and a load of complete records only (a log still being written) leaves it unread.
 TEST_F(LogReading, LargeBodiesReadLikeSmallOnes) {
   const QByteArray big(5 << 20, 'a');
   QByteArray withNul = big;
@@ -172,6 +173,12 @@ TEST_F(LogReading, LargeBodiesReadLikeSmallOnes) {
     EXPECT_EQ(loaded.Set->At(1).MsgTextUtf8(), c.Text);
     EXPECT_EQ(loaded.Set->At(1).DetailsUtf8(), c.Details);
     if (c.Count == 2) EXPECT_EQ(loaded.Set->At(2).MsgText(), "next");
+    const bool cut = c.Count == 1;
+    EXPECT_EQ(loaded.Result.LastRecordCut, cut);
+    const TLoaded whole = Load(c.Bytes, nullptr, TQBLoadMode::CompleteRecords);
+    ASSERT_TRUE(whole.Result.Ok());
+    EXPECT_EQ(whole.Set->GetRecordCount(), cut ? 0 : c.Count);
+    EXPECT_EQ(whole.Result.EndOffset, cut ? 0 : c.Bytes.size());
   }
 }
 
