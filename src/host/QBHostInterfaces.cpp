@@ -17,6 +17,7 @@ IQBMessageViewSave::~IQBMessageViewSave() = default;
 IQBMessageViewExport::~IQBMessageViewExport() = default;
 IQBViewActivation::~IQBViewActivation() = default;
 IQBMessageViewTime::~IQBMessageViewTime() = default;
+IQBMessageViewFindOptions::~IQBMessageViewFindOptions() = default;
 IQBViewerHost::~IQBViewerHost() = default;
 
 IQBSettingsWriter::~IQBSettingsWriter() = default;

@@ -1,11 +1,19 @@
 #include "shell/QBSearchCommands.h"
 
 void TQBSearchCommands::Find() {
-  if (View().Search) View().Search->ShowFindDialog(FState.Text, FState.Forward, FState.InDetails, FState.FromCursor);
+  const TQBViewBinding& view = View();
+  if (!view.Search) return;
+  // The options belong to the window: the view searches with them and its dialog may change them.
+  if (view.FindOptions) view.FindOptions->SetFindOptions(FState.MatchCase, FState.RegularExpression);
+  if (view.Search->ShowFindDialog(FState.Text, FState.Forward, FState.InDetails, FState.FromCursor) && view.FindOptions)
+    view.FindOptions->GetFindOptions(FState.MatchCase, FState.RegularExpression);
 }
 
 void TQBSearchCommands::FindNext() {
-  if (View().Search) View().Search->FindText(false, FState.Text, FState.InDetails, FState.FromCursor, FState.Forward);
+  const TQBViewBinding& view = View();
+  if (!view.Search) return;
+  if (view.FindOptions) view.FindOptions->SetFindOptions(FState.MatchCase, FState.RegularExpression);
+  view.Search->FindText(false, FState.Text, FState.InDetails, FState.FromCursor, FState.Forward);
 }
 
 void TQBSearchCommands::JumpToMessage() {

@@ -142,6 +142,8 @@ void TQBFindSettings::Visit(Self& s, const Io& io) {
   io.Bool("FindForward", s.FindForward);
   io.Bool("FindFromCursor", s.FindFromCursor);
   io.Bool("FindInDetails", s.FindInDetails);
+  io.Bool("MatchCase", s.MatchCase);
+  io.Bool("RegularExpression", s.RegularExpression);
 }
 
 std::array<TQBTypeStyle, 45> TQBFontStyles::Defaults() {

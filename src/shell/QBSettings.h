@@ -106,6 +106,8 @@ struct TQBFindSettings {
   bool FindForward = true;
   bool FindFromCursor = false;
   bool FindInDetails = true;
+  bool MatchCase = false;
+  bool RegularExpression = false;
   template <typename Self, typename Io> static void Visit(Self& self, const Io& io);
   friend bool operator==(const TQBFindSettings&, const TQBFindSettings&) = default;
 };

@@ -13,6 +13,7 @@ TQBViewBinding TQBViewBinding::Of(QObject* view) {
   b.Save = qobject_cast<IQBMessageViewSave*>(view);
   b.Export = qobject_cast<IQBMessageViewExport*>(view);
   b.Time = qobject_cast<IQBMessageViewTime*>(view);
+  b.FindOptions = qobject_cast<IQBMessageViewFindOptions*>(view);
   b.Activation = qobject_cast<IQBViewActivation*>(view);
   return b;
 }

@@ -18,6 +18,7 @@ struct TQBViewBinding {
   IQBMessageViewExport* Export = nullptr;
   IQBViewActivation* Activation = nullptr;
   IQBMessageViewTime* Time = nullptr;
+  IQBMessageViewFindOptions* FindOptions = nullptr;
 
   // The interfaces of view; View stays null when it does not offer IQBMessageView.
   static TQBViewBinding Of(QObject* view);

@@ -7,12 +7,14 @@
 
 #include <QString>
 
-// What a find asks for: the text and the three options of the find dialog.
+// What a find asks for: the text, the direction, the origin, whether details are searched, and the
+// options that say what matches.
 struct TQBFindRequest {
   QString Text;
   bool Forward = true;
   bool InDetails = true;
   bool FromCursor = false;
+  TQBSearchOptions Options;
   friend bool operator==(const TQBFindRequest&, const TQBFindRequest&) = default;
 };
 

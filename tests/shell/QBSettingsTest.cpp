@@ -165,6 +165,11 @@ INSTANTIATE_TEST_SUITE_P(
                   })},
         TReadCase{"NonNumericKeepsDefault",
                   "[Position]\nLeft=abc\nTop=\nMaximized=true\n[General]\nPrintFontSize=8pt\n", TQBSettings()},
+        TReadCase{"FindOptions", "[Find]\nMatchCase=1\nRegularExpression=1\nFindForward=0\n",
+                  With([](TQBSettings& s) {
+                    s.Find.MatchCase = s.Find.RegularExpression = true;
+                    s.Find.FindForward = false;
+                  })},
         TReadCase{"ColourAsSignedDecimal", "[Display]\nMarkerColor=-16777211\n",
                   With([](TQBSettings& s) { s.Display.MarkerColor = int32_t(0xFF000005u); })},
         TReadCase{"FontSizesAndStylesComeIntoRange",

@@ -147,6 +147,17 @@ public:
   virtual void GoToTime(const TQBTimeStamp& ts) = 0;
 };
 
+// The find options (optional, an addition of this program): "Match case" and "Regular expression".
+// The window hands the current view its options before Find and Find Next; the view's find dialog
+// shows and edits them, and FindText searches with them. A view without this interface searches with
+// both off.
+class QUILLBOX_HOST_EXPORT IQBMessageViewFindOptions {
+public:
+  virtual ~IQBMessageViewFindOptions();
+  virtual void GetFindOptions(bool& matchCase, bool& regularExpression) const = 0;
+  virtual void SetFindOptions(bool matchCase, bool regularExpression) = 0;
+};
+
 // The main window as the views see it. There is one, published in ViewerHost while the main window
 // exists.
 class QUILLBOX_HOST_EXPORT IQBViewerHost {
@@ -191,6 +202,7 @@ QUILLBOX_HOST_EXPORT extern IQBViewerHost* ViewerHost;
 #define IQBMessageViewExport_iid "{04566A46-BBC9-42CB-B752-23EA6BE54C2E}"
 #define IQBViewActivation_iid "{0993DEC5-AF4C-4126-95A2-D8D31D1132D1}"
 #define IQBMessageViewTime_iid "{6E0F3B52-94A1-4C7D-B1E8-2D5A07C39F61}"
+#define IQBMessageViewFindOptions_iid "{B3D1C7A4-5E2F-4B86-9C0D-71A8E4F2D355}"
 
 Q_DECLARE_INTERFACE(IQBMessageView, IQBMessageView_iid)
 Q_DECLARE_INTERFACE(IQBMessageViewList, IQBMessageViewList_iid)
@@ -201,3 +213,4 @@ Q_DECLARE_INTERFACE(IQBMessageViewSave, IQBMessageViewSave_iid)
 Q_DECLARE_INTERFACE(IQBMessageViewExport, IQBMessageViewExport_iid)
 Q_DECLARE_INTERFACE(IQBViewActivation, IQBViewActivation_iid)
 Q_DECLARE_INTERFACE(IQBMessageViewTime, IQBMessageViewTime_iid)
+Q_DECLARE_INTERFACE(IQBMessageViewFindOptions, IQBMessageViewFindOptions_iid)
