@@ -26,6 +26,7 @@ namespace qbtest {
 struct TWindowScript {
   QStringList Errors;
   QList<int> Answers;                 // yes/no/cancel answers, in order (Cancel when none is left)
+  QStringList Questions;              // the project questions asked, in order
   QList<TQBTimeStamp> TimesAsked;     // the values Go to Time's dialog started at
   QList<TQBTimeStamp> TimeAnswers;    // what the user chooses there (Cancel when none is left)
 };
@@ -48,6 +49,20 @@ struct TScriptedLog final : IQBLogDialogs {
   void ReportInvalidLog(QWidget*, const QString& path) override { S.Errors << InvalidLogText(path); }
   void ReportSaveFailure(QWidget*, int messageNumber, const QString& path) override {
     S.Errors << SaveFailureMessage(messageNumber, path);
+  }
+  TWindowScript& S;
+};
+
+struct TScriptedProject final : IQBProjectDialogs {
+  explicit TScriptedProject(TWindowScript& s) : S(s) {}
+  int AskSaveProjectChanges(QWidget*) override { return Answer(QStringLiteral("save project changes")); }
+  int AskSaveNewProject(QWidget*) override { return Answer(QStringLiteral("save new project")); }
+  QString OpenProjectFileName(QWidget*, const QString&) override { return {}; }
+  QString SaveProjectFileName(QWidget*, const QString&) override { return {}; }
+  void ShowErrorMessage(QWidget*, const QString& text) override { S.Errors << text; }
+  int Answer(const QString& question) {
+    S.Questions << question;
+    return S.Answers.isEmpty() ? 2 : S.Answers.takeFirst();
   }
   TWindowScript& S;
 };
@@ -87,6 +102,7 @@ protected:
     dialogs.Errors = std::make_unique<TScriptedErrors>(Script);
     dialogs.Log = std::make_unique<TScriptedLog>(Script);
     dialogs.Search = std::make_unique<TScriptedSearch>(Script);
+    dialogs.Project = std::make_unique<TScriptedProject>(Script);
     TQBFolders folders;
     folders.DefaultLogs = Files.Path(QString());
     Window = std::make_unique<TFrmViewer>(*FIni, folders, QStringList{}, std::move(dialogs));

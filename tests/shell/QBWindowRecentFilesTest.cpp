@@ -1,10 +1,12 @@
-// File > Recent Files in the main window, across two sessions of the program: the list kept in the
-// settings file, an entry opening its file, and an entry whose file is gone.
+// File > Recent Files and Recent Projects in the main window, across two sessions of the program: the
+// list kept in the settings file, an entry opening its file, and an entry whose file is gone.
 
 #include "QBViewerWindowFixture.h"
 
 #include "shell/widgets/QBMenus.h"
-#include "shell/widgets/QBRecentFilesMenu.h"
+#include "shell/QBViewManager.h"
+#include "shell/widgets/QBProjectWindow.h"
+#include "shell/widgets/QBRecentMenu.h"
 
 #include <QAction>
 #include <QFile>
@@ -64,6 +66,47 @@ TEST_F(WindowRecentFiles, TheListOutlivesTheSessionOpensItsFilesAndDropsOnesThat
   EXPECT_EQ(settings.ReadInteger("MRULists", "RecentFile_Count", -1), 1);
   EXPECT_EQ(settings.ReadString("MRULists", "RecentFile_Item0", ""), b);
   EXPECT_FALSE(settings.ValueExists("MRULists", "RecentFile_Item1"));
+}
+
+// Projects reach the list when they are written or opened; an entry reopens its views on the log
+// that is loaded, and a project that is gone is reported and dropped.
+TEST_F(WindowRecentFiles, RecentProjectsReopenTheirViews) {
+  const QString log = Log(QStringLiteral("a.qbl"), 3);
+  const QString one = Files.Path(QStringLiteral("one.qbp")), two = Files.Path(QStringLiteral("two.qbp"));
+  Create();
+  EXPECT_FALSE(Window->Menus().RecentProjects->isEnabled());
+  TQBFilterCriteria criteria;
+  criteria.CheckMessageText = true;
+  criteria.MessageText = QStringLiteral("message");
+  ASSERT_GE(Window->ViewManager().InsertView({QStringLiteral("Messages"), QStringLiteral("Default"), criteria, true}), 1);
+  TQBProjectCommands& projects = Window->ProjectArea().Commands();
+  ASSERT_TRUE(projects.Write(one));
+  ASSERT_TRUE(projects.Write(two));
+  EXPECT_EQ(Window->RecentProjects().List().Files(), QStringList({two, one}));
+
+  EndSession();
+  Create();
+  ASSERT_TRUE(Window->LoadFile(log, false));
+  ASSERT_EQ(Window->RecentProjects().List().Files(), QStringList({two, one}));
+  QList<QAction*> entries = Window->Menus().RecentProjects->actions();
+  ASSERT_EQ(entries.size(), 2);
+  EXPECT_EQ(entries[1]->objectName(), "mnuRecentProject1");
+  entries[1]->trigger();
+  EXPECT_EQ(Window->ProjectArea().State().CurrentProject, one);
+  EXPECT_EQ(Window->ViewManager().Count(), 2);
+  EXPECT_EQ(Window->CurrentView().View->GetCount(), 3) << "the views show the loaded log";
+  EXPECT_EQ(Window->RecentProjects().List().Files(), QStringList({one, two}));
+
+  EXPECT_EQ(Script.Errors, QStringList()) << Script.Errors.join('|').toStdString();
+  ASSERT_TRUE(QFile::remove(two));
+  Script.Errors.clear();
+  Window->Menus().RecentProjects->actions().at(1)->trigger();
+  ASSERT_EQ(Script.Errors.size(), 1);
+  EXPECT_TRUE(Script.Errors.front().contains("two.qbp") && Script.Errors.front().contains("recent projects"))
+      << Script.Errors.front().toStdString();
+  EXPECT_EQ(Window->RecentProjects().List().Files(), QStringList({one}));
+  EXPECT_EQ(Window->ProjectArea().State().CurrentProject, one);
+  EXPECT_EQ(Script.Questions, QStringList()) << Script.Questions.join('|').toStdString();
 }
 
 }  // namespace

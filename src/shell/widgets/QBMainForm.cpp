@@ -25,7 +25,7 @@
 #include "shell/widgets/QBProjectWindow.h"
 #include "shell/widgets/QBOptionsWindow.h"
 #include "shell/widgets/QBPrintWindow.h"
-#include "shell/widgets/QBRecentFilesMenu.h"
+#include "shell/widgets/QBRecentMenu.h"
 #include "shell/widgets/QBStatusPanes.h"
 #include "shell/widgets/QBToolStrip.h"
 #include "shell/widgets/QBViewArea.h"
@@ -124,7 +124,8 @@ void TFrmViewer::CreateAreas() {
         FHelp->ShowTopic(topic);
       }});
   FProject = std::make_unique<TQBProjectWindow>(
-      TQBProjectWindow::TParts{*this, *FViews, *FStatus, *FDialogs.Project, *FDialogs.Errors, *this});
+      TQBProjectWindow::TParts{*this, *FViews, *FStatus, *FDialogs.Project, *FDialogs.Errors, *this,
+                               [this](const QString& path) { FRecentProjects->Opened(path); }});
 
   FInspectorHost = std::make_unique<TQBInspectorHost>(TQBInspectorHost::TParts{
       *FViews, FSettings.Display, FLog, FSelectionListeners, *this, *FDialogs.Inspector, *FDialogs.Errors, *this});
@@ -148,10 +149,8 @@ void TFrmViewer::CreateAreas() {
   FFollowWindow = std::make_unique<TQBFollowWindow>(TQBFollowWindow::TParts{
       *this, *FLogArea, *FViews, *this, *FDialogs.Errors, [this] { return FCommandsRunning > 0; }});
   FFollower = std::make_unique<TQBLogFollower>(FLog, FAdder, *FFollowWindow, FFollowWindow.get());
-  FRecentFiles = std::make_unique<TQBRecentFilesMenu>(
-      TQBRecentFilesMenu::TParts{*this, *FMenus.RecentFiles, *FLogArea, FIni, *FDialogs.Errors});
   FLogArea->Commands().AddListener(FFollower.get());
-  FLogArea->Commands().AddListener(FRecentFiles.get());
+  CreateRecentMenus();
   FGeometry = std::make_unique<TQBWindowGeometry>(*this, *FLayout, FSettings);
   FEdit = std::make_unique<TQBEditWindow>(TQBEditWindow::TParts{
       *FViews, *FLayout->Pages(), FLog, FAdder, FOrigin, FSettings.General, *FDialogs.Edit, inspect});
@@ -182,6 +181,22 @@ void TFrmViewer::CreateAreas() {
   FInputSources = {FViews.get(),          &FLogArea->Commands(),    FLayoutCommands.get(),
                    FInspectorHost.get(), &FOrganizer->Commands(), &navigator,
                    FFollower.get()};
+}
+
+void TFrmViewer::CreateRecentMenus() {
+  const TQBRecentMenu::TParts files{*this, *FMenus.RecentFiles, FIni, *FDialogs.Errors};
+  FRecentFiles = std::make_unique<TQBRecentMenu>(
+      files, TQBRecentMenu::TKind{QStringLiteral("RecentFile"), QStringLiteral("mnuRecentFile"),
+                                  QStringLiteral("recent files"),
+                                  [this](const QString& path) { FLogArea->LoadFile(path, false); }});
+  FRecentLogFiles = std::make_unique<TQBRecentLogFiles>(*FRecentFiles);
+  FLogArea->Commands().AddListener(FRecentLogFiles.get());
+  const TQBRecentMenu::TParts projects{*this, *FMenus.RecentProjects, FIni, *FDialogs.Errors};
+  FRecentProjects = std::make_unique<TQBRecentMenu>(
+      projects, TQBRecentMenu::TKind{QStringLiteral("RecentProject"), QStringLiteral("mnuRecentProject"),
+                                     QStringLiteral("recent projects"), [this](const QString& path) {
+                                       FProject->Commands().OpenProjectFile(path);
+                                     }});
 }
 
 void TFrmViewer::ColourPanels() {

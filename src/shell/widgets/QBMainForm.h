@@ -8,8 +8,8 @@
 //   organizer      TQBOrganizer and TQBOrganizerCommands (shell) with TQBOrganizerWindow
 //   display state  TQBDisplayState: what IQBViewerHost hands out
 //   log files      TQBLogCommands (shell) with TQBLogWindow (dialogs, progress, one load at a time);
-//                  Follow Log File: TQBLogFollower (shell) with TQBFollowWindow; Recent Files:
-//                  TQBRecentFilesMenu
+//                  Follow Log File: TQBLogFollower (shell) with TQBFollowWindow; Recent Files and
+//                  Recent Projects: TQBRecentMenu
 //   layout, help   TQBLayoutCommands, TQBHelpCommands (shell) with TQBLayoutWindow
 //   messages       TQBMessageCommands, TQBSearchCommands (shell) on the current view
 //   inspector      TQBInspectorHost, the inspector pane's host; TQBSelectionListeners follow the focus
@@ -49,7 +49,8 @@ class TQBEditWindow;
 class TQBFollowWindow;
 class TQBHelpCommands;
 class TQBLogFollower;
-class TQBRecentFilesMenu;
+class TQBRecentLogFiles;
+class TQBRecentMenu;
 class TQBIniFile;
 class TQBInspectorHost;
 class TQBInspectorPane;
@@ -123,7 +124,8 @@ public:
   TQBProjectWindow& ProjectArea() const { return *FProject; }
   TQBOrganizerWindow& OrganizerArea() const { return *FOrganizer; }
   TQBLogFollower& Follower() const { return *FFollower; }
-  TQBRecentFilesMenu& RecentFiles() const { return *FRecentFiles; }
+  TQBRecentMenu& RecentFiles() const { return *FRecentFiles; }
+  TQBRecentMenu& RecentProjects() const { return *FRecentProjects; }
   // Load(path, append) as Open and Append run it after their dialogs; false also when it has to wait
   // for a load that runs.
   bool LoadFile(const QString& path, bool append);
@@ -145,6 +147,7 @@ private:
   // Creation (QBMainForm.cpp).
   void BuildWindow();
   void CreateAreas();
+  void CreateRecentMenus();
   void ColourPanels();
   void ApplySettings();
   void ApplyFonts();
@@ -207,7 +210,9 @@ private:
   std::unique_ptr<TQBLogWindow> FLogArea;
   std::unique_ptr<TQBFollowWindow> FFollowWindow;
   std::unique_ptr<TQBLogFollower> FFollower;
-  std::unique_ptr<TQBRecentFilesMenu> FRecentFiles;
+  std::unique_ptr<TQBRecentMenu> FRecentFiles;
+  std::unique_ptr<TQBRecentLogFiles> FRecentLogFiles;
+  std::unique_ptr<TQBRecentMenu> FRecentProjects;
   std::unique_ptr<TQBLayoutCommands> FLayoutCommands;
   std::unique_ptr<TQBLayoutWindow> FLayoutWindow;
   std::unique_ptr<TQBHelpCommands> FHelp;

@@ -45,8 +45,10 @@ void BuildFileAndEdit(QMenuBar* bar, const TQBCommandTable& commands, TQBMenus& 
   AddItems(file, commands, {C::Open, C::Append, C::Save, C::Export});
   menus.RecentFiles = NewMenu(file, QStringLiteral("Recent &Files"), "mnuRecentFiles");
   file->addMenu(menus.RecentFiles);
-  AddItems(file, commands, {Sep, C::NewProject, C::OpenProject, C::SaveProject, C::SaveProjectAs, C::CloseProject,
-                            Sep, C::Print, C::PrintInspectorContents, Sep, C::Exit});
+  AddItems(file, commands, {Sep, C::NewProject, C::OpenProject, C::SaveProject, C::SaveProjectAs, C::CloseProject});
+  menus.RecentProjects = NewMenu(file, QStringLiteral("Recent Pro&jects"), "mnuRecentProjects");
+  file->addMenu(menus.RecentProjects);
+  AddItems(file, commands, {Sep, C::Print, C::PrintInspectorContents, Sep, C::Exit});
   bar->addMenu(file);
   QMenu* edit = NewMenu(bar, QStringLiteral("&Edit"), "mnuEdit");
   AddItems(edit, commands, {C::EditMessage, C::CopyMessageText, C::CopyInspectorContents, Sep, C::AddNote,
