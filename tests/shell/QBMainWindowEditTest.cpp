@@ -26,6 +26,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
@@ -419,6 +420,61 @@ TEST_F(MainWindowEditTest, FindAndFindNextThroughTheirDialogs) {
     Trigger(C::FindNext);
   }
   EXPECT_EQ(notice, "Search string 'NEEDLE' not found.");
+}
+
+// The find options through the window's Find: each pair of options finds its row (both off is the
+// plain search), the window keeps what the dialog confirmed for the next session, and that session's
+// dialog opens with them.
+TEST_F(MainWindowEditTest, FindOptionsChooseTheRowAndLastIntoTheNextSession) {
+  Add({qbmInfo, "alpha"});
+  Add({qbmInfo, "beta", "Client", "the needle"});
+  Add({qbmInfo, "gamma Needle"});
+  Add({qbmInfo, "delta 42"});
+  const struct {
+    const char* Text;
+    bool MatchCase, RegularExpression;
+    int Row;
+  } cases[] = {
+      {"NEEDLE", false, false, 1},      // ASCII case folded, details searched
+      {"Needle", true, false, 2},       // the details' "needle" no longer matches
+      {"^DELTA \\d+$", false, true, 3},  // an expression, any case
+      {"Ne+dle", true, true, 2},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Text);
+    Select(0);
+    auto answer = AnswerModal<TFrmFind>([&c](TFrmFind& find) {
+      find.FindText()->setEditText(QString::fromUtf8(c.Text));
+      find.MatchCase()->setChecked(c.MatchCase);
+      find.RegularExpression()->setChecked(c.RegularExpression);
+      find.findChild<QPushButton*>("btnOK")->click();
+    });
+    Trigger(C::Find);
+    EXPECT_EQ(CurrentRow(), c.Row);
+  }
+  // Find Next goes on with the kept expression: no further match after row 2.
+  {
+    auto notice = AnswerModal<TFrmDisplayMessage>([](TFrmDisplayMessage& d) { d.accept(); });
+    Trigger(C::FindNext);
+  }
+  EXPECT_EQ(CurrentRow(), 2);
+
+  Window.reset();
+  EXPECT_TRUE(Ini->ReadBool("Find", "MatchCase", false));
+  EXPECT_TRUE(Ini->ReadBool("Find", "RegularExpression", false));
+  Create();
+  Add({qbmInfo, "x"});
+  bool matchCase = false, expression = false;
+  {
+    auto answer = AnswerModal<TFrmFind>([&](TFrmFind& find) {
+      matchCase = find.MatchCase()->isChecked();
+      expression = find.RegularExpression()->isChecked();
+      find.reject();
+    });
+    Trigger(C::Find);
+  }
+  EXPECT_TRUE(matchCase);
+  EXPECT_TRUE(expression);
 }
 
 TEST_F(MainWindowEditTest, ClearBookmarksAsksFirst) {
