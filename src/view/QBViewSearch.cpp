@@ -17,8 +17,9 @@ int TQBViewSearch::FindText(bool fresh, const TQBTextPattern& pattern, bool inDe
   FPattern = &pattern;
   FInDetails = inDetails;
   const int start = StartRow(fresh, fromCursor, forward);
-  // An empty text matches nothing, so it always ends in the notice.
-  const bool none = pattern.Text().isEmpty() || !pattern.IsValid();
+  // An empty text matches nothing, so it always ends in the notice; so does a find-next that has no
+  // row left in its direction.
+  const bool none = pattern.Text().isEmpty() || !pattern.IsValid() || start < 0;
   const int found = none ? -1 : forward ? SearchForward(start) : SearchBackward(start);
   FPattern = nullptr;
   if (found >= 0)
@@ -34,6 +35,8 @@ int TQBViewSearch::StartRow(bool fresh, bool fromCursor, bool forward) const {
   int row;
   if (fresh)
     row = fromCursor ? current : (forward ? 0 : last);
+  else if (current >= 0 && current <= last && (forward ? current == last : current == 0))
+    return -1;  // past the end: searching from the current row again would find it once more
   else
     row = forward ? current + 1 : current - 1;
   return std::clamp(row, 0, last);

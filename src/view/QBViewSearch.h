@@ -32,6 +32,7 @@ public:
   static QString NotFoundMessage(const QString& text);
 
 private:
+  // The row a search starts at; -1 for a find-next from the last row forwards or the first backwards.
   int StartRow(bool fresh, bool fromCursor, bool forward) const;
   bool ItemMatches(int item) const;
   int SearchForward(int row);
