@@ -11,6 +11,7 @@
 #include "inspectors/parsers/QBPrintLayout.h"
 #include "inspectors/parsers/QBPropertyPaths.h"
 #include "inspectors/parsers/QBPropertyTree.h"
+#include "inspectors/parsers/QBShownText.h"
 #include "inspectors/parsers/QBTableParser.h"
 #include "inspectors/parsers/QBTextInspectorText.h"
 #include "model/QBLineBreaks.h"
@@ -25,13 +26,21 @@ void Check(bool condition) {
   if (!condition) std::abort();
 }
 
+// The inspectors print at most a page's width of each line, as the print layouts are given here: an
+// unbounded width would pad every line to the longest name, which is the cost the width prevents.
+constexpr qsizetype kPageChars = 200;
+
+void CheckPrinted(const QStringList& printed) {
+  for (const QString& line : printed) Check(line.size() <= kPageChars);
+}
+
 void FuzzText(const QString& details, const QStringList& lines) {
   const QString normalized = NormalizeLineBreaks(details);
   Check(!normalized.endsWith(u'\n'));
   JoinLinesCrLf(lines);
   ItemCountStatus(lines.size());
   CopiedValueText(JoinLinesCrLf(SplitDetailsLines(normalized)));
-  NumberedPrintLines(lines);
+  CheckPrinted(NumberedPrintLines(lines, kPageChars));
 }
 
 void FuzzTable(const QStringList& lines) {
@@ -40,10 +49,10 @@ void FuzzTable(const QStringList& lines) {
   // it rows x columns long; that size is the grid's own, not the parser's, and is left out here.
   if (qint64(table.RowCount()) * table.ColumnCount() <= 1 << 16) {
     const QStringList copied = table.GetLines();
-    TablePrintLines(copied);
+    CheckPrinted(TablePrintLines(copied, kPageChars));
     table.RowAsProperties(1);
   }
-  TablePrintLines(lines);
+  CheckPrinted(TablePrintLines(lines, kPageChars));
 }
 
 void FuzzProperties(const QStringList& lines) {
@@ -53,7 +62,7 @@ void FuzzProperties(const QStringList& lines) {
   for (const QString& path : IndentationToPaths(lines)) fromPaths.AddPathLine(path);
   const QStringList got = direct.GetLines();
   Check(got == fromPaths.GetLines());
-  PropertyPrintLines(got);
+  CheckPrinted(PropertyPrintLines(got, kPageChars));
   if (direct.Count() > 0) {
     const TQBPropertyTree::TNodeId last = TQBPropertyTree::TNodeId(direct.Count());
     const TQBPropertyTree::TNodeId found = direct.FindByFullPath(direct.FullPath(last));
@@ -91,6 +100,27 @@ void FuzzColor(const QStringList& lines) {
   }
 }
 
+// The bounded reading the inspectors lay out: it never shows more than its limits and never counts
+// fewer lines or columns than it shows.
+void CheckCounts(const TQBShownCounts& counts) {
+  Check(counts.ShownLines <= counts.TotalLines && counts.ShownLines <= qbshown::MaxLines);
+  Check(counts.CutLines <= counts.ShownLines && counts.ShownColumns <= counts.TotalColumns);
+  Check(counts.ShownColumns <= qbshown::MaxColumns);
+  Check(counts.Complete() == ShownNoticeText(counts).isEmpty());
+}
+
+void FuzzShown(QByteArrayView utf8) {
+  for (const TQBLineBreaks breaks : {TQBLineBreaks::AsWritten, TQBLineBreaks::Collapsed}) {
+    const TQBShownLines shown = ShownLines(utf8, breaks);
+    Check(shown.Lines.size() == shown.Counts.ShownLines);
+    CheckCounts(shown.Counts);
+    CrLfLines(utf8, breaks);
+  }
+  const TQBShownTable table = ParseShownTable(utf8);
+  CheckCounts(table.Counts);
+  Check(table.Table.ColumnCount() <= qbshown::MaxColumns);
+}
+
 void FuzzHex(const QString& details) {
   Check(DecodeHexBytes(details).size() == details.size() / 2);
 }
@@ -107,6 +137,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FuzzHierarchy(lines);
   FuzzColor(lines);
   FuzzHex(details);
+  FuzzShown(QByteArrayView(data, qsizetype(size)));
   ScaledPictureRect({int(size % 5000), int(size % 3001)}, {4800, 6600});
   return 0;
 }

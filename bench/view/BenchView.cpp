@@ -11,6 +11,7 @@
 #include "view/QBTextExport.h"
 #include "view/QBViewModel.h"
 #include "view/QBViewNavigation.h"
+#include "view/QBTimeIndex.h"
 #include "view/QBViewSearch.h"
 #include "view/QBXmlExport.h"
 
@@ -171,6 +172,44 @@ void BM_FindTextNotFound(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(search.FindText(true, QStringLiteral("no such text anywhere"), true, false, true));
 }
 
+// A search with the find options that finds nothing, so every message text and every details text of
+// the 1,000,000-message view is tested: 0 plain, 1 match case, 2 a regular expression without case,
+// 3 one with case.
+void BM_FindWithOptionsNotFound(benchmark::State& state) {
+  TBenchView& v = SharedView();
+  TQBViewSearch search(v.View);
+  const int mode = int(state.range(0));
+  const TQBSearchOptions options{mode == 1 || mode == 3, mode >= 2};
+  const QString text = options.RegularExpression ? QStringLiteral("no such (text|words?) \\d+ anywhere")
+                                                 : QStringLiteral("no such text anywhere");
+  for (auto _ : state) {
+    const TQBTextPattern pattern(text, options);
+    benchmark::DoNotOptimize(search.FindText(true, pattern, true, false, true));
+  }
+  state.counters["rows"] = v.View.Rows().RowCount();
+}
+
+// Go to Time on the generated log's view (1,000,000 rows): the index built for the view once, then
+// queries for a time two thirds through the log; /1 builds the index inside every query (the first
+// Go to Time after a deletion).
+void BM_GoToTime(benchmark::State& state) {
+  TBenchView& v = SharedView();
+  TQBViewRows& rows = v.View.Rows();
+  const TQBTimeStamp target = v.View.MessageSet().At(rows.GetRowRecNo(rows.RowCount() * 2 / 3)).TimeStamp();
+  TQBViewNavigator nav(v.View);
+  for (auto _ : state) {
+    if (state.range(0) == 1) {
+      state.PauseTiming();
+      TQBTimeIndex fresh(rows);
+      state.ResumeTiming();
+      benchmark::DoNotOptimize(fresh.FirstItemAtOrAfter(TQBTimeIndex::Key(target)));
+    } else {
+      nav.GoToTime(target);
+    }
+  }
+  state.counters["rows"] = rows.RowCount();
+}
+
 void BM_GoToLastMessageThroughCollapsedMethods(benchmark::State& state) {
   for (auto _ : state) {
     state.PauseTiming();
@@ -272,6 +311,8 @@ BENCHMARK(BM_FindTextNotFound)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_NavigateNextFarAway)->Unit(benchmark::kMicrosecond);
 // A type the log holds often (Info), one it holds rarely (check points) and one it lacks.
 BENCHMARK(BM_NavigationState)->Arg(0)->Arg(3)->Arg(45)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_FindWithOptionsNotFound)->Unit(benchmark::kMillisecond)->DenseRange(0, 3);
+BENCHMARK(BM_GoToTime)->Unit(benchmark::kMillisecond)->Arg(0)->Arg(1);
 BENCHMARK(BM_GoToLastMessageThroughCollapsedMethods)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_SaveToFile)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_ExportXml)->Unit(benchmark::kMillisecond)->Iterations(3);

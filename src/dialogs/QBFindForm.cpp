@@ -17,6 +17,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace {
@@ -67,6 +68,19 @@ TFrmFind::TFrmFind(TQBFindHistory& history, std::function<void(const TQBFindHist
   FEntireScope = Radio(QStringLiteral("&Entire Scope"), "rbEntireScope");
   FInDetails = new QCheckBox(QStringLiteral("Include Message &Details in Search"), frame);
   FInDetails->setObjectName(QStringLiteral("chkFindInDetails"));
+  FMatchCase = new QCheckBox(QStringLiteral("Match &case"), frame);
+  FMatchCase->setObjectName(QStringLiteral("chkMatchCase"));
+  FRegularExpression = new QCheckBox(QStringLiteral("Regular e&xpression"), frame);
+  FRegularExpression->setObjectName(QStringLiteral("chkRegularExpression"));
+  FExpressionError = new QLabel(frame);
+  FExpressionError->setObjectName(QStringLiteral("lblExpressionError"));
+  FExpressionError->setTextFormat(Qt::PlainText);
+  FExpressionError->setWordWrap(true);
+  FExpressionError->setStyleSheet(QStringLiteral("color: #b00000;"));
+  FExpressionError->hide();
+  // An error shown for the old text or option would mislead once either changes.
+  connect(FFindText, &QComboBox::editTextChanged, FExpressionError, &QWidget::hide);
+  connect(FRegularExpression, &QCheckBox::toggled, FExpressionError, &QWidget::hide);
 
   auto* grid = new QGridLayout(frame);
   grid->addWidget(label, 0, 0, 1, 2);
@@ -74,6 +88,9 @@ TFrmFind::TFrmFind(TQBFindHistory& history, std::function<void(const TQBFindHist
   grid->addWidget(RadioGroup(QStringLiteral("Direction"), "grpDirection", FForward, FBackward, frame), 2, 0);
   grid->addWidget(RadioGroup(QStringLiteral("Origin"), "grpOrigin", FFromCursor, FEntireScope, frame), 2, 1);
   grid->addWidget(FInDetails, 3, 0, 1, 2);
+  grid->addWidget(FMatchCase, 4, 0);
+  grid->addWidget(FRegularExpression, 4, 1);
+  grid->addWidget(FExpressionError, 5, 0, 1, 2);
 
   QPushButton* ok = qbdialogs::NewButton(QStringLiteral("OK"), QStringLiteral("btnOK"), this);
   QPushButton* cancel = qbdialogs::NewButton(QStringLiteral("Cancel"), QStringLiteral("btnCancel"), this);
@@ -91,13 +108,34 @@ void TFrmFind::Load(const TQBFindRequest& request) {
   (request.Forward ? FForward : FBackward)->setChecked(true);
   (request.FromCursor ? FFromCursor : FEntireScope)->setChecked(true);
   FInDetails->setChecked(request.InDetails);
+  FMatchCase->setChecked(request.Options.MatchCase);
+  FRegularExpression->setChecked(request.Options.RegularExpression);
 }
 
 TQBFindRequest TFrmFind::Request() const {
-  return {FFindText->currentText(), FForward->isChecked(), FInDetails->isChecked(), FFromCursor->isChecked()};
+  return {FFindText->currentText(),
+          FForward->isChecked(),
+          FInDetails->isChecked(),
+          FFromCursor->isChecked(),
+          {FMatchCase->isChecked(), FRegularExpression->isChecked()}};
+}
+
+bool TFrmFind::CheckExpression() {
+  if (!FRegularExpression->isChecked()) return true;
+  const TQBTextPattern pattern(FFindText->currentText(), Request().Options);
+  if (pattern.IsValid()) return true;
+  const qsizetype at = std::max<qsizetype>(0, pattern.ErrorOffset());
+  FExpressionError->setText(QStringLiteral("Invalid regular expression at position %1: %2")
+                                .arg(at + 1)
+                                .arg(pattern.ErrorString()));
+  FExpressionError->show();
+  FFindText->setFocus();
+  FFindText->lineEdit()->setCursorPosition(int(at));
+  return false;
 }
 
 void TFrmFind::accept() {
+  if (!CheckExpression()) return;
   // The history keeps the form stored first; the field, and so the search, keep what the user typed.
   const QString typed = FFindText->currentText();
   if (!typed.isEmpty()) {

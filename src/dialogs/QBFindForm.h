@@ -1,6 +1,7 @@
 #pragma once
 // The find dialog: the text to find, with the history of searched texts in its drop-down list, the
-// direction, the origin and whether message details are searched too.
+// direction, the origin, whether message details are searched too, and the options Match case and
+// Regular expression. An expression that does not compile keeps the dialog open with its error shown.
 
 #include "shell/QBFindHistory.h"
 #include "view/QBViewSearch.h"
@@ -11,6 +12,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QRadioButton;
 class TQBIniFile;
 
@@ -26,12 +28,17 @@ public:
   QRadioButton* FromCursor() const { return FFromCursor; }
   QRadioButton* EntireScope() const { return FEntireScope; }
   QCheckBox* InDetails() const { return FInDetails; }
+  QCheckBox* MatchCase() const { return FMatchCase; }
+  QCheckBox* RegularExpression() const { return FRegularExpression; }
+  // The error of the last expression OK refused; hidden while there is none.
+  QLabel* ExpressionError() const { return FExpressionError; }
 
   // Puts the caller's values into the controls; the history's first item stays selected in the list.
   void Load(const TQBFindRequest& request);
   TQBFindRequest Request() const;
 
-  // OK: the history takes the text and is saved, then the dialog closes.
+  // OK: an expression that does not compile is reported in the dialog, which stays open; otherwise the
+  // history takes the text and is saved, then the dialog closes.
   void accept() override;
 
   // Shows the dialog over the view with the history of settings (none: the dialog keeps no history);
@@ -39,6 +46,9 @@ public:
   static bool Execute(QWidget* view, TQBIniFile* settings, TQBFindRequest& request);
 
 private:
+  // False, with the error shown and the cursor put where the compiler stopped, for a bad expression.
+  bool CheckExpression();
+
   TQBFindHistory& FHistory;
   std::function<void(const TQBFindHistory&)> FSave;
   QComboBox* FFindText = nullptr;
@@ -47,4 +57,7 @@ private:
   QRadioButton* FFromCursor = nullptr;
   QRadioButton* FEntireScope = nullptr;
   QCheckBox* FInDetails = nullptr;
+  QCheckBox* FMatchCase = nullptr;
+  QCheckBox* FRegularExpression = nullptr;
+  QLabel* FExpressionError = nullptr;
 };

@@ -16,6 +16,8 @@ IQBMessageViewPrint::~IQBMessageViewPrint() = default;
 IQBMessageViewSave::~IQBMessageViewSave() = default;
 IQBMessageViewExport::~IQBMessageViewExport() = default;
 IQBViewActivation::~IQBViewActivation() = default;
+IQBMessageViewTime::~IQBMessageViewTime() = default;
+IQBMessageViewFindOptions::~IQBMessageViewFindOptions() = default;
 IQBViewerHost::~IQBViewerHost() = default;
 
 IQBSettingsWriter::~IQBSettingsWriter() = default;

@@ -1,7 +1,7 @@
 #include "inspectors/QBCollectionInspector.h"
 
 #include "inspectors/QBPopupMenus.h"
-#include "inspectors/parsers/QBDetailsLines.h"
+#include "model/QBDisplayText.h"
 
 #include <quillbox/QuillboxMessageSet.h>
 
@@ -21,6 +21,8 @@ void TQBCollectionInspector::CreateContent() {
   FItems->setObjectName(QStringLiteral("lstCollectionItems"));
   FItems->setFrameShape(QFrame::NoFrame);
   FItems->setAccessibleName(QStringLiteral("Collection Items"));
+  // Rows of one height: the list never measures a hundred thousand captions to lay itself out.
+  FItems->setUniformItemSizes(true);
   // The grid moves from the inspector into the splitter, below (or right of) the item list.
   layout()->removeWidget(Grid());
   FSplitter->addWidget(FItems);
@@ -38,14 +40,21 @@ void TQBCollectionInspector::Clear() {
 }
 
 void TQBCollectionInspector::Inspect() {
-  const QStringList lines = SplitDetailsLines(MessageSet.GetDetails());
   Clear();
-  FCollection = ParseCollection(lines);
+  const QByteArrayView details = CurrentDetailsUtf8();
+  const TQBShownLines shown =
+      ShownLines(details, TQBLineBreaks::AsWritten, qbshown::MaxLines, qbshown::NoCharLimit);
+  FCollection = ParseCollection(shown.Lines);
   {
     const QSignalBlocker quiet(FItems);
-    for (const TQBCollectionItem& item : FCollection) FItems->addItem(item.Caption);
+    QStringList captions;
+    captions.reserve(qsizetype(FCollection.size()));
+    for (const TQBCollectionItem& item : FCollection) captions << VisibleBidiControls(item.Caption);
+    // All at once: the list lays itself out once, not once per item.
+    FItems->addItems(captions);
   }
   SetTitle(MessageSet.GetTypeName() + QStringLiteral(" Collection Items"));
+  ShowInPart(shown.Counts, details);
   if (!FCollection.empty()) FItems->setCurrentRow(0);
 }
 
@@ -58,7 +67,10 @@ void TQBCollectionInspector::ShowItem(int i) {
 
 void TQBCollectionInspector::GetLines(QStringList& lines) { lines = CollectionLines(FCollection); }
 
-void TQBCollectionInspector::CopyContents() { QGuiApplication::clipboard()->setText(CollectionCopyText(FCollection)); }
+void TQBCollectionInspector::CopyContents() {
+  const QString whole = WholeDetailsCopy();
+  QGuiApplication::clipboard()->setText(whole.isNull() ? CollectionCopyText(FCollection) : whole);
+}
 
 void TQBCollectionInspector::SetContentFont(const QFont& font) {
   TQBObjectInspector::SetContentFont(font);

@@ -3,6 +3,7 @@
 #include "inspectors/QBGradientPanel.h"
 #include "inspectors/parsers/QBColorParser.h"
 #include "inspectors/parsers/QBDetailsLines.h"
+#include "inspectors/parsers/QBShownText.h"
 #include "inspectors/parsers/QBHalfEven.h"
 
 #include <quillbox/QuillboxMessageSet.h>
@@ -63,7 +64,8 @@ void TQBColorInspector::Clear() {
 }
 
 void TQBColorInspector::Inspect() {
-  const TQBColorValues values = ParseColorLines(SplitDetailsLines(MessageSet.GetDetails()));
+  // Only the first four lines are read; the rest of a long text is never split.
+  const TQBColorValues values = ParseColorLines(ShownLines(CurrentDetailsUtf8(), TQBLineBreaks::AsWritten, 4).Lines);
   const QString texts[7] = {values.Red,
                             values.Green,
                             values.Blue,

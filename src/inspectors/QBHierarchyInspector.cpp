@@ -3,6 +3,7 @@
 #include "inspectors/QBPopupMenus.h"
 #include "inspectors/QBToolButtons.h"
 #include "inspectors/parsers/QBDetailsLines.h"
+#include "model/QBDisplayText.h"
 
 #include <quillbox/QuillboxMessageSet.h>
 
@@ -39,22 +40,26 @@ void TQBHierarchyInspector::ImagesChanged() {
 void TQBHierarchyInspector::Clear() {
   FTree->clear();
   FNodes.clear();
+  ShowInPart({}, {});
 }
 
 void TQBHierarchyInspector::Inspect() {
-  const QStringList lines = SplitDetailsLines(MessageSet.GetDetails());
   Clear();
+  const QByteArrayView details = CurrentDetailsUtf8();
+  const TQBShownLines shown =
+      ShownLines(details, TQBLineBreaks::AsWritten, qbshown::MaxLines, qbshown::NoCharLimit);
   const QString typeName = MessageSet.GetTypeName();
   if (!typeName.isEmpty()) SetTitle(typeName);
-  if (lines.isEmpty()) return;
-  FNodes = ParseHierarchy(lines);
+  ShowInPart(shown.Counts, details);
+  if (shown.Lines.isEmpty()) return;
+  FNodes = ParseHierarchy(shown.Lines);
   // Nodes come parents first, so every parent item exists when its children are made.
   std::vector<QTreeWidgetItem*> items(FNodes.size());
   QList<QTreeWidgetItem*> roots;
   for (size_t i = 0; i < FNodes.size(); ++i) {
     const TQBHierarchyNode& node = FNodes[i];
-    items[i] = node.Parent < 0 ? new QTreeWidgetItem(QStringList(node.Text))
-                               : new QTreeWidgetItem(items[size_t(node.Parent)], QStringList(node.Text));
+    const QStringList text(VisibleBidiControls(node.Text));
+    items[i] = node.Parent < 0 ? new QTreeWidgetItem(text) : new QTreeWidgetItem(items[size_t(node.Parent)], text);
     if (node.Parent < 0) roots.append(items[i]);
   }
   FTree->addTopLevelItems(roots);
@@ -75,8 +80,12 @@ void TQBHierarchyInspector::SetContentFont(const QFont& font) { FTree->setFont(f
 void TQBHierarchyInspector::SetContentPopupMenu(QMenu* menu) { AttachPopupMenu(FTree, menu); }
 
 void TQBHierarchyInspector::CopyContents() {
-  QStringList lines;
-  GetLines(lines);
-  QGuiApplication::clipboard()->setText(JoinLinesCrLf(lines));
+  QString text = WholeDetailsCopy();
+  if (text.isNull()) {
+    QStringList lines;
+    GetLines(lines);
+    text = JoinLinesCrLf(lines);
+  }
+  QGuiApplication::clipboard()->setText(text);
 }
 

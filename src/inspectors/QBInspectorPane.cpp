@@ -231,7 +231,7 @@ void TQBInspectorPane::FillCallStack() {
   if (!FCallStack) return;
   std::vector<TQBCallStackEntry> entries;
   FHost.GetCallStack(entries);
-  FCallStack->Fill(entries);
+  FCallStack->Fill(std::move(entries));
 }
 
 bool TQBInspectorPane::HasFocusedMessage() const { return FHost.HasActiveView() && FHost.FocusedRow() >= 0; }

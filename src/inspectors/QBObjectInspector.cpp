@@ -1,13 +1,12 @@
 #include "inspectors/QBObjectInspector.h"
 
-#include "inspectors/parsers/QBDetailsLines.h"
 #include "inspectors/parsers/QBObjectTitle.h"
 
 #include <quillbox/QuillboxMessageSet.h>
 
 void TQBObjectInspector::Inspect() {
   TQBPropertiesInspector::Inspect();
-  SetTitle(ObjectTitle(SplitDetailsLines(MessageSet.GetDetails()), MessageSet.GetTypeName()));
+  SetTitle(ObjectTitleOf(CurrentDetailsUtf8(), MessageSet.GetTypeName()));
 }
 
 QString TQBObjectInspector::GetColumnCaption(int index) const {

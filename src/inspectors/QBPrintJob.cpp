@@ -24,7 +24,9 @@ TQBPrintJob::TQBPrintJob(QPrinter& printer, const QString& title)
   FResolution = FPrinter.logicalDpiY();
   FLeftMargin = FResolution;
   FTopMargin = FResolution;
-  FLineHeight = std::max(1, QFontMetrics(FTextFont, &FPrinter).height());
+  const QFontMetrics metrics(FTextFont, &FPrinter);
+  FLineHeight = std::max(1, metrics.height());
+  FNarrowest = std::max(1, std::min(metrics.horizontalAdvance(u'.'), metrics.horizontalAdvance(u'M')));
   FLinesPerPage = std::max(1, (PageSize().height() - FResolution - FResolution / 2) / FLineHeight);
   FPen = {FLeftMargin, FTopMargin};
   PageHeader();
@@ -44,10 +46,14 @@ void TQBPrintJob::PageHeader() {
   FPainter.setFont(FTextFont);
 }
 
+int TQBPrintJob::CharsFrom(int x) const { return std::max(0, (PageSize().width() - x) / FNarrowest + 1); }
+
 void TQBPrintJob::PrintText(const QString& text) {
   const QFontMetrics metrics = FPainter.fontMetrics();
-  FPainter.drawText(FPen.x(), FPen.y() + metrics.ascent(), text);
-  FPen.rx() += metrics.horizontalAdvance(text);
+  const QString shown = text.left(CharsFrom(FPen.x()));
+  FPainter.drawText(FPen.x(), FPen.y() + metrics.ascent(), shown);
+  // Past the page's edge the pen stays there: whatever follows is not seen either.
+  FPen.rx() += shown.size() == text.size() ? metrics.horizontalAdvance(text) : PageSize().width();
 }
 
 void TQBPrintJob::PrintLine(const QString& text) {

@@ -23,7 +23,8 @@ public:
   TQBPrintJob(const TQBPrintJob&) = delete;
   TQBPrintJob& operator=(const TQBPrintJob&) = delete;
 
-  // Draws the text at the pen; the pen moves to its end.
+  // Draws the text at the pen; the pen moves to its end. Only the characters that reach the page are
+  // drawn: the rest of a long line would cost time for nothing that can be seen.
   void PrintText(const QString& text);
   // PrintText, then the pen goes to the start of the next line, breaking the page when it is full.
   void PrintLine(const QString& text);
@@ -34,10 +35,14 @@ public:
   int PrintResolution() const { return FResolution; }
   int LineHeight() const { return FLineHeight; }
   int LinesPerPage() const { return FLinesPerPage; }
+  // The characters of the printer font that fit between the left margin and the page's right edge
+  // (the font has a fixed pitch; its narrowest character is taken, so nothing visible is lost).
+  int CharsPerLine() const { return CharsFrom(FLeftMargin); }
   int PageNumber() const { return FPageNumber; }
 
 private:
   void PageHeader();
+  int CharsFrom(int x) const;
 
   QPrinter& FPrinter;
   QPainter FPainter;
@@ -48,6 +53,7 @@ private:
   int FLeftMargin = 0;
   int FTopMargin = 0;
   int FLineHeight = 1;
+  int FNarrowest = 1;  // the narrowest character's advance in the text font
   int FLinesPerPage = 1;
   int FLineOnPage = 0;
   int FPageNumber = 1;

@@ -8,7 +8,7 @@
 #include "inspectors/parsers/QBDetailsLines.h"
 #include "inspectors/parsers/QBPrintLayout.h"
 
-#include <quillbox/QuillboxMessageSet.h>
+#include "model/QBDisplayText.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -71,7 +71,10 @@ QString TQBPropertiesInspector::GetColumnCaption(int index) const {
 
 const TQBPropertyTree& TQBPropertiesInspector::Properties() const { return FModel->Tree(); }
 
-void TQBPropertiesInspector::Clear() { FModel->SetTree(TQBPropertyTree()); }
+void TQBPropertiesInspector::Clear() {
+  FModel->SetTree(TQBPropertyTree());
+  ShowInPart({}, {});
+}
 
 void TQBPropertiesInspector::Inspect() {
   FLoading = true;
@@ -79,9 +82,13 @@ void TQBPropertiesInspector::Inspect() {
     bool& Loading;
     ~TDone() { Loading = false; }
   } done{FLoading};
+  const QByteArrayView details = CurrentDetailsUtf8();
+  const TQBShownLines shown =
+      ShownLines(details, TQBLineBreaks::AsWritten, qbshown::MaxLines, qbshown::NoCharLimit);
   TQBPropertyTree tree;
-  tree.AddIndentedLines(SplitDetailsLines(MessageSet.GetDetails()));
+  tree.AddIndentedLines(shown.Lines);
   ShowProperties(std::move(tree));
+  ShowInPart(shown.Counts, details);
 }
 
 void TQBPropertiesInspector::ShowProperties(TQBPropertyTree tree) {
@@ -115,7 +122,7 @@ void TQBPropertiesInspector::DrawCell(QPainter& painter, int column, const QMode
   const QRect text(rect.left() + 2, rect.top() + (rect.height() - textHeight) / 2, rect.width() - 4, textHeight);
   painter.setClipRect(rect);
   painter.drawText(text, (RightAlignValues() ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter,
-                   FModel->Tree().Value(FModel->NodeOf(row)));
+                   VisibleBidiControls(FModel->Tree().Value(FModel->NodeOf(row))));
 }
 
 void TQBPropertiesInspector::SetValueColor(const QColor& color) {
@@ -126,7 +133,7 @@ void TQBPropertiesInspector::SetValueColor(const QColor& color) {
 void TQBPropertiesInspector::GetLines(QStringList& lines) { lines = FModel->Tree().GetLines(); }
 
 void TQBPropertiesInspector::PrintLines(const QStringList& lines) {
-  for (const QString& line : PropertyPrintLines(lines)) PrintLine(line);
+  for (const QString& line : PropertyPrintLines(lines, PrintWidth())) PrintLine(line);
 }
 
 void TQBPropertiesInspector::SetContentFont(const QFont& font) { SetGridFont(*FGrid, *FDelegate, font); }
@@ -134,9 +141,13 @@ void TQBPropertiesInspector::SetContentFont(const QFont& font) { SetGridFont(*FG
 void TQBPropertiesInspector::SetContentPopupMenu(QMenu* menu) { AttachPopupMenu(FGrid, menu); }
 
 void TQBPropertiesInspector::CopyContents() {
-  QStringList lines;
-  GetLines(lines);
-  QGuiApplication::clipboard()->setText(JoinLinesCrLf(lines));
+  QString text = WholeDetailsCopy();
+  if (text.isNull()) {
+    QStringList lines;
+    GetLines(lines);
+    text = JoinLinesCrLf(lines);
+  }
+  QGuiApplication::clipboard()->setText(text);
 }
 
 void TQBPropertiesInspector::CopySelectedValue() {

@@ -1,5 +1,7 @@
 #include "inspectors/QBPropertyTreeModel.h"
 
+#include "model/QBDisplayText.h"
+
 using TNodeId = TQBPropertyTree::TNodeId;
 
 void TQBPropertyTreeModel::SetTree(TQBPropertyTree tree) {
@@ -47,7 +49,7 @@ int TQBPropertyTreeModel::columnCount(const QModelIndex&) const { return 2; }
 QVariant TQBPropertyTreeModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::ToolTipRole)) return {};
   const TNodeId node = NodeOf(index);
-  return index.column() == 0 ? FTree.Name(node) : FTree.Value(node);
+  return VisibleBidiControls(index.column() == 0 ? FTree.Name(node) : FTree.Value(node));
 }
 
 QVariant TQBPropertyTreeModel::headerData(int section, Qt::Orientation orientation, int role) const {

@@ -5,7 +5,13 @@
 #include "inspectors/QBInspectorToolbar.h"
 #include "inspectors/QBPrintJob.h"
 #include "inspectors/QBToolButtons.h"
+#include "inspectors/parsers/QBPrintLayout.h"
 
+#include "model/QBDisplayText.h"
+
+#include <quillbox/QuillboxMessageSet.h>
+
+#include <QLabel>
 #include <QVBoxLayout>
 
 TQBStockInspector::TQBStockInspector(QWidget* owner, TQBInspectorToolbar* toolbar)
@@ -93,7 +99,9 @@ void TQBStockInspector::SetImages(TQBImageList* images) {
 }
 
 QString TQBStockInspector::GetTitle() const { return FTitleBar->Caption(); }
-void TQBStockInspector::SetTitle(const QString& title) { FTitleBar->SetCaption(title); }
+// Titles carry logged names (an object's name, a type name): shown with their bidirectional controls
+// as marks, like every logged text.
+void TQBStockInspector::SetTitle(const QString& title) { FTitleBar->SetCaption(VisibleBidiControls(title)); }
 QString TQBStockInspector::GetStatus() const { return FStatusBar->Caption(); }
 void TQBStockInspector::SetStatus(const QString& status) { FStatusBar->SetCaption(status); }
 
@@ -108,26 +116,73 @@ void TQBStockInspector::SetFrameFont(const QFont& font, int height) {
   FStatusBar->setFixedHeight(height + 6);
 }
 
+QString TQBStockInspector::ShownNotice() const { return FNoticeBar ? FNoticeBar->text() : QString(); }
+
+void TQBStockInspector::SetShownNotice(const QString& notice) {
+  if (!FNoticeBar) {
+    if (notice.isEmpty()) return;
+    FNoticeBar = new QLabel(this);
+    FNoticeBar->setObjectName(QStringLiteral("lblShownNotice"));
+    FNoticeBar->setAccessibleName(QStringLiteral("Shown in part"));
+    FNoticeBar->setWordWrap(true);
+    FNoticeBar->setMargin(3);
+    FNoticeBar->setAutoFillBackground(true);
+    FNoticeBar->setBackgroundRole(QPalette::ToolTipBase);
+    FNoticeBar->setForegroundRole(QPalette::ToolTipText);
+    // Below the title bar, above the content.
+    static_cast<QVBoxLayout*>(layout())->insertWidget(1, FNoticeBar);
+  }
+  FNoticeBar->setText(notice);
+  FNoticeBar->setVisible(!notice.isEmpty());
+}
+
+namespace {
+// The current record's bytes as At gives them; the cursor may stand on no record (an empty store).
+TQBMessageRef CurrentRecord() { return MessageSet.At(MessageSet.RecNo()); }
+bool HasCurrentRecord() { return MessageSet.RecNo() >= 1 && MessageSet.RecNo() <= MessageSet.GetRecordCount(); }
+}  // namespace
+
+QByteArrayView TQBStockInspector::CurrentMsgTextUtf8() {
+  return HasCurrentRecord() ? CurrentRecord().MsgTextUtf8() : QByteArrayView();
+}
+
+QByteArrayView TQBStockInspector::CurrentDetailsUtf8() {
+  return HasCurrentRecord() ? CurrentRecord().DetailsUtf8() : QByteArrayView();
+}
+
+void TQBStockInspector::ShowInPart(const TQBShownCounts& counts, QByteArrayView details) {
+  SetShownNotice(ShownNoticeText(counts));
+  FWholeDetails = counts.Complete() ? QByteArray() : details.toByteArray();
+}
+
+QString TQBStockInspector::WholeDetailsCopy() const {
+  return FWholeDetails.isNull() ? QString() : CrLfLines(FWholeDetails);
+}
+
 void TQBStockInspector::PrintLines(const QStringList& lines) {
   for (const QString& line : lines) PrintLine(line);
 }
 
+// A print-out is a display too: bidirectional controls are printed as marks.
+qsizetype TQBStockInspector::PrintWidth() const { return FPrintJob ? FPrintJob->CharsPerLine() : NoPrintWidth; }
+
 void TQBStockInspector::PrintText(const QString& text) {
-  if (FPrintJob) FPrintJob->PrintText(text);
+  if (FPrintJob) FPrintJob->PrintText(VisibleBidiControls(text));
 }
 
 void TQBStockInspector::PrintLine(const QString& text) {
-  if (FPrintJob) FPrintJob->PrintLine(text);
+  if (FPrintJob) FPrintJob->PrintLine(VisibleBidiControls(text));
 }
 
 void TQBStockInspector::PrintContents(const QString& title) {
   QStringList lines;
   GetLines(lines);
-  TQBPrintJob job(QBSharedPrinter(), title);
+  TQBPrintJob job(QBSharedPrinter(), VisibleBidiControls(title));
   FPrintJob = &job;
   struct TForget {
     TQBPrintJob*& Job;
     ~TForget() { Job = nullptr; }
   } forget{FPrintJob};
   PrintLines(lines);
+  if (const QString notice = ShownNotice(); !notice.isEmpty()) PrintLine(notice);
 }

@@ -9,12 +9,16 @@
 // complete.
 
 #include "inspectors/QBImageList.h"
+#include "inspectors/parsers/QBShownText.h"
 
+#include <QByteArray>
+#include <QByteArrayView>
 #include <QPointer>
 #include <QStringList>
 #include <QWidget>
 
 class QFont;
+class QLabel;
 class QMenu;
 class TQBGradientPanel;
 class TQBImageList;
@@ -64,8 +68,14 @@ public:
   virtual void SetContentFont(const QFont& font) { (void)font; }
   virtual void SetContentPopupMenu(QMenu* menu) { (void)menu; }
   virtual void CopyContents() {}
-  // Prints GetLines on QBSharedPrinter under a page header carrying the title.
+  // Prints GetLines on QBSharedPrinter under a page header carrying the title, and the shown notice
+  // (below) as the last line when there is one.
   virtual void PrintContents(const QString& title);
+
+  // The notice bar below the title bar: what of a large message the inspector leaves out
+  // (inspectors/parsers/QBShownText.h); hidden when the notice is empty.
+  QString ShownNotice() const;
+  void SetShownNotice(const QString& notice);
 
   template <typename T, typename... TArgs>
   friend T* NewInspector(QWidget* owner, TQBInspectorToolbar* toolbar, TArgs&&... args);
@@ -75,8 +85,20 @@ protected:
 
   // Places a content control below the title bar and above the status bar, filling the inspector.
   void AddContent(QWidget* content);
+  // The UTF-8 bytes of MessageSet's current record, valid until the store changes; empty when there
+  // is no current record.
+  static QByteArrayView CurrentMsgTextUtf8();
+  static QByteArrayView CurrentDetailsUtf8();
+  // Shows the notice for what of the details counts leaves out and, when it leaves out anything,
+  // keeps the details so that copying still gives all of them (WholeDetailsCopy).
+  void ShowInPart(const TQBShownCounts& counts, QByteArrayView details);
+  // Every line of the kept details followed by CR LF; empty (null) when the contents were shown whole
+  // and the inspector copies what it shows.
+  QString WholeDetailsCopy() const;
   // The print job while PrintContents runs, null otherwise.
   TQBPrintJob* PrintJob() const { return FPrintJob; }
+  // The characters a printed line can show (QBPrintLayout.h's maxChars) while printing.
+  qsizetype PrintWidth() const;
   void PrintText(const QString& text);
   void PrintLine(const QString& text);
 
@@ -87,6 +109,8 @@ private:
   QPointer<QWidget> FButtonPanel;  // parented into the toolbar, which may go first
   TQBGradientPanel* FTitleBar = nullptr;
   TQBGradientPanel* FStatusBar = nullptr;
+  QLabel* FNoticeBar = nullptr;  // made on first use
+  QByteArray FWholeDetails;      // see ShowInPart
   QPointer<TQBImageList> FImages;
   TQBPrintJob* FPrintJob = nullptr;
 };

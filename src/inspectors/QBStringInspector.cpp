@@ -4,11 +4,7 @@
 #include "inspectors/QBTextContent.h"
 #include "inspectors/QBTextControl.h"
 #include "inspectors/QBToolButtons.h"
-#include "inspectors/parsers/QBDetailsLines.h"
-#include "model/QBLineBreaks.h"
 #include "inspectors/parsers/QBTextInspectorText.h"
-
-#include <quillbox/QuillboxMessageSet.h>
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -34,14 +30,17 @@ void TQBStringInspector::CreateToolButtons(QWidget* parent) {
 }
 
 void TQBStringInspector::Clear() {
-  FText->clear();
+  FText->SetLines({});
   FText->GoToLine(0);
+  SetShownNotice({});
 }
 
 void TQBStringInspector::Inspect() {
   Clear();
-  FText->SetLines(UseDetails() ? SplitDetailsLines(MessageSet.GetDetails())
-                               : SplitDetailsLines(NormalizeLineBreaks(MessageSet.GetMsgText())));
+  // The message text with its line breaks normalised: every run of breaks is one.
+  const TQBShownCounts shown = UseDetails() ? FText->SetText(CurrentDetailsUtf8(), TQBLineBreaks::AsWritten)
+                                            : FText->SetText(CurrentMsgTextUtf8(), TQBLineBreaks::Collapsed);
+  SetShownNotice(ShownNoticeText(shown));
 }
 
 void TQBStringInspector::GetLines(QStringList& lines) { lines = FText->Lines(); }
@@ -52,9 +51,7 @@ void TQBStringInspector::SetContentPopupMenu(QMenu* menu) { AttachPopupMenu(FTex
 
 void TQBStringInspector::CopyContents() { CopyTextContents(*FText); }
 
-void TQBStringInspector::CopyValue() {
-  QGuiApplication::clipboard()->setText(CopiedValueText(JoinLinesCrLf(FText->Lines())));
-}
+void TQBStringInspector::CopyValue() { QGuiApplication::clipboard()->setText(CopiedValueText(FText->WholeText())); }
 
 void TQBStringInspector::ImagesChanged() {
   for (TQBToolButton* button : {FWordWrap, FLineNumbers, FJumpToEnd, FCopyValue}) button->SetImages(Images());
@@ -82,7 +79,7 @@ void TQBTextInspector::CreateContent() {
 
 void TQBTextInspector::Inspect() {
   Clear();
-  TextControl()->SetLines(SplitDetailsLines(MessageSet.GetDetails()));
+  SetShownNotice(ShownNoticeText(TextControl()->SetText(CurrentDetailsUtf8(), TQBLineBreaks::AsWritten)));
   if (JumpToEnd()) TextControl()->GoToLine(TextControl()->blockCount());
 }
 

@@ -4,11 +4,8 @@
 #include "inspectors/QBTextContent.h"
 #include "inspectors/QBTextControl.h"
 #include "inspectors/QBToolButtons.h"
-#include "inspectors/parsers/QBDetailsLines.h"
 #include "inspectors/parsers/QBPrintLayout.h"
 #include "inspectors/parsers/QBTextInspectorText.h"
-
-#include <quillbox/QuillboxMessageSet.h>
 
 TQBStringListInspector::TQBStringListInspector(QWidget* owner, TQBInspectorToolbar* toolbar)
     : TQBStockInspector(owner, toolbar) {}
@@ -24,22 +21,24 @@ void TQBStringListInspector::CreateToolButtons(QWidget* parent) {
 }
 
 void TQBStringListInspector::Clear() {
-  FText->clear();
+  FText->SetLines({});
   FText->GoToLine(0);
+  SetShownNotice({});
 }
 
 void TQBStringListInspector::Inspect() {
   Clear();
-  const QStringList lines = SplitDetailsLines(MessageSet.GetDetails());
-  FText->SetLines(lines);
+  const TQBShownCounts shown = FText->SetText(CurrentDetailsUtf8(), TQBLineBreaks::AsWritten);
   if (JumpToEnd()) FText->GoToLine(FText->blockCount());
-  SetStatus(ItemCountStatus(lines.size()));
+  // The count of the whole list, also when only its first items are shown.
+  SetStatus(ItemCountStatus(shown.TotalLines));
+  SetShownNotice(ShownNoticeText(shown));
 }
 
 void TQBStringListInspector::GetLines(QStringList& lines) { lines = FText->Lines(); }
 
 void TQBStringListInspector::PrintLines(const QStringList& lines) {
-  for (const QString& line : NumberedPrintLines(lines)) PrintLine(line);
+  for (const QString& line : NumberedPrintLines(lines, PrintWidth())) PrintLine(line);
 }
 
 void TQBStringListInspector::SetContentFont(const QFont& font) { FText->setFont(font); }

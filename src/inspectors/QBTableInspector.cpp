@@ -6,11 +6,11 @@
 #include "inspectors/QBTableModel.h"
 #include "inspectors/parsers/QBDetailsLines.h"
 #include "inspectors/parsers/QBPrintLayout.h"
-
-#include <quillbox/QuillboxMessageSet.h>
+#include "model/QBDisplayText.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QHash>
 #include <QHeaderView>
 #include <QMenu>
 #include <QPainter>
@@ -59,12 +59,17 @@ void TQBTableInspector::CreateContent() {
   AddContent(FGrid);
 }
 
-void TQBTableInspector::Clear() { FModel->SetTable(TQBTable()); }
+void TQBTableInspector::Clear() {
+  FModel->SetTable(TQBTable());
+  ShowInPart({}, {});
+}
 
 void TQBTableInspector::Inspect() {
-  const QStringList lines = SplitDetailsLines(MessageSet.GetDetails());
   Clear();
-  FModel->SetTable(ParseTable(lines));
+  const QByteArrayView details = CurrentDetailsUtf8();
+  TQBShownTable shown = ParseShownTable(details);
+  FModel->SetTable(std::move(shown.Table));
+  ShowInPart(shown.Counts, details);
   FitColumns();
 }
 
@@ -72,10 +77,16 @@ void TQBTableInspector::FitColumns() {
   const TQBTable& table = FModel->Table();
   const QFontMetrics metrics(FGrid->font());
   std::vector<int> widths(size_t(table.ColumnCount()), 0);
+  // Columns repeat their values (states, units, dates): each distinct text is measured once.
+  QHash<QString, int> measured;
   for (int row = 0; row < table.RowCount(); ++row) {
     const QStringList& fields = table.RowFields(row);
-    for (qsizetype c = 0; c < fields.size(); ++c)
-      widths[size_t(c)] = std::max(widths[size_t(c)], metrics.horizontalAdvance(fields[c]));
+    for (qsizetype c = 0; c < fields.size(); ++c) {
+      auto width = measured.constFind(fields[c]);
+      if (width == measured.constEnd())
+        width = measured.insert(fields[c], metrics.horizontalAdvance(VisibleBidiControls(fields[c])));
+      widths[size_t(c)] = std::max(widths[size_t(c)], *width);
+    }
   }
   for (size_t c = 0; c < widths.size(); ++c) FGrid->setColumnWidth(int(c), widths[c] + 4);
 }
@@ -83,13 +94,14 @@ void TQBTableInspector::FitColumns() {
 void TQBTableInspector::DrawCell(QPainter& painter, int column, int row, const QRect& rect, QStyle::State) {
   if (row != 0) return;
   const bool last = column == FModel->columnCount() - 1;
-  DrawHeaderCell(painter, rect, FModel->Table().Cell(column, 0), last, IsHeaderRightAligned(column));
+  DrawHeaderCell(painter, rect, VisibleBidiControls(FModel->Table().Cell(column, 0)), last,
+                 IsHeaderRightAligned(column));
 }
 
 void TQBTableInspector::GetLines(QStringList& lines) { lines = FModel->Table().GetLines(); }
 
 void TQBTableInspector::PrintLines(const QStringList& lines) {
-  for (const QString& line : TablePrintLines(lines)) PrintLine(line);
+  for (const QString& line : TablePrintLines(lines, PrintWidth())) PrintLine(line);
 }
 
 void TQBTableInspector::SetContentFont(const QFont& font) {
@@ -100,7 +112,8 @@ void TQBTableInspector::SetContentFont(const QFont& font) {
 void TQBTableInspector::SetContentPopupMenu(QMenu* menu) { AttachPopupMenu(FGrid, menu); }
 
 void TQBTableInspector::CopyContents() {
-  QGuiApplication::clipboard()->setText(JoinLinesCrLf(FModel->Table().GetLines()));
+  const QString whole = WholeDetailsCopy();
+  QGuiApplication::clipboard()->setText(whole.isNull() ? JoinLinesCrLf(FModel->Table().GetLines()) : whole);
 }
 
 int TQBTableInspector::SelectedTableRow() const {

@@ -1,5 +1,7 @@
 #include "inspectors/QBTableModel.h"
 
+#include "model/QBDisplayText.h"
+
 void TQBTableModel::SetTable(TQBTable table) {
   beginResetModel();
   FTable = std::move(table);
@@ -12,10 +14,10 @@ int TQBTableModel::columnCount(const QModelIndex& parent) const { return parent.
 
 QVariant TQBTableModel::data(const QModelIndex& index, int role) const {
   if (role != Qt::DisplayRole || !index.isValid()) return {};
-  return FTable.Cell(index.column(), index.row() + 1);
+  return VisibleBidiControls(FTable.Cell(index.column(), index.row() + 1));
 }
 
 QVariant TQBTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (role != Qt::DisplayRole || orientation != Qt::Horizontal) return {};
-  return FTable.Cell(section, 0);
+  return VisibleBidiControls(FTable.Cell(section, 0));
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The table inspector's cells as an item model: row 0 of the table is the header, the other rows are
-// the data rows.
+// the data rows. Cells are shown with their bidirectional controls as marks; Table() keeps them as
+// logged, for copying.
 
 #include "inspectors/parsers/QBTableParser.h"
 

@@ -1,7 +1,6 @@
 #include "inspectors/QBTextContent.h"
 
 #include "inspectors/QBTextControl.h"
-#include "inspectors/parsers/QBDetailsLines.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -22,5 +21,5 @@ void CopyTextContents(TQBTextControl& control) {
   if (control.HasSelection())
     control.copy();
   else
-    QGuiApplication::clipboard()->setText(JoinLinesCrLf(control.Lines()));
+    QGuiApplication::clipboard()->setText(control.WholeText());
 }

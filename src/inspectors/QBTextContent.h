@@ -8,5 +8,5 @@ class TQBTextControl;
 // Creates the text control in its strip; the returned wrapper goes into the inspector.
 QWidget* NewTextContent(QWidget* inspector, TQBTextControl*& control);
 
-// The selection as the control copies it, or with no selection every line followed by CR LF.
+// The selection as the control copies it, or with no selection the whole text (TQBTextControl::WholeText).
 void CopyTextContents(TQBTextControl& control);

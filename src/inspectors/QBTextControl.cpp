@@ -1,6 +1,8 @@
 #include "inspectors/QBTextControl.h"
 
 #include "inspectors/QBLineNumberGutter.h"
+#include "inspectors/parsers/QBDetailsLines.h"
+#include "model/QBDisplayText.h"
 
 #include <QScrollBar>
 #include <QTextBlock>
@@ -15,8 +17,32 @@ TQBTextControl::TQBTextControl(QWidget* parent) : QPlainTextEdit(parent), FGutte
 }
 
 void TQBTextControl::SetLines(const QStringList& lines) {
+  FWhole.clear();
   setPlainText(lines.join(QLatin1Char('\n')));
+  // Edits from here on are the user's: WholeText then gives the lines as shown.
+  document()->setModified(false);
   moveCursor(QTextCursor::Start);
+}
+
+TQBShownCounts TQBTextControl::SetText(QByteArrayView utf8, TQBLineBreaks breaks) {
+  TQBShownLines shown = ShownLines(utf8, breaks);
+  bool marked = false;
+  for (QString& line : shown.Lines)
+    if (HasBidiControls(line)) {
+      line = VisibleBidiControls(line);
+      marked = true;
+    }
+  SetLines(shown.Lines);
+  if (marked || !shown.Counts.Complete()) {
+    FWhole = utf8.toByteArray();
+    FWholeBreaks = breaks;
+  }
+  return shown.Counts;
+}
+
+QString TQBTextControl::WholeText() const {
+  if (!FWhole.isEmpty() && !document()->isModified()) return CrLfLines(FWhole, FWholeBreaks);
+  return JoinLinesCrLf(Lines());
 }
 
 QStringList TQBTextControl::Lines() const {

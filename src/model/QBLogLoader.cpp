@@ -21,31 +21,40 @@ void NormaliseSeparator(TQBRawMessage& msg) {
 
 }  // namespace
 
-TQBLoadResult LoadLogFile(const QString& path, TQBMessageAdder& adder, IQBLogLoadEvents* events) {
+void AddLogRecord(TQBRawMessage& msg, TQBMessageAdder& adder, IQBLogLoadEvents* events) {
+  NormaliseSeparator(msg);
+  adder.AddMessage(msg);
+  if (!events) return;
+  if (msg.MsgType == qbmResetSeparator) events->ResetSeparatorAdded();
+  if (msg.MsgType == qbmSeparator || msg.MsgType == qbmResetSeparator) events->SeparatorAdded();
+}
+
+TQBLoadResult LoadLogFile(const QString& path, TQBMessageAdder& adder, IQBLogLoadEvents* events, TQBLoadMode mode) {
   TQBLoadResult result;
   TQBLogReader reader;
+  reader.SetCompleteRecordsOnly(mode == TQBLoadMode::CompleteRecords);
   if (!reader.Open(path)) {
     result.Status = TQBLoadResult::TStatus::OpenFailed;
     result.Error = reader.ErrorString();
     return result;
   }
+  result.FileId = reader.FileId();
   TQBRawMessage msg;
   int64_t reported = 0;
   for (;;) {
     const auto read = reader.Next(msg);
-    if (read == TQBLogReader::TResult::End) break;
+    if (read == TQBLogReader::TResult::End || read == TQBLogReader::TResult::Incomplete) break;
     if (read == TQBLogReader::TResult::Invalid) {
       result.Status = TQBLoadResult::TStatus::InvalidRecord;
       result.Error = reader.InvalidReason();
       result.InvalidOffset = reader.RecordOffset();
       break;
     }
-    NormaliseSeparator(msg);
-    adder.AddMessage(msg);
+    AddLogRecord(msg, adder, events);
     ++result.MessagesAdded;
+    result.EndOffset = reader.Position();
+    result.LastRecordCut = reader.BodyCut();
     if (events) {
-      if (msg.MsgType == qbmResetSeparator) events->ResetSeparatorAdded();
-      if (msg.MsgType == qbmSeparator || msg.MsgType == qbmResetSeparator) events->SeparatorAdded();
       if (result.MessagesAdded % kProgressEvery != 0 && reader.Position() - reported < kProgressBytes) continue;
       reported = reader.Position();
       events->Progress(reported, reader.FileSize());

@@ -3,7 +3,9 @@
 // records into their fixed texts and stops at the first record whose header is invalid, or when the
 // caller asks it to stop, keeping the messages read before it.
 
+#include "model/QBFileId.h"
 #include "model/QBMessageAdder.h"
+#include "model/QBRawMessage.h"
 
 #include <QString>
 
@@ -30,7 +32,24 @@ struct TQBLoadResult {
   int MessagesAdded = 0;
   QString Error;              // OpenFailed: the system's reason; InvalidRecord: what the check found
   int64_t InvalidOffset = -1; // InvalidRecord: byte offset of the bad record
+  // Where reading stopped: the end of the last record read, which is where a reader following the
+  // file goes on; and the identity of the file that was read.
+  int64_t EndOffset = 0;
+  TQBFileId FileId;
+  // The last record was cut short by the end of the file and read with zeros (whole mode only): a
+  // reader following the file cannot go on from there without reading that record a second time.
+  bool LastRecordCut = false;
   bool Ok() const { return Status == TStatus::Loaded; }
 };
 
-TQBLoadResult LoadLogFile(const QString& path, TQBMessageAdder& adder, IQBLogLoadEvents* events = nullptr);
+// Whole: every record is read, a record cut short by the end of the file included (its missing body
+// bytes count as zero; a cut header is invalid). CompleteRecords: a record the file does not hold
+// whole yet is left unread, for a file that another program is still writing.
+enum class TQBLoadMode { Whole, CompleteRecords };
+
+TQBLoadResult LoadLogFile(const QString& path, TQBMessageAdder& adder, IQBLogLoadEvents* events = nullptr,
+                          TQBLoadMode mode = TQBLoadMode::Whole);
+
+// Adds one record read from a log as a message: separators get their fixed texts, and the events
+// hear of separators. The one step that every reader of log files shares.
+void AddLogRecord(TQBRawMessage& msg, TQBMessageAdder& adder, IQBLogLoadEvents* events);

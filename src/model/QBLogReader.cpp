@@ -1,5 +1,6 @@
 #include "model/QBLogReader.h"
 
+#include "model/QBFileCheck.h"
 #include "model/QBLogFormat.h"
 #include "model/QBTimeStamp.h"
 
@@ -8,9 +9,13 @@
 #include <cstring>
 #include <limits>
 
+#include <unistd.h>
+
 namespace {
 
 constexpr size_t kInitialBuffer = size_t(1) << 20;
+// Bodies above this size are streamed (see StreamBody) instead of being held whole in the buffer.
+constexpr size_t kStreamedBody = size_t(4) << 20;
 
 // A fixed-width text field: its bytes up to the first NUL or the full width.
 TQBTextBytes FieldText(const char* header, qblog::TField field, TQBTextEncoding encoding) {
@@ -29,19 +34,28 @@ TQBTextBytes BodyText(const char* p, size_t available, TQBTextEncoding encoding)
 
 }  // namespace
 
-bool TQBLogReader::Open(const QString& path) {
-  FFile.setFileName(path);
+bool TQBLogReader::Open(const QString& path, int64_t offset) {
   // Unbuffered: this class keeps its own large buffer.
-  if (!FFile.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
+  if (!OpenInputFile(FFile, path, &FErrorString, QIODevice::ReadOnly | QIODevice::Unbuffered)) return false;
+  if (offset > 0 && !FFile.seek(offset)) {
     FErrorString = FFile.errorString();
+    FFile.close();
     return false;
   }
   FFileSize = FFile.size();
+  FFileId = qbfile::IdOfHandle(FFile.handle());
   FBuffer.resize(kInitialBuffer);
   FBegin = FEnd = 0;
-  FBufferOffset = 0;
+  FBufferOffset = offset;
   FEof = false;
   return true;
+}
+
+QByteArray TQBLogReader::FirstBytes(int size) const {
+  QByteArray bytes(size, Qt::Uninitialized);
+  const ssize_t got = ::pread(FFile.handle(), bytes.data(), size_t(size), 0);
+  bytes.resize(got > 0 ? qsizetype(got) : 0);
+  return bytes;
 }
 
 // Makes at least `wanted` unread bytes contiguous in the buffer when the file has them; returns how
@@ -61,6 +75,13 @@ size_t TQBLogReader::Ensure(size_t wanted) {
     else FEnd += size_t(got);
   }
   return FEnd - FBegin;
+}
+
+TQBLogReader::TResult TQBLogReader::LeaveIncomplete() {
+  // Nothing more is read through this reader: the caller opens the file again at FRecordOffset.
+  FEof = true;
+  FBegin = FEnd;
+  return TResult::Incomplete;
 }
 
 TQBLogReader::TResult TQBLogReader::Reject(const char* reason) {
@@ -83,7 +104,9 @@ bool TQBLogReader::CheckHeader(int32_t time, int32_t date, int32_t bias, int32_t
 void TQBLogReader::ReadBody(TQBRawMessage& msg, int32_t textLength, int32_t detailsLength,
                            TQBTextEncoding textEncoding) {
   const size_t bodySize = size_t(textLength) + size_t(detailsLength) + 1;
+  if (bodySize > kStreamedBody) return StreamBody(msg, textLength, detailsLength, textEncoding);
   const size_t present = std::min(Ensure(bodySize), bodySize);
+  FBodyCut = present < bodySize;
   const char* body = Data();
   const size_t textPresent = std::min(size_t(textLength), present);
   const size_t detailsPresent = std::min(size_t(detailsLength), present - textPresent);
@@ -92,6 +115,52 @@ void TQBLogReader::ReadBody(TQBRawMessage& msg, int32_t textLength, int32_t deta
   // When the text is cut short by the end of the file, no details bytes are present either.
   msg.Details = BodyText(body + textPresent, detailsPresent, TQBTextEncoding::Utf8);
   Consume(present);
+}
+
+// A large body is read through the buffer in blocks: only the bytes before each text's first NUL are
+// kept (in FBody), and whatever follows them up to the claimed length is skipped, by a seek where the
+// buffer does not hold it. The texts come out as the zero-filled buffer would give them.
+void TQBLogReader::StreamBody(TQBRawMessage& msg, int32_t textLength, int32_t detailsLength,
+                             TQBTextEncoding textEncoding) {
+  FBody.clear();
+  const int64_t bodyEnd = Position() + int64_t(textLength) + detailsLength + 1;
+  const bool textComplete = KeepUntilNul(size_t(textLength));
+  const size_t textSize = FBody.size();
+  // A text cut short by the end of the file leaves no details, as above.
+  if (textComplete) KeepUntilNul(size_t(detailsLength));
+  Skip(1);
+  // Skip stops at the end of the file, so falling short of the claimed end means the body was cut.
+  FBodyCut = Position() < bodyEnd;
+  const char* body = FBody.data();
+  msg.MsgText = {textSize ? body : nullptr, int64_t(textSize), textEncoding};
+  const size_t detailsSize = FBody.size() - textSize;
+  msg.Details = {detailsSize ? body + textSize : nullptr, int64_t(detailsSize), TQBTextEncoding::Utf8};
+}
+
+bool TQBLogReader::KeepUntilNul(size_t length) {
+  size_t left = length;
+  while (left > 0) {
+    const size_t available = std::min(Ensure(std::min(left, kInitialBuffer)), left);
+    if (available == 0) return false;  // the file ended inside the claimed bytes
+    const void* nul = std::memchr(Data(), 0, available);
+    const size_t kept = nul ? size_t(static_cast<const char*>(nul) - Data()) : available;
+    FBody.insert(FBody.end(), Data(), Data() + kept);
+    Consume(available);
+    left -= available;
+    if (nul) break;
+  }
+  Skip(left);
+  return true;
+}
+
+void TQBLogReader::Skip(size_t n) {
+  const size_t buffered = FEnd - FBegin;
+  if (n <= buffered) return Consume(n);
+  // Past the buffer: drop it and move the file position, never beyond the end of the file.
+  const int64_t target = std::min<int64_t>(Position() + int64_t(n), std::max(FFileSize, Position()));
+  FBufferOffset = target;
+  FBegin = FEnd = 0;
+  if (!FFile.seek(target)) FEof = true;
 }
 
 void TQBLogReader::ParseMarked(const char* h, TQBRawMessage& msg, TQBTextEncoding nameEncoding) {
@@ -125,8 +194,9 @@ void TQBLogReader::ParseLegacy(const char* h, uint32_t code, TQBRawMessage& msg)
 
 TQBLogReader::TResult TQBLogReader::Next(TQBRawMessage& msg) {
   // A tail of 1 to 3 bytes cannot hold a record code: the file ends there.
-  if (Ensure(qblog::CodeSize) < size_t(qblog::CodeSize)) return TResult::End;
   FRecordOffset = Position();
+  if (const size_t have = Ensure(qblog::CodeSize); have < size_t(qblog::CodeSize))
+    return FCompleteOnly && have > 0 ? TResult::Incomplete : TResult::End;
   const auto code = uint32_t(qblog::ReadInt32(Data()));
   Consume(qblog::CodeSize);
 
@@ -135,7 +205,8 @@ TQBLogReader::TResult TQBLogReader::Next(TQBRawMessage& msg) {
           : marked                      ? TRecordKind::MarkedAnsi
                                         : TRecordKind::Legacy;
   const size_t headerSize = marked ? qblog::marked::HeaderSize : qblog::legacy::HeaderSize;
-  if (Ensure(headerSize) < headerSize) return Reject("the file ends inside a record header");
+  if (Ensure(headerSize) < headerSize)
+    return FCompleteOnly ? LeaveIncomplete() : Reject("the file ends inside a record header");
   // Names point into the header, and reading the body may move the buffer: keep the header apart.
   std::memcpy(FHeader, Data(), headerSize);
   Consume(headerSize);
@@ -165,6 +236,9 @@ TQBLogReader::TResult TQBLogReader::Next(TQBRawMessage& msg) {
       return TResult::Invalid;
     ParseLegacy(h, code, msg);
   }
+  // Whole against the size the file had when this reader opened it: a later reader sees more. Asking
+  // the buffer for the body instead would hold a huge claimed body in memory.
+  if (FCompleteOnly && Position() + int64_t(textLength) + detailsLength + 1 > FFileSize) return LeaveIncomplete();
   ReadBody(msg, textLength, detailsLength, textEncoding);
   return TResult::Record;
 }

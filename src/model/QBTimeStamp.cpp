@@ -24,4 +24,14 @@ QString FormatTimeStamp(const TQBTimeStamp& ts) {
       .arg(z, 3, 10, QLatin1Char('0'));
 }
 
+QDateTime DateTimeOf(const TQBTimeStamp& ts) {
+  const QDateTime midnight(DateOfDay(ts.Date), QTime(0, 0), Qt::UTC);
+  return midnight.addMSecs(ts.Time);
+}
+
+TQBTimeStamp TimeStampOf(const QDateTime& dateTime) {
+  const QDateTime utc = dateTime.timeSpec() == Qt::UTC ? dateTime : QDateTime(dateTime.date(), dateTime.time(), Qt::UTC);
+  return {utc.time().msecsSinceStartOfDay(), DayOf(utc.date())};
+}
+
 }  // namespace qbtime

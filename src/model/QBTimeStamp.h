@@ -4,6 +4,7 @@
 #include <quillbox/QuillboxTypes.h>
 
 #include <QDate>
+#include <QDateTime>
 #include <QString>
 
 namespace qbtime {
@@ -18,5 +19,10 @@ QDate DateOfDay(int32_t dayNumber);
 int32_t DayOf(const QDate& date);
 // "yyyy-MM-dd hh:mm:ss.zzz"
 QString FormatTimeStamp(const TQBTimeStamp& ts);
+
+// A time stamp as a date and time of the writer's clock (kept as UTC, which has no daylight-saving
+// gaps to move a time across), and back. The end of a day (Time 86,400,000) is the next day's start.
+QDateTime DateTimeOf(const TQBTimeStamp& ts);
+TQBTimeStamp TimeStampOf(const QDateTime& dateTime);
 
 }  // namespace qbtime

@@ -12,7 +12,7 @@ enum class TQBCmd : int {
   EditMessage, CopyMessageText, CopyInspectorContents, AddNote, AddCheckPoint, AddSeparator,
   AddResetSeparator, Delete, CropToSelection, Clear, ClearAll, SelectAll,
   // Search
-  Find, FindNext, JumpToMsg,
+  Find, FindNext, JumpToMsg, GoToTime,
   ToggleBookmark0, ToggleBookmark1, ToggleBookmark2, ToggleBookmark3, ToggleBookmark4,
   ToggleBookmark5, ToggleBookmark6, ToggleBookmark7, ToggleBookmark8, ToggleBookmark9,
   JumpToBookmark0, JumpToBookmark1, JumpToBookmark2, JumpToBookmark3, JumpToBookmark4,
@@ -20,7 +20,7 @@ enum class TQBCmd : int {
   ClearBookmarks, SyncMsgMode, SelectNavMsg, NavFirst, NavPrevious, NavNext, NavLast,
   // View
   SelectColumns, HideExtraColumns, ViewDetailPanel, ViewInspector, FullSizeInspector, InspectorOnBottom,
-  ViewCallStack, FlattenStructure, Refresh, AlwaysOnTop,
+  ViewCallStack, FlattenStructure, Refresh, FollowLogFile, AlwaysOnTop,
   PosUpperLeft, PosUpperRight, PosLowerRight, PosLowerLeft, PosLeft, PosTop, PosRight, PosBottom,
   // Methods
   AutoCollapse, MethodMatch, CurrentMethod, ToggleMethod, ExpandAll, ExpandToEnd, CollapseAll,

@@ -49,6 +49,9 @@ void FileAndEditRules(const TQBCommandInputs& in, TRuleSink& s) {
   s.Enable(TQBCmd::EditMessage, in.Current && rows && in.FocusedType != qbmSeparator &&
                                     in.FocusedType != qbmInactiveSeparator);
   s.Enable(TQBCmd::Refresh, in.HasCurrentFile);
+  // A mode rather than an action on a file: it can be chosen before the file is opened.
+  s.Enable(TQBCmd::FollowLogFile, true);
+  s.Check(TQBCmd::FollowLogFile, in.FollowLogFile);
 }
 
 void SearchRules(const TQBCommandInputs& in, TRuleSink& s) {
@@ -56,6 +59,7 @@ void SearchRules(const TQBCommandInputs& in, TRuleSink& s) {
   s.Enable(TQBCmd::Find, in.Search && rows);
   s.Enable(TQBCmd::FindNext, in.Search && rows);
   s.Enable(TQBCmd::JumpToMsg, in.Search && rows && in.List);
+  s.Enable(TQBCmd::GoToTime, in.Time && rows);
   const bool active = in.Current && rows && in.List;
   s.Enable(TQBCmd::ClearBookmarks, active && (in.Bookmarks & 0x3FF) != 0);
   for (int n = 0; n < 10; ++n) {

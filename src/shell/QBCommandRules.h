@@ -20,6 +20,7 @@ struct TQBCommandInputs {
   bool Print = false;     // IQBMessageViewPrint
   bool Save = false;      // IQBMessageViewSave
   bool Export = false;    // IQBMessageViewExport
+  bool Time = false;      // IQBMessageViewTime
   // The focused row (meaningful when Current).
   int32_t FocusedType = -1;
   int FocusedLevel = 0;
@@ -37,6 +38,7 @@ struct TQBCommandInputs {
   // Log file and project.
   bool LogModified = false;
   bool HasCurrentFile = false;
+  bool FollowLogFile = false;  // Follow Log File is on
   bool ProjectModified = false;
 
   // Inspector pane.

@@ -17,6 +17,7 @@ const QString kInstallGroup = QStringLiteral("4.0");
 const QString kInstallKey = QStringLiteral("InstallPath");
 const QString kLogsSub = QStringLiteral("My Quillbox Files/Logs/");
 const QString kProjectsSub = QStringLiteral("My Quillbox Files/Projects/");
+const QString kProgramSub = QStringLiteral("Bin");
 
 // The system-wide config folders: every config location except the user's own, which comes first.
 QStringList SystemConfigFolders() {
@@ -69,14 +70,29 @@ QString ReadInstallFolder() {
   return {};
 }
 
+QString InstallFolderOfProgram(const QString& programFolder) {
+  const QString folder = QDir::cleanPath(QDir::fromNativeSeparators(programFolder));
+  const qsizetype slash = folder.lastIndexOf(u'/');
+  if (slash < 0 || folder.mid(slash + 1) != kProgramSub) return {};
+  return WithDelimiter(slash == 0 ? QStringLiteral("/") : folder.left(slash));
+}
+
 TQBFolders ResolveFolders() {
   TQBFolders folders;
   folders.Install = ReadInstallFolder();
+  if (folders.Install.isEmpty()) folders.Install = InstallFolderOfProgram(ProgramFolder());
   folders.UserData = Created(UserDataFolder(
       QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation), ProgramFolder()));
   const QString docs = ExistingDocuments();
-  folders.DefaultLogs = Created(DocumentsFolder(docs, folders.Install, kLogsSub));
-  folders.DefaultProjects = Created(DocumentsFolder(docs, folders.Install, kProjectsSub));
+  folders.DefaultLogs = DocumentsFolder(docs, folders.Install, kLogsSub);
+  folders.DefaultProjects = DocumentsFolder(docs, folders.Install, kProjectsSub);
+  // Folders in the documents are the user's and are made when missing. Under the install folder they
+  // are only used: that folder belongs to whatever installed the program, and folders the viewer made
+  // there would outlive the program's removal (or fail, for a user who may not write there).
+  if (!docs.isEmpty()) {
+    Created(folders.DefaultLogs);
+    Created(folders.DefaultProjects);
+  }
   return folders;
 }
 

@@ -6,7 +6,9 @@
 //   per-user data   <user data location>/Tolvane/Quillbox/4.0/ (~/.local/share/... by default)
 //   install folder  "InstallPath" in group [4.0] of Tolvane/Quillbox.conf in the system-wide XDG
 //                   config folders (/etc/xdg by default), read only; the user's own config is not asked,
-//                   because the install folder is a fact about the machine
+//                   because the install folder is a fact about the machine. When none names one and
+//                   the program runs from a folder named "Bin", that folder's parent: the layout an
+//                   install puts the program in, wherever its prefix is
 //   default logs    <documents>/My Quillbox Files/Logs/, or under the install folder without documents
 //   default projects the same with Projects
 
@@ -31,6 +33,9 @@ QString DocumentsFolder(const QString& documentsLocation, const QString& install
 
 // The install folder from the first system-wide config folder that names one; empty when none does.
 QString ReadInstallFolder();
+// The install folder that holds a program in programFolder: the parent of a folder named "Bin"
+// (<install>/Bin/ holds the programs); empty for any other folder.
+QString InstallFolderOfProgram(const QString& programFolder);
 
 // Resolves every folder from the platform's standard locations and creates the per-user and default
 // folders that are missing.

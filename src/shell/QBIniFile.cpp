@@ -2,6 +2,8 @@
 
 #include "shell/QBIniValues.h"
 
+#include "model/QBFileCheck.h"
+
 #include <QFile>
 #include <QSaveFile>
 
@@ -9,9 +11,15 @@
 
 namespace {
 
-TQBIniDocument ReadDocument(const QString& fileName) {
-  QFile file(fileName);
-  if (!file.open(QIODevice::ReadOnly)) return {};
+// A missing file is an empty document; one that is not a regular file (a pipe would block the read)
+// is one too, and *problem says why.
+TQBIniDocument ReadDocument(const QString& fileName, QString* problem) {
+  QFile file;
+  QString error;
+  if (!OpenInputFile(file, fileName, &error)) {
+    if (QFile::exists(fileName)) *problem = error;
+    return {};
+  }
   return TQBIniDocument::Parse(file.readAll());
 }
 
@@ -23,11 +31,13 @@ TQBIniDocument ReadDocument(const QString& fileName) {
 }  // namespace
 
 TQBIniFile::TQBIniFile(const QString& fileName, bool autoUpdate)
-    : FFileName(fileName), FAutoUpdate(autoUpdate), FDocument(ReadDocument(fileName)) {}
+    : FFileName(fileName), FAutoUpdate(autoUpdate), FDocument(ReadDocument(fileName, &FReadProblem)) {}
 
 TQBIniFile::~TQBIniFile() = default;
 
 void TQBIniFile::UpdateFile() const {
+  // The rename would put a regular file in place of a device node or a pipe.
+  if (const QString problem = OutputTargetProblem(FFileName); !problem.isEmpty()) WriteFailed(FFileName, problem);
   QSaveFile file(FFileName);
   if (!file.open(QIODevice::WriteOnly)) WriteFailed(FFileName, file.errorString());
   const QByteArray bytes = FDocument.ToBytes();

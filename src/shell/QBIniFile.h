@@ -20,13 +20,17 @@
 
 class TQBIniFile {
 public:
-  // Reads the named file; a file that is missing or unreadable gives an empty document.
+  // Reads the named file; a file that is missing or unreadable gives an empty document. Only a regular
+  // file is read: anything else (a pipe, a device, a folder) gives an empty document and ReadProblem.
   explicit TQBIniFile(const QString& fileName, bool autoUpdate = true);
   virtual ~TQBIniFile();
   TQBIniFile(const TQBIniFile&) = delete;
   TQBIniFile& operator=(const TQBIniFile&) = delete;
 
   const QString& FileName() const { return FFileName; }
+  // Why an existing file could not be read (empty when it was read or is missing), for a caller that
+  // reports it.
+  const QString& ReadProblem() const { return FReadProblem; }
   bool AutoUpdate() const { return FAutoUpdate; }
   void SetAutoUpdate(bool on) { FAutoUpdate = on; }
 
@@ -119,6 +123,7 @@ private:
   void Changed();
 
   QString FFileName;
+  QString FReadProblem;
   bool FAutoUpdate;
   TQBIniDocument FDocument;
   QString FSection;

@@ -6,6 +6,9 @@
 
 #include <quillbox/QBCustomViewIntf.h>
 
+#include "model/QBFileCheck.h"
+
+#include <QDir>
 #include <QFileInfo>
 
 namespace {
@@ -47,6 +50,12 @@ bool TQBLogCommands::SaveFirst(int answer, bool& proceed) {
 bool TQBLogCommands::Load(const QString& path, bool append, IQBLogLoadEvents* events) {
   if (FRunning) return false;
   TRunning running(FRunning);
+  // A pipe, device or folder is refused before anything is asked or cleared: reading it could block
+  // for ever, and nothing about the log the user has should change for it.
+  if (const QString problem = InputFileProblem(path); !problem.isEmpty() && QFileInfo::exists(path)) {
+    FWindow.ReportError(OpenFailedText(path, problem));
+    return false;
+  }
   if (!append && FState.Modified) {
     bool proceed = true;
     SaveFirst(FWindow.AskSaveBeforeLoad(), proceed);
@@ -72,6 +81,7 @@ bool TQBLogCommands::Load(const QString& path, bool append, IQBLogLoadEvents* ev
       break;
     case TQBLoadResult::TStatus::Loaded: break;
   }
+  for (IQBLogFileListener* listener : FListeners) listener->LoadEnded(path, result);
   return result.Ok();
 }
 
@@ -86,14 +96,12 @@ TQBLoadResult TQBLogCommands::ReadFile(const QString& path, IQBLogLoadEvents* ev
     explicit THoldViews(IQBLogWindow& window) : Window(window) { Window.HoldViewUpdates(true); }
     ~THoldViews() { Window.HoldViewUpdates(false); }
   } holdViews(FWindow);
-  TQBLoadResult result;
-  // A pipe or a device would hold the window in its first read, with no way out: only files load.
-  if (const QFileInfo info(path); info.exists() && !info.isFile()) {
-    result.Status = TQBLoadResult::TStatus::OpenFailed;
-    result.Error = QStringLiteral("It is not a regular file.");
-    return result;
-  }
-  result = LoadLogFile(path, FAdder, events);
+  // LoadLogFile checks again on the open descriptor, so a path swapped for a pipe meanwhile is refused.
+  // A listener following the file leaves a record that is still being written for later.
+  TQBLoadMode mode = TQBLoadMode::Whole;
+  for (const IQBLogFileListener* listener : FListeners)
+    if (listener->LoadMode() == TQBLoadMode::CompleteRecords) mode = TQBLoadMode::CompleteRecords;
+  const TQBLoadResult result = LoadLogFile(path, FAdder, events, mode);
   if (result.Ok()) {
     FState.CurrentFile = QFileInfo(path).absoluteFilePath();
     FState.Modified = false;
@@ -170,14 +178,27 @@ bool TQBLogCommands::SaveTo(const QString& path) {
     }
   }
   // A message that could not be written has a report of its own; other failures the general one.
-  if (failedMessage >= 0) FWindow.ReportSaveFailure(failedMessage, path);
-  else if (!error.isEmpty()) FWindow.ReportError(error);
-  return error.isEmpty();
+  if (failedMessage >= 0) {
+    FWindow.ReportSaveFailure(failedMessage, path);
+    return false;
+  }
+  if (!error.isEmpty()) {
+    FWindow.ReportError(error);
+    return false;
+  }
+  for (IQBLogFileListener* listener : FListeners) listener->FileSaved(path);
+  return true;
 }
 
 void TQBLogCommands::Export(const QString& path, bool xml) {
   IQBMessageViewExport* exporter = FWindow.CurrentExport();
   if (!exporter) return;
+  // An export written over the current log would lose the log itself; saving is the way to replace it.
+  if (!FState.CurrentFile.isEmpty() && IsSameFile(path, FState.CurrentFile)) {
+    FWindow.ReportError(QStringLiteral("Cannot export to \"%1\". It is the current log file; choose another file.")
+                            .arg(QDir::toNativeSeparators(path)));
+    return;
+  }
   FState.LastLogDir = FolderOf(path);
   FWindow.ShowStatusText(QStringLiteral("Exporting to %1...").arg(FileNameOf(path)));
   FWindow.SetBusy(true);

@@ -10,6 +10,8 @@
 
 #include <QStringList>
 
+#include <vector>
+
 class IQBMessageView;
 class IQBMessageViewList;
 class IQBMessageViewSave;
@@ -49,6 +51,18 @@ public:
   virtual void UpdateCommands() = 0;
 };
 
+// An area that depends on which file is loaded (Follow Log File, Recent Files): asked how a load
+// reads, and told of every load that ran and every save.
+class IQBLogFileListener {
+public:
+  virtual ~IQBLogFileListener() = default;
+  virtual TQBLoadMode LoadMode() const { return TQBLoadMode::Whole; }
+  // After every load that read (or tried to read) path, its reports included.
+  virtual void LoadEnded(const QString& path, const TQBLoadResult& result) = 0;
+  // After the view was saved to path.
+  virtual void FileSaved(const QString& path) { (void)path; }
+};
+
 class TQBLogCommands final : public IQBCommandInputSource {
 public:
   TQBLogCommands(TQBLogState& state, TQBMessageAdder& adder, IQBLogWindow& window)
@@ -76,6 +90,8 @@ public:
   bool CanClose();
   // The log part of the command-state record: modified flag and current file.
   void GatherInputs(TQBCommandInputs& in) const override;
+  // Listeners hear of loads and saves in the order they were added; not owned.
+  void AddListener(IQBLogFileListener* listener) { FListeners.push_back(listener); }
 
 private:
   // Yes to a "save first?" question: true when the save happened.
@@ -88,5 +104,6 @@ private:
   TQBLogState& FState;
   TQBMessageAdder& FAdder;
   IQBLogWindow& FWindow;
+  std::vector<IQBLogFileListener*> FListeners;
   bool FRunning = false;
 };

@@ -1,13 +1,20 @@
 #include "shell/QBMessageCommands.h"
 
+void TQBMessageCommands::InspectWhenUnfocused() {
+  if (View().FocusedRow() == -1 && FInspect) FInspect();
+}
+
 void TQBMessageCommands::Delete() {
   if (!View().View) return;
   View().View->DeleteSelected();
   FLog.Modified = true;
+  InspectWhenUnfocused();
 }
 
 void TQBMessageCommands::CropToSelection() {
-  if (View().View) View().View->CropToSelection();
+  if (!View().View) return;
+  View().View->CropToSelection();
+  InspectWhenUnfocused();
 }
 
 void TQBMessageCommands::SelectAll() {

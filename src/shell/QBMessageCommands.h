@@ -6,9 +6,13 @@
 #include "shell/QBLogState.h"
 #include "shell/QBViewBinding.h"
 
+#include <functional>
+
 class TQBMessageCommands {
 public:
-  TQBMessageCommands(const IQBCurrentView& views, TQBLogState& log) : FViews(views), FLog(log) {}
+  // inspect renews the inspectors and the detail panel from the current view's focused row.
+  TQBMessageCommands(const IQBCurrentView& views, TQBLogState& log, std::function<void()> inspect)
+      : FViews(views), FLog(log), FInspect(std::move(inspect)) {}
 
   // Deleting changes the log: it becomes modified.
   void Delete();
@@ -28,7 +32,11 @@ public:
 
 private:
   const TQBViewBinding& View() const { return FViews.Current(); }
+  // A view that moves its focus to a remaining row reports the change itself; one left without a
+  // focused row reports nothing, and the panes would keep showing a message it no longer offers.
+  void InspectWhenUnfocused();
 
   const IQBCurrentView& FViews;
   TQBLogState& FLog;
+  std::function<void()> FInspect;
 };

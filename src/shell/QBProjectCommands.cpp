@@ -46,7 +46,11 @@ void TQBProjectCommands::CloseProject() {
 
 void TQBProjectCommands::OpenProject() {
   const QString path = FWindow.AskOpenProjectFileName(FState.LastProjectDir);
-  if (path.isEmpty() || !SaveStep(true)) return;
+  if (!path.isEmpty()) OpenProjectFile(path);
+}
+
+void TQBProjectCommands::OpenProjectFile(const QString& path) {
+  if (!SaveStep(true)) return;
   FState.LastProjectDir = FolderOf(path);
   Open(path);
 }
@@ -93,6 +97,7 @@ bool TQBProjectCommands::Open(const QString& path) {
   FState.CurrentProject = QFileInfo(path).absoluteFilePath();
   FWindow.SetProjectModified(false);
   FWindow.ProjectChanged();
+  FWindow.ProjectFileUsed(FState.CurrentProject);
   if (!error.isEmpty()) FWindow.ReportError(error);
   return error.isEmpty();
 }
@@ -117,6 +122,7 @@ bool TQBProjectCommands::Write(const QString& path) {
   FState.CurrentProject = QFileInfo(path).absoluteFilePath();
   FWindow.SetProjectModified(false);
   FWindow.ProjectChanged();
+  FWindow.ProjectFileUsed(FState.CurrentProject);
   return true;
 }
 

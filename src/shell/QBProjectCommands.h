@@ -50,6 +50,8 @@ public:
   virtual void SelectFirstView() = 0;
   // The current project or its modified flag changed: renew the project pane and the commands.
   virtual void ProjectChanged() = 0;
+  // path (absolute) was opened or written and is the current project now: the recent projects.
+  virtual void ProjectFileUsed(const QString& path) { (void)path; }
 };
 
 class TQBProjectCommands {
@@ -63,6 +65,8 @@ public:
   void CloseProject();
   // Open Project: the open dialog, then Save Step, then the file replaces the views.
   void OpenProject();
+  // The same without the dialog, for a project chosen from the recent projects.
+  void OpenProjectFile(const QString& path);
   // Save Project (Save Step without asking) and Save Project As. True when the views were written.
   bool SaveProject();
   bool SaveProjectAs();

@@ -1,15 +1,33 @@
 #include "shell/QBSearchCommands.h"
 
 void TQBSearchCommands::Find() {
-  if (View().Search) View().Search->ShowFindDialog(FState.Text, FState.Forward, FState.InDetails, FState.FromCursor);
+  const TQBViewBinding& view = View();
+  if (!view.Search) return;
+  // The options belong to the window: the view searches with them and its dialog may change them.
+  if (view.FindOptions) view.FindOptions->SetFindOptions(FState.MatchCase, FState.RegularExpression);
+  if (view.Search->ShowFindDialog(FState.Text, FState.Forward, FState.InDetails, FState.FromCursor) && view.FindOptions)
+    view.FindOptions->GetFindOptions(FState.MatchCase, FState.RegularExpression);
 }
 
 void TQBSearchCommands::FindNext() {
-  if (View().Search) View().Search->FindText(false, FState.Text, FState.InDetails, FState.FromCursor, FState.Forward);
+  const TQBViewBinding& view = View();
+  if (!view.Search) return;
+  if (view.FindOptions) view.FindOptions->SetFindOptions(FState.MatchCase, FState.RegularExpression);
+  view.Search->FindText(false, FState.Text, FState.InDetails, FState.FromCursor, FState.Forward);
 }
 
 void TQBSearchCommands::JumpToMessage() {
   if (View().List) View().List->JumpToMessage();
+}
+
+void TQBSearchCommands::GoToTime() {
+  const TQBViewBinding& view = View();
+  if (!view.Time || !view.View || view.View->GetCount() == 0) return;
+  int recNo = view.FocusedRecNo();
+  if (recNo < 1) recNo = view.View->GetRowRecNo(0);
+  TQBTimeStamp ts;
+  if (recNo >= 1 && recNo <= FSet.GetRecordCount()) ts = FSet.At(recNo).TimeStamp();
+  if (FTime.AskTime(ts)) view.Time->GoToTime(ts);
 }
 
 void TQBSearchCommands::ToggleBookmark(int n) {

@@ -6,11 +6,22 @@
 #include "shell/QBSearchState.h"
 #include "shell/QBViewBinding.h"
 
+#include <quillbox/QuillboxMessageSet.h>
+
 struct TQBSettings;
+
+// Go to Time's question: the time to go to, starting at value; false when the user cancelled.
+class IQBTimeQuestion {
+public:
+  virtual ~IQBTimeQuestion() = default;
+  virtual bool AskTime(TQBTimeStamp& value) = 0;
+};
 
 class TQBSearchCommands {
 public:
-  explicit TQBSearchCommands(const IQBCurrentView& views) : FViews(views) {}
+  // set: the store the views show, for the time stamp Go to Time starts at.
+  TQBSearchCommands(const IQBCurrentView& views, const TQuillboxMessageSet& set, IQBTimeQuestion& time)
+      : FViews(views), FSet(set), FTime(time) {}
 
   void ReadSettings(const TQBSettings& settings) { FState.Read(settings.Find); }
   void WriteSettings(TQBSettings& settings) const { FState.Write(settings.Find); }
@@ -21,6 +32,9 @@ public:
   // Searches on from the current row with the kept text and options.
   void FindNext();
   void JumpToMessage();
+  // Asks for a time, starting at the focused message's time stamp (the first row's without a focused
+  // row), and lets the view go to the first row at or after it.
+  void GoToTime();
   void ToggleBookmark(int n);
   void JumpToBookmark(int n);
 
@@ -28,5 +42,7 @@ private:
   const TQBViewBinding& View() const { return FViews.Current(); }
 
   const IQBCurrentView& FViews;
+  const TQuillboxMessageSet& FSet;
+  IQBTimeQuestion& FTime;
   TQBSearchState FState;
 };

@@ -34,6 +34,16 @@ uint16_t OneTimeColumn(uint16_t columns) {
   return columns;
 }
 
+// Values no window can use are brought into range as they are read: a font of 100,000 points draws
+// every glyph as an empty box, one of 0 points nothing at all. Positions and splitter sizes depend on
+// the screen and the window and are checked where they are applied (QBWindowPlacement.h).
+int32_t FontSize(int32_t size) { return std::clamp(size, MinFontSize, MaxFontSize); }
+
+void ClampFont(TQBFontSettings& font) {
+  font.Size = FontSize(font.Size);
+  font.Style &= FontStyleBits;
+}
+
 }  // namespace
 
 template <typename Self, typename Io>
@@ -115,6 +125,8 @@ void TQBGeneralSettings::Visit(Self& s, const Io& io) {
   io.Bool("NavigatorTimeDiff", s.NavigatorTimeDiff);
   io.Bool("PrintSelection", s.PrintSelection);
   io.Integer("PrintFontSize", s.PrintFontSize);
+  // Keys of this program's own features follow the ones every viewer version knows.
+  io.Bool("FollowLogFile", s.FollowLogFile);
 }
 
 template <typename Self, typename Io>
@@ -130,6 +142,8 @@ void TQBFindSettings::Visit(Self& s, const Io& io) {
   io.Bool("FindForward", s.FindForward);
   io.Bool("FindFromCursor", s.FindFromCursor);
   io.Bool("FindInDetails", s.FindInDetails);
+  io.Bool("MatchCase", s.MatchCase);
+  io.Bool("RegularExpression", s.RegularExpression);
 }
 
 std::array<TQBTypeStyle, 45> TQBFontStyles::Defaults() {
@@ -148,7 +162,7 @@ void TQBFontStyles::Read(const TQBIniFile& ini) {
     TQBTypeStyle& e = Entries[code];
     e.UseDefault = ini.ReadBool(kFontStyles, key + QLatin1String("UseDefault"), e.UseDefault);
     e.Color = ini.ReadInteger(kFontStyles, key + QLatin1String("Color"), e.Color);
-    e.Style = ini.ReadInteger(kFontStyles, key + QLatin1String("Style"), e.Style);
+    e.Style = ini.ReadInteger(kFontStyles, key + QLatin1String("Style"), e.Style) & FontStyleBits;
   }
 }
 
@@ -169,9 +183,11 @@ void TQBSettings::Read(const TQBIniFile& ini) {
   ReadSection(Display, ini, kDisplay);
   Display.Columns = OneTimeColumn(Display.Columns);
   ReadSection(General, ini, kGeneral);
+  General.PrintFontSize = FontSize(General.PrintFontSize);
   ReadSection(MessageFont, ini, kMessageFont);
   ReadSection(InspectorFont, ini, kInspectorFont);
   ReadSection(InspectorFixedFont, ini, kInspectorFixedFont);
+  for (TQBFontSettings* font : {&MessageFont, &InspectorFont, &InspectorFixedFont}) ClampFont(*font);
   FontStyles.Read(ini);
   FontStyles.FollowMessageFont(MessageFont);
   ReadSection(Find, ini, kFind);

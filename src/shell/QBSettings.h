@@ -83,9 +83,15 @@ struct TQBGeneralSettings {
   bool NavigatorTimeDiff = false;
   bool PrintSelection = true;
   int32_t PrintFontSize = 8;
+  bool FollowLogFile = false;  // Follow Log File's tick
   template <typename Self, typename Io> static void Visit(Self& self, const Io& io);
   friend bool operator==(const TQBGeneralSettings&, const TQBGeneralSettings&) = default;
 };
+
+// Font sizes in points that the settings accept; a stored size outside is brought to the nearest.
+inline constexpr int32_t MinFontSize = 6, MaxFontSize = 72;
+// The style bits: 8 bold, 4 italic, 2 underline, 1 strike-out.
+inline constexpr int32_t FontStyleBits = 15;
 
 struct TQBFontSettings {
   QString Name;
@@ -100,6 +106,8 @@ struct TQBFindSettings {
   bool FindForward = true;
   bool FindFromCursor = false;
   bool FindInDetails = true;
+  bool MatchCase = false;
+  bool RegularExpression = false;
   template <typename Self, typename Io> static void Visit(Self& self, const Io& io);
   friend bool operator==(const TQBFindSettings&, const TQBFindSettings&) = default;
 };

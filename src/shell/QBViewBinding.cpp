@@ -12,6 +12,8 @@ TQBViewBinding TQBViewBinding::Of(QObject* view) {
   b.Print = qobject_cast<IQBMessageViewPrint*>(view);
   b.Save = qobject_cast<IQBMessageViewSave*>(view);
   b.Export = qobject_cast<IQBMessageViewExport*>(view);
+  b.Time = qobject_cast<IQBMessageViewTime*>(view);
+  b.FindOptions = qobject_cast<IQBMessageViewFindOptions*>(view);
   b.Activation = qobject_cast<IQBViewActivation*>(view);
   return b;
 }

@@ -17,6 +17,8 @@ struct TQBViewBinding {
   IQBMessageViewSave* Save = nullptr;
   IQBMessageViewExport* Export = nullptr;
   IQBViewActivation* Activation = nullptr;
+  IQBMessageViewTime* Time = nullptr;
+  IQBMessageViewFindOptions* FindOptions = nullptr;
 
   // The interfaces of view; View stays null when it does not offer IQBMessageView.
   static TQBViewBinding Of(QObject* view);

@@ -367,7 +367,7 @@ void TQBViewManager::GatherInputs(TQBCommandInputs& in) const {
     in.Selected = SelectedCount();
   }
   in.List = v.List, in.Methods = v.Methods, in.Search = v.Search;
-  in.Print = v.Print, in.Save = v.Save, in.Export = v.Export;
+  in.Print = v.Print, in.Save = v.Save, in.Export = v.Export, in.Time = v.Time;
   const int row = v.FocusedRow();
   in.Current = row >= 0;
   if (in.Current) {

@@ -6,6 +6,7 @@
 #include "view/QBBookmarks.h"
 #include "view/QBFilterCriteria.h"
 #include "view/QBFilterMatcher.h"
+#include "view/QBTimeIndex.h"
 #include "view/QBViewRows.h"
 
 #include "model/QBMessageAdder.h"
@@ -17,6 +18,8 @@ public:
 
   TQBViewRows& Rows() { return FRows; }
   const TQBViewRows& Rows() const { return FRows; }
+  // The items by time stamp, for Go to Time; it catches up with the rows when asked.
+  TQBTimeIndex& TimeIndex() { return FTimes; }
   TQuillboxMessageSet& MessageSet() const { return FRows.MessageSet(); }
 
   // Filter. Setting the criteria does not re-filter existing rows: the caller clears and refills.
@@ -48,6 +51,7 @@ public:
 
 private:
   TQBViewRows FRows;
+  TQBTimeIndex FTimes{FRows};
   TQBFilterMatcher FMatcher;
   TQBBookmarks FBookmarks;
   int FSyncRecNo = -1;

@@ -29,11 +29,23 @@ void TQBViewNavigator::GoToMessage(int recNo) {
     else
       hi = mid;
   }
-  const int target = lo;
+  RevealAndSelect(lo);
+}
+
+void TQBViewNavigator::RevealAndSelect(int target) {
   // Opened in item order: an outer method first, so the inner entries it uncovers are rows by then.
   for (int item = 0; item < target; ++item)
     if (FRows.ItemIsEnter(item) && FRows.ItemCollapsed(item)) FRows.ExpandMethod(FRows.RowOfItem(item));
-  if (target < count) SelectRow(FRows.RowOfItem(target));
+  if (target < FRows.ItemCount()) SelectRow(FRows.RowOfItem(target));
+}
+
+void TQBViewNavigator::GoToTime(const TQBTimeStamp& ts) {
+  if (FRows.RowCount() == 0) return;
+  const int item = FView.TimeIndex().FirstItemAtOrAfter(TQBTimeIndex::Key(ts));
+  if (item < 0)
+    SelectRow(FRows.RowCount() - 1);
+  else
+    RevealAndSelect(item);
 }
 
 int TQBViewNavigator::FindRow(TQBNavigateKind kind, const auto& matches) const {

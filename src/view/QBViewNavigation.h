@@ -25,6 +25,9 @@ public:
   void SelectRow(int row);
   // Selects the first row whose record number is at least recNo, expanding collapsed methods on the way.
   void GoToMessage(int recNo);
+  // Selects the first row whose time stamp is at or after ts, expanding collapsed methods on the way as
+  // GoToMessage does; the last row when no message is that late.
+  void GoToTime(const TQBTimeStamp& ts);
   void NavigateToType(TQBNavigateKind kind, int32_t typeCode);
   void NavigateTimeDiff(TQBNavigateKind kind, int32_t thresholdMs);
   // Whether rows after / before the current row match typeCode; O(log n) through the type index.
@@ -49,6 +52,9 @@ private:
   int Scan(int row, bool forward, Visit visit) const;
   int FindRow(TQBNavigateKind kind, const auto& matches) const;
   bool TimeGapBefore(int item, int32_t thresholdMs) const;
+  // Opens every collapsed method before item (which uncovers the item itself) and selects its row; an
+  // item past the last opens them all and selects nothing, as a walk from the top that finds nothing.
+  void RevealAndSelect(int item);
 
   TQBViewModel& FView;
   TQBViewRows& FRows;

@@ -1,5 +1,7 @@
 #include "view/QBViewOutput.h"
 
+#include "model/QBFileCheck.h"
+
 #include <array>
 
 namespace qboutput {
@@ -24,6 +26,9 @@ QByteArrayView TypeNameUtf8Of(int32_t code) {
 }  // namespace qboutput
 
 bool TQBOutputFile::Open() {
+  // The rename at the end would put a regular file in place of a device node or a pipe.
+  FRefusal = OutputTargetProblem(FFile.fileName());
+  if (!FRefusal.isEmpty()) return false;
   FFile.setDirectWriteFallback(false);
   return FFile.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
 }
@@ -51,7 +56,9 @@ bool TQBOutputFile::Restart() {
 }
 
 bool TQBOutputFile::Commit() {
-  if (!Flush()) {
+  // Looked at again: something else may have taken the target's place while the file was written.
+  FRefusal = OutputTargetProblem(FFile.fileName());
+  if (!Flush() || !FRefusal.isEmpty()) {
     FFile.cancelWriting();
     FFile.commit();
     return false;
@@ -59,4 +66,4 @@ bool TQBOutputFile::Commit() {
   return FFile.commit();
 }
 
-QString TQBOutputFile::ErrorString() const { return FFile.errorString(); }
+QString TQBOutputFile::ErrorString() const { return FRefusal.isEmpty() ? FFile.errorString() : FRefusal; }

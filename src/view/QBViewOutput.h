@@ -49,11 +49,13 @@ private:
 };
 
 // A file written through a temporary beside it: the target is replaced only by Commit, so a failed
-// write leaves any previous file whole. Writes are gathered into large blocks.
+// write leaves any previous file whole. Writes are gathered into large blocks. A target that exists
+// and is not a regular file (a device node, a pipe, a folder) is refused, never replaced. Replacing
+// gives the path a new file: a hard link to the old one keeps the old contents.
 class TQBOutputFile {
 public:
   explicit TQBOutputFile(const QString& path) : FFile(path) {}
-  // False with ErrorString() set when the file cannot be created.
+  // False with ErrorString() set when the file cannot be created or the target is not a regular file.
   bool Open();
   // Buffers bytes; false once a write to the file failed.
   bool Write(QByteArrayView bytes);
@@ -69,6 +71,7 @@ public:
 private:
   static constexpr qsizetype FlushSize = qsizetype(1) << 20;
   QSaveFile FFile;
+  QString FRefusal;  // why the target was refused; empty when it was not
   QByteArray FBuffer;
   qint64 FWritten = 0;
   bool FFailed = false;

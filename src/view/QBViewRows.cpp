@@ -321,6 +321,7 @@ void TQBViewRows::ClearView() {
     FMarksByLevel.clear();
     FRows.Clear();
     FTypes.Clear();
+    ++FGeneration;
     FDepth = 0;
     FSelLow = INT_MAX;
     FSelHigh = -1;
@@ -329,6 +330,7 @@ void TQBViewRows::ClearView() {
 }
 
 void TQBViewRows::RemoveItems(const std::vector<uint8_t>& remove) {
+  ++FGeneration;
   size_t kept = 0;
   std::vector<uint8_t> visible;
   visible.reserve(FRecNos.size());

@@ -96,6 +96,9 @@ public:
   void CollapseAll();
 
   // Removing.
+  // Counts the removals (Clear, Delete, Crop): an index kept beside the items starts over when it
+  // changes, and only catches up with appended items while it stays.
+  uint64_t Generation() const { return FGeneration; }
   void ClearView();
   int DeleteSelected();
   int CropToSelection();
@@ -163,6 +166,7 @@ private:
   TQBRowIndex FRows;
   TQBTypeIndex FTypes{[this](int item) { return ItemType(item); }};
   int32_t FDepth = 0;
+  uint64_t FGeneration = 0;
   bool FClearing = false;
   // Every set selection flag lies in FSelLow..FSelHigh, so clearing the selection (done by every
   // expansion) costs only the span that was selected, not the whole view.

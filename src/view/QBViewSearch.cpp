@@ -1,7 +1,5 @@
 #include "view/QBViewSearch.h"
 
-#include "view/QBFilterMatcher.h"
-
 #include <algorithm>
 
 QString TQBViewSearch::NotFoundMessage(const QString& text) {
@@ -10,15 +8,24 @@ QString TQBViewSearch::NotFoundMessage(const QString& text) {
 
 int TQBViewSearch::FindText(bool fresh, const QString& text, bool inDetails, bool fromCursor, bool forward) {
   if (FRows.RowCount() == 0) return -1;
-  FNeedle = qbfilter::UpperAscii(text.toUtf8());
+  return FindText(fresh, TQBTextPattern(text, {}), inDetails, fromCursor, forward);
+}
+
+int TQBViewSearch::FindText(bool fresh, const TQBTextPattern& pattern, bool inDetails, bool fromCursor,
+                            bool forward) {
+  if (FRows.RowCount() == 0) return -1;
+  FPattern = &pattern;
   FInDetails = inDetails;
   const int start = StartRow(fresh, fromCursor, forward);
-  // An empty text matches nothing, so it always ends in the notice.
-  const int found = FNeedle.isEmpty() ? -1 : forward ? SearchForward(start) : SearchBackward(start);
+  // An empty text matches nothing, so it always ends in the notice; so does a find-next that has no
+  // row left in its direction.
+  const bool none = pattern.Text().isEmpty() || !pattern.IsValid() || start < 0;
+  const int found = none ? -1 : forward ? SearchForward(start) : SearchBackward(start);
+  FPattern = nullptr;
   if (found >= 0)
     FNavigator.SelectRow(found);
   else
-    FRows.Host().ShowNotFound(NotFoundMessage(text));
+    FRows.Host().ShowNotFound(NotFoundMessage(pattern.Text()));
   return found;
 }
 
@@ -28,6 +35,8 @@ int TQBViewSearch::StartRow(bool fresh, bool fromCursor, bool forward) const {
   int row;
   if (fresh)
     row = fromCursor ? current : (forward ? 0 : last);
+  else if (current >= 0 && current <= last && (forward ? current == last : current == 0))
+    return -1;  // past the end: searching from the current row again would find it once more
   else
     row = forward ? current + 1 : current - 1;
   return std::clamp(row, 0, last);
@@ -35,8 +44,8 @@ int TQBViewSearch::StartRow(bool fresh, bool fromCursor, bool forward) const {
 
 bool TQBViewSearch::ItemMatches(int item) const {
   const TQBMessageRef m = FRows.MessageSet().At(FRows.ItemRecNo(item));
-  if (qbfilter::ContainsAsciiFolded(m.MsgTextUtf8(), FNeedle)) return true;
-  return FInDetails && qbfilter::ContainsAsciiFolded(m.DetailsUtf8(), FNeedle);
+  if (FPattern->Matches(m.MsgTextUtf8())) return true;
+  return FInDetails && FPattern->Matches(m.DetailsUtf8());
 }
 
 int TQBViewSearch::SearchForward(int row) {

@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -36,6 +37,8 @@ protected:
   qbtest::TTempFiles Files;
   TQBIniFile Ini;
   QWidget View;
+  TQBFindHistory FHistory;
+  int FSaves = 0;
 };
 
 TEST_F(FindFormTest, OpensWithTheHistoryAndTheCallersValues) {
@@ -57,12 +60,15 @@ TEST_F(FindFormTest, OpensWithTheHistoryAndTheCallersValues) {
   EXPECT_EQ(field, "");
   EXPECT_EQ(shown, request);
 
-  const TQBFindRequest later{"last", false, false, true};
+  const TQBFindRequest later{"last", false, false, true, {true, true}};
   request = later;
   Find(request, [&](TFrmFind* d) {
     shown = d->Request();
     EXPECT_TRUE(d->Backward()->isChecked());
     EXPECT_TRUE(d->FromCursor()->isChecked());
+    EXPECT_EQ(d->MatchCase()->text(), "Match &case");
+    EXPECT_EQ(d->RegularExpression()->text(), "Regular e&xpression");
+    EXPECT_TRUE(d->MatchCase()->isChecked() && d->RegularExpression()->isChecked());
     d->findChild<QPushButton*>("btnCancel")->click();
   });
   EXPECT_EQ(shown, later);
@@ -109,6 +115,36 @@ TEST_F(FindFormTest, TheTypedFormStaysInTheField) {
   EXPECT_EQ(dialog.FindText()->currentText(), "Abc");
   EXPECT_EQ(history.Texts(), QStringList({"abc"}));
   EXPECT_EQ(saves, 1);
+}
+
+// OK checks an expression before anything else: a bad one is shown with where it went wrong, the
+// cursor goes there and the dialog stays open without touching the history; a fixed one is accepted.
+// The same text without "Regular expression" is a plain text and always accepted.
+TEST_F(FindFormTest, AnInvalidExpressionKeepsTheDialogOpenAndSaysWhere) {
+  TFrmFind dialog(FHistory, [&](const TQBFindHistory&) { ++FSaves; });
+  dialog.show();
+  dialog.RegularExpression()->setChecked(true);
+  dialog.FindText()->setEditText("ab(c");
+  dialog.findChild<QPushButton*>("btnOK")->click();
+  EXPECT_TRUE(dialog.isVisible());
+  EXPECT_EQ(dialog.result(), QDialog::Rejected);
+  EXPECT_TRUE(dialog.ExpressionError()->isVisible());
+  EXPECT_TRUE(dialog.ExpressionError()->text().startsWith("Invalid regular expression at position 5: "))
+      << dialog.ExpressionError()->text().toStdString();
+  EXPECT_EQ(dialog.FindText()->lineEdit()->cursorPosition(), 4);
+  EXPECT_EQ(FSaves, 0);
+  EXPECT_TRUE(FHistory.Texts().isEmpty());
+
+  dialog.FindText()->setEditText("ab(c)");
+  EXPECT_FALSE(dialog.ExpressionError()->isVisible()) << "the error goes with the text it was about";
+  dialog.findChild<QPushButton*>("btnOK")->click();
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
+  EXPECT_EQ(dialog.Request().Options, (TQBSearchOptions{false, true}));
+
+  TFrmFind plain(FHistory, {});
+  plain.FindText()->setEditText("ab(c");
+  plain.accept();
+  EXPECT_EQ(plain.result(), QDialog::Accepted);
 }
 
 }  // namespace

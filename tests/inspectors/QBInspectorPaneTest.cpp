@@ -186,8 +186,8 @@ TEST_F(QBInspectorPaneTest, CallStackEntryDoubleClickSelectsItsRow) {
   FWindow.Stack = {{"Inner", 7}, {"Outer", 3}};
   Focus({0, "deep"});
   ASSERT_EQ(FCallStack.count(), 2);
-  EXPECT_EQ(FCallStack.item(1)->text(), "Outer");
-  emit FCallStack.itemDoubleClicked(FCallStack.item(1));
+  EXPECT_EQ(FCallStack.ItemText(1), "Outer");
+  emit FCallStack.doubleClicked(FCallStack.model()->index(1, 0));
   EXPECT_EQ(FWindow.SelectedRows, QList<int>({3}));
 }
 

@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
+
+#include <sys/stat.h>
+
 using namespace qbtest;
 
 namespace {
@@ -15,10 +19,10 @@ struct TLoaded {
 
 class LogReading : public testing::Test {
 protected:
-  TLoaded Load(const QByteArray& bytes, IQBLogLoadEvents* events = nullptr) {
+  TLoaded Load(const QByteArray& bytes, IQBLogLoadEvents* events = nullptr, TQBLoadMode mode = TQBLoadMode::Whole) {
     TLoaded loaded;
     TQBMessageAdder adder(*loaded.Set);
-    loaded.Result = LoadLogFile(FFiles.Write("log.qbl", bytes), adder, events);
+    loaded.Result = LoadLogFile(FFiles.Write("log.qbl", bytes), adder, events, mode);
     return loaded;
   }
   TTempFiles FFiles;
@@ -141,6 +145,57 @@ TEST_F(LogReading, HugeClaimedBodyReadsOnlyWhatTheFileHolds) {
   EXPECT_EQ(loaded.Set->At(1).MsgText(), "hello");  // ends at the record's closing NUL
 }
 
+// Bodies of several megabytes are streamed rather than buffered whole; the texts come out the same,
+// and a following record is found where the claimed lengths put it. A body the file cuts short is
+// reported as cut, and a load of complete records only (a log still being written) leaves it unread.
+TEST_F(LogReading, LargeBodiesReadLikeSmallOnes) {
+  const QByteArray big(5 << 20, 'a');
+  QByteArray withNul = big;
+  withNul[10] = '\0';
+  const QByteArray next = MarkedRecord(Message(0, "next"));
+  struct {
+    const char* Name;
+    QByteArray Bytes;
+    QByteArray Text, Details;
+    int Count;
+  } cases[] = {
+      {"big text, small details", MarkedRecord(Message(0, big, kDetails)) + next, big, kDetails, 2},
+      {"small text, big details", MarkedRecord(Message(0, kText, big)) + next, kText, big, 2},
+      {"NUL early in a big text", MarkedRecord(Message(0, withNul, kDetails)) + next, big.left(10), kDetails, 2},
+      {"file ends inside a big text", MarkedRecord(Message(0, big, kDetails)).left(3 << 20), big.left((3 << 20) - 205),
+       {}, 1},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Name);
+    const TLoaded loaded = Load(c.Bytes);
+    ASSERT_TRUE(loaded.Result.Ok());
+    ASSERT_EQ(loaded.Set->GetRecordCount(), c.Count);
+    EXPECT_EQ(loaded.Set->At(1).MsgTextUtf8(), c.Text);
+    EXPECT_EQ(loaded.Set->At(1).DetailsUtf8(), c.Details);
+    if (c.Count == 2) EXPECT_EQ(loaded.Set->At(2).MsgText(), "next");
+    const bool cut = c.Count == 1;
+    EXPECT_EQ(loaded.Result.LastRecordCut, cut);
+    const TLoaded whole = Load(c.Bytes, nullptr, TQBLoadMode::CompleteRecords);
+    ASSERT_TRUE(whole.Result.Ok());
+    EXPECT_EQ(whole.Set->GetRecordCount(), cut ? 0 : c.Count);
+    EXPECT_EQ(whole.Result.EndOffset, cut ? 0 : c.Bytes.size());
+  }
+}
+
+// A sparse file whose record claims almost 2 GB of zeros: the text ends at its first byte, and the
+// zeros are skipped rather than read (the hostile input test holds the memory to account).
+TEST_F(LogReading, ASparseClaimOfGigabytesLoadsAnEmptyText) {
+  QByteArray record = WithField(MarkedRecord(Message(0, "")), TextLength, int32_t(INT32_MAX - 202));
+  QFile file(FFiles.Write("sparse.qbl", record.left(qblog::CodeSize + qblog::marked::HeaderSize)));
+  ASSERT_TRUE(file.resize(qint64(INT32_MAX) + 3));
+  TQuillboxMessageSet set;
+  TQBMessageAdder adder(set);
+  const TQBLoadResult result = LoadLogFile(file.fileName(), adder);
+  ASSERT_TRUE(result.Ok());
+  ASSERT_EQ(set.GetRecordCount(), 1);
+  EXPECT_EQ(set.At(1).MsgText(), "");
+}
+
 TEST_F(LogReading, TextsEndAtAnEmbeddedNul) {
   const QByteArray text("ab\0cd", 5), details("x\0y", 3);
   const TLoaded loaded = Load(MarkedRecord(Message(0, text, details)));
@@ -216,6 +271,25 @@ TEST_F(LogReading, AFileThatCannotBeOpenedGivesTheSystemReason) {
   const TQBLoadResult result = LoadLogFile(FFiles.Path("missing.qbl"), adder);
   EXPECT_EQ(result.Status, TQBLoadResult::TStatus::OpenFailed);
   EXPECT_FALSE(result.Error.isEmpty());
+}
+
+// Only regular files are read. A named pipe with no writer would block the open for ever; a device
+// could stream without end; a folder is no log at all. Each is refused at once with its kind named.
+TEST_F(LogReading, WhatIsNotARegularFileIsRefusedWithoutBlocking) {
+  const QString fifo = FFiles.Path("pipe.qbl");
+  ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+  const struct {
+    QString Path;
+    const char* Kind;
+  } cases[] = {{fifo, "named pipe"}, {FFiles.Path(""), "folder"}, {"/dev/zero", "character device"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Kind);
+    TQuillboxMessageSet set;
+    TQBMessageAdder adder(set);
+    const TQBLoadResult result = LoadLogFile(c.Path, adder);
+    EXPECT_EQ(result.Status, TQBLoadResult::TStatus::OpenFailed);
+    EXPECT_EQ(result.Error, QStringLiteral("Not a regular file (a %1)").arg(c.Kind));
+  }
 }
 
 }  // namespace

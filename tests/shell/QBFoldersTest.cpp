@@ -17,6 +17,13 @@ TEST(QBFolders, RulesOnGivenLocations) {
   EXPECT_EQ(DocumentsFolder("/home/u/Documents/", "/opt/qb/", "Sub/"), "/home/u/Documents/Sub/");
   EXPECT_EQ(DocumentsFolder("", "/opt/qb/", "Sub/"), "/opt/qb/Sub/");
   EXPECT_EQ(DocumentsFolder("", "", "Sub/"), "");
+  // The folder above a "Bin" folder is an install folder; any other program folder says nothing.
+  EXPECT_EQ(InstallFolderOfProgram("/opt/qb/Bin"), "/opt/qb/");
+  EXPECT_EQ(InstallFolderOfProgram("/usr/lib/quillbox/Bin/"), "/usr/lib/quillbox/");
+  EXPECT_EQ(InstallFolderOfProgram("/Bin"), "/");
+  EXPECT_EQ(InstallFolderOfProgram("/opt/qb/bin"), "");
+  EXPECT_EQ(InstallFolderOfProgram("/opt/qb/Bin/PlugIns"), "");
+  EXPECT_EQ(InstallFolderOfProgram(""), "");
 }
 
 // A home, a user config and two system config folders under one temporary folder.
@@ -65,6 +72,8 @@ TEST_F(QBFoldersOnDisk, WithoutDocumentsTheDefaultFoldersGoUnderTheInstallFolder
   const TQBFolders f = qbfolders::ResolveFolders();
   EXPECT_EQ(f.DefaultLogs, Path("install/My Quillbox Files/Logs/"));
   EXPECT_EQ(f.DefaultProjects, Path("install/My Quillbox Files/Projects/"));
+  // The install folder belongs to the installation: nothing is made in it.
+  EXPECT_FALSE(QDir(Path("install")).exists());
 }
 
 TEST_F(QBFoldersOnDisk, InstallFolderComesOnlyFromTheSystemWideConfig) {

@@ -10,6 +10,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QFileInfo>
+
 #include <functional>
 #include <stdexcept>
 
@@ -126,7 +129,8 @@ TEST_F(LogCommandsTest, LoadRunsItsStepsInOrderAndUpdatesOnceAtTheEnd) {
       {bad, false, {"Loading Bad.qbl...", "clear", "busy", "idle", "status-", "update", "invalid"}, 1},
       {Files.Path(QStringLiteral("none.qbl")), false,
        {"Loading none.qbl...", "clear", "busy", "idle", "status-", "update", "error"}, 0},
-      {pipe, false, {"Loading Pipe.qbl...", "clear", "busy", "idle", "status-", "update", "error"}, 0},
+      // Refused before the window is asked to do anything.
+      {pipe, false, {"error"}, 0},
       // Stopped at the first report, after 4,096 records: they stay, as after an invalid record.
       {big, false,
        {"Loading Big.qbl...", "clear", "busy", "idle", "status-", "update", "Loading Big.qbl was stopped."}, 4096,
@@ -158,6 +162,52 @@ TEST_F(LogCommandsTest, AppendKeepsTheMessagesAndAsksNothing) {
   EXPECT_EQ(MessageSet.GetRecordCount(), 3);
   EXPECT_EQ(Adder.NextID(), 3);
   EXPECT_FALSE(State.Modified);
+}
+
+// A pipe, a device or a folder is refused with a message before Load asks or clears anything, and
+// before anything could block on it (a pipe without a writer would block the open for ever). This
+// is the path of Open, Append, Refresh, a drop and the command line alike (the window passes on
+// anything that exists).
+TEST_F(LogCommandsTest, WhatIsNotARegularFileIsRefusedBeforeTheLogIsTouched) {
+  const TQBRawMessage msg = qbtest::Message(0, "one");
+  const QString a = Files.Write(QStringLiteral("A.qbl"), qbtest::MarkedRecord(msg));
+  const QString fifo = Files.Path(QStringLiteral("pipe.qbl"));
+  ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+  for (const QString& path : {fifo, Files.Path(QString()), QStringLiteral("/dev/zero")}) {
+    State.Modified = false;
+    ASSERT_TRUE(Commands.Load(a, false));
+    Adder.AddMessage(msg);
+    Window.Calls.clear();
+    EXPECT_FALSE(Commands.Load(path, false)) << path.toStdString();
+    EXPECT_EQ(Window.Calls, QStringList{QStringLiteral("error")});
+    EXPECT_EQ(MessageSet.GetRecordCount(), 2);
+    EXPECT_TRUE(State.Modified);
+    EXPECT_EQ(State.CurrentFile, QFileInfo(a).absoluteFilePath());
+    EXPECT_FALSE(Commands.Drop({path}));
+  }
+}
+
+// Export writes the view somewhere else; written over the current log it would lose the log. Saving
+// to the current log is what replaces it.
+TEST_F(LogCommandsTest, ExportRefusesTheCurrentLogAndSaveStillWritesIt) {
+  const TQBRawMessage msg = qbtest::Message(0, "one");
+  const QString a = Files.Write(QStringLiteral("A.qbl"), qbtest::MarkedRecord(msg));
+  const QString link = Files.Path(QStringLiteral("link.qbl"));
+  ASSERT_TRUE(QFile::link(a, link));
+  ASSERT_TRUE(Commands.Load(a, false));
+  for (const QString& target : {a, link}) {
+    Window.Calls.clear();
+    Commands.Export(target, true);
+    EXPECT_EQ(Window.Calls, QStringList{QStringLiteral("error")}) << target.toStdString();
+  }
+  QFile log(a);
+  ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+  EXPECT_EQ(log.readAll(), qbtest::MarkedRecord(msg));
+  log.close();
+  Adder.AddMessage(msg);
+  EXPECT_TRUE(Commands.Save());
+  ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+  EXPECT_EQ(log.readAll(), qbtest::MarkedRecord(msg) + qbtest::MarkedRecord(msg));
 }
 
 }  // namespace

@@ -19,11 +19,15 @@
 #include "shell/widgets/QBMainLayout.h"
 #include "shell/widgets/QBNavMenu.h"
 #include "shell/widgets/QBNavigationWindow.h"
+#include "shell/widgets/QBStatusPanes.h"
 #include "view/widgets/QBMsgView.h"
 
 #include <quillbox/QBCustomViewClass.h>
 
 #include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QMenu>
@@ -131,6 +135,32 @@ protected:
     const int recNo = Window->Adder().AddMessage(raw);
     Window->UpdateCommands();
     return recNo;
+  }
+  // The messages as a log file, loaded: the log is then unmodified and the title names the file.
+  void Load(std::initializer_list<TMsg> msgs) {
+    QByteArray bytes;
+    for (const TMsg& m : msgs) {
+      TQBRawMessage raw = qbtest::Message(m.Type, Keep(m.Text), Keep(m.Details));
+      raw.AppName = Utf8Bytes(Keep(m.App));
+      bytes += qbtest::MarkedRecord(raw);
+    }
+    ASSERT_TRUE(Window->LoadFile(Files.Write(QStringLiteral("Trace.qbl"), bytes), false));
+    ASSERT_FALSE(Window->LogState().Modified);
+  }
+  // Keys go where a user's would: to the focused widget of the active window.
+  void Activate() {
+    Window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Window.get()));
+    qobject_cast<QWidget*>(Current().Object)->setFocus();
+  }
+  void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
+  }
+  // Selects first as a click does, then flags the further rows as Ctrl+clicks do.
+  void SelectRows(std::initializer_list<int> rows) {
+    Select(*rows.begin());
+    for (int row : rows) Current().View->SetRowSelected(row, true);
+    Window->UpdateCommands();
   }
   void AddTypes(std::initializer_list<int32_t> types) {
     for (int32_t t : types) Add({t});
@@ -392,6 +422,61 @@ TEST_F(MainWindowEditTest, FindAndFindNextThroughTheirDialogs) {
   EXPECT_EQ(notice, "Search string 'NEEDLE' not found.");
 }
 
+// The find options through the window's Find: each pair of options finds its row (both off is the
+// plain search), the window keeps what the dialog confirmed for the next session, and that session's
+// dialog opens with them.
+TEST_F(MainWindowEditTest, FindOptionsChooseTheRowAndLastIntoTheNextSession) {
+  Add({qbmInfo, "alpha"});
+  Add({qbmInfo, "beta", "Client", "the needle"});
+  Add({qbmInfo, "gamma Needle"});
+  Add({qbmInfo, "delta 42"});
+  const struct {
+    const char* Text;
+    bool MatchCase, RegularExpression;
+    int Row;
+  } cases[] = {
+      {"NEEDLE", false, false, 1},      // ASCII case folded, details searched
+      {"Needle", true, false, 2},       // the details' "needle" no longer matches
+      {"^DELTA \\d+$", false, true, 3},  // an expression, any case
+      {"Ne+dle", true, true, 2},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Text);
+    Select(0);
+    auto answer = AnswerModal<TFrmFind>([&c](TFrmFind& find) {
+      find.FindText()->setEditText(QString::fromUtf8(c.Text));
+      find.MatchCase()->setChecked(c.MatchCase);
+      find.RegularExpression()->setChecked(c.RegularExpression);
+      find.findChild<QPushButton*>("btnOK")->click();
+    });
+    Trigger(C::Find);
+    EXPECT_EQ(CurrentRow(), c.Row);
+  }
+  // Find Next goes on with the kept expression: no further match after row 2.
+  {
+    auto notice = AnswerModal<TFrmDisplayMessage>([](TFrmDisplayMessage& d) { d.accept(); });
+    Trigger(C::FindNext);
+  }
+  EXPECT_EQ(CurrentRow(), 2);
+
+  Window.reset();
+  EXPECT_TRUE(Ini->ReadBool("Find", "MatchCase", false));
+  EXPECT_TRUE(Ini->ReadBool("Find", "RegularExpression", false));
+  Create();
+  Add({qbmInfo, "x"});
+  bool matchCase = false, expression = false;
+  {
+    auto answer = AnswerModal<TFrmFind>([&](TFrmFind& find) {
+      matchCase = find.MatchCase()->isChecked();
+      expression = find.RegularExpression()->isChecked();
+      find.reject();
+    });
+    Trigger(C::Find);
+  }
+  EXPECT_TRUE(matchCase);
+  EXPECT_TRUE(expression);
+}
+
 TEST_F(MainWindowEditTest, ClearBookmarksAsksFirst) {
   AddTypes({qbmInfo});
   Select(0);
@@ -434,6 +519,209 @@ TEST_F(MainWindowEditTest, TheDetailPanelFollowsTheSelectionAndTheValueColour) {
   EXPECT_EQ(panel->Value(0)->palette().color(QPalette::WindowText), QColor(0, 51, 142));
   // Its height follows its width.
   EXPECT_EQ(panel->height(), panel->width() < 291 ? 136 : panel->width() < 540 ? 71 : 39);
+}
+
+// A run of text around a method, the fixture of the selection commands below.
+const std::initializer_list<TMsg> kMethodLog = {
+    {qbmEnterMethod, "Run"}, {qbmInfo, "  inner\t"}, {qbmExitMethod, "Run"}, {qbmInfo, "after"}};
+
+TEST_F(MainWindowEditTest, SelectAllCopyAndDeleteByKeyActOnTheCurrentViewOnly) {
+  Load(kMethodLog);
+  NewView(QStringLiteral("Second"), {});
+  Activate();
+  Key(Qt::Key_A, Qt::ControlModifier);
+  EXPECT_EQ(Current().View->SelectedCount(), 4);
+  EXPECT_EQ(Window->StatusPanes().SelectionCount()->text(), "4 Selected");
+  EXPECT_EQ(Window->Views().At(0).View->SelectedCount(), 0);
+  // Only the message texts go, each indented two spaces per nesting level, each line ending in CR LF.
+  QGuiApplication::clipboard()->clear();
+  Key(Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), "Run\r\n    inner\t\r\nRun\r\nafter\r\n");
+  Key(Qt::Key_Delete);
+  EXPECT_EQ(Current().View->GetCount(), 0);
+  EXPECT_EQ(Window->Views().At(0).View->GetCount(), 4);
+  EXPECT_EQ(MessageSet.GetRecordCount(), 4);
+  EXPECT_EQ(Window->windowTitle(), "*Trace.qbl - Quillbox File Viewer");
+  for (C cmd : {C::Delete, C::CropToSelection, C::SelectAll, C::CopyMessageText, C::Clear})
+    EXPECT_FALSE(Window->Action(cmd)->isEnabled()) << QBCommandInfo(cmd).Name;
+}
+
+TEST_F(MainWindowEditTest, CropKeepsTheSelectionInTheCurrentViewAndLeavesTheLogUnmodified) {
+  Load(kMethodLog);
+  NewView(QStringLiteral("Second"), {});
+  SelectRows({1, 3});
+  Trigger(C::CropToSelection);
+  ASSERT_EQ(Current().View->GetCount(), 2);
+  EXPECT_EQ(Current().View->GetRowRecNo(0), 2);
+  EXPECT_EQ(Current().View->GetRowRecNo(1), 4);
+  EXPECT_EQ(Window->Views().At(0).View->GetCount(), 4);
+  EXPECT_EQ(Window->windowTitle(), "Trace.qbl - Quillbox File Viewer");
+}
+
+TEST_F(MainWindowEditTest, CopyTakesLevelsAndHiddenBodiesWhateverTheDisplay) {
+  struct TCase {
+    const char* Name;
+    std::initializer_list<int> Rows;
+    C Display;  // a display command run first, or Count for none
+    const char* Copied;
+  } cases[] = {
+      {"one line is trimmed", {1}, C::Count, "inner"},
+      {"a flat display still indents", {0, 1}, C::FlattenStructure, "Run\r\n    inner\t\r\n"},
+      {"a collapsed method brings its body", {0}, C::ToggleMethod, "Run\r\n    inner\t\r\nRun\r\n"},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    TearDown();
+    SetUp();
+    Load(kMethodLog);
+    // Row 0 is current before the display command: Toggle Method works on it. Selecting row 0 again
+    // afterwards flags what the row stands for, a collapsed method's body included.
+    Select(3);
+    Select(0);
+    if (c.Display != C::Count) Trigger(c.Display);
+    Select(3);
+    SelectRows(c.Rows);
+    QGuiApplication::clipboard()->clear();
+    Trigger(C::CopyMessageText);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), c.Copied);
+  }
+}
+
+// The panel and the inspectors show the focused message: when a command leaves no row focused they
+// must not keep showing one.
+TEST_F(MainWindowEditTest, RemovingTheFocusEmptiesTheDetailPanel) {
+  struct TCase {
+    C Cmd;
+    int RowsLeft;
+  } cases[] = {{C::Delete, 0}, {C::CropToSelection, 2}};
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(QBCommandInfo(c.Cmd).Name);
+    TearDown();
+    SetUp();
+    Window->Action(C::ViewDetailPanel)->trigger();
+    auto* panel = Window->Layout().DetailPanel();
+    Add({qbmInfo, "one", "Server"});
+    Add({qbmInfo, "two", "Client"});
+    SelectRows({1, 0});
+    ASSERT_EQ(panel->findChild<QLabel*>("stsAppName")->text(), "Client");
+    Trigger(c.Cmd);
+    EXPECT_EQ(Current().View->GetCount(), c.RowsLeft);
+    EXPECT_EQ(CurrentRow(), -1);
+    for (int i = 0; i < 8; ++i) EXPECT_TRUE(panel->Value(i)->text().isEmpty()) << i;
+  }
+}
+
+TEST_F(MainWindowEditTest, AnnotationsFollowTheTabShown) {
+  AddTypes({qbmEnterMethod, qbmError});
+  TQBFilterCriteria server;
+  server.CheckAppName = true, server.AppName = QStringLiteral("Server");
+  NewView(QStringLiteral("Server"), server);
+  TQBFilterCriteria errors;
+  errors.CheckMsgTypes = true;
+  errors.MsgTypes.set(qbmError);
+  NewView(QStringLiteral("Errors"), errors);
+  Window->ViewManager().Select(1);
+  QString shown;
+  {
+    auto answer = EditAnswer(QString(), &shown);
+    Trigger(C::AddNote);
+  }
+  EXPECT_EQ(shown, "New Note");
+  const TQBMessageRef note = MessageSet.At(MessageSet.GetRecordCount());
+  EXPECT_EQ(note.AppName(), "Server");
+  EXPECT_EQ(Window->Views().At(0).View->GetCount(), 3);
+  EXPECT_EQ(Window->Views().At(1).View->GetCount(), 1);
+  EXPECT_EQ(Window->Views().At(2).View->GetCount(), 1);
+
+  // A reset separator starts the nesting over in the tab shown only; the first tab stays inside the
+  // method the first message entered.
+  Window->ViewManager().Select(1);
+  Trigger(C::AddResetSeparator);
+  Add({qbmInfo, "after", "Server"});
+  EXPECT_EQ(Current().List->GetRowLevel(Current().View->GetCount() - 1), 0);
+  const TQBViewBinding& all = Window->Views().At(0);
+  EXPECT_EQ(all.List->GetRowLevel(all.View->GetCount() - 1), 1);
+}
+
+TEST_F(MainWindowEditTest, BookmarksBelongToTheTabShown) {
+  AddTypes({qbmInfo, qbmInfo});
+  NewView(QStringLiteral("Second"), {});
+  Select(1);
+  Trigger(ToggleBookmarkCmd(2));
+  EXPECT_TRUE(Window->Action(JumpToBookmarkCmd(2))->isEnabled());
+  Window->ViewManager().Select(0);
+  Select(0);
+  EXPECT_FALSE(Window->Action(JumpToBookmarkCmd(2))->isEnabled());
+  EXPECT_FALSE(Window->Action(C::ClearBookmarks)->isEnabled());
+  Window->ViewManager().Select(1);
+  Trigger(JumpToBookmarkCmd(2));
+  EXPECT_EQ(CurrentRow(), 1);
+  Trigger(C::ClearBookmarks);
+  EXPECT_EQ(Current().List->GetBookmark(2), -1);
+}
+
+TEST_F(MainWindowEditTest, NavigationAndTheDetailPanelFollowTheTabShown) {
+  Add({qbmInfo, "a", "Client"});
+  Add({qbmWarning, "b", "Server"});
+  Add({qbmInfo, "c", "Client"});
+  Add({qbmWarning, "d", "Server"});
+  Window->Action(C::ViewDetailPanel)->trigger();
+  auto* appName = Window->Layout().DetailPanel()->findChild<QLabel*>("stsAppName");
+  auto* button = Window->findChild<QToolButton*>("btnNavSelect");
+  TQBFilterCriteria server;
+  server.CheckAppName = true, server.AppName = QStringLiteral("Server");
+  NewView(QStringLiteral("Server"), server);
+  Window->ViewManager().Select(0);
+  Select(2);
+  EXPECT_EQ(button->toolTip(), "Browse for Info Messages");
+  EXPECT_TRUE(Window->Action(C::NavPrevious)->isEnabled());
+  EXPECT_FALSE(Window->Action(C::NavNext)->isEnabled());
+
+  // The Server tab has no focused row yet: nothing to show, nowhere to step from.
+  Window->ViewManager().Select(1);
+  EXPECT_TRUE(appName->text().isEmpty());
+  for (C cmd : {C::NavFirst, C::NavPrevious, C::NavNext, C::NavLast})
+    EXPECT_FALSE(Window->Action(cmd)->isEnabled()) << QBCommandInfo(cmd).Name;
+  Select(0);
+  EXPECT_EQ(button->toolTip(), "Browse for Warning Messages");
+  Trigger(C::NavNext);
+  EXPECT_EQ(CurrentRow(), 1);
+  EXPECT_EQ(appName->text(), "Server");
+
+  // Back on the first tab its focused info message is shown and sets the kind again.
+  Window->ViewManager().Select(0);
+  EXPECT_EQ(appName->text(), "Client");
+  EXPECT_EQ(button->toolTip(), "Browse for Info Messages");
+  EXPECT_FALSE(Window->Action(C::NavNext)->isEnabled());
+  Trigger(C::NavPrevious);
+  EXPECT_EQ(CurrentRow(), 0);
+}
+
+TEST_F(MainWindowEditTest, FindSearchesTheRowsOfTheTabShownWithOneSearchState) {
+  Add({qbmInfo, "needle a", "Client"});
+  Add({qbmInfo, "b", "Server"});
+  Add({qbmInfo, "needle c", "Server"});
+  Add({qbmInfo, "d", "Server"});
+  TQBFilterCriteria server;
+  server.CheckAppName = true, server.AppName = QStringLiteral("Server");
+  NewView(QStringLiteral("Server"), server);
+  {
+    auto answer = AnswerModal<TFrmFind>([](TFrmFind& find) {
+      find.FindText()->setEditText("needle");
+      find.findChild<QPushButton*>("btnOK")->click();
+    });
+    Trigger(C::Find);
+  }
+  EXPECT_EQ(CurrentRow(), 1);
+  {
+    auto answer = AnswerModal<TFrmDisplayMessage>([](TFrmDisplayMessage& d) { d.accept(); });
+    Trigger(C::FindNext);
+  }
+  EXPECT_EQ(CurrentRow(), 1);
+  // Find Next on the other tab continues with the same text there, from its top.
+  Window->ViewManager().Select(0);
+  Trigger(C::FindNext);
+  EXPECT_EQ(CurrentRow(), 0);
 }
 
 }  // namespace

@@ -311,8 +311,8 @@ TEST_F(MainWindowInspectorTest, CallStackFollowsTheFocusAndADoubleClickSelectsTh
   if (!FWindow->Settings().Display.CallStack) Trigger(C::ViewCallStack);
   Select(kInsideRow);
   ASSERT_EQ(stack->count(), 2);
-  EXPECT_EQ(stack->item(0)->text(), "Inner");
-  EXPECT_EQ(stack->item(1)->text(), "Outer");
+  EXPECT_EQ(stack->ItemText(0), "Inner");
+  EXPECT_EQ(stack->ItemText(1), "Outer");
   Select(kPlainRow);
   EXPECT_EQ(stack->count(), 0);
   struct TCase {
@@ -320,7 +320,7 @@ TEST_F(MainWindowInspectorTest, CallStackFollowsTheFocusAndADoubleClickSelectsTh
   };
   for (const TCase& c : {TCase{0, kInnerRow}, TCase{1, kOuterRow}}) {
     Select(kInsideRow);
-    emit stack->itemDoubleClicked(stack->item(c.Entry));
+    emit stack->doubleClicked(stack->model()->index(c.Entry, 0));
     EXPECT_EQ(FWindow->CurrentView().List->GetItemIndex(), c.Row) << c.Entry;
   }
 }

@@ -48,6 +48,7 @@ TQBSettings ChangedSettings() {
   g.NavigatorTimeDiff = true;
   g.PrintSelection = false;
   g.PrintFontSize = 11;
+  g.FollowLogFile = true;
   s.MessageFont = {"DejaVu Sans", 10, 255, 8};
   s.InspectorFont = {"Tahoma", 9, 65280, 4};
   s.InspectorFixedFont = {"Mono", 12, 1, 3};
@@ -164,8 +165,24 @@ INSTANTIATE_TEST_SUITE_P(
                   })},
         TReadCase{"NonNumericKeepsDefault",
                   "[Position]\nLeft=abc\nTop=\nMaximized=true\n[General]\nPrintFontSize=8pt\n", TQBSettings()},
+        TReadCase{"FindOptions", "[Find]\nMatchCase=1\nRegularExpression=1\nFindForward=0\n",
+                  With([](TQBSettings& s) {
+                    s.Find.MatchCase = s.Find.RegularExpression = true;
+                    s.Find.FindForward = false;
+                  })},
         TReadCase{"ColourAsSignedDecimal", "[Display]\nMarkerColor=-16777211\n",
                   With([](TQBSettings& s) { s.Display.MarkerColor = int32_t(0xFF000005u); })},
+        TReadCase{"FontSizesAndStylesComeIntoRange",
+                  "[MessageFont]\nSize=100000\nStyle=-1\n[InspectorFont]\nSize=0\n[InspectorFixedFont]\nSize=-7\n"
+                  "[General]\nPrintFontSize=2147483647\n[FontStyles]\nErrorStyle=255\n",
+                  With([](TQBSettings& s) {
+                    s.MessageFont.Size = MaxFontSize;
+                    s.MessageFont.Style = FontStyleBits;
+                    s.InspectorFont.Size = s.InspectorFixedFont.Size = MinFontSize;
+                    s.General.PrintFontSize = MaxFontSize;
+                    s.FontStyles.Entries[qbmError].Style = FontStyleBits;
+                    s.FontStyles.FollowMessageFont(s.MessageFont);
+                  })},
         TReadCase{"DamagedFileKeepsReadableValues",
                   "\xEF\xBB\xBF\x80\x81junk\n[Find\n[Find]\nFindForward\nFindInDetails=0\n[Find]\nFindInDetails=1\n",
                   With([](TQBSettings& s) { s.Find.FindInDetails = false; })}),
@@ -186,6 +203,35 @@ TEST(QBWindowPlacement, StoredSplitSizeSetsTheBarFromTheFarEdge) {
   EXPECT_EQ(qbplacement::SplitterBar(1000, -1), std::nullopt);
   EXPECT_EQ(qbplacement::SplitterBar(1000, 250), 750);
   EXPECT_EQ(qbplacement::StoredSplitSize(1000, 750), 250);
+}
+
+// Whatever a settings file holds, the window is usable: a size of at least the minimum and at most
+// the monitor, on the monitor, and splitter bars that leave both panes some room. The arithmetic must
+// not overflow (the sanitizer run checks it) for values at the ends of the 32-bit range.
+TEST(QBWindowPlacement, HostileValuesStillGiveAUsableWindow) {
+  constexpr int32_t lo = INT32_MIN, hi = INT32_MAX;
+  const QList<QRect> screen{QRect(0, 0, 1920, 1080)};
+  const struct {
+    TQBPositionSettings Position;
+    QRect Expected;
+  } cases[] = {
+      {{lo, lo, hi, hi, false}, QRect(0, 0, 1920, 1080)},
+      {{hi, hi, lo, lo, false}, QRect(0, 0, qbplacement::MinWidth, qbplacement::MinHeight)},
+      {{0, 0, hi, 300, false}, QRect(0, 0, 1920, 300)},
+      {{1900, 1070, 2900, 1570, true}, QRect(920, 580, 1000, 500)},
+      {{100, 100, 90, 90, false}, QRect(100, 100, qbplacement::MinWidth, qbplacement::MinHeight)},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.Position.Left << "," << c.Position.Top << "," << c.Position.Right << ","
+                                    << c.Position.Bottom);
+    EXPECT_EQ(qbplacement::NormalRect(c.Position, screen), c.Expected);
+  }
+  EXPECT_EQ(qbplacement::NormalRect({lo, lo, hi, hi, false}, {}).size(),
+            QSize(qbplacement::MaxExtent, qbplacement::MaxExtent));
+  EXPECT_EQ(qbplacement::SplitterBar(1000, hi), qbplacement::MinPane);
+  EXPECT_EQ(qbplacement::SplitterBar(1000, 0), 1000 - qbplacement::MinPane);
+  EXPECT_EQ(qbplacement::SplitterBar(50, 30), 25);
+  EXPECT_EQ(qbplacement::SplitterBar(0, 10), std::nullopt);
 }
 
 }  // namespace

@@ -23,6 +23,17 @@ done
 ftext=$(pdftotext -layout "$dir/f.pdf" -)
 grep -qF "a.qbl" <<<"$ftext" || fail "the default title is the log's name"
 
+# A view of a project file chooses the rows as a filter does; an unknown view name is a usage error.
+printf '[Views]\nViewCount=1\n1_ViewName=Errors\n1_ViewClassName=Default\n\n[1_Errors]\nCheckMsgTypes=1\nMsgTypes=0010\n' \
+  > "$dir/v.qbp"
+"$bin/qbltool" print --pdf "$dir/p.pdf" --project "$dir/v.qbp" --view Errors "$dir/a.qbl" || fail "project print"
+[ "$(pdftotext -layout "$dir/p.pdf" - | wc -l)" -gt 5 ] || fail "the project's view printed no rows"
+# The same rows as the filter printed; each page header holds the time of printing.
+cmp -s <(pdftotext -layout "$dir/p.pdf" - | grep -v "Page: ") <(pdftotext -layout "$dir/f.pdf" - | grep -v "Page: ") ||
+  fail "the project's view did not print the rows of its filter"
+timeout 60 "$bin/qbltool" print --pdf "$dir/q.pdf" --project "$dir/v.qbp" --view Nope "$dir/a.qbl" 2>/dev/null
+[ $? -eq 2 ] || fail "an unknown project view should exit 2"
+
 # Usage errors exit 2 and write nothing.
 for args in "--font-size 40 --pdf $dir/u.pdf $dir/a.qbl" "$dir/a.qbl" "--pdf $dir/u.pdf" "--pdf $dir/u.pdf --bogus 1 $dir/a.qbl"; do
   # shellcheck disable=SC2086

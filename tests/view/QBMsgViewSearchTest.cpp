@@ -100,4 +100,25 @@ TEST_F(MsgViewSearchTest, AnEmptyTextIsAlwaysNotFound) {
   EXPECT_EQ(Dialogs.Infos, QStringList({"Search string '' not found."}));
 }
 
+// Find Next from the last row forwards (or the first backwards) has nowhere to go: it reports the
+// text instead of finding the matching row it stands on once more.
+TEST_F(MsgViewSearchTest, FindNextAtTheEndOfItsDirectionReportsTheText) {
+  Add(qbmInfo, "needle first");
+  Add(qbmInfo, "hay");
+  Add(qbmInfo, "needle last");
+  auto* search = qobject_cast<IQBMessageViewSearch*>(&View);
+  const struct {
+    int From;
+    bool Forward;
+  } cases[] = {{2, true}, {0, false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Forward ? "forward" : "backward");
+    Dialogs.Infos.clear();
+    View.SelectRow(c.From);
+    search->FindText(false, "needle", false, false, c.Forward);
+    EXPECT_EQ(Dialogs.Infos, QStringList({"Search string 'needle' not found."}));
+    EXPECT_EQ(View.GetItemIndex(), c.From);
+  }
+}
+
 }  // namespace

@@ -69,6 +69,7 @@ int RunGen(const QStringList& args, const TToolIO& io) {
     }
   }
   if (out.isEmpty()) return UsageError(io, kUsage);
+  if (!CheckOutputTarget(out, io)) return ExitUsage;
   QString error;
   if (!GenerateLog(out, options, &error)) {
     io.Error(QStringLiteral("cannot write '%1': %2").arg(out, error));

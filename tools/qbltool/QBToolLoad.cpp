@@ -1,5 +1,6 @@
 #include "QBToolLoad.h"
 
+#include "model/QBFileCheck.h"
 #include "model/QBLogLoader.h"
 #include "model/QBMessageAdder.h"
 
@@ -32,6 +33,13 @@ TToolLoad LoadForTool(const QString& path, TQuillboxMessageSet& set, const TTool
 QString SiblingProgram(const QString& name) {
   const QString dir = QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QDir::currentPath();
   return QDir(dir).filePath(name);
+}
+
+bool CheckOutputTarget(const QString& path, const TToolIO& io) {
+  const QString problem = OutputTargetProblem(path);
+  if (problem.isEmpty()) return true;
+  io.Error(QStringLiteral("cannot write '%1': %2").arg(path, problem));
+  return false;
 }
 
 int UsageError(const TToolIO& io, const char* usage) {

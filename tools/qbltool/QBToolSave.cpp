@@ -23,6 +23,8 @@ int RunSave(const QStringList& args, const TToolIO& io) {
   }
   if (options.Files.size() != 2) return UsageError(io, kUsage);
   if (const int code = ApplyProjectView(options, io); code != ExitOk) return code;
+  // Saving onto the log itself is fine: the whole log is read before the file is replaced.
+  if (!CheckOutputTarget(options.Files[1], io)) return ExitUsage;
   TToolView view(options.Filter);
   const int loaded = view.Load(options.Files[0], io);
   if (loaded == ExitUsage) return loaded;

@@ -1,6 +1,7 @@
 #pragma once
 // The title of the object inspector: the object's name, when its details have one, and its type.
 
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 
@@ -8,3 +9,6 @@
 // case; indented names do not match) with one enclosing pair of single quotes removed; typeName alone
 // when there is no such line.
 QString ObjectTitle(const QStringList& detailsLines, const QString& typeName);
+
+// The same for a details text given as UTF-8 bytes, found without splitting the whole text into lines.
+QString ObjectTitleOf(QByteArrayView detailsUtf8, const QString& typeName);

@@ -38,3 +38,45 @@ TQBTable ParseTable(const QStringList& lines) {
   }
   return table;
 }
+
+namespace {
+
+// Fields of a line: its tab count + 1.
+int FieldCount(QByteArrayView line) { return int(std::min<qsizetype>(line.count('\t') + 1, INT32_MAX)); }
+
+}  // namespace
+
+TQBShownTable ParseShownTable(QByteArrayView utf8) {
+  TQBShownTable shown;
+  TQBShownCounts& counts = shown.Counts;
+  ForEachLine(utf8, TQBLineBreaks::AsWritten, [&](QByteArrayView line) {
+    ++counts.TotalLines;
+    counts.TotalColumns = std::max(counts.TotalColumns, FieldCount(line));
+    return true;
+  });
+  counts.TotalColumns = std::max(counts.TotalColumns, 1);
+  counts.ShownColumns = std::min(counts.TotalColumns, qbshown::MaxColumns);
+  const qsizetype maxRows = std::min(qbshown::MaxLines, qbshown::MaxCells / counts.ShownColumns);
+  TQBTable& table = shown.Table;
+  table.FRows.assign(size_t(std::max<qsizetype>(2, std::min(counts.TotalLines, maxRows))), QStringList());
+  qsizetype chars = 0;
+  ForEachLine(utf8, TQBLineBreaks::AsWritten, [&](QByteArrayView line) {
+    if (counts.ShownLines == maxRows || chars >= qbshown::MaxChars) return false;
+    QStringList& fields = table.FRows[size_t(counts.ShownLines++)];
+    bool rowCut = false;
+    for (qsizetype start = 0; fields.size() < counts.ShownColumns;) {
+      const qsizetype tab = line.indexOf('\t', start);
+      bool cut = false;
+      fields << ShownLine(line.sliced(start, (tab < 0 ? line.size() : tab) - start), qbshown::MaxLineChars, &cut);
+      chars += fields.back().size();
+      rowCut |= cut;
+      if (tab < 0) break;
+      start = tab + 1;
+    }
+    counts.CutLines += rowCut;
+    table.FColumnCount = std::max(table.FColumnCount, int(fields.size()));
+    return true;
+  });
+  table.FRows.resize(size_t(std::max<qsizetype>(2, counts.ShownLines)));
+  return shown;
+}

@@ -1,6 +1,9 @@
 #pragma once
 // The table inspector's cells: one row per details line, cut at tabs, row 0 the header row.
 
+#include "inspectors/parsers/QBShownText.h"
+
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -28,9 +31,19 @@ public:
 
 private:
   friend TQBTable ParseTable(const QStringList& lines);
+  friend struct TQBShownTable ParseShownTable(QByteArrayView utf8);
   std::vector<QStringList> FRows = std::vector<QStringList>(2);
   int FColumnCount = 1;
 };
 
 // Cuts each line at every tab; the longest line decides the column count.
 TQBTable ParseTable(const QStringList& lines);
+
+// The part of a details text (UTF-8) the table inspector lays out: at most qbshown::MaxColumns
+// columns, cells cut to qbshown::MaxLineChars, and as many rows as qbshown::MaxLines, MaxCells and
+// MaxChars allow; the counts compare it with the whole text.
+struct TQBShownTable {
+  TQBTable Table;
+  TQBShownCounts Counts;
+};
+TQBShownTable ParseShownTable(QByteArrayView utf8);

@@ -46,6 +46,7 @@ constexpr std::array<TQBCommandInfo, QBCommandCount> kCommands{{
   {C::Find, "actFind", "Find...", "Ctrl+F", "Find", "find", false},
   {C::FindNext, "actFindNext", "Find Next", "F3", "Find Next", "find-next", false},
   {C::JumpToMsg, "actJumpToMsg", "Jump to Message", "Ctrl+J", "Jump to Message", "jump", false},
+  {C::GoToTime, "actGoToTime", "Go to Time...", "Ctrl+T", "Go to Time", "", false},
   {C::ToggleBookmark0, "actToggleBookmark0", "Toggle Bookmark &0", "Ctrl+Shift+0", "", "", true},
   {C::ToggleBookmark1, "actToggleBookmark1", "Toggle Bookmark &1", "Ctrl+Shift+1", "", "", true},
   {C::ToggleBookmark2, "actToggleBookmark2", "Toggle Bookmark &2", "Ctrl+Shift+2", "", "", true},
@@ -89,6 +90,9 @@ constexpr std::array<TQBCommandInfo, QBCommandCount> kCommands{{
   {C::FlattenStructure, "actFlattenStructure", "Flatten Structure", "F7", "Hides indenting in message structure",
    "flatten", true},
   {C::Refresh, "actRefresh", "Refresh", "F5", "", "refresh", false},
+  // Shift+F5: refreshing without end.
+  {C::FollowLogFile, "actFollowLogFile", "Follow Log File", "Shift+F5",
+   "Show Messages as They Are\rAppended to the Log File", "follow", true},
   {C::AlwaysOnTop, "actAlwaysOnTop", "Always on Top", "", "Always On Top", "", true},
   {C::PosUpperLeft, "actPosUpperLeft", "Upper Left", "", "", "", false},
   {C::PosUpperRight, "actPosUpperRight", "Upper Right", "", "", "", false},

@@ -114,7 +114,8 @@ void TQBLogWindow::PostCommandLine(const QStringList& args, std::function<void()
   // Queued: it runs from the event loop, after the window is shown.
   Post([this, file, done = std::move(done)] {
     WhenIdle([this, file, done] {
-      if (file.isFile()) {
+      // Anything that is there goes to the load, which refuses a pipe or a device with its own message.
+      if (file.exists()) {
         LoadFile(file.absoluteFilePath(), false);
       } else {
         P.Errors.ShowError(&P.Window, QBApplicationTitle,

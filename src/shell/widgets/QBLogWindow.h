@@ -58,6 +58,8 @@ public:
   // The log's part of a close request: false keeps the window open. While a load runs, the close
   // waits for it, and close runs once it has ended.
   bool CanClose(std::function<void()> close);
+  // The invalid-log report, also for records read after the load (Follow Log File).
+  void ReportInvalid(const QString& path) { ReportInvalidLog(path); }
 
 private:
   // Runs work now, or after the load that runs.

@@ -10,10 +10,12 @@
 #include "plugins/widgets/QBPlugInManager.h"
 #include "shell/QBHelpCommands.h"
 #include "shell/QBLayoutCommands.h"
+#include "shell/QBLogFollower.h"
 #include "shell/QBMessageCommands.h"
 #include "shell/QBSearchCommands.h"
 #include "shell/widgets/QBDetailPanel.h"
 #include "shell/widgets/QBEditWindow.h"
+#include "shell/widgets/QBFollowWindow.h"
 #include "shell/widgets/QBInspectorHost.h"
 #include "shell/widgets/QBLayoutWindow.h"
 #include "shell/widgets/QBLogWindow.h"
@@ -23,6 +25,7 @@
 #include "shell/widgets/QBProjectWindow.h"
 #include "shell/widgets/QBOptionsWindow.h"
 #include "shell/widgets/QBPrintWindow.h"
+#include "shell/widgets/QBRecentMenu.h"
 #include "shell/widgets/QBStatusPanes.h"
 #include "shell/widgets/QBToolStrip.h"
 #include "shell/widgets/QBViewArea.h"
@@ -121,7 +124,8 @@ void TFrmViewer::CreateAreas() {
         FHelp->ShowTopic(topic);
       }});
   FProject = std::make_unique<TQBProjectWindow>(
-      TQBProjectWindow::TParts{*this, *FViews, *FStatus, *FDialogs.Project, *FDialogs.Errors, *this});
+      TQBProjectWindow::TParts{*this, *FViews, *FStatus, *FDialogs.Project, *FDialogs.Errors, *this,
+                               [this](const QString& path) { FRecentProjects->Opened(path); }});
 
   FInspectorHost = std::make_unique<TQBInspectorHost>(TQBInspectorHost::TParts{
       *FViews, FSettings.Display, FLog, FSelectionListeners, *this, *FDialogs.Inspector, *FDialogs.Errors, *this});
@@ -139,8 +143,14 @@ void TFrmViewer::CreateAreas() {
       TQBLayoutWindow::TParts{*this, *FLayout, *FViews, *FViewTabs, *FDialogs.Errors, inspect});
   FLayoutCommands = std::make_unique<TQBLayoutCommands>(FSettings, *FLayoutWindow);
   FHelp = std::make_unique<TQBHelpCommands>(FFolders.Install, *FLayoutWindow);
-  FMessageCommands = std::make_unique<TQBMessageCommands>(*FViews, FLog);
-  FSearch = std::make_unique<TQBSearchCommands>(*FViews);
+  FMessageCommands = std::make_unique<TQBMessageCommands>(*FViews, FLog, inspect);
+  IQBTimeQuestion& timeQuestion = *this;
+  FSearch = std::make_unique<TQBSearchCommands>(*FViews, MessageSet, timeQuestion);
+  FFollowWindow = std::make_unique<TQBFollowWindow>(TQBFollowWindow::TParts{
+      *this, *FLogArea, *FViews, *this, *FDialogs.Errors, [this] { return FCommandsRunning > 0; }});
+  FFollower = std::make_unique<TQBLogFollower>(FLog, FAdder, *FFollowWindow, FFollowWindow.get());
+  FLogArea->Commands().AddListener(FFollower.get());
+  CreateRecentMenus();
   FGeometry = std::make_unique<TQBWindowGeometry>(*this, *FLayout, FSettings);
   FEdit = std::make_unique<TQBEditWindow>(TQBEditWindow::TParts{
       *FViews, *FLayout->Pages(), FLog, FAdder, FOrigin, FSettings.General, *FDialogs.Edit, inspect});
@@ -169,7 +179,24 @@ void TFrmViewer::CreateAreas() {
   FSelectionListeners.Add(&navigator);
   FSelectionListeners.Add(FLayout->DetailPanel());
   FInputSources = {FViews.get(),          &FLogArea->Commands(),    FLayoutCommands.get(),
-                   FInspectorHost.get(), &FOrganizer->Commands(), &navigator};
+                   FInspectorHost.get(), &FOrganizer->Commands(), &navigator,
+                   FFollower.get()};
+}
+
+void TFrmViewer::CreateRecentMenus() {
+  const TQBRecentMenu::TParts files{*this, *FMenus.RecentFiles, FIni, *FDialogs.Errors};
+  FRecentFiles = std::make_unique<TQBRecentMenu>(
+      files, TQBRecentMenu::TKind{QStringLiteral("RecentFile"), QStringLiteral("mnuRecentFile"),
+                                  QStringLiteral("recent files"),
+                                  [this](const QString& path) { FLogArea->LoadFile(path, false); }});
+  FRecentLogFiles = std::make_unique<TQBRecentLogFiles>(*FRecentFiles);
+  FLogArea->Commands().AddListener(FRecentLogFiles.get());
+  const TQBRecentMenu::TParts projects{*this, *FMenus.RecentProjects, FIni, *FDialogs.Errors};
+  FRecentProjects = std::make_unique<TQBRecentMenu>(
+      projects, TQBRecentMenu::TKind{QStringLiteral("RecentProject"), QStringLiteral("mnuRecentProject"),
+                                     QStringLiteral("recent projects"), [this](const QString& path) {
+                                       FProject->Commands().OpenProjectFile(path);
+                                     }});
 }
 
 void TFrmViewer::ColourPanels() {
@@ -187,6 +214,7 @@ void TFrmViewer::ApplySettings() {
   FSearch->ReadSettings(FSettings);
   FOrganizer->Commands().ApplySettings(FSettings.Organizer);
   FProject->ApplySettings(FSettings.General, FFolders.DefaultProjects);
+  FFollower->SetOn(FSettings.General.FollowLogFile);
   FGeometry->Restore();
   TQBInspectorSet& inspectors = FPane->Inspectors();
   inspectors.SetValueColor(qbcolor::ToQColor(FDisplay.ValueColor()));
@@ -209,6 +237,8 @@ void TFrmViewer::ApplyFonts() {
 TFrmViewer::~TFrmViewer() {
   StoreSettings();
   FSettings.Write(FIni);
+  // Following ends before anything it adds to goes.
+  FFollower.reset();
   FAdder.RemoveObserver(&FOrganizer->Commands());
   FAdder.RemoveObserver(&FNavigation->Navigator());
   FAdder.RemoveObserver(FViews.get());
@@ -227,6 +257,7 @@ TFrmViewer::~TFrmViewer() {
 void TFrmViewer::StoreSettings() {
   FGeometry->Store();
   FSettings.General.LastLogDir = FLog.LastLogDir;
+  FSettings.General.FollowLogFile = FFollower->IsOn();
   FSearch->WriteSettings(FSettings);
   FNavigation->Navigator().Store(FSettings.General);
   FSettings.Organizer = FOrganizer->Commands().Settings();
@@ -311,3 +342,7 @@ void TFrmViewer::InspectFocusedMessage() { FInspectorHost->InspectFocusedMessage
 void TFrmViewer::ReportError(const QString& text) { FDialogs.Errors->ShowError(this, QBApplicationTitle, text); }
 
 void TFrmViewer::SetBusy(bool busy) { QBSetBusyCursor(busy); }
+
+bool TFrmViewer::AskTime(TQBTimeStamp& value) {
+  return FDialogs.Search->AskTime(qobject_cast<QWidget*>(FViews->Current().Object), value);
+}

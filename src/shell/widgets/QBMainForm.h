@@ -7,7 +7,9 @@
 //   projects       TQBProjectCommands (shell) with TQBProjectWindow (dialogs, project pane)
 //   organizer      TQBOrganizer and TQBOrganizerCommands (shell) with TQBOrganizerWindow
 //   display state  TQBDisplayState: what IQBViewerHost hands out
-//   log files      TQBLogCommands (shell) with TQBLogWindow (dialogs, progress, one load at a time)
+//   log files      TQBLogCommands (shell) with TQBLogWindow (dialogs, progress, one load at a time);
+//                  Follow Log File: TQBLogFollower (shell) with TQBFollowWindow; Recent Files and
+//                  Recent Projects: TQBRecentMenu
 //   layout, help   TQBLayoutCommands, TQBHelpCommands (shell) with TQBLayoutWindow
 //   messages       TQBMessageCommands, TQBSearchCommands (shell) on the current view
 //   inspector      TQBInspectorHost, the inspector pane's host; TQBSelectionListeners follow the focus
@@ -26,6 +28,7 @@
 #include "shell/QBFolders.h"
 #include "shell/QBLogState.h"
 #include "shell/QBMessageOrigin.h"
+#include "shell/QBSearchCommands.h"
 #include "shell/QBSelectionListeners.h"
 #include "shell/QBSettings.h"
 #include "shell/QBViewManager.h"
@@ -43,7 +46,11 @@
 #include <vector>
 
 class TQBEditWindow;
+class TQBFollowWindow;
 class TQBHelpCommands;
+class TQBLogFollower;
+class TQBRecentLogFiles;
+class TQBRecentMenu;
 class TQBIniFile;
 class TQBInspectorHost;
 class TQBInspectorPane;
@@ -63,7 +70,7 @@ class TQBViewArea;
 class TQBViewTabs;
 class TQBWindowGeometry;
 
-class TFrmViewer : public QMainWindow, public IQBViewerHost, private IQBViewsWindow {
+class TFrmViewer : public QMainWindow, public IQBViewerHost, private IQBViewsWindow, private IQBTimeQuestion {
   Q_OBJECT
 public:
   // Runs the creation steps: publishes the host interface, reads the settings from ini, creates the
@@ -116,6 +123,9 @@ public:
   TQBLogWindow& LogArea() const { return *FLogArea; }
   TQBProjectWindow& ProjectArea() const { return *FProject; }
   TQBOrganizerWindow& OrganizerArea() const { return *FOrganizer; }
+  TQBLogFollower& Follower() const { return *FFollower; }
+  TQBRecentMenu& RecentFiles() const { return *FRecentFiles; }
+  TQBRecentMenu& RecentProjects() const { return *FRecentProjects; }
   // Load(path, append) as Open and Append run it after their dialogs; false also when it has to wait
   // for a load that runs.
   bool LoadFile(const QString& path, bool append);
@@ -137,6 +147,7 @@ private:
   // Creation (QBMainForm.cpp).
   void BuildWindow();
   void CreateAreas();
+  void CreateRecentMenus();
   void ColourPanels();
   void ApplySettings();
   void ApplyFonts();
@@ -164,6 +175,9 @@ private:
   void InspectFocusedMessage() override;
   void ReportError(const QString& text) override;
   void SetBusy(bool busy) override;
+
+  // IQBTimeQuestion: Go to Time's dialog over the current view.
+  bool AskTime(TQBTimeStamp& value) override;
 
   TQBIniFile& FIni;
   const TQBFolders FFolders;
@@ -194,6 +208,11 @@ private:
   std::unique_ptr<TQBProjectWindow> FProject;
   std::unique_ptr<TQBInspectorHost> FInspectorHost;
   std::unique_ptr<TQBLogWindow> FLogArea;
+  std::unique_ptr<TQBFollowWindow> FFollowWindow;
+  std::unique_ptr<TQBLogFollower> FFollower;
+  std::unique_ptr<TQBRecentMenu> FRecentFiles;
+  std::unique_ptr<TQBRecentLogFiles> FRecentLogFiles;
+  std::unique_ptr<TQBRecentMenu> FRecentProjects;
   std::unique_ptr<TQBLayoutCommands> FLayoutCommands;
   std::unique_ptr<TQBLayoutWindow> FLayoutWindow;
   std::unique_ptr<TQBHelpCommands> FHelp;
@@ -207,6 +226,7 @@ private:
 
   // Wiring: the commands that have a handler, the areas UpdateCommands asks, what it last applied.
   std::array<bool, QBCommandCount> FHandled{};
+  int FCommandsRunning = 0;  // handlers on the stack; followed messages wait for them
   std::vector<const IQBCommandInputSource*> FInputSources;
   TQBCommandStates FStates;
 };

@@ -8,6 +8,7 @@
 #include "plugins/widgets/QBPlugInManager.h"
 #include "shell/QBHelpCommands.h"
 #include "shell/QBLayoutCommands.h"
+#include "shell/QBLogFollower.h"
 #include "shell/QBMessageCommands.h"
 #include "shell/QBSearchCommands.h"
 #include "shell/QBStatusTexts.h"
@@ -31,12 +32,15 @@ void TFrmViewer::Handle(TQBCmd cmd, std::function<void()> handler) {
   FHandled[Index(cmd)] = true;
   // Every command ends with the command states renewed, also when its work fails.
   connect(Action(cmd), &QAction::triggered, this, [this, handler = std::move(handler)] {
+    ++FCommandsRunning;
     try {
       handler();
     } catch (...) {
+      --FCommandsRunning;
       UpdateCommands();
       throw;
     }
+    --FCommandsRunning;
     UpdateCommands();
   });
 }
@@ -63,6 +67,7 @@ void TFrmViewer::ConnectLogCommands() {
   Handle(TQBCmd::Save, [&log] { log.Save(); });
   Handle(TQBCmd::Export, [&log] { log.Export(); });
   Handle(TQBCmd::Refresh, [&log] { log.Refresh(); });
+  Handle(TQBCmd::FollowLogFile, [this] { FFollower->SetOn(!FFollower->IsOn()); });
 }
 
 void TFrmViewer::ConnectViewCommands() {
@@ -135,6 +140,7 @@ void TFrmViewer::ConnectMessageCommands() {
   Handle(TQBCmd::Find, [&search] { search.Find(); });
   Handle(TQBCmd::FindNext, [&search] { search.FindNext(); });
   Handle(TQBCmd::JumpToMsg, [&search] { search.JumpToMessage(); });
+  Handle(TQBCmd::GoToTime, [&search] { search.GoToTime(); });
   for (int n = 0; n < 10; ++n) {
     Handle(ToggleBookmarkCmd(n), [&search, n] { search.ToggleBookmark(n); });
     Handle(JumpToBookmarkCmd(n), [&search, n] { search.JumpToBookmark(n); });

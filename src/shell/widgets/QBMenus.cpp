@@ -40,11 +40,15 @@ QMenu* BookmarkMenu(QWidget* parent, const TQBCommandTable& commands, const QStr
   return menu;
 }
 
-void BuildFileAndEdit(QMenuBar* bar, const TQBCommandTable& commands) {
+void BuildFileAndEdit(QMenuBar* bar, const TQBCommandTable& commands, TQBMenus& menus) {
   QMenu* file = NewMenu(bar, QStringLiteral("&File"), "mnuFile");
-  AddItems(file, commands, {C::Open, C::Append, C::Save, C::Export, Sep, C::NewProject, C::OpenProject,
-                            C::SaveProject, C::SaveProjectAs, C::CloseProject, Sep, C::Print,
-                            C::PrintInspectorContents, Sep, C::Exit});
+  AddItems(file, commands, {C::Open, C::Append, C::Save, C::Export});
+  menus.RecentFiles = NewMenu(file, QStringLiteral("Recent &Files"), "mnuRecentFiles");
+  file->addMenu(menus.RecentFiles);
+  AddItems(file, commands, {Sep, C::NewProject, C::OpenProject, C::SaveProject, C::SaveProjectAs, C::CloseProject});
+  menus.RecentProjects = NewMenu(file, QStringLiteral("Recent Pro&jects"), "mnuRecentProjects");
+  file->addMenu(menus.RecentProjects);
+  AddItems(file, commands, {Sep, C::Print, C::PrintInspectorContents, Sep, C::Exit});
   bar->addMenu(file);
   QMenu* edit = NewMenu(bar, QStringLiteral("&Edit"), "mnuEdit");
   AddItems(edit, commands, {C::EditMessage, C::CopyMessageText, C::CopyInspectorContents, Sep, C::AddNote,
@@ -55,7 +59,7 @@ void BuildFileAndEdit(QMenuBar* bar, const TQBCommandTable& commands) {
 
 void BuildSearch(QMenuBar* bar, const TQBCommandTable& commands, TQBMenus& menus) {
   QMenu* search = NewMenu(bar, QStringLiteral("&Search"), "mnuSearch");
-  AddItems(search, commands, {C::Find, C::FindNext, C::JumpToMsg, Sep});
+  AddItems(search, commands, {C::Find, C::FindNext, C::JumpToMsg, C::GoToTime, Sep});
   menus.ToggleBookmarks =
       BookmarkMenu(search, commands, QStringLiteral("Toggle &Bookmarks"), "mnuToggleBookmarks", ToggleBookmarkCmd);
   menus.JumpToBookmarks =
@@ -79,7 +83,7 @@ void BuildView(QMenuBar* bar, const TQBCommandTable& commands, TQBMenus& menus) 
             C::ViewTimeOffset});
   view->addMenu(menus.MsgDetailsPopup);
   AddItems(view, commands, {Sep, C::ViewDetailPanel, C::ViewInspector, C::FullSizeInspector, C::InspectorOnBottom,
-                            Sep, C::ViewCallStack, Sep, C::FlattenStructure, Sep, C::Refresh, C::AlwaysOnTop,
+                            Sep, C::ViewCallStack, Sep, C::FlattenStructure, Sep, C::Refresh, C::FollowLogFile, C::AlwaysOnTop,
                             C::WrapButtons});
   menus.Position = NewMenu(view, QStringLiteral("Position &Viewer"), "mnuPositionViewer");
   AddItems(menus.Position, commands, {C::PosUpperLeft, C::PosUpperRight, C::PosLowerRight, C::PosLowerLeft,
@@ -110,7 +114,8 @@ void FillMainToolBar(TQBToolStrip& bar, const TQBCommandTable& commands) {
                              C::SaveProject, Sep, C::ClearAll, Sep, C::ViewNew, C::ViewModify, C::ViewRemove, Sep,
                              C::OrganizeMessages, Sep, C::AutoOrganize, Sep, C::AutoOrganizeSettings, Sep,
                              C::SelectColumns, C::HideExtraColumns, Sep, C::ViewDetailPanel, Sep, C::ViewInspector,
-                             Sep, C::ViewCallStack, Sep, C::AutoCollapse, Sep, C::FlattenStructure, Sep, C::Options});
+                             Sep, C::ViewCallStack, Sep, C::AutoCollapse, Sep, C::FlattenStructure, Sep, C::Options,
+                             Sep, C::FollowLogFile});
 }
 
 void FillViewToolBar(TQBToolStrip& bar, const TQBCommandTable& commands, TQBMenus& menus) {
@@ -166,7 +171,7 @@ TQBMenus BuildMenus(QMainWindow& window, const TQBCommandTable& commands, TQBToo
   QMenuBar* bar = window.menuBar();
   bar->setObjectName(QStringLiteral("MainMenu"));
   bar->setAccessibleName(QStringLiteral("Main menu"));
-  BuildFileAndEdit(bar, commands);
+  BuildFileAndEdit(bar, commands, menus);
   BuildSearch(bar, commands, menus);
   BuildView(bar, commands, menus);
   BuildOthers(bar, commands);

@@ -23,6 +23,8 @@ struct TQBMenus {
   QMenu* MsgDetailsPopup = nullptr;   // mnuMsgDetailsPopup, the column commands: the View menu's
                                       // "Columns" submenu and the views' header menu
   QMenu* System = nullptr;            // the window menu with Clear All and Add Separator
+  QMenu* RecentFiles = nullptr;       // the File menu's "Recent &Files", filled by the recent files area
+  QMenu* RecentProjects = nullptr;    // the File menu's "Recent Pro&jects", likewise
 };
 
 // Builds the menu bar of window, fills the main and view toolbars and creates the context menus.

@@ -8,6 +8,7 @@
 #include "shell/widgets/QBNavigationDialogs.h"
 #include "shell/widgets/QBOptionsDialogs.h"
 #include "shell/widgets/QBPrintDialogs.h"
+#include "shell/widgets/QBSearchDialogs.h"
 
 #include "dialogs/QBAboutForm.h"
 #include "dialogs/QBColumnsForm.h"
@@ -20,6 +21,7 @@
 #include "dialogs/QBQuestionDialogs.h"
 #include "dialogs/QBSelectNavMsgForm.h"
 #include "dialogs/QBTimeDiffNavForm.h"
+#include "dialogs/QBGoToTimeForm.h"
 
 #include <QFileDialog>
 #include <QMessageBox>
@@ -149,3 +151,12 @@ std::unique_ptr<IQBNavigationDialogs> NewNavigationDialogs() { return std::make_
 std::unique_ptr<IQBPrintDialogs> NewPrintDialogs() { return std::make_unique<TPrintDialogs>(); }
 std::unique_ptr<IQBOptionsDialogs> NewOptionsDialogs() { return std::make_unique<TOptionsDialogs>(); }
 std::unique_ptr<IQBAboutDialogs> NewAboutDialogs() { return std::make_unique<TAboutDialogs>(); }
+
+namespace {
+class TSearchDialogs final : public IQBSearchDialogs {
+public:
+  bool AskTime(QWidget* over, TQBTimeStamp& value) override { return TFrmGoToTime::Execute(over, value); }
+};
+}  // namespace
+
+std::unique_ptr<IQBSearchDialogs> NewSearchDialogs() { return std::make_unique<TSearchDialogs>(); }

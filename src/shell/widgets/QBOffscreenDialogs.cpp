@@ -100,6 +100,11 @@ public:
   void ShowAbout(QWidget*) override {}
 };
 
+class TSearchDialogs final : public IQBSearchDialogs {
+public:
+  bool AskTime(QWidget*, TQBTimeStamp&) override { return false; }
+};
+
 }  // namespace
 
 TQBShellDialogs QBOffscreenDialogs(TQBOffscreenErrors& errors) {
@@ -115,5 +120,6 @@ TQBShellDialogs QBOffscreenDialogs(TQBOffscreenErrors& errors) {
   dialogs.Print = std::make_unique<TPrintDialogs>();
   dialogs.Options = std::make_unique<TOptionsDialogs>();
   dialogs.About = std::make_unique<TAboutDialogs>();
+  dialogs.Search = std::make_unique<TSearchDialogs>();
   return dialogs;
 }

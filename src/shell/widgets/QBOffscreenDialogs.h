@@ -1,8 +1,8 @@
 #pragma once
 // The areas' dialogs for a program that draws the window with nobody in front of it: nothing waits.
 // Errors are kept as single lines for the program to print; questions are answered Cancel (or No),
-// file dialogs are cancelled, the print, options, clear and navigation dialogs refused and the About
-// box not shown.
+// file dialogs are cancelled, the print, options, clear and navigation dialogs and Go to Time's question
+// refused and the About box not shown.
 
 #include "shell/widgets/QBShellDialogs.h"
 

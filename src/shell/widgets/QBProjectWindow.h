@@ -5,6 +5,8 @@
 
 #include "shell/QBProjectCommands.h"
 
+#include <functional>
+
 class IQBErrorReport;
 class IQBProjectDialogs;
 class IQBViewerHost;
@@ -22,6 +24,7 @@ public:
     IQBProjectDialogs& Dialogs;
     IQBErrorReport& Errors;
     IQBViewerHost& Host;  // command states
+    std::function<void(const QString&)> FileUsed;  // a project file was opened or written
   };
   explicit TQBProjectWindow(const TParts& parts) : P(parts), FCommands(FState, *this) {}
 
@@ -51,6 +54,9 @@ private:
   void FillViews(const QList<IQBMessageView*>& views) override;
   void SelectFirstView() override;
   void ProjectChanged() override;
+  void ProjectFileUsed(const QString& path) override {
+    if (P.FileUsed) P.FileUsed(path);
+  }
 
   TParts P;
   TQBProjectState FState;

@@ -11,6 +11,7 @@
 #include "shell/widgets/QBViewAreaDialogs.h"
 #include "shell/widgets/QBOptionsDialogs.h"
 #include "shell/widgets/QBPrintDialogs.h"
+#include "shell/widgets/QBSearchDialogs.h"
 
 #include <memory>
 
@@ -26,4 +27,5 @@ struct TQBShellDialogs {
   std::unique_ptr<IQBPrintDialogs> Print = NewPrintDialogs();
   std::unique_ptr<IQBOptionsDialogs> Options = NewOptionsDialogs();
   std::unique_ptr<IQBAboutDialogs> About = NewAboutDialogs();
+  std::unique_ptr<IQBSearchDialogs> Search = NewSearchDialogs();
 };

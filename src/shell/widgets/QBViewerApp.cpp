@@ -36,7 +36,12 @@ TQBModules::TQBModules(const TQBCustomViewClass& defaultView, bool writeSettings
       FIni(std::make_unique<TQBIniFile>(FFolders.UserData + SettingsFileName, false)),
       FPlugIns(std::make_unique<TQBPlugInManagerScope>(qbplugins::PlugInFolderOf(FFolders.Install), defaultView,
                                                        PlugInReport(std::move(plugInError)))),
-      FWriteSettings(writeSettings) {}
+      FWriteSettings(writeSettings) {
+  // No window exists yet to show it in; the defaults are used.
+  if (!FIni->ReadProblem().isEmpty())
+    std::fprintf(stderr, "QBFileViewer: the settings file %s is not read: %s\n", qPrintable(FIni->FileName()),
+                 qPrintable(FIni->ReadProblem()));
+}
 
 TQBModules::~TQBModules() {
   FPlugIns.reset();
@@ -134,7 +139,8 @@ int RenderFailed(const QString& line) {
 }  // namespace
 
 int QBRenderViewer(const QString& logFile, const QString& pngFile, const QSize& size,
-                   const TQBCustomViewClass& defaultView, int selectRow) {
+                   const TQBCustomViewClass& defaultView, int selectRow,
+                   const std::function<int(TFrmViewer&)>& afterSelect) {
   // Every report goes into errors instead of a dialog; the first one ends the run.
   TQBOffscreenErrors errors;
   TQBModules modules(defaultView, false, [&errors](const QString& text) { errors.Add(text); });
@@ -157,6 +163,8 @@ int QBRenderViewer(const QString& logFile, const QString& pngFile, const QSize& 
     return RenderFailed(QStringLiteral("%1 could not be loaded").arg(logFile));
   if (selectRow >= 0 && window.CurrentView().List) window.CurrentView().List->SelectRow(selectRow);
   QApplication::processEvents();
+  if (afterSelect)
+    if (const int result = afterSelect(window)) return result;
   if (!window.grab().save(pngFile, "PNG")) return RenderFailed(QStringLiteral("cannot write %1").arg(pngFile));
   return 0;
 }

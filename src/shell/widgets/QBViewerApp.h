@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 
+class TFrmViewer;
 class TQBCustomViewClass;
 class TQBIniFile;
 class TQBPlugInManagerScope;
@@ -41,6 +42,8 @@ int QBRunViewer(int argc, char** argv, const TQBCustomViewClass& defaultView);
 // Renders the main window offscreen with a log loaded into a PNG file, the row selectRow selected
 // when it is not -1; 0 on success. Nothing waits for a person: a plug-in error, a missing file or an
 // invalid log ends it at once with one line on stderr and 1. The caller's QApplication must run on
-// the offscreen platform.
+// the offscreen platform. afterSelect, when given, runs on the window once the row is selected and
+// its non-zero result ends the rendering with that result.
 int QBRenderViewer(const QString& logFile, const QString& pngFile, const QSize& size,
-                   const TQBCustomViewClass& defaultView, int selectRow = -1);
+                   const TQBCustomViewClass& defaultView, int selectRow = -1,
+                   const std::function<int(TFrmViewer&)>& afterSelect = {});

@@ -4,6 +4,7 @@
 #include "view/widgets/QBMsgViewHint.h"
 #include "view/widgets/QBMsgViewHost.h"
 #include "view/widgets/QBRowPainter.h"
+#include "view/widgets/QBRowText.h"
 #include "view/widgets/QBViewHeader.h"
 #include "view/QBViewRegistry.h"
 
@@ -228,7 +229,7 @@ void TQBMessageView::UpdateHint(const QPoint& pos) {
   // The message column as it lies without horizontal scrolling.
   const int left = GetRowLevel(row) * FDisplay.Indent + 24;
   const int right = DetailLayout().MessageRight;
-  const QString text = pos.x() < right ? DoGetItem(row) : QString();
+  const QString text = pos.x() < right ? qbrowtext::HintText(DoGetItem(row)) : QString();
   const int textWidth = QFontMetrics(FDisplay.Font).horizontalAdvance(text);
   if (text.isEmpty() || right - left >= textWidth + 2) return HideHint();
   if (!FHint) {

@@ -13,6 +13,7 @@
 #include "view/widgets/QBRowPainter.h"
 #include "view/widgets/QBVList.h"
 #include "view/widgets/QBViewDisplay.h"
+#include "view/QBTextPattern.h"
 #include "view/QBViewModel.h"
 #include "view/QBViewNavigation.h"
 
@@ -36,10 +37,13 @@ class TQBMessageView : public TQBVirtualListBox,
                        public IQBMessageViewSave,
                        public IQBMessageViewExport,
                        public IQBViewActivation,
+                       public IQBMessageViewTime,
+                       public IQBMessageViewFindOptions,
                        private IQBRowListHooks {
   Q_OBJECT
   Q_INTERFACES(IQBMessageView IQBMessageViewList IQBMessageViewMethods IQBMessageViewSearch IQBMessageViewPrint
-                   IQBMessageViewSave IQBMessageViewExport IQBViewActivation)
+                   IQBMessageViewSave IQBMessageViewExport IQBViewActivation IQBMessageViewTime
+                   IQBMessageViewFindOptions)
 public:
   // The name this class is registered under.
   static constexpr const char* ClassName = "Default";
@@ -131,6 +135,12 @@ public:
   bool ShowFindDialog(QString& text, bool& forward, bool& inDetails, bool& fromCursor) override;
   void FindText(bool fresh, const QString& text, bool inDetails, bool fromCursor, bool forward) override;
 
+  // --- IQBMessageViewFindOptions: what the find dialog and FindText search with -------------------
+  void GetFindOptions(bool& matchCase, bool& regularExpression) const override {
+    matchCase = FFindOptions.MatchCase, regularExpression = FFindOptions.RegularExpression;
+  }
+  void SetFindOptions(bool matchCase, bool regularExpression) override { FFindOptions = {matchCase, regularExpression}; }
+
   // --- IQBMessageViewPrint: the printed report on the shared printer, with modal progress and Cancel
   // while it runs; a failure raises std::runtime_error with its text -------------------------------
   void Print(const QString& title, bool selectionOnly, int fontSize, uint16_t columns) override;
@@ -145,6 +155,9 @@ public:
   void AppDeactivated() override { HideHint(); }
 
   void HideHint();
+
+  // --- IQBMessageViewTime -------------------------------------------------------------------------
+  void GoToTime(const TQBTimeStamp& ts) override { FNavigator.GoToTime(ts); }
 
   // --- IQBRowListHooks: the row model reaches the list through these ------------------------------
   void SetRowCount(int count) override { SetNumItems(count); }
@@ -203,4 +216,5 @@ private:
   std::unique_ptr<TQBRowPainter> FRowPainter;
   TQBTextCache FTextCache;
   bool FInNavigationKey = false;
+  TQBSearchOptions FFindOptions;
 };

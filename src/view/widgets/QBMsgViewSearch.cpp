@@ -6,15 +6,18 @@
 #include "view/QBViewSearch.h"
 
 bool TQBMessageView::ShowFindDialog(QString& text, bool& forward, bool& inDetails, bool& fromCursor) {
-  TQBFindRequest request{text, forward, inDetails, fromCursor};
+  TQBFindRequest request{text, forward, inDetails, fromCursor, FFindOptions};
   IQBMsgViewDialogs* dialogs = Dialogs();
   if (!dialogs || !dialogs->AskFind(this, request)) return false;
   text = request.Text, forward = request.Forward, inDetails = request.InDetails, fromCursor = request.FromCursor;
+  FFindOptions = request.Options;
   FindText(true, text, inDetails, fromCursor, forward);
   return true;
 }
 
 void TQBMessageView::FindText(bool fresh, const QString& text, bool inDetails, bool fromCursor, bool forward) {
   HideHint();
-  TQBViewSearch(FModel).FindText(fresh, text, inDetails, fromCursor, forward);
+  // Compiled once for the whole search.
+  const TQBTextPattern pattern(text, FFindOptions);
+  TQBViewSearch(FModel).FindText(fresh, pattern, inDetails, fromCursor, forward);
 }

@@ -2,6 +2,8 @@
 
 #include "view/QBTimeText.h"
 
+#include "model/QBDisplayText.h"
+
 #include <QTextLayout>
 
 #include <algorithm>
@@ -32,8 +34,10 @@ QString CutForDisplay(const QString& text) {
   QString shown = text;
   if (const qsizetype cr = shown.indexOf(QLatin1Char('\r')); cr >= 0) shown = shown.left(cr) + kEllipsis;
   shown.truncate(MaxShownChars);
-  return shown;
+  return VisibleBidiControls(shown);
 }
+
+QString HintText(const QString& text) { return VisibleBidiControls(text.left(MaxHintChars)); }
 
 QString Shorten(const QString& text, const QFont& font, const QFontMetrics& fm, int width) {
   QString shown = CutForDisplay(text);
@@ -67,11 +71,11 @@ bool IsLeftAligned(TDetail detail) {
 QString DetailText(TDetail detail, TQBColumnSet columns, const TQBViewRows& rows, int item) {
   const TQBMessageRef m = rows.MessageSet().At(rows.ItemRecNo(item));
   switch (detail) {
-  case TDetail::Category: return m.Category();
-  case TDetail::AppName: return m.AppName();
-  case TDetail::Computer: return m.ComputerName();
+  case TDetail::Category: return VisibleBidiControls(m.Category());
+  case TDetail::AppName: return VisibleBidiControls(m.AppName());
+  case TDetail::Computer: return VisibleBidiControls(m.ComputerName());
   case TDetail::PID: return QString::asprintf("%6lld", static_cast<long long>(m.ProcessID()));
-  case TDetail::Thread: return m.ThreadName();
+  case TDetail::Thread: return VisibleBidiControls(m.ThreadName());
   case TDetail::Date: return qbtimetext::ShortDate(m.TimeStamp().Date);
   case TDetail::Time:
     switch (TQBColumn(TimeColumnOf(columns))) {

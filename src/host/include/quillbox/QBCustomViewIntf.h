@@ -10,6 +10,7 @@
 
 #include <quillbox/QBTypeStyle.h>
 #include <quillbox/QBSettingsIntf.h>
+#include <quillbox/QuillboxTypes.h>
 #include <quillbox/QuillboxHostExport.h>
 
 #include <QList>
@@ -137,6 +138,26 @@ public:
   virtual void AppDeactivated() = 0;
 };
 
+// Go to Time (optional, an addition of this program): the view focuses the first row whose time stamp
+// is at or after ts, opening collapsed methods on the way as GoToMessage does, or the last row when no
+// message is that late.
+class QUILLBOX_HOST_EXPORT IQBMessageViewTime {
+public:
+  virtual ~IQBMessageViewTime();
+  virtual void GoToTime(const TQBTimeStamp& ts) = 0;
+};
+
+// The find options (optional, an addition of this program): "Match case" and "Regular expression".
+// The window hands the current view its options before Find and Find Next; the view's find dialog
+// shows and edits them, and FindText searches with them. A view without this interface searches with
+// both off.
+class QUILLBOX_HOST_EXPORT IQBMessageViewFindOptions {
+public:
+  virtual ~IQBMessageViewFindOptions();
+  virtual void GetFindOptions(bool& matchCase, bool& regularExpression) const = 0;
+  virtual void SetFindOptions(bool matchCase, bool regularExpression) = 0;
+};
+
 // The main window as the views see it. There is one, published in ViewerHost while the main window
 // exists.
 class QUILLBOX_HOST_EXPORT IQBViewerHost {
@@ -180,6 +201,8 @@ QUILLBOX_HOST_EXPORT extern IQBViewerHost* ViewerHost;
 #define IQBMessageViewSave_iid "{F410B2B0-D21B-4C42-90B0-3DD6FC898CE5}"
 #define IQBMessageViewExport_iid "{04566A46-BBC9-42CB-B752-23EA6BE54C2E}"
 #define IQBViewActivation_iid "{0993DEC5-AF4C-4126-95A2-D8D31D1132D1}"
+#define IQBMessageViewTime_iid "{6E0F3B52-94A1-4C7D-B1E8-2D5A07C39F61}"
+#define IQBMessageViewFindOptions_iid "{B3D1C7A4-5E2F-4B86-9C0D-71A8E4F2D355}"
 
 Q_DECLARE_INTERFACE(IQBMessageView, IQBMessageView_iid)
 Q_DECLARE_INTERFACE(IQBMessageViewList, IQBMessageViewList_iid)
@@ -189,3 +212,5 @@ Q_DECLARE_INTERFACE(IQBMessageViewPrint, IQBMessageViewPrint_iid)
 Q_DECLARE_INTERFACE(IQBMessageViewSave, IQBMessageViewSave_iid)
 Q_DECLARE_INTERFACE(IQBMessageViewExport, IQBMessageViewExport_iid)
 Q_DECLARE_INTERFACE(IQBViewActivation, IQBViewActivation_iid)
+Q_DECLARE_INTERFACE(IQBMessageViewTime, IQBMessageViewTime_iid)
+Q_DECLARE_INTERFACE(IQBMessageViewFindOptions, IQBMessageViewFindOptions_iid)

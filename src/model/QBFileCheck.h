@@ -1,0 +1,30 @@
+#pragma once
+// The one check of file paths that come from outside (a log to open, a project or settings file to
+// read, a file to save or export to) before anything touches them.
+//
+// Only regular files are read: opening a named pipe blocks until someone writes into it, a device can
+// stream forever or answer a read with side effects, and a directory or socket is no file at all. An
+// input is therefore opened without blocking, its kind checked on the open descriptor (so a path that
+// changes between a look and the open cannot slip through), and only then read. Outputs are written
+// through a temporary file that replaces the target by a rename, which would put a regular file in
+// place of a device node or a pipe: an existing target must itself be a regular file.
+
+#include <QFile>
+#include <QString>
+
+// Why the path cannot be read as an input file; empty when it is a regular file (or a link to one).
+// A missing path gives the system's reason.
+QString InputFileProblem(const QString& path);
+
+// Opens path read-only when it is a regular file, never blocking whatever it names. False with *error
+// set to the reason otherwise. mode may add QIODevice::Unbuffered.
+bool OpenInputFile(QFile& file, const QString& path, QString* error,
+                   QIODevice::OpenMode mode = QIODevice::ReadOnly);
+
+// Why path cannot be replaced by an output file; empty when nothing is there yet or it is a regular
+// file (a link to a regular file counts as one: the file it points to is written).
+QString OutputTargetProblem(const QString& path);
+
+// True when both paths name one existing file: the same device and inode, whatever links or
+// spellings lead there.
+bool IsSameFile(const QString& a, const QString& b);

@@ -1,0 +1,218 @@
+// Follow Log File without a window: the follower with a stand-in for the window, real file-system
+// notices, and qbappender writing the log from a separate process.
+
+#include "shell/QBLogFollower.h"
+#include "support/QBAppenderProcess.h"
+#include "support/QBTestFiles.h"
+
+#include <QFileInfo>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+using namespace qbtest;
+
+namespace {
+
+constexpr int kWaitMs = 20000;
+
+struct TFakeWindow : IQBFollowWindow {
+  bool Busy = false;
+  bool InBracket = false;
+  int Reads = 0;  // reads that added messages
+  QStringList Log;
+  std::function<void()> Reload;
+  bool CanAddMessages() override { return !Busy; }
+  void BeginAdding() override {
+    EXPECT_FALSE(InBracket);
+    InBracket = true;
+  }
+  void EndAdding(int added) override {
+    EXPECT_TRUE(InBracket);
+    InBracket = false;
+    Reads += added > 0;
+  }
+  void ReloadFollowedFile(const QString&, TQBFollowReload reason) override {
+    Log << QStringLiteral("reload %1").arg(int(reason));
+    if (Reload) Reload();
+  }
+  void ReportInvalidLog(const QString& path) override { Log << "invalid " + QFileInfo(path).fileName(); }
+  void ReportError(const QString& text) override { Log << "error " + text; }
+  void FollowingStopped() override { Log << "stopped"; }
+};
+
+class LogFollower : public testing::Test {
+protected:
+  void SetUp() override {
+    FPath = FFiles.Write(QStringLiteral("live.qbl"), {});
+    FWriter = std::make_unique<TAppenderProcess>(FPath);
+    ASSERT_TRUE(FWriter->Started());
+    FAdder.AddObserver(&FModified);
+    FWindow.Reload = [this] { Load(); };
+  }
+  // What the log commands do: empty the store, read the file, make it current, tell the follower.
+  void Load() {
+    FSet.Close();
+    FSet.Open();
+    FAdder.ResetNextID();
+    FState.CurrentFile.clear();
+    const TQBLoadResult result = LoadLogFile(FPath, FAdder, nullptr, FFollower.LoadMode());
+    if (result.Ok()) FState.CurrentFile = QFileInfo(FPath).absoluteFilePath();
+    FState.Modified = false;
+    FFollower.LoadEnded(FPath, result);
+  }
+  bool WaitForCount(int count) {
+    return QTest::qWaitFor([&] { return FSet.GetRecordCount() == count; }, kWaitMs);
+  }
+  void ExpectUnbrokenSequence(int expected) {
+    ASSERT_EQ(FSet.GetRecordCount(), expected);
+    for (int recNo = 1; recNo <= expected; ++recNo)
+      ASSERT_EQ(AppendedNumber(FSet.At(recNo).MsgText()), recNo - 1) << "record " << recNo;
+  }
+
+  TTempFiles FFiles;
+  QString FPath;
+  std::unique_ptr<TAppenderProcess> FWriter;
+  TQuillboxMessageSet FSet;
+  TQBMessageAdder FAdder{FSet};
+  TQBLogState FState;
+  TQBModifiedFlagObserver FModified{FState};
+  TFakeWindow FWindow;
+  TQBLogFollower FFollower{FState, FAdder, FWindow};
+};
+
+TEST_F(LogFollower, TenThousandMessagesASecondForTenSecondsComeInWholeAndInOrder) {
+  ASSERT_TRUE(FWriter->Run("append 100"));
+  FFollower.SetOn(true);
+  Load();
+  ASSERT_EQ(FSet.GetRecordCount(), 100);
+  FWriter->Send("stream 10000 10");
+  // The writer is done after ten seconds; what it wrote last comes in after that.
+  ASSERT_TRUE(QTest::qWaitFor([&] { return FWriter->Finished(0); }, 60000));
+  ASSERT_TRUE(WaitForCount(100100)) << FSet.GetRecordCount();
+  ExpectUnbrokenSequence(100100);
+  // Read in many small steps while the writer wrote, not in one at the end.
+  EXPECT_GT(FWindow.Reads, 20);
+  EXPECT_FALSE(FState.Modified);
+  EXPECT_TRUE(FWindow.Log.isEmpty()) << FWindow.Log.join(u'|').toStdString();
+}
+
+TEST_F(LogFollower, FollowedMessagesLeaveTheModifiedFlagAsItWas) {
+  FFollower.SetOn(true);
+  Load();
+  for (const bool modified : {false, true}) {
+    FState.Modified = modified;
+    const int before = FSet.GetRecordCount();
+    ASSERT_TRUE(FWriter->Run("append 3"));
+    ASSERT_TRUE(WaitForCount(before + 3));
+    EXPECT_EQ(FState.Modified, modified);
+  }
+  ExpectUnbrokenSequence(6);
+}
+
+TEST_F(LogFollower, ABusyWindowHoldsTheMessagesBackUntilItIsFree) {
+  FFollower.SetOn(true);
+  Load();
+  FWindow.Busy = true;
+  ASSERT_TRUE(FWriter->Run("append 5"));
+  QTest::qWait(4 * TQBLogFollower::BusyRetryMs);
+  EXPECT_EQ(FSet.GetRecordCount(), 0);
+  FWindow.Busy = false;
+  ASSERT_TRUE(WaitForCount(5));
+}
+
+TEST_F(LogFollower, SwitchedOnLaterItReadsWhatCameMeanwhile) {
+  ASSERT_TRUE(FWriter->Run("append 2"));
+  Load();
+  ASSERT_TRUE(FWriter->Run("append 3"));
+  QTest::qWait(200);
+  EXPECT_EQ(FSet.GetRecordCount(), 2);
+  FFollower.SetOn(true);
+  ASSERT_TRUE(WaitForCount(5));
+  FFollower.SetOn(false);
+  ASSERT_TRUE(FWriter->Run("append 1"));
+  QTest::qWait(200);
+  EXPECT_EQ(FSet.GetRecordCount(), 5);
+}
+
+TEST_F(LogFollower, ARecordStillBeingWrittenComesInWhenItIsWhole) {
+  FFollower.SetOn(true);
+  Load();
+  ASSERT_TRUE(FWriter->Run("append 1"));
+  ASSERT_TRUE(WaitForCount(1));
+  ASSERT_TRUE(FWriter->Run("part 150"));
+  QTest::qWait(200);
+  EXPECT_EQ(FSet.GetRecordCount(), 1);
+  ASSERT_TRUE(FWriter->Run("rest"));
+  ASSERT_TRUE(WaitForCount(2));
+  ExpectUnbrokenSequence(2);
+}
+
+// Switching on after a load that read the last record with zeros for its missing bytes: going on from
+// there would read that record twice, so the file is loaded again, leaving the record until it is whole.
+TEST_F(LogFollower, SwitchedOnAfterALoadThatReadACutRecordItLoadsTheFileAgain) {
+  ASSERT_TRUE(FWriter->Run("append 1"));
+  const int recordSize = int(QFileInfo(FPath).size());
+  ASSERT_TRUE(FWriter->Run(QStringLiteral("part %1").arg(recordSize - 3)));
+  Load();
+  ASSERT_EQ(FSet.GetRecordCount(), 2);
+  FFollower.SetOn(true);
+  EXPECT_EQ(FWindow.Log, QStringList{"reload 2"});
+  EXPECT_EQ(FSet.GetRecordCount(), 1);
+  ASSERT_TRUE(FWriter->Run("rest"));
+  ASSERT_TRUE(WaitForCount(2));
+  ExpectUnbrokenSequence(2);
+}
+
+TEST_F(LogFollower, ATruncatedOrReplacedFileIsLoadedAgainAndFollowedOn) {
+  FFollower.SetOn(true);
+  ASSERT_TRUE(FWriter->Run("append 4"));
+  Load();
+  ASSERT_TRUE(FWriter->Run("truncate"));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return FWindow.Log.size() == 1; }, kWaitMs));
+  EXPECT_EQ(FWindow.Log, QStringList{"reload 0"});
+  EXPECT_EQ(FSet.GetRecordCount(), 0);
+  ASSERT_TRUE(FWriter->Run("append 2"));  // numbers 4 and 5
+  ASSERT_TRUE(WaitForCount(2));
+  ASSERT_TRUE(FWriter->Run("replace 3"));  // numbers 6 to 8, a new file in its place
+  ASSERT_TRUE(QTest::qWaitFor([&] { return FWindow.Log.size() == 2; }, kWaitMs));
+  EXPECT_EQ(FWindow.Log.back(), "reload 1");
+  EXPECT_EQ(FSet.GetRecordCount(), 3);
+  ASSERT_TRUE(FWriter->Run("append 1"));
+  ASSERT_TRUE(WaitForCount(4));
+  EXPECT_EQ(AppendedNumber(FSet.At(4).MsgText()), 9);
+}
+
+TEST_F(LogFollower, AnInvalidRecordStopsFollowingWithTheReportAndKeepsWhatWasRead) {
+  FFollower.SetOn(true);
+  Load();
+  ASSERT_TRUE(FWriter->Run("append 2"));
+  ASSERT_TRUE(WaitForCount(2));
+  ASSERT_TRUE(FWriter->Run("invalid"));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !FWindow.Log.isEmpty(); }, kWaitMs));
+  EXPECT_EQ(FWindow.Log, QStringList({"stopped", "invalid live.qbl"}));
+  EXPECT_FALSE(FFollower.IsOn());
+  EXPECT_FALSE(FFollower.Following());
+  ASSERT_TRUE(FWriter->Run("append 1"));
+  QTest::qWait(200);
+  ExpectUnbrokenSequence(2);
+}
+
+TEST_F(LogFollower, ALoadThatFailedOrAClearEndsFollowing) {
+  FFollower.SetOn(true);
+  Load();
+  EXPECT_TRUE(FFollower.Following());
+  FFollower.Cleared();
+  EXPECT_FALSE(FFollower.Following());
+  Load();
+  EXPECT_TRUE(FFollower.Following());
+  TQBLoadResult failed;
+  failed.Status = TQBLoadResult::TStatus::OpenFailed;
+  FFollower.LoadEnded(FFiles.Path(QStringLiteral("other.qbl")), failed);
+  EXPECT_FALSE(FFollower.Following());
+  EXPECT_TRUE(FFollower.IsOn());
+}
+
+}  // namespace
