@@ -100,24 +100,35 @@ TEST(CommandRules, SaveNeedsRowsSaveSupportAndModifiedLog) {
 TEST(CommandRules, TabPositionDecidesViewCommands) {
   struct TCase {
     int Views, Tab;
-    bool Remove, RemoveAll, Left, Right, Sync;
+    bool Focus, SyncOn;
+    bool Remove, RemoveAll, Left, Right, Prior, Next, Sync;
   } cases[] = {
-      {1, 0, false, false, false, false, false},
-      {3, 0, false, true, false, false, true},
-      {3, 1, true, true, false, true, true},
-      {3, 2, true, true, true, false, true},
+      {1, 0, true, false, false, false, false, false, false, false, false},
+      {3, 0, true, false, false, true, false, false, false, true, true},
+      {3, 1, true, false, true, true, false, true, true, true, true},
+      {3, 2, true, false, true, true, true, false, true, false, true},
+      {4, 2, true, false, true, true, true, true, true, true, true},
+      // Synchronizing needs a focused message to take, but can always be switched off.
+      {3, 1, false, false, true, true, false, true, true, true, false},
+      {3, 1, false, true, true, true, false, true, true, true, true},
+      {1, 0, false, true, false, false, false, false, false, false, false},
   };
   for (const TCase& c : cases) {
     TQBCommandInputs in = ViewWithFocus(0);
-    in.ViewCount = c.Views, in.CurrentTab = c.Tab;
+    in.ViewCount = c.Views, in.CurrentTab = c.Tab, in.Current = c.Focus, in.SyncMode = c.SyncOn;
     const TQBCommandStates s = ComputeCommandStates(in);
-    SCOPED_TRACE(testing::Message() << c.Views << " views, tab " << c.Tab);
+    SCOPED_TRACE(testing::Message() << c.Views << " views, tab " << c.Tab << ", focus " << c.Focus << ", sync "
+                                    << c.SyncOn);
+    EXPECT_TRUE(s.IsEnabled(C::ViewNew));
     EXPECT_EQ(s.IsEnabled(C::ViewRemove), c.Remove);
     EXPECT_EQ(s.IsEnabled(C::ViewModify), c.Remove);
     EXPECT_EQ(s.IsEnabled(C::ViewRemoveAll), c.RemoveAll);
     EXPECT_EQ(s.IsEnabled(C::ViewMoveLeft), c.Left);
     EXPECT_EQ(s.IsEnabled(C::ViewMoveRight), c.Right);
+    EXPECT_EQ(s.IsEnabled(C::ViewPrior), c.Prior);
+    EXPECT_EQ(s.IsEnabled(C::ViewNext), c.Next);
     EXPECT_EQ(s.IsEnabled(C::SyncMsgMode), c.Sync);
+    EXPECT_EQ(s.IsChecked(C::SyncMsgMode), c.SyncOn);
   }
 }
 

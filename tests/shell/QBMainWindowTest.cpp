@@ -29,6 +29,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMenuBar>
+#include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
 #include <QTimer>
@@ -635,6 +636,46 @@ TEST_F(MainWindowTest, ViewCommandsMakeRenameAndRemoveFilteredTabs) {
     EXPECT_EQ(Window->Views().Count(), views) << button;
   }
   EXPECT_EQ(View().GetCount(), 3);
+}
+
+// The tab strip's menu: "Switch to View" is built anew each time it opens, from the views as they are
+// then, the current one ticked; an entry changes the tab. The close button on the active tab runs
+// Remove View.
+TEST_F(MainWindowTest, TheTabMenuFollowsTheViewsOnEveryOpening) {
+  Create({WriteLog(QStringLiteral("Trace.qbl"), {{0}, {1}, {2}})});
+  auto* views = Window->findChild<QMenu*>(QStringLiteral("mnuViews"));
+  auto* switchTo = Window->findChild<QMenu*>(QStringLiteral("mnuSwitchToView"));
+  ASSERT_TRUE(views && switchTo);
+  EXPECT_TRUE(views->actions().contains(switchTo->menuAction()));
+  const auto open = [switchTo] {
+    emit switchTo->aboutToShow();
+    QList<std::pair<QString, bool>> entries;
+    for (const QAction* entry : switchTo->actions()) entries.append({entry->text(), entry->isChecked()});
+    return entries;
+  };
+  using E = QList<std::pair<QString, bool>>;
+  EXPECT_EQ(open(), (E{{QBAllMessagesName, true}}));
+  Window->ViewManager().InsertView({QStringLiteral("First"), QStringLiteral("Default"), {}, true});
+  Window->ViewManager().InsertView({QStringLiteral("Second")});
+  EXPECT_EQ(open(), (E{{QBAllMessagesName, false}, {"First", true}, {"Second", false}}));
+  EXPECT_EQ(open().size(), 3);  // opened again: not added twice
+  switchTo->actions()[2]->trigger();
+  EXPECT_EQ(Window->Views().CurrentIndex(), 2);
+  auto* tabs = Window->findChild<QTabBar*>(QStringLiteral("tabViews"));
+  ASSERT_TRUE(tabs);
+  EXPECT_EQ(tabs->currentIndex(), 2);
+  Window->ViewManager().RenameView(1, QStringLiteral("Renamed"));
+  EXPECT_EQ(open(), (E{{QBAllMessagesName, false}, {"Renamed", false}, {"Second", true}}));
+
+  auto* close = qobject_cast<QToolButton*>(tabs->tabButton(2, QTabBar::RightSide));
+  ASSERT_TRUE(close);
+  close->click();
+  EXPECT_EQ(Window->Views().Count(), 2);
+  EXPECT_EQ(open(), (E{{QBAllMessagesName, false}, {"Renamed", true}}));
+  // A tab picked on the strip is a tab change.
+  tabs->setCurrentIndex(0);
+  EXPECT_EQ(Window->Views().CurrentIndex(), 0);
+  EXPECT_EQ(Window->CurrentView().View, Window->Views().At(0).View);
 }
 
 // With Auto-Organize on, a log that loads is organized before the views receive its messages: each

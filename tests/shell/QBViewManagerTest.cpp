@@ -5,6 +5,7 @@
 #include "support/QBTestFiles.h"
 
 #include "plugins/QBPlugInLists.h"
+#include "shell/QBViewCommands.h"
 #include "shell/QBViewManager.h"
 #include "shell/QBViewPages.h"
 
@@ -324,6 +325,162 @@ TEST_F(ViewManagerTest, AHeldSelectionIsCountedOnce) {
   EXPECT_EQ(view.SelectionCounts, 1);
   Views.SelectedCount();
   EXPECT_EQ(view.SelectionCounts, 2);
+}
+
+
+// The view commands over the manager, with the filter dialog and the Remove All question scripted.
+class TScriptedQuestions final : public IQBViewQuestions {
+public:
+  bool RunViewFilter(TQBViewFilterRequest& request) override {
+    Requests.append(request);
+    if (!Accept) return false;
+    request.Name = Name;
+    request.ClassName = QStringLiteral("Default");
+    request.Result = Result;
+    return true;
+  }
+  bool ConfirmRemoveAllViews() override {
+    ++RemoveAllAsked;
+    return Yes;
+  }
+  bool Accept = true, Yes = true;
+  QString Name;
+  TQBFilterCriteria Result;
+  QList<TQBViewFilterRequest> Requests;
+  int RemoveAllAsked = 0;
+};
+
+class ViewCommandsTest : public ViewManagerTest {
+protected:
+  TScriptedQuestions Questions;
+  TQBViewCommands Commands{Views, MessageSet, Questions};
+};
+
+TEST_F(ViewCommandsTest, NewViewIsProposedTheFocusedMessageAndAddsOnlyOnOK) {
+  ASSERT_TRUE(Views.CreateDefaultView());
+  Commands.NewView();  // an empty view: nothing to propose
+  ASSERT_EQ(Questions.Requests.size(), 1);
+  EXPECT_FALSE(Questions.Requests[0].Prefill.has_value());
+  EXPECT_EQ(Views.Count(), 2);
+  Commands.RemoveView();
+  Views.SetProjectModified(false);
+
+  AddMessages({0, 2, 1, 2});
+  Views.Current().List->SetItemIndex(2);
+  MessageSet.GotoRec(1);
+  Questions.Accept = false;
+  Commands.NewView();
+  const TQBViewFilterRequest& asked = Questions.Requests.last();
+  EXPECT_TRUE(asked.NewView);
+  EXPECT_EQ(asked.Caption, QStringLiteral("Create a New View"));
+  EXPECT_EQ(asked.HelpTopic, QStringLiteral("Viewer_Commands_Organize_NewView"));
+  EXPECT_EQ(asked.ClassNames, (QStringList{"Other", "Default", "Not a view", "Hooked"}));
+  ASSERT_TRUE(asked.Prefill.has_value());
+  EXPECT_EQ(asked.Prefill->MsgType, 1);  // the focused row, not the store's position
+  EXPECT_EQ(Views.Count(), 1);
+  EXPECT_FALSE(Views.ProjectModified());
+
+  Questions.Accept = true;
+  Questions.Name = QStringLiteral("Errors");
+  Questions.Result.CheckMsgTypes = true;
+  Questions.Result.MsgTypes.set(2);
+  Commands.NewView();
+  ASSERT_EQ(Views.Count(), 2);
+  EXPECT_EQ(Views.CurrentIndex(), 1);
+  EXPECT_EQ(Views.Current().View->GetViewName(), QStringLiteral("Errors"));
+  EXPECT_EQ(Views.Current().View->GetCount(), 2);
+  EXPECT_TRUE(Views.ProjectModified());
+}
+
+TEST_F(ViewCommandsTest, ModifyViewRenamesAndRefillsOnOKOnly) {
+  CreateViews(1);
+  AddMessages({0, 2, 2});
+  EXPECT_EQ(ViewAt(1).GetCount(), 3);
+  TQBFilterCriteria errors;
+  errors.CheckMsgTypes = true;
+  errors.MsgTypes.set(2);
+  struct TCase {
+    int Tab;
+    bool Accept;
+    int Asked;
+    QString Name;
+    int Rows;
+  } cases[] = {
+      {0, true, 0, QStringLiteral("A"), 3},         // "All Messages" is never modified
+      {1, false, 1, QStringLiteral("A"), 3},        // Cancel changes nothing
+      {1, true, 1, QStringLiteral("Errors"), 2},    // renamed, new criteria, refilled
+  };
+  for (const TCase& c : cases) {
+    Views.Select(c.Tab);
+    Views.SetProjectModified(false);
+    Questions.Requests.clear();
+    Questions.Accept = c.Accept;
+    Questions.Name = QStringLiteral("Errors");
+    Questions.Result = errors;
+    Commands.ModifyView();
+    SCOPED_TRACE(testing::Message() << "tab " << c.Tab << ", accept " << c.Accept);
+    ASSERT_EQ(Questions.Requests.size(), c.Asked);
+    EXPECT_EQ(ViewAt(1).GetViewName(), c.Name);
+    EXPECT_EQ(Pages.Captions[1], c.Name);
+    EXPECT_EQ(ViewAt(1).GetCount(), c.Rows);
+    EXPECT_EQ(Views.ProjectModified(), c.Accept && c.Asked > 0);
+    if (c.Asked == 0) continue;
+    const TQBViewFilterRequest& asked = Questions.Requests[0];
+    EXPECT_FALSE(asked.NewView);
+    EXPECT_EQ(asked.Caption, QStringLiteral("Modify Current View"));
+    EXPECT_EQ(asked.HelpTopic, QStringLiteral("Viewer_Commands_Organize_ModifyView"));
+    EXPECT_EQ(asked.Name, QStringLiteral("A"));
+    EXPECT_EQ(asked.Criteria, TQBFilterCriteria{});
+  }
+}
+
+TEST_F(ViewCommandsTest, RemoveAllAsksOnlyWithViewsAndKeepsThemOnNo) {
+  struct TCase {
+    int Views;
+    bool Yes;
+    int Asked, Left;
+  } cases[] = {{0, true, 0, 1}, {2, false, 1, 3}, {2, true, 1, 1}};
+  for (const TCase& c : cases) {
+    TFakePages pages;
+    TFakeWindow window;
+    TQBViewManager views(pages, window, MessageSet, &Registry);
+    TScriptedQuestions questions;
+    TQBViewCommands commands(views, MessageSet, questions);
+    ASSERT_TRUE(views.CreateDefaultView());
+    for (int n = 0; n < c.Views; ++n) views.InsertView({QString::number(n), QStringLiteral("Default"), {}, true});
+    questions.Yes = c.Yes;
+    commands.RemoveAllViews();
+    EXPECT_EQ(questions.RemoveAllAsked, c.Asked) << c.Views << c.Yes;
+    EXPECT_EQ(views.Count(), c.Left) << c.Views << c.Yes;
+  }
+}
+
+// Remove, Move Left and Move Right act on the current view; Synchronize Message Mode toggles.
+TEST_F(ViewCommandsTest, CurrentViewCommandsAndSyncToggle) {
+  CreateViews(3);  // All Messages, A, B, C
+  Views.Select(2);
+  Commands.MoveLeft();
+  EXPECT_EQ(Names(), (QStringList{QBAllMessagesName, "B", "A", "C"}));
+  EXPECT_EQ(Views.CurrentIndex(), 1);
+  Commands.MoveLeft();  // never before "All Messages"
+  EXPECT_EQ(Views.CurrentIndex(), 1);
+  Commands.MoveRight();
+  Commands.MoveRight();
+  EXPECT_EQ(Names(), (QStringList{QBAllMessagesName, "A", "C", "B"}));
+  EXPECT_EQ(Views.Current().View->GetViewName(), QStringLiteral("B"));
+  Commands.RemoveView();
+  EXPECT_EQ(Names(), (QStringList{QBAllMessagesName, "A", "C"}));
+  EXPECT_EQ(Views.Current().View->GetViewName(), QStringLiteral("C"));
+
+  AddMessages({0, 0});
+  Views.Current().List->SetItemIndex(1);
+  Commands.ToggleSyncMode();
+  EXPECT_TRUE(Views.SyncMode());
+  EXPECT_EQ(Views.SyncRecNo(), 2);
+  Commands.ToggleSyncMode();
+  EXPECT_FALSE(Views.SyncMode());
+  EXPECT_EQ(Views.SyncRecNo(), -1);
+  EXPECT_EQ(ViewAt(1).SyncMark, -1);
 }
 
 }  // namespace
