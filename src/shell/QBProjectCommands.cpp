@@ -1,5 +1,7 @@
 #include "shell/QBProjectCommands.h"
 
+#include "model/QBFileCheck.h"
+
 #include "shell/QBProjectFile.h"
 
 #include <QFile>
@@ -65,10 +67,11 @@ bool TQBProjectCommands::SaveProjectAs() {
 }
 
 bool TQBProjectCommands::Open(const QString& path) {
-  // The file is checked before the views go, so an unreadable project leaves them as they were.
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) {
-    FWindow.ReportError(QStringLiteral("Cannot open file \"%1\". %2").arg(path, file.errorString()));
+  // The file is checked before the views go, so an unreadable project leaves them as they were; a
+  // pipe or a device is refused without blocking.
+  QFile file;
+  if (QString problem; !OpenInputFile(file, path, &problem)) {
+    FWindow.ReportError(QStringLiteral("Cannot open file \"%1\". %2").arg(path, problem));
     return false;
   }
   file.close();

@@ -36,6 +36,8 @@ expect_exit 2 "save of a pipe" "$bin/qbltool" save "$dir/pipe.qbl" "$dir/out.qbl
 expect_exit 2 "export of a pipe" "$bin/qbltool" export --format txt "$dir/pipe.qbl" "$dir/out.txt"
 expect_exit 2 "render of a pipe" "$bin/qbltool" render "$dir/pipe.qbl" "$dir/out.png"
 expect_exit 2 "dump of a folder" "$bin/qbltool" dump "$dir"
+mkfifo "$dir/pipe.qbp"
+expect_exit 2 "a pipe as the project" "$bin/qbltool" save --project "$dir/pipe.qbp" --view V "$dir/a.qbl" "$dir/out.qbl"
 expect_exit 2 "save to a pipe" "$bin/qbltool" save "$dir/a.qbl" "$dir/pipe.qbl"
 [ -p "$dir/pipe.qbl" ] || fail "the pipe was replaced"
 

@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <memory>
 #include <vector>
 
@@ -229,6 +231,23 @@ TEST_F(ProjectCommandsTest, AProjectWithoutViewsSaysSoAndOpensEmpty) {
   EXPECT_TRUE(Window.Calls.contains("message:" + qbproject::NoViewsMessage(path)));
   EXPECT_TRUE(Window.Views.empty());
   EXPECT_EQ(State.CurrentProject, path);
+}
+
+// What cannot be read as a project (a pipe, which would block the open, a folder, a missing file) is
+// reported before the views go, and the current project stays.
+TEST_F(ProjectCommandsTest, WhatIsNotARegularFileIsRefusedAndTheViewsStay) {
+  const QString pipe = Files.Path("pipe.qbp");
+  ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+  for (const QString& path : {pipe, Files.Path(QString()), Files.Path("missing.qbp")}) {
+    SCOPED_TRACE(path.toStdString());
+    Window.Views.clear();
+    Window.Calls.clear();
+    Window.AddView("Errors", App("Orders"));
+    EXPECT_FALSE(Commands.Open(path));
+    EXPECT_EQ(Window.Calls, QStringList({"error"}));
+    EXPECT_EQ(Window.Views.size(), 1u);
+    EXPECT_TRUE(State.CurrentProject.isEmpty());
+  }
 }
 
 TEST_F(ProjectCommandsTest, ClosingTheWindowSavesOnlyACurrentProjectWithAutoSaveOn) {

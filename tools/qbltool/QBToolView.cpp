@@ -2,6 +2,7 @@
 
 #include "QBToolLoad.h"
 
+#include "model/QBFileCheck.h"
 #include "shell/QBProjectFile.h"
 #include "view/QBHeadlessView.h"
 
@@ -149,9 +150,10 @@ QString OneLine(QString name) {
 
 int ApplyProjectView(TViewOptions& options, const TToolIO& io) {
   if (options.Project.isEmpty() && options.ViewName.isEmpty()) return ExitOk;
-  QFile file(options.Project);
-  if (!file.open(QIODevice::ReadOnly)) {
-    io.Error(QStringLiteral("cannot open '%1': %2").arg(options.Project, file.errorString()));
+  // A pipe or a device given as the project is refused without blocking, as a log would be.
+  QFile file;
+  if (QString problem; !OpenInputFile(file, options.Project, &problem)) {
+    io.Error(QStringLiteral("cannot open '%1': %2").arg(options.Project, problem));
     return ExitUsage;
   }
   file.close();
