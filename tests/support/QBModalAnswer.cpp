@@ -55,8 +55,9 @@ TModalAnswer::TModalAnswer(QString what, TMatch match, TAnswer answer, std::chro
 TModalAnswer::~TModalAnswer() { Wait(); }
 
 bool TModalAnswer::Wait() {
+  // A wait that runs out leaves the state at Waiting, which the next line handles.
   if (FState == TState::Waiting)
-    QTest::qWaitFor([this] { return FState != TState::Waiting; }, int(FTimeout.count()) + 1000);
+    (void)QTest::qWaitFor([this] { return FState != TState::Waiting; }, int(FTimeout.count()) + 1000);
   if (FState == TState::Waiting) GiveUp();
   return Answered();
 }
