@@ -125,7 +125,9 @@ void TFrmViewer::CreateAreas() {
       }});
   FProject = std::make_unique<TQBProjectWindow>(
       TQBProjectWindow::TParts{*this, *FViews, *FStatus, *FDialogs.Project, *FDialogs.Errors, *this,
-                               [this](const QString& path) { FRecentProjects->Opened(path); }});
+                               [this](const QString& path) {
+                                 if (FRecentProjects) FRecentProjects->Opened(path);
+                               }});
 
   FInspectorHost = std::make_unique<TQBInspectorHost>(TQBInspectorHost::TParts{
       *FViews, FSettings.Display, FLog, FSelectionListeners, *this, *FDialogs.Inspector, *FDialogs.Errors, *this});
