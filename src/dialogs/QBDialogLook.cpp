@@ -100,6 +100,18 @@ QFrame* NewMessageFrame(QWidget* parent, QStyle::StandardPixmap icon, const QStr
   return frame;
 }
 
+void FinishOkCancel(QDialog& dialog, QFrame* frame) {
+  QPushButton* ok = NewButton(QStringLiteral("OK"), QStringLiteral("btnOK"), &dialog);
+  QPushButton* cancel = NewButton(QStringLiteral("Cancel"), QStringLiteral("btnCancel"), &dialog);
+  ok->setDefault(true);
+  QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
+  QObject::connect(cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
+  auto* layout = new QVBoxLayout(&dialog);
+  layout->addWidget(frame);
+  layout->addLayout(ButtonRow({ok, cancel}));
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
 QPushButton* NewButton(const QString& text, const QString& objectName, QWidget* parent) {
   auto* button = new QPushButton(text, parent);
   button->setObjectName(objectName);

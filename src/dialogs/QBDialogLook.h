@@ -53,6 +53,9 @@ QFrame* NewMessageFrame(QWidget* parent, QStyle::StandardPixmap icon, const QStr
 QPushButton* NewButton(const QString& text, const QString& objectName, QWidget* parent);
 // The buttons in a row, pushed to the right.
 QHBoxLayout* ButtonRow(std::initializer_list<QPushButton*> buttons);
+// Lays out a dialog of fixed size: the content frame over the row of OK (the default, accepting) and
+// Cancel (rejecting), named btnOK and btnCancel.
+void FinishOkCancel(QDialog& dialog, QFrame* frame);
 // A question's buttons: "&Yes" (btnYes, default) accepts the dialog, "&No" (btnNo) rejects it.
 QHBoxLayout* YesNoRow(QDialog& dialog);
 

@@ -92,15 +92,7 @@ TFrmFind::TFrmFind(TQBFindHistory& history, std::function<void(const TQBFindHist
   grid->addWidget(FRegularExpression, 4, 1);
   grid->addWidget(FExpressionError, 5, 0, 1, 2);
 
-  QPushButton* ok = qbdialogs::NewButton(QStringLiteral("OK"), QStringLiteral("btnOK"), this);
-  QPushButton* cancel = qbdialogs::NewButton(QStringLiteral("Cancel"), QStringLiteral("btnCancel"), this);
-  ok->setDefault(true);
-  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(frame);
-  layout->addLayout(qbdialogs::ButtonRow({ok, cancel}));
-  layout->setSizeConstraint(QLayout::SetFixedSize);
+  qbdialogs::FinishOkCancel(*this, frame);
 }
 
 void TFrmFind::Load(const TQBFindRequest& request) {

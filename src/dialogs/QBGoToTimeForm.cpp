@@ -31,15 +31,7 @@ TFrmGoToTime::TFrmGoToTime(QWidget* parent) : QDialog(parent) {
   content->addWidget(label);
   content->addWidget(FTime, 1);
 
-  QPushButton* ok = qbdialogs::NewButton(QStringLiteral("OK"), QStringLiteral("btnOK"), this);
-  QPushButton* cancel = qbdialogs::NewButton(QStringLiteral("Cancel"), QStringLiteral("btnCancel"), this);
-  ok->setDefault(true);
-  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(frame);
-  layout->addLayout(qbdialogs::ButtonRow({ok, cancel}));
-  layout->setSizeConstraint(QLayout::SetFixedSize);
+  qbdialogs::FinishOkCancel(*this, frame);
 }
 
 void TFrmGoToTime::SetTimeStamp(const TQBTimeStamp& ts) { FTime->setDateTime(qbtime::DateTimeOf(ts)); }

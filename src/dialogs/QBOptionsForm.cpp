@@ -89,31 +89,34 @@ TQBColorPicker* TFrmOptions::NewPicker(int32_t defaultValue, bool systemColors, 
   return picker;
 }
 
+QVBoxLayout* TFrmOptions::NewSwitchColumn(std::initializer_list<TSwitchSpec> specs, QWidget* page) {
+  auto* column = new QVBoxLayout;
+  for (const TSwitchSpec& spec : specs) {
+    QCheckBox* box = NewCheck(QString::fromLatin1(spec.Caption), spec.Name, page);
+    FSwitches.push_back({box, spec.Value});
+    column->addWidget(box);
+  }
+  column->addStretch(1);
+  return column;
+}
+
 QWidget* TFrmOptions::GeneralPage() {
   auto* page = new QWidget;
   page->setObjectName(QStringLiteral("tabGeneral"));
   const TQBDisplaySettings defaults;
-  auto* left = new QVBoxLayout;
-  const struct {
-    const char* Caption;
-    const char* Name;
-    bool TQBOptionsValues::*Value;
-  } boxes[] = {
-      {"&Show Clear Views Confirmation", "chkConfirmOnClear", &TQBOptionsValues::ConfirmOnClear},
-      {"Show &Clear Bookmarks Confirmation", "chkConfirmOnClearBookmarks", &TQBOptionsValues::ConfirmOnClearBookmarks},
-      {"Auto-Save Project Changes on E&xit", "chkAutoSaveProject", &TQBOptionsValues::AutoSaveProject},
-      {"Auto-Collapse &Empty Methods", "chkAutoCollapse", &TQBOptionsValues::AutoCollapse},
-      {"&Flatten Structure", "chkFlattenStructure", &TQBOptionsValues::FlattenStructure},
-      {"Shade Alternate &Rows", "chkRowShading", &TQBOptionsValues::RowShading},
-  };
-  for (const auto& b : boxes) {
-    QCheckBox* box = NewCheck(QString::fromLatin1(b.Caption), b.Name, page);
-    FSwitches.push_back({box, b.Value});
-    left->addWidget(box);
-  }
+  QVBoxLayout* left = NewSwitchColumn(
+      {
+          {"&Show Clear Views Confirmation", "chkConfirmOnClear", &TQBOptionsValues::ConfirmOnClear},
+          {"Show &Clear Bookmarks Confirmation", "chkConfirmOnClearBookmarks",
+           &TQBOptionsValues::ConfirmOnClearBookmarks},
+          {"Auto-Save Project Changes on E&xit", "chkAutoSaveProject", &TQBOptionsValues::AutoSaveProject},
+          {"Auto-Collapse &Empty Methods", "chkAutoCollapse", &TQBOptionsValues::AutoCollapse},
+          {"&Flatten Structure", "chkFlattenStructure", &TQBOptionsValues::FlattenStructure},
+          {"Shade Alternate &Rows", "chkRowShading", &TQBOptionsValues::RowShading},
+      },
+      page);
   FFirstBox = FSwitches.front().Box;
   FRowShading = FSwitches.back().Box;
-  left->addStretch(1);
   auto* right = new QFormLayout;
   const auto picker = [&](const QString& caption, int32_t defaultValue, bool system, const char* name,
                           int32_t TQBOptionsValues::*value) {
@@ -154,24 +157,15 @@ QWidget* TFrmOptions::ColumnsPage() {
 QWidget* TFrmOptions::LayoutPage() {
   auto* page = new QWidget;
   page->setObjectName(QStringLiteral("tabLayout"));
-  auto* left = new QVBoxLayout;
-  const struct {
-    const char* Caption;
-    const char* Name;
-    bool TQBOptionsValues::*Value;
-  } boxes[] = {
-      {"Show the &Inspector", "chkInspector", &TQBOptionsValues::Inspector},
-      {"Show the &Call Stack", "chkCallStack", &TQBOptionsValues::CallStack},
-      {"Sho&w Message Detail Panel", "chkDetailPanel", &TQBOptionsValues::DetailPanel},
-      {"&Wrap Toolbar Buttons", "chkWrapButtons", &TQBOptionsValues::WrapButtons},
-      {"Always On &Top", "chkAlwaysOnTop", &TQBOptionsValues::AlwaysOnTop},
-  };
-  for (const auto& b : boxes) {
-    QCheckBox* box = NewCheck(QString::fromLatin1(b.Caption), b.Name, page);
-    FSwitches.push_back({box, b.Value});
-    left->addWidget(box);
-  }
-  left->addStretch(1);
+  QVBoxLayout* left = NewSwitchColumn(
+      {
+          {"Show the &Inspector", "chkInspector", &TQBOptionsValues::Inspector},
+          {"Show the &Call Stack", "chkCallStack", &TQBOptionsValues::CallStack},
+          {"Sho&w Message Detail Panel", "chkDetailPanel", &TQBOptionsValues::DetailPanel},
+          {"&Wrap Toolbar Buttons", "chkWrapButtons", &TQBOptionsValues::WrapButtons},
+          {"Always On &Top", "chkAlwaysOnTop", &TQBOptionsValues::AlwaysOnTop},
+      },
+      page);
   auto* divider = new QFrame(page);
   divider->setFrameShape(QFrame::VLine);
   divider->setFrameShadow(QFrame::Sunken);

@@ -8,9 +8,11 @@
 #include <QDialog>
 
 #include <functional>
+#include <initializer_list>
 #include <vector>
 
 class QCheckBox;
+class QVBoxLayout;
 class QLabel;
 class QRadioButton;
 class QTabWidget;
@@ -52,6 +54,13 @@ private:
   QWidget* LayoutPage();
   QWidget* SeparatorsPage();
   QCheckBox* NewCheck(const QString& caption, const char* name, QWidget* parent);
+  // A column of check boxes, each showing one switch of the values.
+  struct TSwitchSpec {
+    const char* Caption;
+    const char* Name;
+    bool TQBOptionsValues::*Value;
+  };
+  QVBoxLayout* NewSwitchColumn(std::initializer_list<TSwitchSpec> specs, QWidget* page);
   TQBColorPicker* NewPicker(int32_t defaultValue, bool systemColors, const char* name, const QString& accessible,
                             QWidget* parent);
 

@@ -59,15 +59,7 @@ TFrmSelectNavMsg::TFrmSelectNavMsg(QWidget* parent) : QDialog(parent) {
   content->addWidget(FAutomatic);
   content->addLayout(grid);
 
-  QPushButton* ok = qbdialogs::NewButton(QStringLiteral("OK"), QStringLiteral("btnOK"), this);
-  QPushButton* cancel = qbdialogs::NewButton(QStringLiteral("Cancel"), QStringLiteral("btnCancel"), this);
-  ok->setDefault(true);
-  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(frame);
-  layout->addLayout(qbdialogs::ButtonRow({ok, cancel}));
-  layout->setSizeConstraint(QLayout::SetFixedSize);
+  qbdialogs::FinishOkCancel(*this, frame);
 }
 
 QToolButton* TFrmSelectNavMsg::ButtonOf(int32_t code) const {

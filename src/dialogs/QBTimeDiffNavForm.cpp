@@ -69,15 +69,7 @@ TFrmTimeDiffNav::TFrmTimeDiffNav(int32_t threshold, QWidget* parent) : QDialog(p
   row->addWidget(FField, 1);
   row->addWidget(unit);
 
-  QPushButton* ok = qbdialogs::NewButton(QStringLiteral("OK"), QStringLiteral("btnOK"), this);
-  QPushButton* cancel = qbdialogs::NewButton(QStringLiteral("Cancel"), QStringLiteral("btnCancel"), this);
-  ok->setDefault(true);
-  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(frame);
-  layout->addLayout(qbdialogs::ButtonRow({ok, cancel}));
-  layout->setSizeConstraint(QLayout::SetFixedSize);
+  qbdialogs::FinishOkCancel(*this, frame);
 }
 
 void TFrmTimeDiffNav::accept() {
