@@ -1,6 +1,6 @@
 // QBFileViewer: the Quillbox File Viewer. One optional argument names a log file to open.
 
-#include "shell/widgets/QBViewerApp.h"
+#include "window/QBViewerApp.h"
 #include "view/widgets/QBMsgView.h"
 
 #include <quillbox/QBCustomViewClass.h>

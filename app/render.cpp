@@ -13,9 +13,9 @@
 #include "model/QBFileCheck.h"
 #include "plugins/QBPlugInUtils.h"
 #include "plugins/widgets/QBPlugInManager.h"
-#include "shell/QBFolders.h"
-#include "shell/widgets/QBMainForm.h"
-#include "shell/widgets/QBViewerApp.h"
+#include "settings/QBFolders.h"
+#include "window/QBMainForm.h"
+#include "window/QBViewerApp.h"
 #include "view/widgets/QBMsgView.h"
 
 #include <quillbox/QBCustomViewClass.h>

@@ -1,7 +1,7 @@
 // Feeds arbitrary bytes to the INI parser that settings and project files go through: nothing may
 // crash, and what it writes back must parse to the same sections, keys and values.
 
-#include "shell/QBIniDocument.h"
+#include "settings/QBIniDocument.h"
 
 #include <cstdint>
 #include <cstdlib>

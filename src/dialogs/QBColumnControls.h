@@ -5,7 +5,7 @@
 // buttons "All Columns" and "Message Text Only" below them or at the right. The controls follow the
 // time rule of TQBColumnChoice.
 
-#include "shell/QBColumnChoice.h"
+#include "settings/QBColumnChoice.h"
 
 #include <QWidget>
 

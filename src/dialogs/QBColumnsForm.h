@@ -2,7 +2,7 @@
 // The column chooser "Select Message Columns": the column controls of the options dialog's "Columns"
 // page with OK and Cancel at the right.
 
-#include "shell/QBColumnChoice.h"
+#include "settings/QBColumnChoice.h"
 
 #include <QDialog>
 

@@ -2,7 +2,7 @@
 
 #include "dialogs/QBDialogLook.h"
 #include "dialogs/QBMessageDialogs.h"
-#include "shell/QBIniFile.h"
+#include "settings/QBIniFile.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -3,7 +3,7 @@
 // direction, the origin, whether message details are searched too, and the options Match case and
 // Regular expression. An expression that does not compile keeps the dialog open with its error shown.
 
-#include "shell/QBFindHistory.h"
+#include "settings/QBFindHistory.h"
 #include "view/QBViewSearch.h"
 
 #include <QDialog>

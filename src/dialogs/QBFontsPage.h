@@ -4,7 +4,7 @@
 // font), its colour and size, and a preview. Every change goes at once into the dialog's copy of the
 // font; a change of the message font also goes into style entry 0.
 
-#include "shell/QBOptionsValues.h"
+#include "settings/QBOptionsValues.h"
 
 #include <QWidget>
 

@@ -3,7 +3,7 @@
 // and Colors & Styles over the dialog's own copy of the values (TQBOptionsValues). Nothing outside the
 // dialog changes while it is open; the caller takes Values() on OK, and Cancel drops them.
 
-#include "shell/QBOptionsValues.h"
+#include "settings/QBOptionsValues.h"
 
 #include <QDialog>
 

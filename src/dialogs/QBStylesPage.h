@@ -4,7 +4,7 @@
 // of its entry, and a preview in the message font. With "Use Default" ticked the colour and style
 // controls are greyed out; the entry keeps its colour and style for when it is unticked again.
 
-#include "shell/QBOptionsValues.h"
+#include "settings/QBOptionsValues.h"
 
 #include <QWidget>
 

@@ -1,7 +1,7 @@
 #include "shell/QBCommandRules.h"
 
 #include "model/QBMessageTypes.h"
-#include "shell/QBSettings.h"
+#include "settings/QBSettings.h"
 
 namespace {
 

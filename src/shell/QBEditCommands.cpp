@@ -1,6 +1,6 @@
 #include "shell/QBEditCommands.h"
 
-#include "shell/QBSettings.h"
+#include "settings/QBSettings.h"
 #include "shell/QBViewBinding.h"
 
 namespace {

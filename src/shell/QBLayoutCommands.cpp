@@ -1,6 +1,6 @@
 #include "shell/QBLayoutCommands.h"
 
-#include "shell/QBSettings.h"
+#include "settings/QBSettings.h"
 
 TQBPaneFlags TQBLayoutCommands::PaneFlags() const {
   const TQBDisplaySettings& d = FSettings.Display;

@@ -1,6 +1,6 @@
 #include "shell/QBLayoutRules.h"
 
-#include "shell/QBSettings.h"
+#include "settings/QBSettings.h"
 
 namespace qblayout {
 

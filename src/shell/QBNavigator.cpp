@@ -1,6 +1,6 @@
 #include "shell/QBNavigator.h"
 
-#include "shell/QBSettings.h"
+#include "settings/QBSettings.h"
 #include "shell/QBViewBinding.h"
 #include "view/QBTypeIndex.h"
 

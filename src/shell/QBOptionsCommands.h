@@ -4,9 +4,9 @@
 // fonts, panes, menus, the settings file) is reached through IQBOptionsWindow, so the sequence is
 // tested without one.
 
-#include "shell/QBColumnChoice.h"
-#include "shell/QBOptionsValues.h"
-#include "shell/QBSettings.h"
+#include "settings/QBColumnChoice.h"
+#include "settings/QBOptionsValues.h"
+#include "settings/QBSettings.h"
 
 class IQBOptionsWindow {
 public:

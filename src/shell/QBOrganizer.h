@@ -19,7 +19,7 @@
 // views empty, a second pass hands each message only to the new views of its own values. The views,
 // their order and their contents are those of organizing message by message.
 
-#include "shell/QBSettings.h"
+#include "settings/QBSettings.h"
 #include "view/QBFilterCriteria.h"
 #include "view/QBViewRegistry.h"
 

@@ -7,7 +7,7 @@
 #include "model/QBMessageAdder.h"
 #include "shell/QBCommandRules.h"
 #include "shell/QBOrganizer.h"
-#include "shell/QBSettings.h"
+#include "settings/QBSettings.h"
 
 // The two forms of the organizer settings dialog.
 enum class TQBOrganizerForm {

@@ -3,7 +3,7 @@
 // back and what is kept of it, the hourglass and the error report. The window supplies the dialog, the
 // cursor and the report through IQBPrintWindow; the current view comes from the view manager.
 
-#include "shell/QBSettings.h"
+#include "settings/QBSettings.h"
 #include "shell/QBViewBinding.h"
 #include "view/QBColumns.h"
 

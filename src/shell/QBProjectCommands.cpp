@@ -2,7 +2,7 @@
 
 #include "model/QBFileCheck.h"
 
-#include "shell/QBProjectFile.h"
+#include "settings/QBProjectFile.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -4,7 +4,7 @@
 // rest comes from and goes back to the settings. The find dialog edits a copy and the window keeps what
 // it confirmed.
 
-#include "shell/QBSettings.h"
+#include "settings/QBSettings.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 // The find dialog: what it opens with, the history it keeps in the settings file and what it hands back.
 
 #include "dialogs/QBFindForm.h"
-#include "shell/QBIniFile.h"
+#include "settings/QBIniFile.h"
 #include "support/QBModalAnswer.h"
 #include "support/QBTestFiles.h"
 

@@ -1,7 +1,7 @@
 // The enabling and ticking rules of UpdateCommands, as tables of window states.
 
 #include "shell/QBCommandRules.h"
-#include "shell/widgets/QBCommandTable.h"
+#include "window/QBCommandTable.h"
 
 #include <QKeySequence>
 

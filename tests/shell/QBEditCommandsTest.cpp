@@ -1,11 +1,11 @@
 // The annotation and editing commands without a window: Clear and Clear All with their confirmation,
 // the flag an edit leaves, and Add Note's edit on the view's last row.
 
-#include "QBTestView.h"
+#include "support/QBTestView.h"
 #include "support/QBTestFiles.h"
 
 #include "shell/QBEditCommands.h"
-#include "shell/QBSettings.h"
+#include "settings/QBSettings.h"
 #include "shell/QBViewBinding.h"
 
 #include "model/QBMessageTypes.h"

@@ -3,7 +3,7 @@
 
 #include "shell/QBHelpCommands.h"
 #include "shell/QBLayoutCommands.h"
-#include "shell/QBSettings.h"
+#include "settings/QBSettings.h"
 #include "support/QBTestFiles.h"
 
 #include <QDir>

@@ -2,7 +2,7 @@
 // and when), a load that is stopped, refused or whose view fails, the busy state after failed saves,
 // and the gate that keeps loads one at a time.
 
-#include "QBTestView.h"
+#include "support/QBTestView.h"
 #include "support/QBTestFiles.h"
 
 #include "shell/QBLoadGate.h"

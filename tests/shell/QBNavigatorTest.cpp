@@ -2,11 +2,11 @@
 // automatic mode, the time difference mode, the selection dialog's result and the enabling of the four
 // commands, on a test view whose list operations are the view core's.
 
-#include "QBTestView.h"
+#include "support/QBTestView.h"
 #include "support/QBTestFiles.h"
 
 #include "shell/QBNavigator.h"
-#include "shell/QBSettings.h"
+#include "settings/QBSettings.h"
 #include "shell/QBViewBinding.h"
 
 #include "model/QBMessageTypes.h"

@@ -1,6 +1,6 @@
 // The column controls' rules and the options dialog's OK sequence, without any widget.
 
-#include "shell/QBColumnChoice.h"
+#include "settings/QBColumnChoice.h"
 #include "shell/QBOptionsCommands.h"
 
 #include "model/QBMessageTypes.h"

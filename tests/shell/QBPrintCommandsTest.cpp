@@ -1,7 +1,7 @@
 // The Print command apart from any window: what the dialog gets and gives back, what is kept, the
 // cursor and the error report.
 
-#include "QBTestView.h"
+#include "support/QBTestView.h"
 
 #include "shell/QBPrintCommands.h"
 

@@ -2,7 +2,7 @@
 // does, Cancel on every question, and the views a project brings back through a real file.
 
 #include "shell/QBProjectCommands.h"
-#include "shell/QBProjectFile.h"
+#include "settings/QBProjectFile.h"
 #include "support/QBTestFiles.h"
 #include "support/QBTestStore.h"
 #include "view/QBHeadlessView.h"

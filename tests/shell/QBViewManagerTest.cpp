@@ -1,7 +1,7 @@
 // The view manager without a window: the pages and the window are fakes that record what they are
 // asked; the views are test views of registered classes over the real store and adding path.
 
-#include "QBTestView.h"
+#include "support/QBTestView.h"
 #include "support/QBTestFiles.h"
 
 #include "plugins/QBPlugInLists.h"

@@ -1,7 +1,7 @@
 #include "QBViewFixture.h"
 
 #include "view/QBFilterCriteria.h"
-#include "shell/QBIniFile.h"
+#include "settings/QBIniFile.h"
 
 #include <gtest/gtest.h>
 

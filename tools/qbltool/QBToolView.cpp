@@ -3,7 +3,7 @@
 #include "QBToolLoad.h"
 
 #include "model/QBFileCheck.h"
-#include "shell/QBProjectFile.h"
+#include "settings/QBProjectFile.h"
 #include "view/QBHeadlessView.h"
 
 #include <QFile>

@@ -1,0 +1,232 @@
+#pragma once
+// TFrmViewer, the main window, is the composition root: it builds the window, creates the area objects
+// and wires each command to the area that does its work. It keeps no area state. The areas, each
+// behind a narrow interface (docs/main-window.md draws who calls whom):
+//   views          TQBViewManager (shell) over TQBViewTabs (pages and tab strip); the view commands
+//                  TQBViewCommands (shell) with TQBViewArea (the filter dialog, Remove All's question)
+//   projects       TQBProjectCommands (shell) with TQBProjectWindow (dialogs, project pane)
+//   organizer      TQBOrganizer and TQBOrganizerCommands (shell) with TQBOrganizerWindow
+//   display state  TQBDisplayState: what IQBViewerHost hands out
+//   log files      TQBLogCommands (shell) with TQBLogWindow (dialogs, progress, one load at a time);
+//                  Follow Log File: TQBLogFollower (shell) with TQBFollowWindow; Recent Files and
+//                  Recent Projects: TQBRecentMenu
+//   layout, help   TQBLayoutCommands, TQBHelpCommands (shell) with TQBLayoutWindow
+//   messages       TQBMessageCommands, TQBSearchCommands (shell) on the current view
+//   inspector      TQBInspectorHost, the inspector pane's host; TQBSelectionListeners follow the focus
+//   annotations    TQBEditCommands (shell) with TQBEditWindow: notes, check points, separators, edit, clear
+//   navigation     TQBNavigator (shell) with TQBNavigationWindow: kinds, automatic mode, First..Last
+//   detail panel   TQBDetailPanel in the layout, a selection listener
+//   geometry       TQBWindowGeometry: the window's place and the splitter bars across sessions
+//   print          TQBPrintWindow over TQBPrintCommands (shell): the print dialog and the view's report
+//   options        TQBOptionsWindow over TQBOptionsCommands (shell): options dialog, column chooser
+// QBMainForm.cpp builds and forwards the window's events; QBMainFormCommands.cpp wires the commands
+// and runs UpdateCommands.
+
+#include "dialogs/QBMsgViewDialogs.h"
+#include "model/QBMessageAdder.h"
+#include "shell/QBCommandRules.h"
+#include "settings/QBFolders.h"
+#include "shell/QBLogState.h"
+#include "shell/QBMessageOrigin.h"
+#include "shell/QBSearchCommands.h"
+#include "shell/QBSelectionListeners.h"
+#include "settings/QBSettings.h"
+#include "shell/QBViewManager.h"
+#include "window/QBCommandTable.h"
+#include "window/QBDisplayState.h"
+#include "window/QBMenus.h"
+#include "window/dialogs/QBShellDialogs.h"
+
+#include <quillbox/QBCustomViewIntf.h>
+
+#include <QMainWindow>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+class TQBEditWindow;
+class TQBFollowWindow;
+class TQBHelpCommands;
+class TQBLogFollower;
+class TQBRecentLogFiles;
+class TQBRecentMenu;
+class TQBIniFile;
+class TQBInspectorHost;
+class TQBInspectorPane;
+class TQBLayoutCommands;
+class TQBLayoutWindow;
+class TQBLogWindow;
+class TQBMainLayout;
+class TQBMessageCommands;
+class TQBNavigationWindow;
+class TQBOrganizerWindow;
+class TQBProjectWindow;
+class TQBOptionsWindow;
+class TQBPrintWindow;
+class TQBSearchCommands;
+class TQBStatusPanes;
+class TQBViewArea;
+class TQBViewTabs;
+class TQBWindowGeometry;
+
+class TFrmViewer : public QMainWindow, public IQBViewerHost, private IQBViewsWindow, private IQBTimeQuestion {
+  Q_OBJECT
+public:
+  // Runs the creation steps: publishes the host interface, reads the settings from ini, creates the
+  // "All Messages" view and, when args name exactly one file, posts its loading.
+  TFrmViewer(TQBIniFile& ini, const TQBFolders& folders, const QStringList& args, TQBShellDialogs dialogs = {});
+  // Writes every setting into the in-memory settings file and unpublishes the host interface.
+  ~TFrmViewer() override;
+
+  // IQBViewerHost: the display getters answer from the display state.
+  int GetRowHeight() const override { return FDisplay.RowHeight(); }
+  const QFont& GetFont(int kind) const override { return FDisplay.Font(kind); }
+  void GetTypeStyle(int32_t code, TQBTypeStyle& entry) const override { entry = FDisplay.TypeStyle(code); }
+  bool GetAutoScroll() const override { return false; }
+  bool GetAutoCollapse() const override { return FDisplay.AutoCollapse(); }
+  bool GetFlatten() const override { return FDisplay.Flatten(); }
+  uint16_t GetColumns() const override { return FDisplay.Columns(); }
+  bool GetHideExtraColumns() const override { return FDisplay.HideExtraColumns(); }
+  QMenu* GetPopupMenu() const override { return FMenus.MessageList; }
+  const QList<QIcon>& GetImageList(int n) const override { return FDisplay.ImageList(n); }
+  int32_t GetBookmarkColor() const override { return FDisplay.BookmarkColor(); }
+  bool GetRowShading() const override { return FDisplay.RowShading(); }
+  int32_t GetRowShadingColor() const override { return FDisplay.RowShadingColor(); }
+  int32_t GetSyncMsgColor() const override { return FDisplay.SyncMsgColor(); }
+  int32_t GetSeparatorColor() const override { return FDisplay.SeparatorColor(); }
+  int32_t GetInactiveSeparatorColor() const override { return FDisplay.InactiveSeparatorColor(); }
+  int32_t GetAppStartSeparatorColor() const override { return FDisplay.AppStartSeparatorColor(); }
+  void SelectionChanged() override;
+  void UpdateCommands() override;
+  void ShowStatusText(const QString& text) override;
+  void SetProgressTotal(int total) override;
+  void SetProgress(int n) override;
+  void StepProgress() override;
+
+  // For tests and tools: the parts of the window.
+  const TQBCommandTable& Commands() const { return *FCommands; }
+  QAction* Action(TQBCmd cmd) const { return FCommands->Action(cmd); }
+  const TQBMenus& Menus() const { return FMenus; }
+  TQBMainLayout& Layout() const { return *FLayout; }
+  TQBInspectorPane& InspectorPane() const { return *FPane; }
+  TQBStatusPanes& StatusPanes() const { return *FStatus; }
+  const TQBLogState& LogState() const { return FLog; }
+  const TQBSettings& Settings() const { return FSettings; }
+  const TQBViewManager& Views() const { return *FViews; }
+  TQBViewManager& ViewManager() { return *FViews; }
+  TQBEditWindow& EditArea() const { return *FEdit; }
+  TQBNavigationWindow& NavigationArea() const { return *FNavigation; }
+  const TQBViewBinding& CurrentView() const { return FViews->Current(); }
+  TQBMessageAdder& Adder() { return FAdder; }
+  TQBSelectionListeners& SelectionListeners() { return FSelectionListeners; }
+  TQBLogWindow& LogArea() const { return *FLogArea; }
+  TQBProjectWindow& ProjectArea() const { return *FProject; }
+  TQBOrganizerWindow& OrganizerArea() const { return *FOrganizer; }
+  TQBLogFollower& Follower() const { return *FFollower; }
+  TQBRecentMenu& RecentFiles() const { return *FRecentFiles; }
+  TQBRecentMenu& RecentProjects() const { return *FRecentProjects; }
+  // Load(path, append) as Open and Append run it after their dialogs; false also when it has to wait
+  // for a load that runs.
+  bool LoadFile(const QString& path, bool append);
+  // The state UpdateCommands last applied.
+  const TQBCommandStates& CommandStates() const { return FStates; }
+
+signals:
+  // The command-line argument has been handled: its log loaded, or its absence reported.
+  void CommandLineLoadDone();
+
+protected:
+  void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+  QMenu* createPopupMenu() override;
+
+private:
+  // Creation (QBMainForm.cpp).
+  void BuildWindow();
+  void CreateAreas();
+  void CreateRecentMenus();
+  void ColourPanels();
+  void ApplySettings();
+  void ApplyFonts();
+  void StoreSettings();
+  void OnApplicationState(Qt::ApplicationState state);
+
+  // Wiring and command states (QBMainFormCommands.cpp).
+  void ConnectCommands();
+  void ConnectLogCommands();
+  void ConnectViewCommands();
+  void ConnectLayoutCommands();
+  void ConnectMessageCommands();
+  void ConnectEditCommands();
+  void ConnectNavigationCommands();
+  // First, Previous, Next and Last take the navigator's enabling at once (outside UpdateCommands).
+  void ApplyNavEnabling();
+  void ConnectProjectCommands();
+  void ConnectToolsCommands();
+  void Handle(TQBCmd cmd, std::function<void()> handler);
+  void ApplyCommandStates(const TQBCommandStates& states);
+  void UpdateStatusPanes(const TQBCommandInputs& in);
+
+  // IQBViewsWindow: the view manager's calls, forwarded to the areas concerned.
+  void ViewPrepared() override;
+  void InspectFocusedMessage() override;
+  void ReportError(const QString& text) override;
+  void SetBusy(bool busy) override;
+
+  // IQBTimeQuestion: Go to Time's dialog over the current view.
+  bool AskTime(TQBTimeStamp& value) override;
+
+  TQBIniFile& FIni;
+  const TQBFolders FFolders;
+  TQBShellDialogs FDialogs;
+  TQBMsgViewDialogs FMsgViewDialogs;
+  TQBSettings FSettings;
+  TQBLogState FLog;
+  TQBMessageAdder FAdder;
+  TQBModifiedFlagObserver FModifiedObserver;
+  TQBSelectionListeners FSelectionListeners;
+  TQBDisplayState FDisplay;
+  // Where the messages the user adds come from: computed once, for the annotation commands.
+  const TQBMessageOrigin FOrigin = QBMessageOriginOfThisProcess();
+
+  // Widgets, owned by the window.
+  TQBCommandTable* FCommands = nullptr;
+  TQBMainLayout* FLayout = nullptr;
+  TQBStatusPanes* FStatus = nullptr;
+  TQBInspectorPane* FPane = nullptr;
+  TQBMenus FMenus;
+
+  // Areas.
+  TQBViewTabs* FViewTabs = nullptr;
+  std::unique_ptr<TQBViewManager> FViews;
+  // Made right after the view manager, before the first view, and gone after the last one.
+  std::unique_ptr<TQBOrganizerWindow> FOrganizer;
+  std::unique_ptr<TQBViewArea> FViewArea;
+  std::unique_ptr<TQBProjectWindow> FProject;
+  std::unique_ptr<TQBInspectorHost> FInspectorHost;
+  std::unique_ptr<TQBLogWindow> FLogArea;
+  std::unique_ptr<TQBFollowWindow> FFollowWindow;
+  std::unique_ptr<TQBLogFollower> FFollower;
+  std::unique_ptr<TQBRecentMenu> FRecentFiles;
+  std::unique_ptr<TQBRecentLogFiles> FRecentLogFiles;
+  std::unique_ptr<TQBRecentMenu> FRecentProjects;
+  std::unique_ptr<TQBLayoutCommands> FLayoutCommands;
+  std::unique_ptr<TQBLayoutWindow> FLayoutWindow;
+  std::unique_ptr<TQBHelpCommands> FHelp;
+  std::unique_ptr<TQBMessageCommands> FMessageCommands;
+  std::unique_ptr<TQBSearchCommands> FSearch;
+  std::unique_ptr<TQBEditWindow> FEdit;
+  std::unique_ptr<TQBNavigationWindow> FNavigation;
+  std::unique_ptr<TQBWindowGeometry> FGeometry;
+  std::unique_ptr<TQBPrintWindow> FPrintArea;
+  std::unique_ptr<TQBOptionsWindow> FOptionsArea;
+
+  // Wiring: the commands that have a handler, the areas UpdateCommands asks, what it last applied.
+  std::array<bool, QBCommandCount> FHandled{};
+  int FCommandsRunning = 0;  // handlers on the stack; followed messages wait for them
+  std::vector<const IQBCommandInputSource*> FInputSources;
+  TQBCommandStates FStates;
+};

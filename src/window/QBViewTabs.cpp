@@ -1,0 +1,152 @@
+#include "window/QBViewTabs.h"
+
+#include "shell/QBViewManager.h"
+#include "window/QBMenus.h"
+#include "view/widgets/QBMsgView.h"
+
+#include <quillbox/QBCustomViewClass.h>
+
+#include <QAction>
+#include <QMenu>
+#include <QStackedWidget>
+#include <QStyle>
+#include <QTabBar>
+#include <QToolButton>
+
+namespace {
+
+// "All Messages" is viewAllMessages: the name without its spaces and signs.
+QString ObjectNameOf(const QString& viewName) {
+  QString name = QStringLiteral("view");
+  for (const QChar c : viewName)
+    if (c.isLetterOrNumber()) name += c;
+  return name;
+}
+
+}  // namespace
+
+TQBViewTabs::TQBViewTabs(QWidget& owner, QTabBar& tabs, QStackedWidget& pages, const TQBMenus& menus)
+    : QObject(&owner), FOwner(owner), FTabs(tabs), FPages(pages), FMenus(menus) {
+  connect(&FTabs, &QTabBar::currentChanged, this, [this](int index) {
+    if (FManager) FManager->Select(index);
+  });
+  FTabs.setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(&FTabs, &QWidget::customContextMenuRequested, this,
+          [this](const QPoint& at) { FMenus.Views->popup(FTabs.mapToGlobal(at)); });
+  connect(FMenus.SwitchToView, &QMenu::aboutToShow, this, &TQBViewTabs::FillSwitchToViewMenu);
+}
+
+template <typename F>
+void TQBViewTabs::Silently(F f) {
+  // The manager changed the list itself: the tab strip's own notice would run a second tab change.
+  const bool blocked = FTabs.blockSignals(true);
+  f();
+  FTabs.blockSignals(blocked);
+}
+
+QObject* TQBViewTabs::CreateView(const TQBCustomViewClass& viewClass) { return viewClass.Create(&FOwner); }
+
+void TQBViewTabs::DestroyView(QObject* view) { delete view; }
+
+void TQBViewTabs::InsertPage(int index, QObject* view, const QString& name) {
+  auto* widget = qobject_cast<QWidget*>(view);
+  widget->setObjectName(ObjectNameOf(name));
+  widget->setAccessibleName(name);
+  FPages.insertWidget(index, widget);
+  Silently([&] {
+    FTabs.insertTab(index, name);
+    FTabs.setAccessibleTabName(index, name);
+  });
+  if (auto* messageView = qobject_cast<IQBMessageView*>(view)) messageView->SetPopupMenu(FMenus.MessageList);
+  // The program's own view opens the column menu on its header line.
+  if (auto* ownView = qobject_cast<TQBMessageView*>(view)) ownView->SetHeaderPopupMenu(FMenus.MsgDetailsPopup);
+}
+
+void TQBViewTabs::RemovePage(int index) {
+  QWidget* widget = FPages.widget(index);
+  FPages.removeWidget(widget);
+  Silently([&] { FTabs.removeTab(index); });
+  delete widget;
+  PlaceCloseButton();
+}
+
+void TQBViewTabs::MovePage(int from, int to) {
+  QWidget* widget = FPages.widget(from);
+  FPages.removeWidget(widget);
+  FPages.insertWidget(to, widget);
+  Silently([&] { FTabs.moveTab(from, to); });
+  PlaceCloseButton();
+}
+
+void TQBViewTabs::ShowPage(int index) {
+  FPages.setCurrentIndex(index);
+  Silently([&] { FTabs.setCurrentIndex(index); });
+  PlaceCloseButton();
+}
+
+void TQBViewTabs::SetCloseAction(QAction* action) {
+  FCloseAction = action;
+  // The button follows the command's state.
+  connect(action, &QAction::changed, this, [this] {
+    if (QWidget* button = FTabs.tabButton(FTabs.currentIndex(), QTabBar::RightSide))
+      button->setEnabled(FCloseAction->isEnabled());
+  });
+  PlaceCloseButton();
+}
+
+void TQBViewTabs::PlaceCloseButton() {
+  if (!FCloseAction) return;
+  const int current = FTabs.currentIndex();
+  for (int i = 0; i < FTabs.count(); ++i) {
+    QWidget* button = FTabs.tabButton(i, QTabBar::RightSide);
+    if (i == current || !button) continue;
+    FTabs.setTabButton(i, QTabBar::RightSide, nullptr);
+    button->deleteLater();
+  }
+  if (current < 0 || FTabs.tabButton(current, QTabBar::RightSide)) return;
+  auto* button = new QToolButton(&FTabs);
+  button->setObjectName(QStringLiteral("btnCloseView"));
+  button->setAutoRaise(true);
+  button->setFocusPolicy(Qt::NoFocus);
+  button->setIcon(FTabs.style()->standardIcon(QStyle::SP_TitleBarCloseButton));
+  button->setIconSize(QSize(10, 10));
+  button->setToolTip(FCloseAction->toolTip());
+  button->setAccessibleName(QStringLiteral("Remove View"));
+  button->setEnabled(FCloseAction->isEnabled());
+  connect(button, &QToolButton::clicked, this, [this] {
+    if (FCloseAction->isEnabled()) FCloseAction->trigger();
+  });
+  FTabs.setTabButton(current, QTabBar::RightSide, button);
+}
+
+void TQBViewTabs::SetCaption(int index, const QString& name) {
+  FTabs.setTabText(index, name);
+  FTabs.setAccessibleTabName(index, name);
+  if (QWidget* widget = FPages.widget(index)) widget->setAccessibleName(name);
+}
+
+void TQBViewTabs::SetTabStripVisible(bool visible) { FTabs.setVisible(visible); }
+
+void TQBViewTabs::SuspendUpdates(bool suspend) {
+  FSuspended += suspend ? 1 : -1;
+  if (FSuspended == (suspend ? 1 : 0)) FOwner.setUpdatesEnabled(!suspend);
+}
+
+void TQBViewTabs::FocusCurrentView() {
+  if (QWidget* view = FPages.currentWidget()) view->setFocus();
+}
+
+void TQBViewTabs::FillSwitchToViewMenu() {
+  QMenu* menu = FMenus.SwitchToView;
+  menu->clear();
+  if (!FManager) return;
+  const QList<TQBSwitchEntry> entries = FManager->SwitchToViewEntries();
+  for (qsizetype i = 0; i < entries.size(); ++i) {
+    QAction* entry = menu->addAction(entries[i].Caption);
+    entry->setCheckable(true);
+    entry->setChecked(entries[i].Current);
+    connect(entry, &QAction::triggered, this, [this, i] {
+      if (FManager) FManager->Select(int(i));
+    });
+  }
+}

@@ -1,0 +1,65 @@
+#include "window/areas/QBFollowWindow.h"
+
+#include "shell/QBViewManager.h"
+#include "window/dialogs/QBErrorReport.h"
+#include "window/areas/QBLogWindow.h"
+
+#include <quillbox/QBCustomViewIntf.h>
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QWidget>
+
+bool TQBFollowWindow::CanAddMessages() {
+  // Not inside a load, a command or a dialog: what they work on must not change under them.
+  return !P.Log.Gate().Busy() && !P.Log.Commands().Loading() && !P.CommandRunning() &&
+         !QApplication::activeModalWidget();
+}
+
+void TQBFollowWindow::BeginAdding() {
+  const TQBViewBinding& view = P.Views.Current();
+  FBracketed = view.List;
+  FLastRowCurrent = false;
+  if (!FBracketed) return;
+  const int rows = view.View->GetCount();
+  FLastRowCurrent = rows > 0 && FBracketed->GetItemIndex() == rows - 1;
+  FBracketed->BeginUpdate();
+}
+
+void TQBFollowWindow::EndAdding(int added) {
+  IQBMessageViewList* list = FBracketed;
+  FBracketed = nullptr;
+  if (!list) return;
+  list->EndUpdate();
+  if (added == 0) return;
+  // Like `tail -f`: a view that showed its last row keeps showing the last row.
+  const TQBViewBinding& view = P.Views.Current();
+  if (FLastRowCurrent && view.List == list) list->SetItemIndex(view.View->GetCount() - 1);
+  P.Host.UpdateCommands();
+}
+
+QString TQBFollowWindow::ReloadNotice(const QString& path, TQBFollowReload reason) {
+  const QString name = QFileInfo(path).fileName();
+  switch (reason) {
+    case TQBFollowReload::Truncated: return QStringLiteral("%1 became shorter and was loaded again.").arg(name);
+    case TQBFollowReload::Replaced: return QStringLiteral("%1 was replaced and was loaded again.").arg(name);
+    case TQBFollowReload::RecordCut: break;
+  }
+  return QStringLiteral("%1 was loaded again to follow it.").arg(name);
+}
+
+void TQBFollowWindow::ReloadFollowedFile(const QString& path, TQBFollowReload reason) {
+  // Loaded as Open loads it: a modified log is offered for saving first. The load empties the status
+  // pane when it ends, so the notice comes after it.
+  if (P.Log.LoadFile(path, false)) P.Host.ShowStatusText(ReloadNotice(path, reason));
+}
+
+void TQBFollowWindow::ReportInvalidLog(const QString& path) { P.Log.ReportInvalid(path); }
+
+void TQBFollowWindow::ReportError(const QString& text) { P.Errors.ShowError(&P.Window, QBApplicationTitle, text); }
+
+void TQBFollowWindow::FollowingStopped() { P.Host.UpdateCommands(); }
+
+void TQBFollowWindow::ResetSeparatorAdded() {
+  if (IQBMessageViewList* list = P.Views.Current().List) list->ResetDepth();
+}

@@ -1,0 +1,31 @@
+#include "window/areas/QBPrintWindow.h"
+
+#include "shell/QBLogState.h"
+#include "window/dialogs/QBErrorReport.h"
+#include "window/areas/QBLogWindow.h"
+#include "window/dialogs/QBPrintDialogs.h"
+
+#include <QMetaObject>
+#include <QWidget>
+
+void TQBPrintWindow::Print() {
+  FCommands.PrintMessages();
+  if (!FCloseAfterJob) return;
+  // Posted: the window closes once the command that printed has returned.
+  QMetaObject::invokeMethod(&P.Window, std::exchange(FCloseAfterJob, {}), Qt::QueuedConnection);
+}
+
+bool TQBPrintWindow::CanClose(std::function<void()> close) {
+  if (!FCommands.Printing()) return true;
+  FCloseAfterJob = std::move(close);
+  return false;
+}
+
+bool TQBPrintWindow::AskMessagePrint(QString& title, bool hasSelection, bool& printSelection, TQBColumnSet& columns,
+                                     int& fontSize) {
+  return P.Dialogs.AskMessagePrint(&P.ViewsArea, title, hasSelection, printSelection, columns, fontSize);
+}
+
+void TQBPrintWindow::SetBusy(bool busy) { QBSetBusyCursor(busy); }
+
+void TQBPrintWindow::ReportError(const QString& text) { P.Errors.ShowError(&P.Window, QBApplicationTitle, text); }

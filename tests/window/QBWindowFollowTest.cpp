@@ -1,0 +1,159 @@
+// Follow Log File in the main window, with qbappender writing the log from a separate process: the
+// command and its setting, messages arriving through the views while the window repaints, the last
+// row kept current, a reload with its notice, and the invalid-log report.
+
+#include "QBViewerWindowFixture.h"
+
+#include "shell/QBLogFollower.h"
+#include "window/QBStatusPanes.h"
+#include "support/QBAppenderProcess.h"
+
+#include <QAction>
+#include <QLabel>
+
+using namespace qbtest;
+
+namespace {
+
+constexpr int kWaitMs = 30000;
+
+// Counts the paints of a widget.
+class TPaintCounter : public QObject {
+public:
+  explicit TPaintCounter(QWidget* widget) { widget->installEventFilter(this); }
+  int Paints = 0;
+
+protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    Paints += event->type() == QEvent::Paint;
+    return false;
+  }
+};
+
+class WindowFollow : public TViewerWindowTest {
+protected:
+  void SetUp() override {
+    TViewerWindowTest::SetUp();
+    FPath = Files.Write(QStringLiteral("live.qbl"), {});
+    FWriter = std::make_unique<TAppenderProcess>(FPath);
+    ASSERT_TRUE(FWriter->Started());
+  }
+  // Waits for the writer's answer while the window's event loop runs.
+  bool WriterDone() { return QTest::qWaitFor([&] { return FWriter->Finished(0); }, 120000); }
+  bool Run(const QString& command) {
+    FWriter->Send(command);
+    return WriterDone();
+  }
+  bool WaitForRows(int rows) { return QTest::qWaitFor([&] { return View().GetCount() == rows; }, kWaitMs); }
+  void ExpectUnbrokenSequence(int expected) {
+    ASSERT_EQ(MessageSet.GetRecordCount(), expected);
+    for (int recNo = 1; recNo <= expected; ++recNo)
+      ASSERT_EQ(AppendedNumber(MessageSet.At(recNo).MsgText()), recNo - 1) << "record " << recNo;
+  }
+  void FollowOn() {
+    Trigger(TQBCmd::FollowLogFile);
+    ASSERT_TRUE(Window->Action(TQBCmd::FollowLogFile)->isChecked());
+  }
+
+  QString FPath;
+  std::unique_ptr<TAppenderProcess> FWriter;
+};
+
+TEST_F(WindowFollow, TenThousandMessagesASecondForTenSecondsAppearInOrderAndTheWindowRepaints) {
+  Create();
+  FollowOn();
+  ASSERT_TRUE(Run("append 100"));
+  ASSERT_TRUE(Window->LoadFile(FPath, false));
+  View().SetItemIndex(99);
+  TPaintCounter paints(View().viewport());
+  FWriter->Send("stream 10000 10");
+  // While the writer writes, rows arrive in many steps and the list is painted again and again.
+  ASSERT_TRUE(QTest::qWaitFor([&] { return View().GetCount() > 10000; }, kWaitMs));
+  const int paintsEarly = paints.Paints;
+  ASSERT_TRUE(WriterDone());
+  ASSERT_TRUE(WaitForRows(100100)) << View().GetCount();
+  ExpectUnbrokenSequence(100100);
+  EXPECT_GT(paints.Paints, paintsEarly + 10);
+  // The view that showed its last row shows the last row still.
+  EXPECT_EQ(View().GetItemIndex(), 100099);
+  EXPECT_GE(View().TopIndex() + View().PageRows(), 100100);
+  // Followed messages are the file's own: nothing to save.
+  EXPECT_FALSE(Window->LogState().Modified);
+  EXPECT_FALSE(Window->windowTitle().startsWith(u'*'));
+  EXPECT_TRUE(Script.Errors.isEmpty()) << Script.Errors.join(u'|').toStdString();
+}
+
+TEST_F(WindowFollow, AViewAwayFromItsLastRowStaysWhereItIs) {
+  Create();
+  FollowOn();
+  ASSERT_TRUE(Run("append 200"));
+  ASSERT_TRUE(Window->LoadFile(FPath, false));
+  View().SelectRow(50);
+  const int top = View().TopIndex();
+  ASSERT_TRUE(Run("append 30"));
+  ASSERT_TRUE(WaitForRows(230));
+  EXPECT_EQ(View().GetItemIndex(), 50);
+  EXPECT_EQ(View().TopIndex(), top);
+}
+
+TEST_F(WindowFollow, ARecordBeingWrittenWhenTheFileIsOpenedComesInOnceItIsWhole) {
+  Create();
+  FollowOn();
+  ASSERT_TRUE(Run("append 3"));
+  ASSERT_TRUE(Run("part 120"));
+  ASSERT_TRUE(Window->LoadFile(FPath, false));
+  EXPECT_EQ(View().GetCount(), 3);
+  EXPECT_TRUE(Script.Errors.isEmpty());
+  ASSERT_TRUE(Run("rest"));
+  ASSERT_TRUE(WaitForRows(4));
+  ExpectUnbrokenSequence(4);
+}
+
+TEST_F(WindowFollow, ATruncatedFileIsLoadedAgainAndTheStatusBarSaysSo) {
+  Create();
+  FollowOn();
+  ASSERT_TRUE(Run("append 5"));
+  ASSERT_TRUE(Window->LoadFile(FPath, false));
+  ASSERT_TRUE(Run("truncate"));
+  ASSERT_TRUE(Run("append 2"));
+  ASSERT_TRUE(WaitForRows(2));
+  QLabel* status = Window->StatusPanes().StatusMessage();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !status->text().isEmpty(); }, kWaitMs));
+  EXPECT_EQ(status->text(), "live.qbl became shorter and was loaded again.");
+  EXPECT_EQ(AppendedNumber(MessageSet.At(1).MsgText()), 5);
+  EXPECT_TRUE(Window->Follower().Following());
+}
+
+TEST_F(WindowFollow, AnInvalidRecordStopsFollowingWithTheInvalidLogReport) {
+  Create();
+  FollowOn();
+  ASSERT_TRUE(Window->LoadFile(FPath, false));
+  ASSERT_TRUE(Run("append 2"));
+  ASSERT_TRUE(Run("invalid"));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !Script.Errors.isEmpty(); }, kWaitMs));
+  EXPECT_TRUE(Script.Errors.front().startsWith("The following log file contains invalid messages:"));
+  EXPECT_FALSE(Window->Action(TQBCmd::FollowLogFile)->isChecked());
+  EXPECT_EQ(View().GetCount(), 2);
+}
+
+TEST_F(WindowFollow, TheCommandsStateIsKeptInTheSettingsFile) {
+  Create();
+  QAction* follow = Window->Action(TQBCmd::FollowLogFile);
+  EXPECT_TRUE(follow->isEnabled());
+  EXPECT_FALSE(follow->isChecked());
+  EXPECT_EQ(follow->shortcut(), QKeySequence(QStringLiteral("Shift+F5")));
+  FollowOn();
+  EndSession();
+  EXPECT_EQ(TQBIniFile(SettingsPath()).ReadString("General", "FollowLogFile", ""), "1");
+  Create();
+  EXPECT_TRUE(Window->Action(TQBCmd::FollowLogFile)->isChecked());
+  // Off, nothing is read after the load.
+  Trigger(TQBCmd::FollowLogFile);
+  ASSERT_TRUE(Run("append 2"));
+  ASSERT_TRUE(Window->LoadFile(FPath, false));
+  ASSERT_TRUE(Run("append 2"));
+  QTest::qWait(300);
+  EXPECT_EQ(View().GetCount(), 2);
+}
+
+}  // namespace
