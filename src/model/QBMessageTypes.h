@@ -83,18 +83,10 @@ constexpr bool IsSeparator(int32_t code) {
   return code == qbmSeparator || code == qbmInactiveSeparator || code == qbmResetSeparator ||
          code == qbmAppStartSeparator;
 }
-constexpr bool ResetsNesting(int32_t code) { return code == qbmResetSeparator; }
 constexpr bool IsUserAnnotation(int32_t code) {
   return code == qbmCheckPoint || code == qbmNote || code == qbmSeparator || code == qbmResetSeparator;
 }
 constexpr bool IsColourLevel(int32_t code) { return code >= qbmLevel1 && code <= qbmLevel7; }
-constexpr bool IsCustomFormat(int32_t code) {
-  return code == qbmCustomText || code == qbmCustomProperties || code == qbmCustomTable ||
-         code == qbmCustomHierarchy;
-}
-constexpr bool IsLiveViewerCommand(int32_t code) {
-  return code == qbmClear || code == qbmScratchPad || code == qbmSaveLog;
-}
 // Application start separators are neither saved nor exported.
 constexpr bool IsWritten(int32_t code) { return code != qbmAppStartSeparator; }
 

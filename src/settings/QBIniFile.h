@@ -32,7 +32,6 @@ public:
   // reports it.
   const QString& ReadProblem() const { return FReadProblem; }
   bool AutoUpdate() const { return FAutoUpdate; }
-  void SetAutoUpdate(bool on) { FAutoUpdate = on; }
 
   // Writes the whole text to the file. Throws std::runtime_error with a readable message on failure.
   void UpdateFile() const;

@@ -100,7 +100,7 @@ void TQBLogFollower::ReadNow() {
   FWindow.BeginAdding();
   TQBLogTail::TResult result;
   try {
-    result = FTail.ReadNew(FAdder, FEvents, FRecordLimit);
+    result = FTail.ReadNew(FAdder, FEvents);
   } catch (...) {
     FState.Modified = modified;
     FWindow.EndAdding(0);

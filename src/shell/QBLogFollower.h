@@ -66,8 +66,6 @@ public:
   bool IsOn() const { return FOn; }
   // Whether a file is being followed now.
   bool Following() const { return FTail.Following(); }
-  // Records per read; see TQBLogTail.
-  void SetRecordLimit(int limit) { FRecordLimit = limit; }
   // How a load should read while following is on: leaving a record that is still being written.
   TQBLoadMode LoadMode() const override { return FOn ? TQBLoadMode::CompleteRecords : TQBLoadMode::Whole; }
 
@@ -76,7 +74,7 @@ public:
   void LoadEnded(const QString& path, const TQBLoadResult& result) override;
   // The view was saved to path: when it is the followed file, following goes on from its new end.
   void FileSaved(const QString& path) override;
-  // The command's tick.
+  // The follower's part of the command-state record.
   void GatherInputs(TQBCommandInputs& in) const override { in.FollowLogFile = FOn; }
   // The store was emptied (Clear All): there is no current file to follow.
   void Cleared();
@@ -97,7 +95,6 @@ private:
   IQBLogLoadEvents* FEvents;
   TQBLogTail FTail;
   bool FOn = false;
-  int FRecordLimit = TQBLogTail::DefaultRecordLimit;
   // The last load that made a file current, where following it starts.
   QString FLoadedPath;
   TQBLoadResult FLoaded;

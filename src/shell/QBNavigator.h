@@ -3,9 +3,9 @@
 // mode and threshold), what the kind list shows, the enabling of First, Previous, Next and Last, and
 // the four steps themselves, which the current view carries out. It reads the current view through
 // IQBCurrentView, shows the kind list through IQBNavigatorDisplay and asks its two dialogs through
-// IQBNavigatorDialogs, so the rules are tested without a window. In the window it is the first
-// observer of the adding path, a selection listener (automatic mode) and a source of the command
-// states (the enabling).
+// IQBNavigatorDialogs, so the rules are tested without a window. In the window it is an
+// observer of the adding path (the second, after the organizer), a selection listener (automatic
+// mode) and a source of the command states (the enabling).
 
 #include "model/QBMessageAdder.h"
 #include "shell/QBCommandRules.h"

@@ -1,24 +1,7 @@
 #pragma once
 // TFrmViewer, the main window, is the composition root: it builds the window, creates the area objects
-// and wires each command to the area that does its work. It keeps no area state. The areas, each
-// behind a narrow interface (docs/main-window.md draws who calls whom):
-//   views          TQBViewManager (shell) over TQBViewTabs (pages and tab strip); the view commands
-//                  TQBViewCommands (shell) with TQBViewArea (the filter dialog, Remove All's question)
-//   projects       TQBProjectCommands (shell) with TQBProjectWindow (dialogs, project pane)
-//   organizer      TQBOrganizer and TQBOrganizerCommands (shell) with TQBOrganizerWindow
-//   display state  TQBDisplayState: what IQBViewerHost hands out
-//   log files      TQBLogCommands (shell) with TQBLogWindow (dialogs, progress, one load at a time);
-//                  Follow Log File: TQBLogFollower (shell) with TQBFollowWindow; Recent Files and
-//                  Recent Projects: TQBRecentMenu
-//   layout, help   TQBLayoutCommands, TQBHelpCommands (shell) with TQBLayoutWindow
-//   messages       TQBMessageCommands, TQBSearchCommands (shell) on the current view
-//   inspector      TQBInspectorHost, the inspector pane's host; TQBSelectionListeners follow the focus
-//   annotations    TQBEditCommands (shell) with TQBEditWindow: notes, check points, separators, edit, clear
-//   navigation     TQBNavigator (shell) with TQBNavigationWindow: kinds, automatic mode, First..Last
-//   detail panel   TQBDetailPanel in the layout, a selection listener
-//   geometry       TQBWindowGeometry: the window's place and the splitter bars across sessions
-//   print          TQBPrintWindow over TQBPrintCommands (shell): the print dialog and the view's report
-//   options        TQBOptionsWindow over TQBOptionsCommands (shell): options dialog, column chooser
+// and wires each command to the area that does its work. It keeps no area state. docs/main-window.md
+// lists the areas with their files and interfaces and draws who calls whom.
 // QBMainForm.cpp builds and forwards the window's events; QBMainFormCommands.cpp wires the commands
 // and runs UpdateCommands.
 

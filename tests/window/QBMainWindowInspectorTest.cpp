@@ -64,7 +64,6 @@ public:
   QString SaveFileName(QWidget*, const QString&, const QString&, const QString&, const QString&, QString*) override {
     return {};
   }
-  void ShowError(QWidget*, const QString&, const QString& text) override { ADD_FAILURE() << text.toStdString(); }
   void ReportInvalidLog(QWidget*, const QString& path) override { ADD_FAILURE() << path.toStdString(); }
   void ReportSaveFailure(QWidget*, int, const QString& path) override { ADD_FAILURE() << path.toStdString(); }
 };

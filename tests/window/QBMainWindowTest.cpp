@@ -75,7 +75,6 @@ public:
     if (chosenFilter) *chosenFilter = S.ExportFilter;
     return S.SaveNames.isEmpty() ? QString() : S.SaveNames.takeFirst();
   }
-  void ShowError(QWidget*, const QString&, const QString& text) override { S.Errors << text; }
   void ReportInvalidLog(QWidget*, const QString& path) override { S.Errors << InvalidLogText(path); }
   void ReportSaveFailure(QWidget*, int messageNumber, const QString& path) override {
     S.Errors << SaveFailureMessage(messageNumber, path);

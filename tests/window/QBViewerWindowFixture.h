@@ -45,7 +45,6 @@ struct TScriptedLog final : IQBLogDialogs {
   QString SaveFileName(QWidget*, const QString&, const QString&, const QString&, const QString&, QString*) override {
     return {};
   }
-  void ShowError(QWidget*, const QString&, const QString& text) override { S.Errors << text; }
   void ReportInvalidLog(QWidget*, const QString& path) override { S.Errors << InvalidLogText(path); }
   void ReportSaveFailure(QWidget*, int messageNumber, const QString& path) override {
     S.Errors << SaveFailureMessage(messageNumber, path);

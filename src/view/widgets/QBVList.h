@@ -51,7 +51,6 @@ public:
   // row, the caret and the anchor without selection requests (the owner has set its flags), top the
   // top row (index stays in sight), and the click event is raised once.
   void RelocateItemIndex(int index, int top);
-  int CaretRow() const { return FCaretRow; }
   int AnchorRow() const { return FAnchor; }
   void SetAnchorRow(int row) { FAnchor = row; }
   // Whole rows that fit below the header; at least 1.
@@ -103,8 +102,6 @@ public:
   void SetUseTabStops(bool value) { FUseTabStops = value; RepaintAllRows(); }
 
   QColor HeaderTextColor, HeaderBackColor, SelectTextColor, SelectBackColor, ProtectTextColor, ProtectBackColor;
-  // Colours are public fields; call this after changing one.
-  void ColorsChanged() { RepaintAllRows(); }
 
   // The line of a row in viewport coordinates (full width); empty when the row is not on screen.
   QRect RowRect(int row) const;

@@ -27,7 +27,6 @@ public:
   // The drop-down button of the view toolbar; it opens the menu.
   void SetButton(QToolButton* button);
   QToolButton* Button() const { return FButton; }
-  int CurrentEntry() const { return FCurrent; }
 
   // IQBNavigatorDisplay
   void ShowCurrentEntry(int entry) override;

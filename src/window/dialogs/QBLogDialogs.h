@@ -18,7 +18,6 @@ public:
   virtual QString OpenFileName(QWidget* parent, const QString& title, const QString& dir) = 0;
   virtual QString SaveFileName(QWidget* parent, const QString& title, const QString& dir, const QString& filter,
                                const QString& suffix, QString* chosenFilter) = 0;
-  virtual void ShowError(QWidget* over, const QString& caption, const QString& text) = 0;
   // The log's own reports, naming the file with its path shortened to fit: a log with invalid
   // messages, and a message that could not be saved.
   virtual void ReportInvalidLog(QWidget* over, const QString& path) = 0;

@@ -85,10 +85,6 @@ public:
     return dialog.selectedFiles().front();
   }
 
-  void ShowError(QWidget* over, const QString& caption, const QString& text) override {
-    ShowErrorBox(over, caption, text);
-  }
-
   void ReportInvalidLog(QWidget* over, const QString& path) override { ::ReportInvalidLog(path, over); }
   void ReportSaveFailure(QWidget* over, int messageNumber, const QString& path) override {
     ::ReportSaveFailure(messageNumber, path, over);

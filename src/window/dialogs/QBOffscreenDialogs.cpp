@@ -31,7 +31,6 @@ public:
   QString SaveFileName(QWidget*, const QString&, const QString&, const QString&, const QString&, QString*) override {
     return {};
   }
-  void ShowError(QWidget*, const QString&, const QString& text) override { FErrors.Add(text); }
   void ReportInvalidLog(QWidget*, const QString& path) override { FErrors.Add(InvalidLogText(path)); }
   void ReportSaveFailure(QWidget*, int messageNumber, const QString& path) override {
     FErrors.Add(SaveFailureMessage(messageNumber, path));
