@@ -4,7 +4,8 @@
 // Messages") hides it. The Auto-Organize box is enabled exactly when a field is ticked, and OK with no
 // field ticked unticks it.
 
-#include "shell/QBOrganizerCommands.h"
+#include "settings/QBSettings.h"
+#include "shell/QBVocabulary.h"
 
 #include <QDialog>
 

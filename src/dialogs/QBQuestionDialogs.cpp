@@ -1,7 +1,7 @@
 #include "dialogs/QBQuestionDialogs.h"
 
 #include "dialogs/QBDialogLook.h"
-#include "shell/QBLogCommands.h"
+#include "shell/QBVocabulary.h"
 
 #include <QFrame>
 #include <QLabel>

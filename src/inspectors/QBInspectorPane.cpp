@@ -137,8 +137,8 @@ void TQBInspectorPane::InspectFocusedMessage() {
   }
   FHost.GotoCurrentMessage();
   FHost.MessageFocused();
-  const auto supports = [](int count, int32_t type) {
-    return InternalPlugInManager && InternalPlugInManager->InspectorSupports(count, type);
+  const auto supports = [this](int count, int32_t type) {
+    return FPlugIns && FPlugIns->InspectorSupports(count, type);
   };
   const TQBInspectorKind kind =
       ChooseInspectorKind(MessageSet.GetMsgType(), FHost.IsInspectorShown(), FHost.SelectedCount(), supports);
@@ -187,7 +187,7 @@ void TQBInspectorPane::SetTypeGlyph() {
 }
 
 void TQBInspectorPane::ShowPlugInInspector() {
-  if (!PlugInManager) return;
+  if (!FPlugIns) return;
   const int count = FHost.SelectedCount();
   int first = 0, last = 0;
   if (count == 2) {
@@ -197,7 +197,7 @@ void TQBInspectorPane::ShowPlugInInspector() {
     MessageSet.GotoRec(last);
     if (MessageSet.GetMsgType() != firstType) return;
   }
-  QWidget* control = PlugInManager->GetInspectorControlFor(MessageSet.GetMsgType());
+  QWidget* control = FPlugIns->GetInspectorControlFor(MessageSet.GetMsgType());
   if (!control) return;
   for (QObject* child : children()) {
     if (child == control || child == FToolbar || !child->isWidgetType()) continue;

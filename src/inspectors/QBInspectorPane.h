@@ -3,7 +3,7 @@
 // inspectors and any plug-in control, at most one of them visible. It chooses the inspector for the
 // focused message of the active view, shows plug-in controls, fills the call stack list and runs Copy
 // and Print Inspector Contents. Everything it needs from the main window comes through
-// IQBInspectorPaneHost.
+// IQBInspectorPaneHost; the plug-in inspectors come from the plug-in manager it is handed.
 
 #include "inspectors/parsers/QBInspectorChoice.h"
 #include "inspectors/QBInspectorSet.h"
@@ -19,6 +19,7 @@ class TQBCallStackList;
 class TQBImageList;
 class TQBInspectorToolbar;
 class TQBStockInspector;
+class TInternalPlugInManager;
 
 class TQBInspectorPane : public QWidget {
   Q_OBJECT
@@ -45,6 +46,8 @@ public:
   // the window runs them through CopyInspectorContents and PrintInspectorContents and sets their
   // enabled states from CanCopyContents and CanPrintContents.
   void AdoptContentActions(QAction* copy, QAction* print);
+  // The plug-in manager whose inspectors the pane shows (none until set); not owned.
+  void SetPlugIns(TInternalPlugInManager* plugIns) { FPlugIns = plugIns; }
   // The list the pane fills with the call stack; not owned.
   void SetCallStackList(TQBCallStackList* list);
 
@@ -76,6 +79,7 @@ private:
   template <typename TStep> void Guarded(TStep step);
 
   IQBInspectorPaneHost& FHost;
+  TInternalPlugInManager* FPlugIns = nullptr;
   TQBInspectorToolbar* FToolbar;
   TQBImageList* FImages;
   TQBInspectorSet FInspectors;

@@ -7,6 +7,7 @@
 #include "model/QBLogLoader.h"
 #include "shell/QBCommandRules.h"
 #include "shell/QBLogState.h"
+#include "shell/QBVocabulary.h"
 
 #include <QStringList>
 
@@ -16,9 +17,6 @@ class IQBMessageView;
 class IQBMessageViewList;
 class IQBMessageViewSave;
 class IQBMessageViewExport;
-
-// Answers of the yes/no/cancel questions.
-enum TQBAnswer { qbYes = 6, qbNo = 7, qbCancel = 2 };
 
 class IQBLogWindow {
 public:

@@ -1,5 +1,7 @@
 #include "shell/QBLogState.h"
 
+#include "shell/QBVocabulary.h"
+
 #include <QFileInfo>
 
 QString TQBLogState::Title() const {

@@ -14,8 +14,6 @@ struct TQBLogState {
   QString Title() const;
 };
 
-inline const QString QBApplicationTitle = QStringLiteral("Quillbox File Viewer");
-
 #include "model/QBMessageAdder.h"
 
 // The last observer of the adding path: every added message marks the log modified.

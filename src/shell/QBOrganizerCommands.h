@@ -7,13 +7,8 @@
 #include "model/QBMessageAdder.h"
 #include "shell/QBCommandRules.h"
 #include "shell/QBOrganizer.h"
+#include "shell/QBVocabulary.h"
 #include "settings/QBSettings.h"
-
-// The two forms of the organizer settings dialog.
-enum class TQBOrganizerForm {
-  Settings,     // "Message Organizer Settings", with the Auto-Organize box
-  OrganizeNow,  // "Organize Messages", without it
-};
 
 class IQBOrganizerWindow {
 public:

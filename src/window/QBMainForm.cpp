@@ -13,6 +13,7 @@
 #include "shell/QBLogFollower.h"
 #include "shell/QBMessageCommands.h"
 #include "shell/QBSearchCommands.h"
+#include "shell/QBVocabulary.h"
 #include "window/areas/QBDetailPanel.h"
 #include "window/areas/QBEditWindow.h"
 #include "window/areas/QBFollowWindow.h"
@@ -132,6 +133,7 @@ void TFrmViewer::CreateAreas() {
   FInspectorHost = std::make_unique<TQBInspectorHost>(TQBInspectorHost::TParts{
       *FViews, FSettings.Display, FLog, FSelectionListeners, *this, *FDialogs.Inspector, *FDialogs.Errors, *this});
   FPane = new TQBInspectorPane(*FInspectorHost);
+  FPane->SetPlugIns(InternalPlugInManager);
   FPane->AdoptContentActions(Action(TQBCmd::CopyInspectorContents), Action(TQBCmd::PrintInspectorContents));
   FPane->SetLayoutActions(Action(TQBCmd::InspectorOnBottom), Action(TQBCmd::FullSizeInspector));
   FPane->SetCallStackList(FLayout->CallStackList());

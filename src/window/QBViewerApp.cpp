@@ -3,7 +3,7 @@
 #include "plugins/QBPlugInUtils.h"
 #include "plugins/widgets/QBPlugInManager.h"
 #include "settings/QBIniFile.h"
-#include "shell/QBLogState.h"
+#include "shell/QBVocabulary.h"
 #include "window/QBMainForm.h"
 #include "window/dialogs/QBOffscreenDialogs.h"
 

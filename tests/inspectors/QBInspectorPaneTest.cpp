@@ -244,6 +244,7 @@ protected:
     FManager->SetMessageBox([](QMessageBox::Icon, const QString&, const QString& text) { ADD_FAILURE() << text.toStdString(); });
     PlugInManager = FManager.get();
     InternalPlugInManager = FManager.get();
+    FPane.SetPlugIns(FManager.get());
     FManager->LoadPlugInsFrom(FFolder.path() + "/");
   }
   void TearDown() override {
@@ -285,6 +286,7 @@ TEST_F(QBInspectorPanePlugInTest, PaneGivesControlsItDoesNotOwnBack) {
   {
     TQBFakePaneHost host;
     TQBInspectorPane pane(host);
+    pane.SetPlugIns(FManager.get());
     host.FocusedRecNo = AddMessage({150, "custom"});
     pane.InspectFocusedMessage();
     control = pane.VisibleInspectorControl();

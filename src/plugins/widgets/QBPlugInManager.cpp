@@ -2,7 +2,7 @@
 
 #include "plugins/widgets/QBAboutPlugInsForm.h"
 #include "plugins/QBPlugInUtils.h"
-#include "shell/QBLogState.h"
+#include "shell/QBVocabulary.h"
 
 #include <quillbox/QBCustomViewClass.h>
 #include <quillbox/QBInspectorIntf.h>

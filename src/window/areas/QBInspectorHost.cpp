@@ -3,6 +3,7 @@
 #include "inspectors/QBInspectorPane.h"
 #include "model/QBMessageTypes.h"
 #include "shell/QBLogState.h"
+#include "shell/QBVocabulary.h"
 #include "shell/QBSelectionListeners.h"
 #include "settings/QBSettings.h"
 #include "shell/QBViewManager.h"

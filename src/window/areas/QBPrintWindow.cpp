@@ -1,6 +1,6 @@
 #include "window/areas/QBPrintWindow.h"
 
-#include "shell/QBLogState.h"
+#include "shell/QBVocabulary.h"
 #include "window/dialogs/QBErrorReport.h"
 #include "window/areas/QBLogWindow.h"
 #include "window/dialogs/QBPrintDialogs.h"

@@ -1,6 +1,6 @@
 #include "window/areas/QBProjectWindow.h"
 
-#include "shell/QBLogState.h"
+#include "shell/QBVocabulary.h"
 #include "settings/QBProjectFile.h"
 #include "settings/QBSettings.h"
 #include "shell/QBViewManager.h"

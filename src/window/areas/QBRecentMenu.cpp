@@ -1,7 +1,7 @@
 #include "window/areas/QBRecentMenu.h"
 
 #include "settings/QBIniFile.h"
-#include "shell/QBLogState.h"
+#include "shell/QBVocabulary.h"
 #include "window/dialogs/QBErrorReport.h"
 
 #include <QAction>

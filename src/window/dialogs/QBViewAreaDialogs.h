@@ -4,7 +4,7 @@
 // settings dialog. Each interface defaults to the modal dialogs the user sees; tests and offscreen
 // tools replace them.
 
-#include "shell/QBOrganizerCommands.h"
+#include "shell/QBVocabulary.h"
 #include "shell/QBViewCommands.h"
 
 #include <QString>
