@@ -21,7 +21,7 @@ namespace {
 
 struct TBenchPane {
   TQBFakePaneHost Host;
-  TQBInspectorPane Pane{Host};
+  TQBInspectorPane Pane{Host, Host, Host};
   TQBCallStackList CallStack;
   TBenchPane() {
     Host.Pane = &Pane;

@@ -58,7 +58,7 @@ QString BitmapDetails() {
 // The pane, built once; an inspector of it is benchmarked on a message that is made current first.
 struct TBenchPane {
   TQBFakePaneHost Host;
-  TQBInspectorPane Pane{Host};
+  TQBInspectorPane Pane{Host, Host, Host};
   TBenchPane() {
     Host.Pane = &Pane;
     Pane.resize(500, 400);

@@ -16,13 +16,16 @@
 
 namespace {
 
-struct TIdleWindow : IQBFollowWindow {
+struct TIdleWindow : IQBFollowWindow, IQBAreaFeedback {
   bool CanAddMessages() override { return true; }
   void BeginAdding() override {}
   void EndAdding(int) override {}
   void ReloadFollowedFile(const QString&, TQBFollowReload) override {}
   void ReportInvalidLog(const QString&) override {}
   void ReportError(const QString&) override {}
+  void SetBusy(bool) override {}
+  void ShowStatusText(const QString&) override {}
+  void UpdateCommands() override {}
   void FollowingStopped() override {}
 };
 
@@ -45,7 +48,7 @@ void BM_FollowLatency(benchmark::State& state) {
   TQBMessageAdder adder(set);
   TQBLogState logState;
   TIdleWindow window;
-  TQBLogFollower follower(logState, adder, window);
+  TQBLogFollower follower(logState, adder, window, window);
   follower.SetOn(true);
   const TQBLoadResult load = LoadLogFile(path, adder, nullptr, follower.LoadMode());
   logState.CurrentFile = QFileInfo(path).absoluteFilePath();

@@ -87,7 +87,7 @@ void BM_OptionsOkWithChangedMessageFont(benchmark::State& state) {
     QCoreApplication::processEvents();  // the views repaint in the new font
   }
   state.counters["rows"] = window.CurrentView().View->GetCount();
-  state.counters["font_pt"] = window.GetFont(0).pointSize();
+  state.counters["font_pt"] = window.Host().GetFont(0).pointSize();
 }
 BENCHMARK(BM_OptionsOkWithChangedMessageFont)->Unit(benchmark::kMillisecond);
 

@@ -8,6 +8,9 @@
 #include "plugins/widgets/QBPlugInManager.h"
 #include "inspectors/QBStockInspector.h"
 #include "model/QBMessageTypes.h"
+#include "shell/QBAreaFeedback.h"
+#include "shell/QBInspectedView.h"
+#include "shell/QBFinally.h"
 
 #include "QBResources.h"
 
@@ -15,7 +18,6 @@
 #include <quillbox/QuillboxMessageSet.h>
 
 #include <QAction>
-#include <QApplication>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -26,16 +28,11 @@ QIcon PaneIcon(const char* name) { return QIcon(QStringLiteral(":/icons/inspecto
 
 // Hints break their lines at "\r"; tool tips at "\n".
 QString Hint(const char* text) { return QString::fromLatin1(text).replace(QChar('\r'), QChar('\n')); }
-
-class TBusyCursor {
-public:
-  TBusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~TBusyCursor() { QApplication::restoreOverrideCursor(); }
-};
 }  // namespace
 
-TQBInspectorPane::TQBInspectorPane(IQBInspectorPaneHost& host, QWidget* parent)
-    : QWidget(parent), FHost(host), FToolbar(new TQBInspectorToolbar(this)), FImages(nullptr) {
+TQBInspectorPane::TQBInspectorPane(IQBInspectedView& view, IQBInspectorPaneHost& host, IQBAreaFeedback& feedback,
+                                   QWidget* parent)
+    : QWidget(parent), FView(view), FHost(host), FFeedback(feedback), FToolbar(new TQBInspectorToolbar(this)), FImages(nullptr) {
   QBInitResources();
   setObjectName(QStringLiteral("pnlInspector"));
   setAccessibleName(QStringLiteral("Inspector"));
@@ -107,41 +104,41 @@ void TQBInspectorPane::AdoptContentActions(QAction* copy, QAction* print) {
 void TQBInspectorPane::SetCallStackList(TQBCallStackList* list) {
   if (FCallStack) disconnect(FCallStack, nullptr, this, nullptr);
   FCallStack = list;
-  if (list) connect(list, &TQBCallStackList::RowChosen, this, [this](int row) { FHost.SelectRow(row); });
+  if (list) connect(list, &TQBCallStackList::RowChosen, this, [this](int row) { FView.SelectRow(row); });
 }
 
 template <typename TStep> void TQBInspectorPane::Guarded(TStep step) {
   try {
     step();
   } catch (const std::exception& e) {
-    FHost.ReportError(QString::fromUtf8(e.what()));
+    FFeedback.ReportError(QString::fromUtf8(e.what()));
   }
 }
 
 void TQBInspectorPane::InspectFocusedMessage() {
-  if (FHost.IsClearingViews()) return;
-  if (FHost.HasActiveView() && FHost.FocusedRow() == -1) {
+  if (FView.IsClearingViews()) return;
+  if (FView.HasActiveView() && FView.FocusedRow() == -1) {
     HideAllInspectors();
     ClearCallStack();
     FHost.ClearMessageDetails();
-    FHost.UpdateCommands();
+    FFeedback.UpdateCommands();
     return;
   }
-  if (!FHost.HasActiveView() || FHost.RowCount() == 0) {
+  if (!FView.HasActiveView() || FView.RowCount() == 0) {
     HideAllInspectors();
     ClearCallStack();
     // The message details go with the inspectors: after a clear they must not show a message gone.
     FHost.ClearMessageDetails();
-    FHost.UpdateCommands();
+    FFeedback.UpdateCommands();
     return;
   }
-  FHost.GotoCurrentMessage();
+  FView.GotoCurrentMessage();
   FHost.MessageFocused();
   const auto supports = [this](int count, int32_t type) {
     return FPlugIns && FPlugIns->InspectorSupports(count, type);
   };
   const TQBInspectorKind kind =
-      ChooseInspectorKind(MessageSet.GetMsgType(), FHost.IsInspectorShown(), FHost.SelectedCount(), supports);
+      ChooseInspectorKind(MessageSet.GetMsgType(), FView.IsInspectorShown(), FView.SelectedCount(), supports);
   if (kind == TQBInspectorKind::None) {
     HideAllInspectors();
     ClearCallStack();
@@ -149,7 +146,7 @@ void TQBInspectorPane::InspectFocusedMessage() {
     InspectWith(kind);
     FillCallStack();
   }
-  FHost.UpdateCommands();
+  FFeedback.UpdateCommands();
 }
 
 void TQBInspectorPane::InspectWith(TQBInspectorKind kind) {
@@ -188,10 +185,10 @@ void TQBInspectorPane::SetTypeGlyph() {
 
 void TQBInspectorPane::ShowPlugInInspector() {
   if (!FPlugIns) return;
-  const int count = FHost.SelectedCount();
+  const int count = FView.SelectedCount();
   int first = 0, last = 0;
   if (count == 2) {
-    FHost.GetSelectedRange(first, last);
+    FView.GetSelectedRange(first, last);
     MessageSet.GotoRec(first);
     const int32_t firstType = MessageSet.GetMsgType();
     MessageSet.GotoRec(last);
@@ -230,11 +227,11 @@ void TQBInspectorPane::ClearCallStack() {
 void TQBInspectorPane::FillCallStack() {
   if (!FCallStack) return;
   std::vector<TQBCallStackEntry> entries;
-  FHost.GetCallStack(entries);
+  FView.GetCallStack(entries);
   FCallStack->Fill(std::move(entries));
 }
 
-bool TQBInspectorPane::HasFocusedMessage() const { return FHost.HasActiveView() && FHost.FocusedRow() >= 0; }
+bool TQBInspectorPane::HasFocusedMessage() const { return FView.HasActiveView() && FView.FocusedRow() >= 0; }
 
 bool TQBInspectorPane::CanCopyContents() const {
   QWidget* c = VisibleInspectorControl();
@@ -266,15 +263,20 @@ void TQBInspectorPane::PrintInspectorContents() {
   if (!inspector && !print) return;
   QString title;
   if (inspector) {
-    const bool focused = HasFocusedMessage() && FHost.GotoCurrentMessage();
+    const bool focused = HasFocusedMessage() && FView.GotoCurrentMessage();
     title = ProposedPrintTitle(focused, focused ? MessageSet.GetMsgText() : QString());
   } else {
     title = print->GetPrintTitle();
   }
   if (!FHost.RunInspectorPrintDialog(title)) return;
-  const TBusyCursor busy;
-  if (inspector)
-    Guarded([inspector, &title] { inspector->PrintContents(title); });
-  else
-    Guarded([print, &title] { print->PrintContents(title); });
+  QString error;
+  {
+    FFeedback.SetBusy(true);
+    const TQBFinally notBusy(error, [this] { FFeedback.SetBusy(false); });
+    if (inspector)
+      Guarded([inspector, &title] { inspector->PrintContents(title); });
+    else
+      Guarded([print, &title] { print->PrintContents(title); });
+  }
+  if (!error.isEmpty()) FFeedback.ReportError(error);
 }

@@ -3,7 +3,8 @@
 // inspectors and any plug-in control, at most one of them visible. It chooses the inspector for the
 // focused message of the active view, shows plug-in controls, fills the call stack list and runs Copy
 // and Print Inspector Contents. Everything it needs from the main window comes through
-// IQBInspectorPaneHost; the plug-in inspectors come from the plug-in manager it is handed.
+// IQBInspectedView (the current view), IQBInspectorPaneHost and IQBAreaFeedback; the plug-in
+// inspectors come from the plug-in manager it is handed.
 
 #include "inspectors/parsers/QBInspectorChoice.h"
 #include "inspectors/QBInspectorSet.h"
@@ -14,6 +15,8 @@
 #include <QWidget>
 
 class QAction;
+class IQBAreaFeedback;
+class IQBInspectedView;
 class IQBInspectorPaneHost;
 class TQBCallStackList;
 class TQBImageList;
@@ -24,7 +27,8 @@ class TInternalPlugInManager;
 class TQBInspectorPane : public QWidget {
   Q_OBJECT
 public:
-  explicit TQBInspectorPane(IQBInspectorPaneHost& host, QWidget* parent = nullptr);
+  TQBInspectorPane(IQBInspectedView& view, IQBInspectorPaneHost& host, IQBAreaFeedback& feedback,
+                   QWidget* parent = nullptr);
   // Hands plug-in controls and the explanation box back unparented: they belong to the plug-ins and
   // the plug-in manager, which free them.
   ~TQBInspectorPane() override;
@@ -78,7 +82,9 @@ private:
   // Runs step, reporting an error it raises to the user.
   template <typename TStep> void Guarded(TStep step);
 
+  IQBInspectedView& FView;
   IQBInspectorPaneHost& FHost;
+  IQBAreaFeedback& FFeedback;
   TInternalPlugInManager* FPlugIns = nullptr;
   TQBInspectorToolbar* FToolbar;
   TQBImageList* FImages;

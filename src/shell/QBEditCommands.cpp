@@ -1,23 +1,8 @@
 #include "shell/QBEditCommands.h"
 
 #include "settings/QBSettings.h"
+#include "shell/QBFinally.h"
 #include "shell/QBViewBinding.h"
-
-namespace {
-
-// The busy cursor for the length of a scope, also when an exception leaves it.
-class TBusy {
-public:
-  explicit TBusy(IQBEditWindow& window) : FWindow(window) { FWindow.SetBusy(true); }
-  ~TBusy() { FWindow.SetBusy(false); }
-  TBusy(const TBusy&) = delete;
-  TBusy& operator=(const TBusy&) = delete;
-
-private:
-  IQBEditWindow& FWindow;
-};
-
-}  // namespace
 
 void TQBEditCommands::Annotate(TQBAnnotationKind kind) {
   TQBFilterCriteria criteria;
@@ -61,16 +46,22 @@ void TQBEditCommands::Clear(bool all) {
   if (all ? FAdder.MessageSet().GetRecordCount() == 0 : !view || view->GetCount() == 0) return;
   const int views = FWindow.ViewCount();
   if (FGeneral.ConfirmOnClear && !FWindow.ConfirmClearView(views, all)) return;
-  const TBusy busy(FWindow);
-  if (views <= 1 || all) {
-    FAdder.ResetNextID();
-    FWindow.ClearAllMessages();
-    FLog.Modified = false;
-    FLog.CurrentFile.clear();
-  } else {
-    view->ClearView();
+  QString error;
+  {
+    // The cursor comes back also when an error leaves the scope.
+    FFeedback.SetBusy(true);
+    const TQBFinally notBusy(error, [this] { FFeedback.SetBusy(false); });
+    if (views <= 1 || all) {
+      FAdder.ResetNextID();
+      FWindow.ClearAllMessages();
+      FLog.Modified = false;
+      FLog.CurrentFile.clear();
+    } else {
+      view->ClearView();
+    }
+    FWindow.ClearMessageDetails();
   }
-  FWindow.ClearMessageDetails();
+  if (!error.isEmpty()) FFeedback.ReportError(error);
 }
 
 void TQBEditCommands::ClearBookmarks() {

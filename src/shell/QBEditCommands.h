@@ -1,11 +1,12 @@
 #pragma once
 // The annotation and editing commands without their widgets: the four annotations, Edit Message,
 // Clear and Clear All, and Clear Bookmarks. They act on the current view (IQBCurrentView); the main
-// window supplies the confirmations, the cursor, the emptying of everything and the panes through
-// IQBEditWindow, so the steps and the flag rules are tested without a window. The window renews the
+// window supplies the confirmations, the emptying of everything and the panes through IQBEditWindow,
+// the cursor and the report of an error in its cleanup through IQBAreaFeedback, so the steps and the flag rules are tested without a window. The window renews the
 // command states after each command.
 
 #include "shell/QBAnnotations.h"
+#include "shell/QBAreaFeedback.h"
 #include "shell/QBLogState.h"
 
 class IQBCurrentView;
@@ -18,7 +19,6 @@ public:
   // The clear confirmation: all in (the command's) and out (the box's); true when confirmed.
   virtual bool ConfirmClearView(int viewCount, bool& all) = 0;
   virtual bool ConfirmClearBookmarks() = 0;
-  virtual void SetBusy(bool busy) = 0;
   // Empties every view and the store, without asking.
   virtual void ClearAllMessages() = 0;
   // Hides every inspector and empties the call stack and the detail panel.
@@ -28,8 +28,14 @@ public:
 class TQBEditCommands {
 public:
   TQBEditCommands(const IQBCurrentView& views, TQBLogState& log, TQBMessageAdder& adder, TQBAnnotations& annotations,
-                  const TQBGeneralSettings& general, IQBEditWindow& window)
-      : FViews(views), FLog(log), FAdder(adder), FAnnotations(annotations), FGeneral(general), FWindow(window) {}
+                  const TQBGeneralSettings& general, IQBEditWindow& window, IQBAreaFeedback& feedback)
+      : FViews(views),
+        FLog(log),
+        FAdder(adder),
+        FAnnotations(annotations),
+        FGeneral(general),
+        FWindow(window),
+        FFeedback(feedback) {}
 
   // Adds a note and opens the edit dialog on the current view's last row (which is the note only when
   // the view admits notes). Needs the list operations.
@@ -56,4 +62,5 @@ private:
   TQBAnnotations& FAnnotations;
   const TQBGeneralSettings& FGeneral;
   IQBEditWindow& FWindow;
+  IQBAreaFeedback& FFeedback;
 };

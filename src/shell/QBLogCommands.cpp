@@ -20,25 +20,13 @@ QString OpenFailedText(const QString& path, const QString& reason) {
   return QStringLiteral("Cannot open file \"%1\". %2").arg(path, reason);
 }
 
-// Marks a load as running for the life of the scope.
-class TRunning {
-public:
-  explicit TRunning(bool& running) : FRunning(running) { FRunning = true; }
-  ~TRunning() { FRunning = false; }
-  TRunning(const TRunning&) = delete;
-  TRunning& operator=(const TRunning&) = delete;
-
-private:
-  bool& FRunning;
-};
-
 }  // namespace
 
 bool TQBLogCommands::SaveFirst(int answer, bool& proceed) {
   proceed = answer != qbCancel;
   if (answer != qbYes) return false;
   if (!FWindow.CurrentSave()) {
-    FWindow.ReportError(QStringLiteral("The current view cannot save its messages to a log file."));
+    FFeedback.ReportError(QStringLiteral("The current view cannot save its messages to a log file."));
     proceed = false;
     return true;
   }
@@ -49,11 +37,14 @@ bool TQBLogCommands::SaveFirst(int answer, bool& proceed) {
 
 bool TQBLogCommands::Load(const QString& path, bool append, IQBLogLoadEvents* events) {
   if (FRunning) return false;
-  TRunning running(FRunning);
+  // Running for the life of the call, however it ends; clearing the flag raises no error.
+  FRunning = true;
+  QString noError;
+  const TQBFinally notRunning(noError, [this] { FRunning = false; });
   // A pipe, device or folder is refused before anything is asked or cleared: reading it could block
   // for ever, and nothing about the log the user has should change for it.
   if (const QString problem = InputFileProblem(path); !problem.isEmpty() && QFileInfo::exists(path)) {
-    FWindow.ReportError(OpenFailedText(path, problem));
+    FFeedback.ReportError(OpenFailedText(path, problem));
     return false;
   }
   if (!append && FState.Modified) {
@@ -61,7 +52,7 @@ bool TQBLogCommands::Load(const QString& path, bool append, IQBLogLoadEvents* ev
     SaveFirst(FWindow.AskSaveBeforeLoad(), proceed);
     if (!proceed) return false;
   }
-  FWindow.ShowStatusText(QStringLiteral("Loading %1...").arg(FileNameOf(path)));
+  FFeedback.ShowStatusText(QStringLiteral("Loading %1...").arg(FileNameOf(path)));
   if (!append) {
     FWindow.ClearAllMessages();
     FAdder.ResetNextID();
@@ -72,12 +63,12 @@ bool TQBLogCommands::Load(const QString& path, bool append, IQBLogLoadEvents* ev
   const TQBLoadResult result = ReadFile(path, events, cleanupError);
   // Reported once the window is out of its loading state, so the dialog stands over the messages
   // read so far with a normal cursor.
-  if (!cleanupError.isEmpty()) FWindow.ReportError(cleanupError);
+  if (!cleanupError.isEmpty()) FFeedback.ReportError(cleanupError);
   switch (result.Status) {
-    case TQBLoadResult::TStatus::OpenFailed: FWindow.ReportError(OpenFailedText(path, result.Error)); break;
+    case TQBLoadResult::TStatus::OpenFailed: FFeedback.ReportError(OpenFailedText(path, result.Error)); break;
     case TQBLoadResult::TStatus::InvalidRecord: FWindow.ReportInvalidLog(path); break;
     case TQBLoadResult::TStatus::Stopped:
-      FWindow.ShowStatusText(QStringLiteral("Loading %1 was stopped.").arg(FileNameOf(path)));
+      FFeedback.ShowStatusText(QStringLiteral("Loading %1 was stopped.").arg(FileNameOf(path)));
       break;
     case TQBLoadResult::TStatus::Loaded: break;
   }
@@ -86,7 +77,7 @@ bool TQBLogCommands::Load(const QString& path, bool append, IQBLogLoadEvents* ev
 }
 
 TQBLoadResult TQBLogCommands::ReadFile(const QString& path, IQBLogLoadEvents* events, QString& cleanupError) {
-  FWindow.SetBusy(true);
+  FFeedback.SetBusy(true);
   FState.Loading = true;
   // Closed in reverse order: the view's bracket first, then the window leaves its loading state.
   TQBFinally endLoad(cleanupError, [this] { EndLoad(); });
@@ -111,9 +102,9 @@ TQBLoadResult TQBLogCommands::ReadFile(const QString& path, IQBLogLoadEvents* ev
 
 void TQBLogCommands::EndLoad() {
   FState.Loading = false;
-  FWindow.SetBusy(false);
-  FWindow.ShowStatusText(QString());
-  FWindow.UpdateCommands();
+  FFeedback.SetBusy(false);
+  FFeedback.ShowStatusText(QString());
+  FFeedback.UpdateCommands();
 }
 
 void TQBLogCommands::Refresh(IQBLogLoadEvents* events) {
@@ -155,16 +146,16 @@ bool TQBLogCommands::SaveTo(const QString& path) {
   IQBMessageViewSave* save = FWindow.CurrentSave();
   if (!save) return false;
   FState.LastLogDir = FolderOf(path);
-  FWindow.ShowStatusText(QStringLiteral("Saving %1...").arg(FileNameOf(path)));
-  FWindow.SetBusy(true);
+  FFeedback.ShowStatusText(QStringLiteral("Saving %1...").arg(FileNameOf(path)));
+  FFeedback.SetBusy(true);
   QString error;
   int failedMessage = -1;
   {
     // Whatever the view throws, the cursor and the status pane come back.
     TQBFinally restore(error, [this] {
-      FWindow.SetBusy(false);
-      FWindow.ShowStatusText(QString());
-      FWindow.UpdateCommands();
+      FFeedback.SetBusy(false);
+      FFeedback.ShowStatusText(QString());
+      FFeedback.UpdateCommands();
     });
     try {
       save->SaveToFile(path);
@@ -183,7 +174,7 @@ bool TQBLogCommands::SaveTo(const QString& path) {
     return false;
   }
   if (!error.isEmpty()) {
-    FWindow.ReportError(error);
+    FFeedback.ReportError(error);
     return false;
   }
   for (IQBLogFileListener* listener : FListeners) listener->FileSaved(path);
@@ -195,18 +186,18 @@ void TQBLogCommands::Export(const QString& path, bool xml) {
   if (!exporter) return;
   // An export written over the current log would lose the log itself; saving is the way to replace it.
   if (!FState.CurrentFile.isEmpty() && IsSameFile(path, FState.CurrentFile)) {
-    FWindow.ReportError(QStringLiteral("Cannot export to \"%1\". It is the current log file; choose another file.")
+    FFeedback.ReportError(QStringLiteral("Cannot export to \"%1\". It is the current log file; choose another file.")
                             .arg(QDir::toNativeSeparators(path)));
     return;
   }
   FState.LastLogDir = FolderOf(path);
-  FWindow.ShowStatusText(QStringLiteral("Exporting to %1...").arg(FileNameOf(path)));
-  FWindow.SetBusy(true);
+  FFeedback.ShowStatusText(QStringLiteral("Exporting to %1...").arg(FileNameOf(path)));
+  FFeedback.SetBusy(true);
   QString error;
   {
     TQBFinally restore(error, [this] {
-      FWindow.SetBusy(false);
-      FWindow.ShowStatusText(QString());
+      FFeedback.SetBusy(false);
+      FFeedback.ShowStatusText(QString());
     });
     try {
       xml ? exporter->ExportXML(path) : exporter->ExportText(path);
@@ -215,7 +206,7 @@ void TQBLogCommands::Export(const QString& path, bool xml) {
       if (error.isEmpty()) error = QStringLiteral("The messages could not be exported.");
     }
   }
-  if (!error.isEmpty()) FWindow.ReportError(error);
+  if (!error.isEmpty()) FFeedback.ReportError(error);
 }
 
 bool TQBLogCommands::Drop(const QStringList& paths, IQBLogLoadEvents* events) {

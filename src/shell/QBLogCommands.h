@@ -1,10 +1,11 @@
 #pragma once
 // The log file commands without their widgets: Load, Refresh, Save, SaveTo, Export, the dropped
-// files and the exit prompt. The main window supplies the prompts, dialogs, cursor, status texts and
-// the current view through IQBLogWindow, so the order of the steps and the flag rules are tested
-// without a window.
+// files and the exit prompt. The main window supplies the prompts, dialogs and the current view
+// through IQBLogWindow, the reports, cursor, status texts and command states through IQBAreaFeedback,
+// so the order of the steps and the flag rules are tested without a window.
 
 #include "model/QBLogLoader.h"
+#include "shell/QBAreaFeedback.h"
 #include "shell/QBCommandRules.h"
 #include "shell/QBLogState.h"
 #include "shell/QBVocabulary.h"
@@ -29,14 +30,10 @@ public:
   virtual int AskSaveFilteredView() = 0;
   // The save dialog starting in dir; an empty answer means cancelled.
   virtual QString AskSaveFileName(const QString& dir) = 0;
-  // The invalid-log report and the application's general error report.
+  // The invalid-log report.
   virtual void ReportInvalidLog(const QString& path) = 0;
   // The save-failure report: message messageNumber could not be saved to path.
   virtual void ReportSaveFailure(int messageNumber, const QString& path) = 0;
-  virtual void ReportError(const QString& text) = 0;
-  // Puts a text in the status message pane and lets the window repaint.
-  virtual void ShowStatusText(const QString& text) = 0;
-  virtual void SetBusy(bool busy) = 0;
   // Empties the store and every view, as Clear All does, without asking.
   virtual void ClearAllMessages() = 0;
   // While a file is read, every view holds its update bracket (also views created meanwhile, by the
@@ -46,7 +43,6 @@ public:
   virtual IQBMessageViewList* CurrentList() = 0;
   virtual IQBMessageViewSave* CurrentSave() = 0;
   virtual IQBMessageViewExport* CurrentExport() = 0;
-  virtual void UpdateCommands() = 0;
 };
 
 // An area that depends on which file is loaded (Follow Log File, Recent Files): asked how a load
@@ -63,8 +59,8 @@ public:
 
 class TQBLogCommands final : public IQBCommandInputSource {
 public:
-  TQBLogCommands(TQBLogState& state, TQBMessageAdder& adder, IQBLogWindow& window)
-      : FState(state), FAdder(adder), FWindow(window) {}
+  TQBLogCommands(TQBLogState& state, TQBMessageAdder& adder, IQBLogWindow& window, IQBAreaFeedback& feedback)
+      : FState(state), FAdder(adder), FWindow(window), FFeedback(feedback) {}
 
   // Reads a file into the store, after the store was emptied unless append is set. Returns false when
   // the user cancelled, when the file could not be opened or read to its end, when the load was
@@ -102,6 +98,7 @@ private:
   TQBLogState& FState;
   TQBMessageAdder& FAdder;
   IQBLogWindow& FWindow;
+  IQBAreaFeedback& FFeedback;
   std::vector<IQBLogFileListener*> FListeners;
   bool FRunning = false;
 };

@@ -3,8 +3,8 @@
 #include <QFileInfo>
 
 TQBLogFollower::TQBLogFollower(TQBLogState& state, TQBMessageAdder& adder, IQBFollowWindow& window,
-                               IQBLogLoadEvents* events)
-    : FState(state), FAdder(adder), FWindow(window), FEvents(events) {
+                               IQBAreaFeedback& feedback, IQBLogLoadEvents* events)
+    : FState(state), FAdder(adder), FWindow(window), FFeedback(feedback), FEvents(events) {
   FReadTimer.setSingleShot(true);
   FPollTimer.setInterval(PollMs);
   connect(&FReadTimer, &QTimer::timeout, this, &TQBLogFollower::ReadNow);
@@ -138,7 +138,7 @@ void TQBLogFollower::Finish(const TQBLogTail::TResult& result) {
       StopFollowing();
       FOn = false;
       FWindow.FollowingStopped();
-      FWindow.ReportError(QStringLiteral("Following \"%1\" has stopped. %2").arg(path, result.Error));
+      FFeedback.ReportError(QStringLiteral("Following \"%1\" has stopped. %2").arg(path, result.Error));
       break;
   }
 }

@@ -42,7 +42,6 @@ public:
   // The followed file must be loaded again from its start (Load, append off); the window says why.
   virtual void ReloadFollowedFile(const QString& path, TQBFollowReload reason) = 0;
   virtual void ReportInvalidLog(const QString& path) = 0;
-  virtual void ReportError(const QString& text) = 0;
   // Following switched itself off (an invalid record, a file that cannot be read): the command's tick
   // goes.
   virtual void FollowingStopped() = 0;
@@ -57,7 +56,8 @@ public:
   static constexpr int BusyRetryMs = 100;
   static constexpr int PollMs = 250;
 
-  TQBLogFollower(TQBLogState& state, TQBMessageAdder& adder, IQBFollowWindow& window,
+  // feedback reports a file that can no longer be read.
+  TQBLogFollower(TQBLogState& state, TQBMessageAdder& adder, IQBFollowWindow& window, IQBAreaFeedback& feedback,
                  IQBLogLoadEvents* events = nullptr);
 
   // The command's tick. Switched on with a current file, following starts where the file's last load
@@ -92,6 +92,7 @@ private:
   TQBLogState& FState;
   TQBMessageAdder& FAdder;
   IQBFollowWindow& FWindow;
+  IQBAreaFeedback& FFeedback;
   IQBLogLoadEvents* FEvents;
   TQBLogTail FTail;
   bool FOn = false;

@@ -1,5 +1,7 @@
 #include "shell/QBPrintCommands.h"
 
+#include "shell/QBFinally.h"
+
 #include <quillbox/QBCustomViewIntf.h>
 
 #include <exception>
@@ -16,15 +18,19 @@ void TQBPrintCommands::PrintMessages() {
   FSettings.General.PrintSelection = selection;
   FSettings.General.PrintFontSize = fontSize;
   QString failure;
-  FPrinting = true;
-  FWindow.SetBusy(true);
-  try {
-    print->Print(title, selection, fontSize, columns);
-  } catch (const std::exception& e) {
-    failure = QString::fromUtf8(e.what());
+  {
+    FPrinting = true;
+    FFeedback.SetBusy(true);
+    const TQBFinally done(failure, [this] {
+      FPrinting = false;
+      FFeedback.SetBusy(false);
+    });
+    try {
+      print->Print(title, selection, fontSize, columns);
+    } catch (const std::exception& e) {
+      failure = QString::fromUtf8(e.what());
+    }
   }
-  FWindow.SetBusy(false);
-  FPrinting = false;
   // Reported once the cursor is back, over a window that is no longer busy.
-  if (!failure.isEmpty()) FWindow.ReportError(failure);
+  if (!failure.isEmpty()) FFeedback.ReportError(failure);
 }

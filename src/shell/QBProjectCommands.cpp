@@ -3,6 +3,7 @@
 #include "model/QBFileCheck.h"
 
 #include "settings/QBProjectFile.h"
+#include "shell/QBFinally.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -12,18 +13,6 @@
 namespace {
 
 QString FolderOf(const QString& path) { return QFileInfo(path).absolutePath(); }
-
-// The busy cursor for the duration of a scope, also when an error escapes.
-class TBusy {
-public:
-  explicit TBusy(IQBProjectWindow& window) : FWindow(window) { FWindow.SetBusy(true); }
-  ~TBusy() { FWindow.SetBusy(false); }
-  TBusy(const TBusy&) = delete;
-  TBusy& operator=(const TBusy&) = delete;
-
-private:
-  IQBProjectWindow& FWindow;
-};
 
 }  // namespace
 
@@ -71,7 +60,7 @@ bool TQBProjectCommands::Open(const QString& path) {
   // pipe or a device is refused without blocking.
   QFile file;
   if (QString problem; !OpenInputFile(file, path, &problem)) {
-    FWindow.ReportError(QStringLiteral("Cannot open file \"%1\". %2").arg(path, problem));
+    FFeedback.ReportError(QStringLiteral("Cannot open file \"%1\". %2").arg(path, problem));
     return false;
   }
   file.close();
@@ -81,7 +70,8 @@ bool TQBProjectCommands::Open(const QString& path) {
   if (contents.ViewCount <= 0) FWindow.ShowErrorMessage(qbproject::NoViewsMessage(path));
   QString error;
   {
-    TBusy busy(FWindow);
+    FFeedback.SetBusy(true);
+    const TQBFinally notBusy(error, [this] { FFeedback.SetBusy(false); });
     QList<IQBMessageView*> created;
     try {
       for (const TQBProjectView& entry : contents.Views) {
@@ -101,14 +91,15 @@ bool TQBProjectCommands::Open(const QString& path) {
   FWindow.SetProjectModified(false);
   FWindow.ProjectChanged();
   FWindow.ProjectFileUsed(FState.CurrentProject);
-  if (!error.isEmpty()) FWindow.ReportError(error);
+  if (!error.isEmpty()) FFeedback.ReportError(error);
   return error.isEmpty();
 }
 
 bool TQBProjectCommands::Write(const QString& path) {
   QString error;
   {
-    TBusy busy(FWindow);
+    FFeedback.SetBusy(true);
+    const TQBFinally notBusy(error, [this] { FFeedback.SetBusy(false); });
     try {
       // Written in memory, then to disk at once: a failed write leaves the previous file whole.
       TQBIniFile ini(path, false);
@@ -119,7 +110,7 @@ bool TQBProjectCommands::Write(const QString& path) {
     }
   }
   if (!error.isEmpty()) {
-    FWindow.ReportError(error);
+    FFeedback.ReportError(error);
     return false;
   }
   FState.CurrentProject = QFileInfo(path).absoluteFilePath();

@@ -1,8 +1,8 @@
 #pragma once
 // The project commands without their widgets: New, Open, Save, Save As and Close Project, the Save
 // Step gate they pass, and the project's part of closing the window. The window supplies the
-// questions, file dialogs, reports and the views through IQBProjectWindow, so the order of the steps
-// is tested without a window.
+// questions, file dialogs and the views through IQBProjectWindow, the reports and the cursor through
+// IQBAreaFeedback, so the order of the steps is tested without a window.
 //
 // A Yes to "save these views?" (or a save without asking) whose project was not written (dialog
 // cancelled, write failed) stops the command: no view set is lost to a save that did not happen.
@@ -29,10 +29,8 @@ public:
   // The open and save dialogs of project files starting in dir; empty when cancelled.
   virtual QString AskOpenProjectFileName(const QString& dir) = 0;
   virtual QString AskSaveProjectFileName(const QString& dir) = 0;
-  // The error variant of the message dialog, and the application's general error report.
+  // The error variant of the message dialog.
   virtual void ShowErrorMessage(const QString& text) = 0;
-  virtual void ReportError(const QString& text) = 0;
-  virtual void SetBusy(bool busy) = 0;
 
   // The project-modified flag: set by every change to the views or their criteria.
   virtual bool ProjectModified() const = 0;
@@ -56,7 +54,8 @@ public:
 
 class TQBProjectCommands {
 public:
-  TQBProjectCommands(TQBProjectState& state, IQBProjectWindow& window) : FState(state), FWindow(window) {}
+  TQBProjectCommands(TQBProjectState& state, IQBProjectWindow& window, IQBAreaFeedback& feedback)
+      : FState(state), FWindow(window), FFeedback(feedback) {}
 
   // The gate before a command replaces the views: true to go on. With ask set, a modified view set
   // is offered for saving; without it, a modified set is saved without a question.
@@ -81,4 +80,5 @@ public:
 private:
   TQBProjectState& FState;
   IQBProjectWindow& FWindow;
+  IQBAreaFeedback& FFeedback;
 };

@@ -15,25 +15,6 @@
 
 namespace {
 
-// Suspends the window's repainting and shows the busy cursor for the life of the scope.
-class TBusyScope {
-public:
-  TBusyScope(IQBViewPages& pages, IQBViewsWindow& window) : FPages(pages), FWindow(window) {
-    FWindow.SetBusy(true);
-    FPages.SuspendUpdates(true);
-  }
-  ~TBusyScope() {
-    FPages.SuspendUpdates(false);
-    FWindow.SetBusy(false);
-  }
-  TBusyScope(const TBusyScope&) = delete;
-  TBusyScope& operator=(const TBusyScope&) = delete;
-
-private:
-  IQBViewPages& FPages;
-  IQBViewsWindow& FWindow;
-};
-
 bool ValidRecNo(const TQuillboxMessageSet& set, int recNo) { return recNo >= 1 && recNo <= set.GetRecordCount(); }
 
 }  // namespace
@@ -45,20 +26,30 @@ const TQBCustomViewClass* QBFindViewClass(const TCustomViewList* registry, const
   return registry->Entry(0).Class;
 }
 
-TQBViewManager::TQBViewManager(IQBViewPages& pages, IQBViewsWindow& window, TQuillboxMessageSet& set,
-                               const TCustomViewList* registry)
-    : FPages(pages), FWindow(window), FSet(set), FRegistry(registry) {}
+TQBViewManager::TQBViewManager(IQBViewPages& pages, IQBViewsWindow& window, IQBAreaFeedback& feedback,
+                               TQuillboxMessageSet& set, const TCustomViewList* registry)
+    : FPages(pages), FWindow(window), FFeedback(feedback), FSet(set), FRegistry(registry) {}
+
+void TQBViewManager::HoldWindow(bool hold) {
+  if (hold) {
+    FFeedback.SetBusy(true);
+    FPages.SuspendUpdates(true);
+  } else {
+    FPages.SuspendUpdates(false);
+    FFeedback.SetBusy(false);
+  }
+}
 
 QObject* TQBViewManager::MakeView(const QString& className) {
   const TQBCustomViewClass* viewClass = QBFindViewClass(FRegistry, className);
   if (!viewClass) {
-    FWindow.ReportError(QStringLiteral("Unable to create a view. ViewClass (%1) not found.").arg(className));
+    FFeedback.ReportError(QStringLiteral("Unable to create a view. ViewClass (%1) not found.").arg(className));
     return nullptr;
   }
   QObject* view = FPages.CreateView(*viewClass);
   if (!qobject_cast<IQBMessageView*>(view)) {
     if (view) FPages.DestroyView(view);
-    FWindow.ReportError(QStringLiteral("Invalid CustomView registered"));
+    FFeedback.ReportError(QStringLiteral("Invalid CustomView registered"));
     return nullptr;
   }
   return view;
@@ -74,8 +65,19 @@ bool TQBViewManager::CreateDefaultView() {
 int TQBViewManager::InsertView(const TQBNewView& spec, int index) {
   // Inside a bulk the window is already held; holding it again per view would cost as much as the
   // views themselves (the hold walks every child widget).
-  std::optional<TBusyScope> busy;
-  if (FBulk == 0) busy.emplace(FPages, FWindow);
+  if (FBulk > 0) return PlaceView(spec, index);
+  QString error;
+  int placed = -1;
+  {
+    HoldWindow(true);
+    const TQBFinally release(error, [this] { HoldWindow(false); });
+    placed = PlaceView(spec, index);
+  }
+  if (!error.isEmpty()) FFeedback.ReportError(error);
+  return placed;
+}
+
+int TQBViewManager::PlaceView(const TQBNewView& spec, int index) {
   QObject* object = MakeView(spec.ClassName);
   if (!object) return -1;
   // Nothing goes before "All Messages".
@@ -106,22 +108,20 @@ int TQBViewManager::InsertView(const TQBNewView& spec, int index) {
   if (spec.Fill || FCurrent < 0) Select(index);
   else Bind();
   StripFollowsCount();
-  if (spec.MarkProjectModified) FWindow.UpdateCommands();
+  if (spec.MarkProjectModified) FFeedback.UpdateCommands();
   return index;
 }
 
 void TQBViewManager::BeginBulk() {
   if (FBulk++ > 0) return;
   FBulkCreated = false;
-  FWindow.SetBusy(true);
-  FPages.SuspendUpdates(true);
+  HoldWindow(true);
   FPages.SetTabStripVisible(false);
 }
 
 void TQBViewManager::EndBulk() {
   if (FBulk == 0 || --FBulk > 0) return;
-  FPages.SuspendUpdates(false);
-  FWindow.SetBusy(false);
+  HoldWindow(false);
   StripFollowsCount();
   if (!FBulkCreated) return;
   FWindow.ViewPrepared();
@@ -144,7 +144,7 @@ void TQBViewManager::EndUpdateAll() {
     const QString text = QBCatchAll([list] { list->EndUpdate(); });
     if (error.isEmpty()) error = text;
   }
-  if (!error.isEmpty()) FWindow.ReportError(error);
+  if (!error.isEmpty()) FFeedback.ReportError(error);
 }
 
 void TQBViewManager::Forget(const TQBViewBinding& binding) {
@@ -169,7 +169,7 @@ void TQBViewManager::Fill(const QList<IQBMessageView*>& views) {
     }
     if (ValidRecNo(FSet, saved)) FSet.GotoRec(saved);
   }
-  if (!error.isEmpty()) FWindow.ReportError(error);
+  if (!error.isEmpty()) FFeedback.ReportError(error);
 }
 
 void TQBViewManager::RefillViews(const QList<int>& indexes) {
@@ -177,11 +177,14 @@ void TQBViewManager::RefillViews(const QList<int>& indexes) {
   for (int index : indexes)
     if (index >= 0 && index < Count()) views.append(FViews[index].Binding.View);
   if (views.isEmpty()) return;
+  QString error;
   {
-    TBusyScope busy(FPages, FWindow);
+    HoldWindow(true);
+    const TQBFinally release(error, [this] { HoldWindow(false); });
     for (IQBMessageView* view : views) view->ClearView();
     Fill(views);
   }
+  if (!error.isEmpty()) FFeedback.ReportError(error);
   if (indexes.contains(FCurrent)) FWindow.InspectFocusedMessage();
 }
 
@@ -232,7 +235,7 @@ void TQBViewManager::RemoveView(int index) {
     return;
   }
   Bind();
-  FWindow.UpdateCommands();
+  FFeedback.UpdateCommands();
 }
 
 void TQBViewManager::RemoveAllViews() {
@@ -251,7 +254,7 @@ void TQBViewManager::RemoveAllViews() {
   if (wasOnFirst) {
     FCurrent = 0;
     Bind();
-    FWindow.UpdateCommands();
+    FFeedback.UpdateCommands();
     return;
   }
   Select(0);
@@ -272,7 +275,7 @@ void TQBViewManager::MoveView(int index, int by) {
   }
   if (FCurrent == to) FCurrent = index;
   Bind();
-  FWindow.UpdateCommands();
+  FFeedback.UpdateCommands();
 }
 
 void TQBViewManager::RenameView(int index, const QString& name) {
@@ -326,6 +329,12 @@ void TQBViewManager::ClearAllViews() {
     for (const TEntry& entry : FViews) entry.Binding.View->ClearView();
   }
   FWindow.InspectFocusedMessage();
+}
+
+void TQBViewManager::ClearViewsAndStore() {
+  ClearAllViews();
+  FSet.Close();
+  FSet.Open();
 }
 
 void TQBViewManager::ReapplySettings() {

@@ -11,6 +11,7 @@
 // store once.
 
 #include "model/QBMessageAdder.h"
+#include "shell/QBAreaFeedback.h"
 #include "shell/QBCommandRules.h"
 #include "shell/QBViewBinding.h"
 #include "view/QBFilterCriteria.h"
@@ -39,10 +40,6 @@ public:
   // The current view, or what it shows, changed: inspect its focused message (which ends with
   // UpdateCommands).
   virtual void InspectFocusedMessage() = 0;
-  // The application's general error report.
-  virtual void ReportError(const QString& text) = 0;
-  virtual void SetBusy(bool busy) = 0;
-  virtual void UpdateCommands() = 0;
 };
 
 // A view to create.
@@ -70,8 +67,9 @@ const TQBCustomViewClass* QBFindViewClass(const TCustomViewList* registry, const
 
 class TQBViewManager final : public IQBCurrentView, public IQBNewMessageObserver, public IQBCommandInputSource {
 public:
-  // registry may be null (no plug-in manager): then no view can be created.
-  TQBViewManager(IQBViewPages& pages, IQBViewsWindow& window, TQuillboxMessageSet& set,
+  // registry may be null (no plug-in manager): then no view can be created. feedback reports errors,
+  // shows the busy cursor and renews the command states.
+  TQBViewManager(IQBViewPages& pages, IQBViewsWindow& window, IQBAreaFeedback& feedback, TQuillboxMessageSet& set,
                  const TCustomViewList* registry);
   TQBViewManager(const TQBViewManager&) = delete;
   TQBViewManager& operator=(const TQBViewManager&) = delete;
@@ -138,6 +136,9 @@ public:
 
   // Every view empties; the current view is inspected once afterwards.
   void ClearAllViews();
+  // Clear All and a new load: every view empties, then the store (the views hold record numbers into
+  // it).
+  void ClearViewsAndStore();
   // True while ClearAllViews runs: the views report their emptied selections meanwhile.
   bool IsClearing() const { return FClearing; }
   // Every view re-reads its display settings from the host.
@@ -173,6 +174,10 @@ private:
     TQBViewBinding Binding;
     QString Caption;
   };
+  // InsertView's work, while the window is held.
+  int PlaceView(const TQBNewView& view, int index);
+  // The busy cursor and no repainting of the window, on and off.
+  void HoldWindow(bool hold);
   // Makes a view of the class and checks its interface; null (reported) when that fails.
   QObject* MakeView(const QString& className);
   void Fill(const QList<IQBMessageView*>& views);
@@ -185,6 +190,7 @@ private:
 
   IQBViewPages& FPages;
   IQBViewsWindow& FWindow;
+  IQBAreaFeedback& FFeedback;
   TQuillboxMessageSet& FSet;
   const TCustomViewList* FRegistry;
   QList<TEntry> FViews;

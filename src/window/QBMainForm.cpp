@@ -9,11 +9,13 @@
 #include "inspectors/QBShades.h"
 #include "plugins/widgets/QBPlugInManager.h"
 #include "shell/QBHelpCommands.h"
+#include "shell/QBInspectedView.h"
 #include "shell/QBLayoutCommands.h"
 #include "shell/QBLogFollower.h"
 #include "shell/QBMessageCommands.h"
 #include "shell/QBSearchCommands.h"
 #include "shell/QBVocabulary.h"
+#include "window/areas/QBAreaAdapters.h"
 #include "window/areas/QBDetailPanel.h"
 #include "window/areas/QBEditWindow.h"
 #include "window/areas/QBFollowWindow.h"
@@ -31,6 +33,8 @@
 #include "window/QBToolStrip.h"
 #include "window/areas/QBViewArea.h"
 #include "window/QBViewTabs.h"
+#include "window/QBViewerHost.h"
+#include "window/QBWindowFeedback.h"
 #include "window/QBWindowGeometry.h"
 #include "view/widgets/QBColorValue.h"
 
@@ -70,8 +74,6 @@ TFrmViewer::TFrmViewer(TQBIniFile& ini, const TQBFolders& folders, const QString
   QBInitResources();
   setObjectName(QStringLiteral("FrmViewer"));
   setAccessibleName(QBApplicationTitle);
-  // Commands change state only through UpdateCommands; there is no idle polling to switch off.
-  ViewerHost = this;
   // The find dialog keeps its history in the settings file.
   FMsgViewDialogs.SetSettingsFile(&FIni);
   qbmsgviewdialogs::Install(&FMsgViewDialogs);
@@ -91,7 +93,7 @@ TFrmViewer::TFrmViewer(TQBIniFile& ini, const TQBFolders& folders, const QString
   setAcceptDrops(true);
   ConnectCommands();
   UpdateCommands();
-  FLogArea->PostCommandLine(args, [this] { emit CommandLineLoadDone(); });
+  FLogArea->Loads().PostCommandLine(args, [this] { emit CommandLineLoadDone(); });
 }
 
 void TFrmViewer::BuildWindow() {
@@ -101,6 +103,13 @@ void TFrmViewer::BuildWindow() {
   setCentralWidget(FLayout->Root());
   FMenus = BuildMenus(*this, *FCommands, *FLayout->MainToolBar(), *FLayout->ViewToolBar());
   FStatus = new TQBStatusPanes(statusBar());
+  FFeedback = std::make_unique<TQBWindowFeedback>(
+      TQBWindowFeedback::TParts{*this, *FDialogs.Errors, *FStatus, [this] { UpdateCommands(); }});
+  FHost = std::make_unique<TQBViewerHost>(TQBViewerHost::TParts{
+      FDisplay, FMenus.MessageList, *FStatus, *FFeedback, [this] { FInspectorHost->SelectionChanged(); }});
+  // Published before any view exists. Commands change state only through UpdateCommands; there is no
+  // idle polling to switch off.
+  ViewerHost = FHost.get();
   statusBar()->setFont(QFont(QStringLiteral("Tahoma"), 8));
   setFont(QFont(QStringLiteral("Verdana"), 8));
   for (TQBToolStrip* strip : {FLayout->MainToolBar(), FLayout->ViewToolBar()}) {
@@ -113,26 +122,28 @@ void TFrmViewer::BuildWindow() {
 
 void TFrmViewer::CreateAreas() {
   FViewTabs = new TQBViewTabs(*this, *FLayout->Tabs(), *FLayout->Pages(), FMenus);
-  IQBViewsWindow& viewsWindow = *this;
-  FViews = std::make_unique<TQBViewManager>(*FViewTabs, viewsWindow, MessageSet,
+  FViewsWindow = std::make_unique<TQBViewsWindow>(TQBViewsWindow::TParts{
+      *FLayout->CallStackList(), FSelectionListeners, *FFeedback, [this] { FInspectorHost->InspectFocusedMessage(); }});
+  FViews = std::make_unique<TQBViewManager>(*FViewTabs, *FViewsWindow, *FFeedback, MessageSet,
                                             InternalPlugInManager ? &InternalPlugInManager->CustomViews() : nullptr);
   FViewTabs->SetManager(FViews.get());
   FViewTabs->SetCloseAction(Action(TQBCmd::ViewRemove));
   FOrganizer = std::make_unique<TQBOrganizerWindow>(
-      TQBOrganizerWindow::TParts{*this, *FViews, MessageSet, *FDialogs.Organizer, *this});
+      TQBOrganizerWindow::TParts{*this, *FViews, MessageSet, *FDialogs.Organizer, *FFeedback});
   FViewArea = std::make_unique<TQBViewArea>(TQBViewArea::TParts{
       *this, *FLayout->Pages(), *FViews, MessageSet, *FDialogs.Views, [this](const QString& topic) {
         FHelp->ShowTopic(topic);
       }});
   FProject = std::make_unique<TQBProjectWindow>(
-      TQBProjectWindow::TParts{*this, *FViews, *FStatus, *FDialogs.Project, *FDialogs.Errors, *this,
+      TQBProjectWindow::TParts{*this, *FViews, *FStatus, *FDialogs.Project, *FFeedback,
                                [this](const QString& path) {
                                  if (FRecentProjects) FRecentProjects->Opened(path);
                                }});
 
   FInspectorHost = std::make_unique<TQBInspectorHost>(TQBInspectorHost::TParts{
-      *FViews, FSettings.Display, FLog, FSelectionListeners, *this, *FDialogs.Inspector, *FDialogs.Errors, *this});
-  FPane = new TQBInspectorPane(*FInspectorHost);
+      *FViews, FLog, FSelectionListeners, *FDialogs.Inspector, *this});
+  FInspectedView = std::make_unique<TQBInspectedView>(*FViews, FSettings.Display, MessageSet);
+  FPane = new TQBInspectorPane(*FInspectedView, *FInspectorHost, *FFeedback);
   FPane->SetPlugIns(InternalPlugInManager);
   FPane->AdoptContentActions(Action(TQBCmd::CopyInspectorContents), Action(TQBCmd::PrintInspectorContents));
   FPane->SetLayoutActions(Action(TQBCmd::InspectorOnBottom), Action(TQBCmd::FullSizeInspector));
@@ -142,29 +153,29 @@ void TFrmViewer::CreateAreas() {
   const auto inspect = [this] { FInspectorHost->InspectFocusedMessage(); };
 
   FLogArea = std::make_unique<TQBLogWindow>(TQBLogWindow::TParts{
-      *this, FLog, FAdder, *FViews, *this, *FStatus, *FDialogs.Log, *FDialogs.Errors, inspect});
+      *this, FLog, FAdder, *FViews, *FFeedback, *FStatus, *FDialogs.Log, inspect});
   FLayoutWindow = std::make_unique<TQBLayoutWindow>(
       TQBLayoutWindow::TParts{*this, *FLayout, *FViews, *FViewTabs, *FDialogs.Errors, inspect});
   FLayoutCommands = std::make_unique<TQBLayoutCommands>(FSettings, *FLayoutWindow);
   FHelp = std::make_unique<TQBHelpCommands>(FFolders.Install, *FLayoutWindow);
   FMessageCommands = std::make_unique<TQBMessageCommands>(*FViews, FLog, inspect);
-  IQBTimeQuestion& timeQuestion = *this;
-  FSearch = std::make_unique<TQBSearchCommands>(*FViews, MessageSet, timeQuestion);
-  FFollowWindow = std::make_unique<TQBFollowWindow>(TQBFollowWindow::TParts{
-      *this, *FLogArea, *FViews, *this, *FDialogs.Errors, [this] { return FCommandsRunning > 0; }});
-  FFollower = std::make_unique<TQBLogFollower>(FLog, FAdder, *FFollowWindow, FFollowWindow.get());
+  FTimeQuestion = std::make_unique<TQBTimeQuestion>(*FViews, *FDialogs.Search);
+  FSearch = std::make_unique<TQBSearchCommands>(*FViews, MessageSet, *FTimeQuestion);
+  FFollowWindow = std::make_unique<TQBFollowWindow>(
+      TQBFollowWindow::TParts{*FLogArea, *FViews, *FFeedback, [this] { return FCommandsRunning > 0; }});
+  FFollower = std::make_unique<TQBLogFollower>(FLog, FAdder, *FFollowWindow, *FFeedback, FFollowWindow.get());
   FLogArea->Commands().AddListener(FFollower.get());
   CreateRecentMenus();
   FGeometry = std::make_unique<TQBWindowGeometry>(*this, *FLayout, FSettings);
   FEdit = std::make_unique<TQBEditWindow>(TQBEditWindow::TParts{
-      *FViews, *FLayout->Pages(), FLog, FAdder, FOrigin, FSettings.General, *FDialogs.Edit, inspect});
+      *FViews, *FLayout->Pages(), FLog, FAdder, FOrigin, FSettings.General, *FDialogs.Edit, *FFeedback, inspect});
   FNavigation = std::make_unique<TQBNavigationWindow>(TQBNavigationWindow::TParts{
       *this, *FViews, MessageSet, *FDialogs.Navigation, *FMenus.NavSelect, [this] { UpdateCommands(); },
       [this] { ApplyNavEnabling(); }});
   TQBNavigator& navigator = FNavigation->Navigator();
 
   FPrintArea = std::make_unique<TQBPrintWindow>(
-      TQBPrintWindow::TParts{*this, *FLayout->Pages(), FSettings, *FViews, *FDialogs.Print, *FDialogs.Errors});
+      TQBPrintWindow::TParts{*this, *FLayout->Pages(), FSettings, *FViews, *FDialogs.Print, *FFeedback});
   FOptionsArea = std::make_unique<TQBOptionsWindow>(TQBOptionsWindow::TParts{
       *this, FSettings, *FViews, *FLayoutWindow, *FLayoutCommands, FPane->Inspectors(), *FDialogs.Options,
       [this] { ApplyFonts(); },
@@ -192,7 +203,7 @@ void TFrmViewer::CreateRecentMenus() {
   FRecentFiles = std::make_unique<TQBRecentMenu>(
       files, TQBRecentMenu::TKind{QStringLiteral("RecentFile"), QStringLiteral("mnuRecentFile"),
                                   QStringLiteral("recent files"),
-                                  [this](const QString& path) { FLogArea->LoadFile(path, false); }});
+                                  [this](const QString& path) { FLogArea->Loads().LoadFile(path, false); }});
   FRecentLogFiles = std::make_unique<TQBRecentLogFiles>(*FRecentFiles);
   FLogArea->Commands().AddListener(FRecentLogFiles.get());
   const TQBRecentMenu::TParts projects{*this, *FMenus.RecentProjects, FIni, *FDialogs.Errors};
@@ -254,7 +265,7 @@ TFrmViewer::~TFrmViewer() {
   FViews->FreeViews();
   delete FPane;
   FPane = nullptr;
-  if (ViewerHost == this) ViewerHost = nullptr;
+  if (ViewerHost == FHost.get()) ViewerHost = nullptr;
   if (qbmsgviewdialogs::Installed() == &FMsgViewDialogs) qbmsgviewdialogs::Install(nullptr);
 }
 
@@ -282,11 +293,11 @@ void TFrmViewer::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
-  if (!FLogArea->Gate().Busy() && !FProject->CanClose(FSettings.General.AutoSaveProject)) {
+  if (!FLogArea->Loads().Gate().Busy() && !FProject->CanClose(FSettings.General.AutoSaveProject)) {
     event->ignore();
     return;
   }
-  if (!FLogArea->CanClose([this] { close(); })) {
+  if (!FLogArea->Loads().CanClose([this] { close(); })) {
     event->ignore();
     return;
   }
@@ -303,7 +314,7 @@ void TFrmViewer::dropEvent(QDropEvent* event) {
   event->acceptProposedAction();
   activateWindow();
   raise();
-  FLogArea->Drop(files);
+  FLogArea->Loads().Drop(files);
 }
 
 QMenu* TFrmViewer::createPopupMenu() {
@@ -322,31 +333,4 @@ void TFrmViewer::OnApplicationState(Qt::ApplicationState state) {
   FViews->NotifyActivation(active);
 }
 
-bool TFrmViewer::LoadFile(const QString& path, bool append) { return FLogArea->LoadFile(path, append); }
-
-void TFrmViewer::SelectionChanged() { FInspectorHost->SelectionChanged(); }
-
-void TFrmViewer::ShowStatusText(const QString& text) {
-  FStatus->SetStatusText(text);
-  // Painted at once: the texts announce work that keeps the event loop busy ("Loading Trace.qbl...").
-  if (FStatus->StatusMessage()->isVisible()) FStatus->StatusMessage()->repaint();
-}
-void TFrmViewer::SetProgressTotal(int total) { FStatus->SetProgressTotal(total); }
-void TFrmViewer::SetProgress(int n) { FStatus->SetProgress(n); }
-void TFrmViewer::StepProgress() { FStatus->StepProgress(); }
-
-void TFrmViewer::ViewPrepared() {
-  FLayout->CallStackList()->clear();
-  FSelectionListeners.MessageCleared();
-  UpdateCommands();
-}
-
-void TFrmViewer::InspectFocusedMessage() { FInspectorHost->InspectFocusedMessage(); }
-
-void TFrmViewer::ReportError(const QString& text) { FDialogs.Errors->ShowError(this, QBApplicationTitle, text); }
-
-void TFrmViewer::SetBusy(bool busy) { QBSetBusyCursor(busy); }
-
-bool TFrmViewer::AskTime(TQBTimeStamp& value) {
-  return FDialogs.Search->AskTime(qobject_cast<QWidget*>(FViews->Current().Object), value);
-}
+bool TFrmViewer::LoadFile(const QString& path, bool append) { return FLogArea->Loads().LoadFile(path, append); }

@@ -18,6 +18,7 @@
 #include "window/QBCommandTable.h"
 #include "window/QBDisplayState.h"
 #include "window/QBMenus.h"
+#include "window/QBViewerHost.h"
 #include "window/dialogs/QBShellDialogs.h"
 
 #include <quillbox/QBCustomViewIntf.h>
@@ -35,6 +36,7 @@ class TQBLogFollower;
 class TQBRecentLogFiles;
 class TQBRecentMenu;
 class TQBIniFile;
+class TQBInspectedView;
 class TQBInspectorHost;
 class TQBInspectorPane;
 class TQBLayoutCommands;
@@ -51,9 +53,12 @@ class TQBSearchCommands;
 class TQBStatusPanes;
 class TQBViewArea;
 class TQBViewTabs;
+class TQBTimeQuestion;
+class TQBViewsWindow;
+class TQBWindowFeedback;
 class TQBWindowGeometry;
 
-class TFrmViewer : public QMainWindow, public IQBViewerHost, private IQBViewsWindow, private IQBTimeQuestion {
+class TFrmViewer : public QMainWindow {
   Q_OBJECT
 public:
   // Runs the creation steps: publishes the host interface, reads the settings from ini, creates the
@@ -62,32 +67,13 @@ public:
   // Writes every setting into the in-memory settings file and unpublishes the host interface.
   ~TFrmViewer() override;
 
-  // IQBViewerHost: the display getters answer from the display state.
-  int GetRowHeight() const override { return FDisplay.RowHeight(); }
-  const QFont& GetFont(int kind) const override { return FDisplay.Font(kind); }
-  void GetTypeStyle(int32_t code, TQBTypeStyle& entry) const override { entry = FDisplay.TypeStyle(code); }
-  bool GetAutoScroll() const override { return false; }
-  bool GetAutoCollapse() const override { return FDisplay.AutoCollapse(); }
-  bool GetFlatten() const override { return FDisplay.Flatten(); }
-  uint16_t GetColumns() const override { return FDisplay.Columns(); }
-  bool GetHideExtraColumns() const override { return FDisplay.HideExtraColumns(); }
-  QMenu* GetPopupMenu() const override { return FMenus.MessageList; }
-  const QList<QIcon>& GetImageList(int n) const override { return FDisplay.ImageList(n); }
-  int32_t GetBookmarkColor() const override { return FDisplay.BookmarkColor(); }
-  bool GetRowShading() const override { return FDisplay.RowShading(); }
-  int32_t GetRowShadingColor() const override { return FDisplay.RowShadingColor(); }
-  int32_t GetSyncMsgColor() const override { return FDisplay.SyncMsgColor(); }
-  int32_t GetSeparatorColor() const override { return FDisplay.SeparatorColor(); }
-  int32_t GetInactiveSeparatorColor() const override { return FDisplay.InactiveSeparatorColor(); }
-  int32_t GetAppStartSeparatorColor() const override { return FDisplay.AppStartSeparatorColor(); }
-  void SelectionChanged() override;
-  void UpdateCommands() override;
-  void ShowStatusText(const QString& text) override;
-  void SetProgressTotal(int total) override;
-  void SetProgress(int n) override;
-  void StepProgress() override;
+  // Asks every area for its part of the command-state record, applies the states and renews the
+  // status panes and the title.
+  void UpdateCommands();
 
   // For tests and tools: the parts of the window.
+  // The views' host interface, published in ViewerHost while the window lives.
+  IQBViewerHost& Host() const { return *FHost; }
   const TQBCommandTable& Commands() const { return *FCommands; }
   QAction* Action(TQBCmd cmd) const { return FCommands->Action(cmd); }
   const TQBMenus& Menus() const { return FMenus; }
@@ -98,14 +84,9 @@ public:
   const TQBSettings& Settings() const { return FSettings; }
   const TQBViewManager& Views() const { return *FViews; }
   TQBViewManager& ViewManager() { return *FViews; }
-  TQBEditWindow& EditArea() const { return *FEdit; }
-  TQBNavigationWindow& NavigationArea() const { return *FNavigation; }
   const TQBViewBinding& CurrentView() const { return FViews->Current(); }
   TQBMessageAdder& Adder() { return FAdder; }
-  TQBSelectionListeners& SelectionListeners() { return FSelectionListeners; }
-  TQBLogWindow& LogArea() const { return *FLogArea; }
   TQBProjectWindow& ProjectArea() const { return *FProject; }
-  TQBOrganizerWindow& OrganizerArea() const { return *FOrganizer; }
   TQBLogFollower& Follower() const { return *FFollower; }
   TQBRecentMenu& RecentFiles() const { return *FRecentFiles; }
   TQBRecentMenu& RecentProjects() const { return *FRecentProjects; }
@@ -137,30 +118,13 @@ private:
   void StoreSettings();
   void OnApplicationState(Qt::ApplicationState state);
 
-  // Wiring and command states (QBMainFormCommands.cpp).
+  // Wiring and command states (QBMainFormCommands.cpp): every command connected to its area.
   void ConnectCommands();
-  void ConnectLogCommands();
-  void ConnectViewCommands();
-  void ConnectLayoutCommands();
-  void ConnectMessageCommands();
-  void ConnectEditCommands();
-  void ConnectNavigationCommands();
   // First, Previous, Next and Last take the navigator's enabling at once (outside UpdateCommands).
   void ApplyNavEnabling();
-  void ConnectProjectCommands();
-  void ConnectToolsCommands();
   void Handle(TQBCmd cmd, std::function<void()> handler);
   void ApplyCommandStates(const TQBCommandStates& states);
   void UpdateStatusPanes(const TQBCommandInputs& in);
-
-  // IQBViewsWindow: the view manager's calls, forwarded to the areas concerned.
-  void ViewPrepared() override;
-  void InspectFocusedMessage() override;
-  void ReportError(const QString& text) override;
-  void SetBusy(bool busy) override;
-
-  // IQBTimeQuestion: Go to Time's dialog over the current view.
-  bool AskTime(TQBTimeStamp& value) override;
 
   TQBIniFile& FIni;
   const TQBFolders FFolders;
@@ -181,14 +145,19 @@ private:
   TQBStatusPanes* FStatus = nullptr;
   TQBInspectorPane* FPane = nullptr;
   TQBMenus FMenus;
+  // The areas' reports, busy cursor, status texts and command states; the views' host interface.
+  std::unique_ptr<TQBWindowFeedback> FFeedback;
+  std::unique_ptr<TQBViewerHost> FHost;
 
   // Areas.
   TQBViewTabs* FViewTabs = nullptr;
+  std::unique_ptr<TQBViewsWindow> FViewsWindow;
   std::unique_ptr<TQBViewManager> FViews;
   // Made right after the view manager, before the first view, and gone after the last one.
   std::unique_ptr<TQBOrganizerWindow> FOrganizer;
   std::unique_ptr<TQBViewArea> FViewArea;
   std::unique_ptr<TQBProjectWindow> FProject;
+  std::unique_ptr<TQBInspectedView> FInspectedView;
   std::unique_ptr<TQBInspectorHost> FInspectorHost;
   std::unique_ptr<TQBLogWindow> FLogArea;
   std::unique_ptr<TQBFollowWindow> FFollowWindow;
@@ -200,6 +169,7 @@ private:
   std::unique_ptr<TQBLayoutWindow> FLayoutWindow;
   std::unique_ptr<TQBHelpCommands> FHelp;
   std::unique_ptr<TQBMessageCommands> FMessageCommands;
+  std::unique_ptr<TQBTimeQuestion> FTimeQuestion;
   std::unique_ptr<TQBSearchCommands> FSearch;
   std::unique_ptr<TQBEditWindow> FEdit;
   std::unique_ptr<TQBNavigationWindow> FNavigation;

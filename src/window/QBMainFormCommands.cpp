@@ -45,134 +45,135 @@ void TFrmViewer::Handle(TQBCmd cmd, std::function<void()> handler) {
   });
 }
 
-void TFrmViewer::ConnectCommands() {
-  ConnectLogCommands();
-  ConnectViewCommands();
-  ConnectLayoutCommands();
-  ConnectMessageCommands();
-  ConnectEditCommands();
-  ConnectNavigationCommands();
-  ConnectProjectCommands();
-  ConnectToolsCommands();
-  Handle(TQBCmd::Exit, [this] { close(); });
-  Handle(TQBCmd::PlugIns, [] {
-    if (PlugInManager) PlugInManager->ShowPlugInsDialog();
-  });
+namespace {
+
+// Connects a command to its handler (TFrmViewer::Handle).
+using THandle = std::function<void(TQBCmd, std::function<void()>)>;
+
+void ConnectLogCommands(const THandle& handle, TQBLogWindow& log, TQBLogFollower& follower) {
+  handle(TQBCmd::Open, [&log] { log.Open(); });
+  handle(TQBCmd::Append, [&log] { log.Append(); });
+  handle(TQBCmd::Save, [&log] { log.Save(); });
+  handle(TQBCmd::Export, [&log] { log.Export(); });
+  handle(TQBCmd::Refresh, [&log] { log.Loads().Refresh(); });
+  handle(TQBCmd::FollowLogFile, [&follower] { follower.SetOn(!follower.IsOn()); });
 }
 
-void TFrmViewer::ConnectLogCommands() {
-  TQBLogWindow& log = *FLogArea;
-  Handle(TQBCmd::Open, [&log] { log.Open(); });
-  Handle(TQBCmd::Append, [&log] { log.Append(); });
-  Handle(TQBCmd::Save, [&log] { log.Save(); });
-  Handle(TQBCmd::Export, [&log] { log.Export(); });
-  Handle(TQBCmd::Refresh, [&log] { log.Refresh(); });
-  Handle(TQBCmd::FollowLogFile, [this] { FFollower->SetOn(!FFollower->IsOn()); });
+void ConnectViewCommands(const THandle& handle, TQBViewManager& views, TQBViewCommands& commands,
+                         TQBOrganizerCommands& organizer) {
+  handle(TQBCmd::ViewPrior, [&views] { views.SelectPrevious(); });
+  handle(TQBCmd::ViewNext, [&views] { views.SelectNext(); });
+  handle(TQBCmd::ViewNew, [&commands] { commands.NewView(); });
+  handle(TQBCmd::ViewModify, [&commands] { commands.ModifyView(); });
+  handle(TQBCmd::ViewRemove, [&commands] { commands.RemoveView(); });
+  handle(TQBCmd::ViewRemoveAll, [&commands] { commands.RemoveAllViews(); });
+  handle(TQBCmd::ViewMoveLeft, [&commands] { commands.MoveLeft(); });
+  handle(TQBCmd::ViewMoveRight, [&commands] { commands.MoveRight(); });
+  handle(TQBCmd::SyncMsgMode, [&commands] { commands.ToggleSyncMode(); });
+  handle(TQBCmd::OrganizeMessages, [&organizer] { organizer.OrganizeMessages(); });
+  handle(TQBCmd::AutoOrganize, [&organizer] { organizer.ToggleAutoOrganize(); });
+  handle(TQBCmd::AutoOrganizeSettings, [&organizer] { organizer.AutoOrganizeSettings(); });
 }
 
-void TFrmViewer::ConnectViewCommands() {
-  TQBViewManager& views = *FViews;
-  Handle(TQBCmd::ViewPrior, [&views] { views.SelectPrevious(); });
-  Handle(TQBCmd::ViewNext, [&views] { views.SelectNext(); });
-  TQBViewCommands& commands = FViewArea->Commands();
-  Handle(TQBCmd::ViewNew, [&commands] { commands.NewView(); });
-  Handle(TQBCmd::ViewModify, [&commands] { commands.ModifyView(); });
-  Handle(TQBCmd::ViewRemove, [&commands] { commands.RemoveView(); });
-  Handle(TQBCmd::ViewRemoveAll, [&commands] { commands.RemoveAllViews(); });
-  Handle(TQBCmd::ViewMoveLeft, [&commands] { commands.MoveLeft(); });
-  Handle(TQBCmd::ViewMoveRight, [&commands] { commands.MoveRight(); });
-  Handle(TQBCmd::SyncMsgMode, [&commands] { commands.ToggleSyncMode(); });
-  TQBOrganizerCommands& organizer = FOrganizer->Commands();
-  Handle(TQBCmd::OrganizeMessages, [&organizer] { organizer.OrganizeMessages(); });
-  Handle(TQBCmd::AutoOrganize, [&organizer] { organizer.ToggleAutoOrganize(); });
-  Handle(TQBCmd::AutoOrganizeSettings, [&organizer] { organizer.AutoOrganizeSettings(); });
+void ConnectProjectCommands(const THandle& handle, TQBProjectCommands& project) {
+  handle(TQBCmd::NewProject, [&project] { project.CloseProject(); });
+  handle(TQBCmd::OpenProject, [&project] { project.OpenProject(); });
+  handle(TQBCmd::SaveProject, [&project] { project.SaveProject(); });
+  handle(TQBCmd::SaveProjectAs, [&project] { project.SaveProjectAs(); });
+  handle(TQBCmd::CloseProject, [&project] { project.CloseProject(); });
 }
 
-void TFrmViewer::ConnectProjectCommands() {
-  TQBProjectCommands& project = FProject->Commands();
-  Handle(TQBCmd::NewProject, [&project] { project.CloseProject(); });
-  Handle(TQBCmd::OpenProject, [&project] { project.OpenProject(); });
-  Handle(TQBCmd::SaveProject, [&project] { project.SaveProject(); });
-  Handle(TQBCmd::SaveProjectAs, [&project] { project.SaveProjectAs(); });
-  Handle(TQBCmd::CloseProject, [&project] { project.CloseProject(); });
-}
-
-void TFrmViewer::ConnectLayoutCommands() {
-  TQBLayoutCommands& layout = *FLayoutCommands;
-  Handle(TQBCmd::ViewInspector, [&layout] { layout.ToggleInspector(); });
-  Handle(TQBCmd::FullSizeInspector, [&layout] { layout.ToggleFullSizeInspector(); });
-  Handle(TQBCmd::InspectorOnBottom, [&layout] { layout.ToggleInspectorOnBottom(); });
-  Handle(TQBCmd::ViewCallStack, [&layout] { layout.ToggleCallStack(); });
-  Handle(TQBCmd::ViewDetailPanel, [&layout] { layout.ToggleDetailPanel(); });
-  Handle(TQBCmd::WrapButtons, [&layout] { layout.ToggleWrapButtons(); });
-  Handle(TQBCmd::AlwaysOnTop, [&layout] { layout.ToggleAlwaysOnTop(); });
+void ConnectLayoutCommands(const THandle& handle, TQBLayoutCommands& layout, TQBHelpCommands& help) {
+  handle(TQBCmd::ViewInspector, [&layout] { layout.ToggleInspector(); });
+  handle(TQBCmd::FullSizeInspector, [&layout] { layout.ToggleFullSizeInspector(); });
+  handle(TQBCmd::InspectorOnBottom, [&layout] { layout.ToggleInspectorOnBottom(); });
+  handle(TQBCmd::ViewCallStack, [&layout] { layout.ToggleCallStack(); });
+  handle(TQBCmd::ViewDetailPanel, [&layout] { layout.ToggleDetailPanel(); });
+  handle(TQBCmd::WrapButtons, [&layout] { layout.ToggleWrapButtons(); });
+  handle(TQBCmd::AlwaysOnTop, [&layout] { layout.ToggleAlwaysOnTop(); });
   for (TQBCmd cmd : {TQBCmd::AllDetails, TQBCmd::ViewMsgOnly, TQBCmd::ViewCategory, TQBCmd::ViewAppName,
                      TQBCmd::ViewComputerName, TQBCmd::ViewProcessID, TQBCmd::ViewThread, TQBCmd::ViewDate,
                      TQBCmd::ViewTimeStamp, TQBCmd::ViewTimeDiff, TQBCmd::ViewTimeOffset})
-    Handle(cmd, [&layout, cmd] { layout.ColumnCommand(cmd); });
-  Handle(TQBCmd::HideExtraColumns, [&layout] { layout.ToggleHideExtraColumns(); });
-  Handle(TQBCmd::AutoCollapse, [&layout] { layout.ToggleAutoCollapse(); });
-  Handle(TQBCmd::FlattenStructure, [&layout] { layout.ToggleFlatten(); });
+    handle(cmd, [&layout, cmd] { layout.ColumnCommand(cmd); });
+  handle(TQBCmd::HideExtraColumns, [&layout] { layout.ToggleHideExtraColumns(); });
+  handle(TQBCmd::AutoCollapse, [&layout] { layout.ToggleAutoCollapse(); });
+  handle(TQBCmd::FlattenStructure, [&layout] { layout.ToggleFlatten(); });
   for (TQBCmd cmd : {TQBCmd::PosUpperLeft, TQBCmd::PosUpperRight, TQBCmd::PosLowerRight, TQBCmd::PosLowerLeft,
                      TQBCmd::PosLeft, TQBCmd::PosTop, TQBCmd::PosRight, TQBCmd::PosBottom})
-    Handle(cmd, [&layout, cmd] { layout.Position(cmd); });
-  TQBHelpCommands& help = *FHelp;
-  Handle(TQBCmd::HelpProduct, [&help] { help.ShowTopic(QStringLiteral("Viewer")); });
-  Handle(TQBCmd::HelpQuillbox, [&help] { help.ShowTopic(QStringLiteral("QuillboxLoggingSystem")); });
+    handle(cmd, [&layout, cmd] { layout.Position(cmd); });
+  handle(TQBCmd::HelpProduct, [&help] { help.ShowTopic(QStringLiteral("Viewer")); });
+  handle(TQBCmd::HelpQuillbox, [&help] { help.ShowTopic(QStringLiteral("QuillboxLoggingSystem")); });
 }
 
-void TFrmViewer::ConnectMessageCommands() {
-  TQBMessageCommands& messages = *FMessageCommands;
-  Handle(TQBCmd::Delete, [&messages] { messages.Delete(); });
-  Handle(TQBCmd::CropToSelection, [&messages] { messages.CropToSelection(); });
-  Handle(TQBCmd::SelectAll, [&messages] { messages.SelectAll(); });
-  Handle(TQBCmd::CopyMessageText, [&messages] { messages.CopyMessageText(); });
-  Handle(TQBCmd::MethodMatch, [&messages] {
+void ConnectMessageCommands(const THandle& handle, TQBMessageCommands& messages, TQBSearchCommands& search) {
+  handle(TQBCmd::Delete, [&messages] { messages.Delete(); });
+  handle(TQBCmd::CropToSelection, [&messages] { messages.CropToSelection(); });
+  handle(TQBCmd::SelectAll, [&messages] { messages.SelectAll(); });
+  handle(TQBCmd::CopyMessageText, [&messages] { messages.CopyMessageText(); });
+  handle(TQBCmd::MethodMatch, [&messages] {
     messages.MethodMatch(QGuiApplication::keyboardModifiers().testFlag(Qt::ShiftModifier));
   });
-  Handle(TQBCmd::CurrentMethod, [&messages] { messages.CurrentMethod(); });
-  Handle(TQBCmd::ToggleMethod, [&messages] { messages.ToggleMethod(); });
-  Handle(TQBCmd::ExpandAll, [&messages] { messages.ExpandAll(); });
-  Handle(TQBCmd::ExpandToEnd, [&messages] { messages.ExpandToEnd(); });
-  Handle(TQBCmd::CollapseAll, [&messages] { messages.CollapseAll(); });
+  handle(TQBCmd::CurrentMethod, [&messages] { messages.CurrentMethod(); });
+  handle(TQBCmd::ToggleMethod, [&messages] { messages.ToggleMethod(); });
+  handle(TQBCmd::ExpandAll, [&messages] { messages.ExpandAll(); });
+  handle(TQBCmd::ExpandToEnd, [&messages] { messages.ExpandToEnd(); });
+  handle(TQBCmd::CollapseAll, [&messages] { messages.CollapseAll(); });
 
-  TQBSearchCommands& search = *FSearch;
-  Handle(TQBCmd::Find, [&search] { search.Find(); });
-  Handle(TQBCmd::FindNext, [&search] { search.FindNext(); });
-  Handle(TQBCmd::JumpToMsg, [&search] { search.JumpToMessage(); });
-  Handle(TQBCmd::GoToTime, [&search] { search.GoToTime(); });
+  handle(TQBCmd::Find, [&search] { search.Find(); });
+  handle(TQBCmd::FindNext, [&search] { search.FindNext(); });
+  handle(TQBCmd::JumpToMsg, [&search] { search.JumpToMessage(); });
+  handle(TQBCmd::GoToTime, [&search] { search.GoToTime(); });
   for (int n = 0; n < 10; ++n) {
-    Handle(ToggleBookmarkCmd(n), [&search, n] { search.ToggleBookmark(n); });
-    Handle(JumpToBookmarkCmd(n), [&search, n] { search.JumpToBookmark(n); });
+    handle(ToggleBookmarkCmd(n), [&search, n] { search.ToggleBookmark(n); });
+    handle(JumpToBookmarkCmd(n), [&search, n] { search.JumpToBookmark(n); });
   }
-  connect(FStatus, &TQBStatusPanes::MessageNumberClicked, this, [this] {
-    if (Action(TQBCmd::JumpToMsg)->isEnabled()) Action(TQBCmd::JumpToMsg)->trigger();
-  });
-
-  Handle(TQBCmd::CopyInspectorContents, [this] { FPane->CopyInspectorContents(); });
-  Handle(TQBCmd::PrintInspectorContents, [this] { FPane->PrintInspectorContents(); });
 }
 
-void TFrmViewer::ConnectEditCommands() {
-  TQBEditCommands& edit = FEdit->Commands();
-  Handle(TQBCmd::AddNote, [&edit] { edit.AddNote(); });
-  Handle(TQBCmd::AddCheckPoint, [&edit] { edit.AddCheckPoint(); });
-  Handle(TQBCmd::AddSeparator, [&edit] { edit.AddSeparator(); });
-  Handle(TQBCmd::AddResetSeparator, [&edit] { edit.AddResetSeparator(); });
-  Handle(TQBCmd::EditMessage, [&edit] { edit.EditMessage(); });
-  Handle(TQBCmd::Clear, [&edit] { edit.Clear(false); });
-  Handle(TQBCmd::ClearAll, [&edit] { edit.Clear(true); });
-  Handle(TQBCmd::ClearBookmarks, [&edit] { edit.ClearBookmarks(); });
+void ConnectEditCommands(const THandle& handle, TQBEditCommands& edit) {
+  handle(TQBCmd::AddNote, [&edit] { edit.AddNote(); });
+  handle(TQBCmd::AddCheckPoint, [&edit] { edit.AddCheckPoint(); });
+  handle(TQBCmd::AddSeparator, [&edit] { edit.AddSeparator(); });
+  handle(TQBCmd::AddResetSeparator, [&edit] { edit.AddResetSeparator(); });
+  handle(TQBCmd::EditMessage, [&edit] { edit.EditMessage(); });
+  handle(TQBCmd::Clear, [&edit] { edit.Clear(false); });
+  handle(TQBCmd::ClearAll, [&edit] { edit.Clear(true); });
+  handle(TQBCmd::ClearBookmarks, [&edit] { edit.ClearBookmarks(); });
 }
 
-void TFrmViewer::ConnectNavigationCommands() {
-  TQBNavigator& navigator = FNavigation->Navigator();
-  Handle(TQBCmd::SelectNavMsg, [&navigator] { navigator.SelectNavMessage(); });
+void ConnectNavigationCommands(const THandle& handle, TQBNavigator& navigator) {
+  handle(TQBCmd::SelectNavMsg, [&navigator] { navigator.SelectNavMessage(); });
   const std::pair<TQBCmd, TQBNavDirection> steps[] = {{TQBCmd::NavFirst, TQBNavDirection::First},
                                                       {TQBCmd::NavPrevious, TQBNavDirection::Previous},
                                                       {TQBCmd::NavNext, TQBNavDirection::Next},
                                                       {TQBCmd::NavLast, TQBNavDirection::Last}};
-  for (const auto& [cmd, direction] : steps) Handle(cmd, [&navigator, direction] { navigator.Navigate(direction); });
+  for (const auto& [cmd, direction] : steps) handle(cmd, [&navigator, direction] { navigator.Navigate(direction); });
+}
+
+}  // namespace
+
+void TFrmViewer::ConnectCommands() {
+  const THandle handle = [this](TQBCmd cmd, std::function<void()> handler) { Handle(cmd, std::move(handler)); };
+  ConnectLogCommands(handle, *FLogArea, *FFollower);
+  ConnectViewCommands(handle, *FViews, FViewArea->Commands(), FOrganizer->Commands());
+  ConnectLayoutCommands(handle, *FLayoutCommands, *FHelp);
+  ConnectMessageCommands(handle, *FMessageCommands, *FSearch);
+  connect(FStatus, &TQBStatusPanes::MessageNumberClicked, this, [this] {
+    if (Action(TQBCmd::JumpToMsg)->isEnabled()) Action(TQBCmd::JumpToMsg)->trigger();
+  });
+  Handle(TQBCmd::CopyInspectorContents, [this] { FPane->CopyInspectorContents(); });
+  Handle(TQBCmd::PrintInspectorContents, [this] { FPane->PrintInspectorContents(); });
+  ConnectEditCommands(handle, FEdit->Commands());
+  ConnectNavigationCommands(handle, FNavigation->Navigator());
+  ConnectProjectCommands(handle, FProject->Commands());
+  Handle(TQBCmd::Print, [this] { FPrintArea->Print(); });
+  TQBOptionsWindow& options = *FOptionsArea;
+  Handle(TQBCmd::Options, [&options] { options.Options(); });
+  Handle(TQBCmd::SelectColumns, [&options] { options.SelectColumns(); });
+  Handle(TQBCmd::HelpAbout, [this] { FDialogs.About->ShowAbout(this); });
+  Handle(TQBCmd::Exit, [this] { close(); });
+  Handle(TQBCmd::PlugIns, [] {
+    if (PlugInManager) PlugInManager->ShowPlugInsDialog();
+  });
 }
 
 void TFrmViewer::ApplyNavEnabling() {
@@ -183,14 +184,6 @@ void TFrmViewer::ApplyNavEnabling() {
     FStates.Enabled[Index(cmd)] = on;
     Action(cmd)->setEnabled(on && FHandled[Index(cmd)]);
   }
-}
-
-void TFrmViewer::ConnectToolsCommands() {
-  Handle(TQBCmd::Print, [this] { FPrintArea->Print(); });
-  TQBOptionsWindow& options = *FOptionsArea;
-  Handle(TQBCmd::Options, [&options] { options.Options(); });
-  Handle(TQBCmd::SelectColumns, [&options] { options.SelectColumns(); });
-  Handle(TQBCmd::HelpAbout, [this] { FDialogs.About->ShowAbout(this); });
 }
 
 void TFrmViewer::UpdateCommands() {

@@ -4,13 +4,15 @@
 
 #include "inspectors/QBInspectorPane.h"
 #include "inspectors/QBInspectorPaneHost.h"
+#include "shell/QBAreaFeedback.h"
+#include "shell/QBInspectedView.h"
 
 #include <quillbox/QuillboxMessageSet.h>
 
 #include <QList>
 #include <QStringList>
 
-class TQBFakePaneHost : public IQBInspectorPaneHost {
+class TQBFakePaneHost : public IQBInspectedView, public IQBInspectorPaneHost, public IQBAreaFeedback {
 public:
   bool IsClearingViews() const override { return Clearing; }
   bool HasActiveView() const override { return Active; }
@@ -39,6 +41,8 @@ public:
     return PrintConfirmed;
   }
   void ReportError(const QString& message) override { Errors << message; }
+  void SetBusy(bool) override {}
+  void ShowStatusText(const QString&) override {}
 
   TQBInspectorPane* Pane = nullptr;
   bool Clearing = false, Active = true, Shown = true, PrintConfirmed = true;

@@ -38,7 +38,7 @@ int main(int argc, char** argv) {
   for (int recNo = 1; recNo <= MessageSet.GetRecordCount(); ++recNo) firstOfType.try_emplace(MessageSet.At(recNo).MsgType(), recNo);
 
   TQBFakePaneHost host;
-  TQBInspectorPane pane(host);
+  TQBInspectorPane pane(host, host, host);
   host.Pane = &pane;
   pane.resize(460, 320);
   QFont messageFont("Verdana", 8);

@@ -50,7 +50,7 @@ protected:
   }
 
   TQBFakePaneHost FWindow;
-  TQBInspectorPane FPane{FWindow};
+  TQBInspectorPane FPane{FWindow, FWindow, FWindow};
   TQBCallStackList FCallStack;
 };
 
@@ -285,7 +285,7 @@ TEST_F(QBInspectorPanePlugInTest, PaneGivesControlsItDoesNotOwnBack) {
   QPointer<QWidget> control, box;
   {
     TQBFakePaneHost host;
-    TQBInspectorPane pane(host);
+    TQBInspectorPane pane(host, host, host);
     pane.SetPlugIns(FManager.get());
     host.FocusedRecNo = AddMessage({150, "custom"});
     pane.InspectFocusedMessage();

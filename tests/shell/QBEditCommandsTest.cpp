@@ -17,7 +17,7 @@
 
 namespace {
 
-class TFakeWindow final : public IQBEditWindow, public IQBCurrentView {
+class TFakeWindow final : public IQBEditWindow, public IQBAreaFeedback, public IQBCurrentView {
 public:
   std::vector<std::unique_ptr<TQBTestView>> Views;
   int CurrentIndex = 0;
@@ -39,6 +39,9 @@ public:
   }
   bool ConfirmClearBookmarks() override { return Calls << QStringLiteral("confirm bookmarks"), Confirm; }
   void SetBusy(bool busy) override { Calls << (busy ? QStringLiteral("busy") : QStringLiteral("idle")); }
+  void ReportError(const QString& text) override { Calls << QStringLiteral("error ") + text; }
+  void ShowStatusText(const QString&) override {}
+  void UpdateCommands() override {}
   void ClearAllMessages() override {
     Calls << QStringLiteral("clear all");
     for (auto& view : Views) view->ClearView();
@@ -88,7 +91,7 @@ protected:
   TQBGeneralSettings General;
   TQBAnnotations Annotations{Adder, Origin()};
   TFakeWindow Window;
-  TQBEditCommands Commands{Window, Log, Adder, Annotations, General, Window};
+  TQBEditCommands Commands{Window, Log, Adder, Annotations, General, Window, Window};
 };
 
 TEST_F(EditCommandsTest, ClearAsksAndEmptiesTheViewsItShould) {

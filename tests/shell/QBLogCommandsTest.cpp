@@ -47,7 +47,7 @@ public:
 };
 
 // Records the calls as words; UpdateCommands also notes whether the loading flag was still set.
-class TRecordingWindow final : public IQBLogWindow {
+class TRecordingWindow final : public IQBLogWindow, public IQBAreaFeedback {
 public:
   TRecordingWindow(TQBLogState& state, TQBTestView& view) : FState(state), FView(view) {}
   QStringList Calls;
@@ -104,7 +104,7 @@ protected:
   TQBMessageAdder Adder{MessageSet};
   TQBModifiedFlagObserver Modified{State};
   TRecordingWindow Window{State, View};
-  TQBLogCommands Commands{State, Adder, Window};
+  TQBLogCommands Commands{State, Adder, Window, Window};
 };
 
 TEST_F(LogCommandsTest, LoadRunsItsStepsInOrderAndUpdatesOnceAtTheEnd) {

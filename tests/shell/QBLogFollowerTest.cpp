@@ -18,7 +18,7 @@ namespace {
 
 constexpr int kWaitMs = 20000;
 
-struct TFakeWindow : IQBFollowWindow {
+struct TFakeWindow : IQBFollowWindow, IQBAreaFeedback {
   bool Busy = false;
   bool InBracket = false;
   int Reads = 0;  // reads that added messages
@@ -40,6 +40,9 @@ struct TFakeWindow : IQBFollowWindow {
   }
   void ReportInvalidLog(const QString& path) override { Log << "invalid " + QFileInfo(path).fileName(); }
   void ReportError(const QString& text) override { Log << "error " + text; }
+  void SetBusy(bool) override {}
+  void ShowStatusText(const QString&) override {}
+  void UpdateCommands() override {}
   void FollowingStopped() override { Log << "stopped"; }
 };
 
@@ -80,7 +83,7 @@ protected:
   TQBLogState FState;
   TQBModifiedFlagObserver FModified{FState};
   TFakeWindow FWindow;
-  TQBLogFollower FFollower{FState, FAdder, FWindow};
+  TQBLogFollower FFollower{FState, FAdder, FWindow, FWindow};
 };
 
 TEST_F(LogFollower, TenThousandMessagesASecondForTenSecondsComeInWholeAndInOrder) {

@@ -20,9 +20,11 @@ public:
   void Print(const QString& title, bool selectionOnly, int fontSize, uint16_t columns) override {
     Calls << QStringLiteral("print %1 %2 %3 %4").arg(title).arg(selectionOnly).arg(fontSize).arg(columns);
     if (!Failure.isEmpty()) throw std::runtime_error(Failure.toStdString());
+    if (ThrowOther) throw 42;
   }
   QStringList Calls;
   QString Failure;
+  bool ThrowOther = false;  // an error that is no std::exception
 };
 
 // The current view: a test view with a print interface beside it, or none.
@@ -40,7 +42,7 @@ private:
 };
 
 // Records the calls; the dialog's answer is set by the test.
-class TPrintWindow final : public IQBPrintWindow {
+class TPrintWindow final : public IQBPrintWindow, public IQBAreaFeedback {
 public:
   bool AskMessagePrint(QString& title, bool hasSelection, bool& printSelection, TQBColumnSet& columns,
                        int& fontSize) override {
@@ -54,6 +56,8 @@ public:
   }
   void SetBusy(bool busy) override { Calls << (busy ? QStringLiteral("busy") : QStringLiteral("idle")); }
   void ReportError(const QString& text) override { Calls << QStringLiteral("error ") + text; }
+  void ShowStatusText(const QString&) override {}
+  void UpdateCommands() override {}
   bool Confirm = true;
   QStringList Calls;
 };
@@ -69,7 +73,7 @@ protected:
   TRecordingPrint Print;
   TCurrentView Current{View, Print};
   TPrintWindow Window;
-  TQBPrintCommands Commands{Settings, Current, Window};
+  TQBPrintCommands Commands{Settings, Current, Window, Window};
 };
 
 TEST_F(PrintCommandsTest, TheViewPrintsWithTheDialogsValuesAndTheWindowKeepsItsColumns) {
@@ -94,6 +98,13 @@ TEST_F(PrintCommandsTest, AFailureIsReportedAfterTheCursorIsBack) {
   Print.Failure = QStringLiteral("Cannot write the file x.pdf: Permission denied");
   Commands.PrintMessages();
   EXPECT_EQ(Window.Calls.mid(1), (QStringList{"busy", "idle", "error Cannot write the file x.pdf: Permission denied"}));
+  EXPECT_FALSE(Commands.Printing());
+}
+
+TEST_F(PrintCommandsTest, AnErrorOfAnotherKindGoesOnWithTheJobEndedAndTheCursorBack) {
+  Print.ThrowOther = true;
+  EXPECT_THROW(Commands.PrintMessages(), int);
+  EXPECT_EQ(Window.Calls.mid(1), (QStringList{"busy", "idle"}));
   EXPECT_FALSE(Commands.Printing());
 }
 

@@ -23,7 +23,7 @@
 
 namespace {
 
-class TFakeWindow final : public IQBProjectWindow {
+class TFakeWindow final : public IQBProjectWindow, public IQBAreaFeedback {
 public:
   explicit TFakeWindow(TQuillboxMessageSet& set) : FSet(set) {}
 
@@ -40,6 +40,8 @@ public:
   void ShowErrorMessage(const QString& text) override { Calls << "message:" + text; }
   void ReportError(const QString&) override { Calls << "error"; }
   void SetBusy(bool) override {}
+  void ShowStatusText(const QString&) override {}
+  void UpdateCommands() override {}
   bool ProjectModified() const override { return Modified; }
   void SetProjectModified(bool modified) override { Modified = modified; }
   QList<IQBMessageView*> ProjectViews() override {
@@ -111,7 +113,7 @@ protected:
   qbtest::TTestStore Store{Set};
   TQBProjectState State;
   TFakeWindow Window{Set};
-  TQBProjectCommands Commands{State, Window};
+  TQBProjectCommands Commands{State, Window, Window};
 };
 
 TEST_F(ProjectCommandsTest, SaveStepAsksSavesAndStopsAsItsAnswersSay) {

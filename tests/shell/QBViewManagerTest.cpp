@@ -1,10 +1,14 @@
 // The view manager without a window: the pages and the window are fakes that record what they are
-// asked; the views are test views of registered classes over the real store and adding path.
+// asked; the views are test views of registered classes over the real store and adding path. The
+// inspector pane's questions about the current view (TQBInspectedView) are answered through it.
 
 #include "support/QBTestView.h"
 #include "support/QBTestFiles.h"
 
+#include "model/QBMessageTypes.h"
 #include "plugins/QBPlugInLists.h"
+#include "settings/QBSettings.h"
+#include "shell/QBInspectedView.h"
 #include "shell/QBViewCommands.h"
 #include "shell/QBViewManager.h"
 #include "shell/QBViewPages.h"
@@ -16,6 +20,8 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -79,13 +85,14 @@ public:
   bool Strip = false;
 };
 
-class TFakeWindow final : public IQBViewsWindow {
+class TFakeWindow final : public IQBViewsWindow, public IQBAreaFeedback {
 public:
   void ViewPrepared() override { ++Prepared; }
   void InspectFocusedMessage() override { ++Inspections; }
   void ReportError(const QString& text) override { Errors << text; }
   void SetBusy(bool busy) override { Busy += busy ? 1 : -1; }
   void UpdateCommands() override { ++Updates; }
+  void ShowStatusText(const QString&) override {}
 
   QStringList Errors;
   int Prepared = 0, Inspections = 0, Busy = 0, Updates = 0;
@@ -126,7 +133,7 @@ protected:
   TCustomViewList Registry;
   TFakePages Pages;
   TFakeWindow Window;
-  TQBViewManager Views{Pages, Window, MessageSet, &Registry};
+  TQBViewManager Views{Pages, Window, Window, MessageSet, &Registry};
   TQBMessageAdder Adder{MessageSet};
 };
 
@@ -155,7 +162,7 @@ TEST_F(ViewManagerTest, ViewsThatCannotBeMadeAreReportedAndNothingIsAdded) {
   EXPECT_EQ(Window.Errors, QStringList{QStringLiteral("Invalid CustomView registered")});
   EXPECT_EQ(Pages.Destroyed, 1);
   TCustomViewList empty;
-  TQBViewManager noClasses(Pages, Window, MessageSet, &empty);
+  TQBViewManager noClasses(Pages, Window, Window, MessageSet, &empty);
   EXPECT_FALSE(noClasses.CreateDefaultView());
   EXPECT_EQ(Window.Errors.last(), QStringLiteral("Unable to create a view. ViewClass (Default) not found."));
   EXPECT_EQ(Views.Count(), 1);
@@ -247,7 +254,7 @@ TEST_F(ViewManagerTest, MovesNeverTouchAllMessages) {
   for (const TCase& c : cases) {
     TFakePages pages;
     TFakeWindow window;
-    TQBViewManager views(pages, window, MessageSet, &Registry);
+    TQBViewManager views(pages, window, window, MessageSet, &Registry);
     ASSERT_TRUE(views.CreateDefaultView());
     for (const char* name : {"A", "B", "C"}) views.InsertView({QString::fromLatin1(name)});
     views.Select(c.Index);
@@ -443,7 +450,7 @@ TEST_F(ViewCommandsTest, RemoveAllAsksOnlyWithViewsAndKeepsThemOnNo) {
   for (const TCase& c : cases) {
     TFakePages pages;
     TFakeWindow window;
-    TQBViewManager views(pages, window, MessageSet, &Registry);
+    TQBViewManager views(pages, window, window, MessageSet, &Registry);
     TScriptedQuestions questions;
     TQBViewCommands commands(views, MessageSet, questions);
     ASSERT_TRUE(views.CreateDefaultView());
@@ -481,6 +488,78 @@ TEST_F(ViewCommandsTest, CurrentViewCommandsAndSyncToggle) {
   EXPECT_FALSE(Views.SyncMode());
   EXPECT_EQ(Views.SyncRecNo(), -1);
   EXPECT_EQ(ViewAt(1).SyncMark, -1);
+}
+
+// TQBInspectedView: the inspector pane's questions about the current view, answered through the
+// manager without a window.
+
+// A view that lists three call stack entries, whatever its rows.
+class TStackView : public TQBTestView {
+public:
+  using TQBTestView::TQBTestView;
+  void GetCallStack(QStringList& texts) const override { texts = {"Inner", "Outer", "Beyond"}; }
+};
+const TQBViewClassOf<TStackView> StackClass;
+
+TEST_F(ViewManagerTest, InspectedViewAnswersFromTheCurrentView) {
+  TQBDisplaySettings display;
+  TQBInspectedView inspected(Views, display, MessageSet);
+  int first = -1, last = -1;
+  EXPECT_FALSE(inspected.HasActiveView());
+  EXPECT_EQ(inspected.RowCount(), 0);
+  EXPECT_EQ(inspected.FocusedRow(), -1);
+  EXPECT_FALSE(inspected.GotoCurrentMessage());
+  inspected.GetSelectedRange(first, last);
+  EXPECT_EQ(std::pair(first, last), std::pair(0, 0));
+
+  ASSERT_TRUE(Views.CreateDefaultView());
+  AddMessages({0, 0, 0});
+  EXPECT_TRUE(inspected.HasActiveView());
+  EXPECT_FALSE(inspected.IsClearingViews());
+  EXPECT_EQ(inspected.RowCount(), 3);
+  EXPECT_EQ(inspected.FocusedRow(), -1);
+  inspected.SelectRow(1);
+  EXPECT_EQ(inspected.FocusedRow(), 1);
+  ASSERT_TRUE(inspected.GotoCurrentMessage());
+  EXPECT_EQ(MessageSet.RecNo(), ViewAt(0).GetRowRecNo(1));
+  inspected.SelectRow(-1);  // a call stack entry without a row
+  EXPECT_EQ(inspected.FocusedRow(), 1);
+  ViewAt(0).SetRowSelected(0, true);
+  ViewAt(0).SetRowSelected(2, true);
+  EXPECT_EQ(inspected.SelectedCount(), ViewAt(0).SelectedCount());
+  int viewFirst = -1, viewLast = -1;
+  ViewAt(0).GetSelectedRange(viewFirst, viewLast);
+  inspected.GetSelectedRange(first, last);
+  EXPECT_EQ(std::pair(first, last), std::pair(viewFirst, viewLast));
+  display.Inspector = false;
+  EXPECT_FALSE(inspected.IsInspectorShown());
+  display.Inspector = true;
+  EXPECT_TRUE(inspected.IsInspectorShown());
+}
+
+TEST_F(ViewManagerTest, InspectedViewFindsTheRowsOfTheEnclosingMethods) {
+  Registry.Add(QStringLiteral("Stack"), &StackClass);
+  ASSERT_TRUE(Views.CreateDefaultView());
+  TQBNewView calls{QStringLiteral("Calls"), QStringLiteral("Stack")};
+  calls.Fill = true;
+  ASSERT_EQ(Views.InsertView(calls), 1);
+  AddMessages({qbmEnterMethod, qbmInfo, qbmEnterMethod, qbmInfo});
+  TQBDisplaySettings display;
+  TQBInspectedView inspected(Views, display, MessageSet);
+  std::vector<TQBCallStackEntry> entries;
+
+  inspected.SelectRow(3);
+  inspected.GetCallStack(entries);
+  ASSERT_EQ(entries.size(), 3u);
+  EXPECT_EQ(std::pair(entries[0].Text, entries[0].Row), std::pair(QStringLiteral("Inner"), 2));
+  EXPECT_EQ(std::pair(entries[1].Text, entries[1].Row), std::pair(QStringLiteral("Outer"), 0));
+  // An entry the walk does not find is listed without a row.
+  EXPECT_EQ(std::pair(entries[2].Text, entries[2].Row), std::pair(QStringLiteral("Beyond"), -1));
+
+  // The outermost level has no enclosing method; the view is not asked.
+  inspected.SelectRow(0);
+  inspected.GetCallStack(entries);
+  EXPECT_TRUE(entries.empty());
 }
 
 }  // namespace

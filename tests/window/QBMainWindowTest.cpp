@@ -214,7 +214,7 @@ TEST_F(MainWindowTest, StartsWithTheLayoutAndNamesToolsFindThingsBy) {
   EXPECT_EQ(View().GetViewName(), QStringLiteral("All Messages"));
   EXPECT_TRUE(Window->Layout().Tabs()->isHidden());
   EXPECT_EQ(Window->Layout().Tabs()->tabText(0), QStringLiteral("All Messages"));
-  EXPECT_EQ(ViewerHost, Window.get());
+  EXPECT_EQ(ViewerHost, &Window->Host());
   for (const char* pane : {"stsTimeDiff", "stsMsgNumber", "stsMsgCount", "stsSelCount", "stsProject", "stsProgress",
                            "stsMessage"}) {
     auto* widget = Window->findChild<QWidget*>(QLatin1String(pane));
@@ -531,7 +531,7 @@ TEST_F(MainWindowTest, ColumnAndPaneCommandsKeepTheirFlags) {
   auto* view = qobject_cast<TQBTestView*>(Window->CurrentView().Object);
   Trigger(C::ViewTimeStamp);
   Trigger(C::ViewTimeDiff);
-  EXPECT_EQ(Window->GetColumns(), 128);
+  EXPECT_EQ(Window->Host().GetColumns(), 128);
   EXPECT_TRUE(Window->Action(C::ViewTimeDiff)->isChecked());
   EXPECT_FALSE(Window->Action(C::ViewTimeStamp)->isChecked());
   EXPECT_EQ(view->Applied, 2);
@@ -774,7 +774,7 @@ TEST_F(MainWindowTest, InfoRowsTakeTheMessageFontsColourAndStyle) {
   Ini->WriteInteger("MessageFont", "Style", 8);
   Create();
   TQBTypeStyle info;
-  Window->GetTypeStyle(0, info);
+  Window->Host().GetTypeStyle(0, info);
   EXPECT_EQ(info, (TQBTypeStyle{true, 255, 8}));
 }
 

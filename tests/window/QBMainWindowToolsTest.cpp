@@ -133,8 +133,8 @@ TEST_F(MainWindowToolsTest, OptionsCancelLeavesViewsFontsAndStylesExactlyAsBefor
   Open();
   const QImage before = Pixels();
   const TQBSettings settings = Window->Settings();
-  const QFont font = Window->GetFont(0);
-  const int rowHeight = Window->GetRowHeight();
+  const QFont font = Window->Host().GetFont(0);
+  const int rowHeight = Window->Host().GetRowHeight();
   {
     auto answer = AnswerModal<TFrmOptions>([](TFrmOptions& f) {
       TFrmOptions* form = &f;
@@ -152,15 +152,15 @@ TEST_F(MainWindowToolsTest, OptionsCancelLeavesViewsFontsAndStylesExactlyAsBefor
     Trigger(C::Options);
   }
   EXPECT_EQ(Window->Settings(), settings);
-  EXPECT_EQ(Window->GetFont(0), font);
-  EXPECT_EQ(Window->GetRowHeight(), rowHeight);
+  EXPECT_EQ(Window->Host().GetFont(0), font);
+  EXPECT_EQ(Window->Host().GetRowHeight(), rowHeight);
   EXPECT_EQ(Pixels(), before) << "the view looks exactly as before";
 }
 
 TEST_F(MainWindowToolsTest, OptionsOkAppliesFontsStylesColumnsAndLayoutAndWritesTheSettings) {
   Open();
   const QImage before = Pixels();
-  const int rowHeight = Window->GetRowHeight();
+  const int rowHeight = Window->Host().GetRowHeight();
   ASSERT_FALSE(Window->Settings().Display.Inspector);
   {
     auto answer = AnswerModal<TFrmOptions>([](TFrmOptions& f) {
@@ -178,8 +178,8 @@ TEST_F(MainWindowToolsTest, OptionsOkAppliesFontsStylesColumnsAndLayoutAndWrites
   }
   const TQBSettings& s = Window->Settings();
   EXPECT_EQ(s.MessageFont.Size, 14);
-  EXPECT_EQ(Window->GetFont(0).pointSize(), 14);
-  EXPECT_GT(Window->GetRowHeight(), rowHeight) << "the row height follows the font";
+  EXPECT_EQ(Window->Host().GetFont(0).pointSize(), 14);
+  EXPECT_GT(Window->Host().GetRowHeight(), rowHeight) << "the row height follows the font";
   EXPECT_EQ(ViewWidget().font().pointSize(), 14) << "the views take the font";
   EXPECT_EQ(s.FontStyles.Entries[1].Style & 8, 8);
   EXPECT_FALSE(s.FontStyles.Entries[1].UseDefault);

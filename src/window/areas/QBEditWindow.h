@@ -1,7 +1,8 @@
 #pragma once
 // The widget side of the annotation and editing commands: TQBEditCommands holds the steps and flag
-// rules (with TQBAnnotations building the added messages); this class supplies the confirmations,
-// the busy cursor and the emptying of the views, the store and the panes.
+// rules (with TQBAnnotations building the added messages); this class supplies the confirmations and
+// the emptying of the views, the store and the panes (the busy cursor comes from the window's
+// IQBAreaFeedback).
 
 #include "shell/QBEditCommands.h"
 
@@ -22,6 +23,7 @@ public:
     const TQBMessageOrigin& Origin;
     const TQBGeneralSettings& General;
     IQBEditDialogs& Dialogs;
+    IQBAreaFeedback& Feedback;
     std::function<void()> Inspect;  // inspects the current view: hides the inspectors of an empty one
   };
   explicit TQBEditWindow(const TParts& parts);
@@ -34,7 +36,6 @@ private:
   int ViewCount() const override;
   bool ConfirmClearView(int viewCount, bool& all) override;
   bool ConfirmClearBookmarks() override;
-  void SetBusy(bool busy) override;
   void ClearAllMessages() override;
   void ClearMessageDetails() override;
 

@@ -1,18 +1,16 @@
 #include "window/areas/QBFollowWindow.h"
 
 #include "shell/QBViewManager.h"
-#include "window/dialogs/QBErrorReport.h"
 #include "window/areas/QBLogWindow.h"
 
 #include <quillbox/QBCustomViewIntf.h>
 
 #include <QApplication>
 #include <QFileInfo>
-#include <QWidget>
 
 bool TQBFollowWindow::CanAddMessages() {
   // Not inside a load, a command or a dialog: what they work on must not change under them.
-  return !P.Log.Gate().Busy() && !P.Log.Commands().Loading() && !P.CommandRunning() &&
+  return !P.Log.Loads().Gate().Busy() && !P.Log.Commands().Loading() && !P.CommandRunning() &&
          !QApplication::activeModalWidget();
 }
 
@@ -35,7 +33,7 @@ void TQBFollowWindow::EndAdding(int added) {
   // Like `tail -f`: a view that showed its last row keeps showing the last row.
   const TQBViewBinding& view = P.Views.Current();
   if (FLastRowCurrent && view.List == list) list->SetItemIndex(view.View->GetCount() - 1);
-  P.Host.UpdateCommands();
+  P.Feedback.UpdateCommands();
 }
 
 QString TQBFollowWindow::ReloadNotice(const QString& path, TQBFollowReload reason) {
@@ -51,14 +49,12 @@ QString TQBFollowWindow::ReloadNotice(const QString& path, TQBFollowReload reaso
 void TQBFollowWindow::ReloadFollowedFile(const QString& path, TQBFollowReload reason) {
   // Loaded as Open loads it: a modified log is offered for saving first. The load empties the status
   // pane when it ends, so the notice comes after it.
-  if (P.Log.LoadFile(path, false)) P.Host.ShowStatusText(ReloadNotice(path, reason));
+  if (P.Log.Loads().LoadFile(path, false)) P.Feedback.ShowStatusText(ReloadNotice(path, reason));
 }
 
 void TQBFollowWindow::ReportInvalidLog(const QString& path) { P.Log.ReportInvalid(path); }
 
-void TQBFollowWindow::ReportError(const QString& text) { P.Errors.ShowError(&P.Window, QBApplicationTitle, text); }
-
-void TQBFollowWindow::FollowingStopped() { P.Host.UpdateCommands(); }
+void TQBFollowWindow::FollowingStopped() { P.Feedback.UpdateCommands(); }
 
 void TQBFollowWindow::ResetSeparatorAdded() {
   if (IQBMessageViewList* list = P.Views.Current().List) list->ResetDepth();

@@ -8,21 +8,16 @@
 
 #include <functional>
 
-class IQBErrorReport;
 class IQBMessageViewList;
-class IQBViewerHost;
-class QWidget;
 class TQBLogWindow;
 class TQBViewManager;
 
 class TQBFollowWindow final : public IQBFollowWindow, public IQBLogLoadEvents {
 public:
   struct TParts {
-    QWidget& Window;
     TQBLogWindow& Log;
     TQBViewManager& Views;
-    IQBViewerHost& Host;  // status text and command states
-    IQBErrorReport& Errors;
+    IQBAreaFeedback& Feedback;  // status text and command states
     // True while one of the window's commands runs (its dialogs included).
     std::function<bool()> CommandRunning;
   };
@@ -34,7 +29,6 @@ public:
   void EndAdding(int added) override;
   void ReloadFollowedFile(const QString& path, TQBFollowReload reason) override;
   void ReportInvalidLog(const QString& path) override;
-  void ReportError(const QString& text) override;
   void FollowingStopped() override;
 
   // IQBLogLoadEvents: a reset separator read by following restarts the current view's nesting.

@@ -7,7 +7,7 @@
 // a report) takes its input as usual. Dropped files get through: the window queues them until the
 // load has ended, as it does a close request (TQBLoadGate).
 
-#include "model/QBLogLoader.h"
+#include "shell/QBLoadScheduler.h"
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -17,16 +17,16 @@
 class IQBMessageViewList;
 class TQBStatusPanes;
 
-class TQBLoadProgress final : public QObject, public IQBLogLoadEvents {
+class TQBLoadProgress final : public QObject, public IQBLoadProgress {
 public:
   // currentList answers the current view's list interface (or null) at the time it is asked.
   TQBLoadProgress(TQBStatusPanes& panes, std::function<IQBMessageViewList*()> currentList);
   ~TQBLoadProgress() override;
 
   // Starts a load's progress: position 0 of 1,000 parts, the Stop button shown, input held back.
-  void Begin();
+  void Begin() override;
   // Ends it: the progress pane empties and input flows again.
-  void End();
+  void End() override;
   // Stops the running load at its next progress report.
   void RequestStop() { FStop = true; }
 

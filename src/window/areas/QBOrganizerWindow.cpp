@@ -20,7 +20,7 @@ bool TQBOrganizerWindow::RunOrganizerSettings(TQBOrganizerForm form, uint8_t& fi
   return P.Dialogs.RunOrganizerSettings(&P.Window, form, fields, autoOrganize);
 }
 
-void TQBOrganizerWindow::UpdateCommands() { P.Host.UpdateCommands(); }
+void TQBOrganizerWindow::UpdateCommands() { P.Feedback.UpdateCommands(); }
 
 TQBOrganizedView TQBOrganizerWindow::CreateOrganizedView(const QString& name, const TQBFilterCriteria& criteria) {
   // No class name: the program's own view class.

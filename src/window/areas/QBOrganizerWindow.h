@@ -8,7 +8,7 @@
 #include <memory>
 
 class IQBOrganizerDialogs;
-class IQBViewerHost;
+class IQBAreaFeedback;
 class QWidget;
 class TQBViewManager;
 
@@ -19,7 +19,7 @@ public:
     TQBViewManager& Views;
     TQuillboxMessageSet& Set;
     IQBOrganizerDialogs& Dialogs;
-    IQBViewerHost& Host;  // command states
+    IQBAreaFeedback& Feedback;  // command states
   };
   // Created before the first view: every view registers its values from the start.
   explicit TQBOrganizerWindow(const TParts& parts);

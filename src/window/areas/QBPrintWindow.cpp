@@ -1,8 +1,5 @@
 #include "window/areas/QBPrintWindow.h"
 
-#include "shell/QBVocabulary.h"
-#include "window/dialogs/QBErrorReport.h"
-#include "window/areas/QBLogWindow.h"
 #include "window/dialogs/QBPrintDialogs.h"
 
 #include <QMetaObject>
@@ -25,7 +22,3 @@ bool TQBPrintWindow::AskMessagePrint(QString& title, bool hasSelection, bool& pr
                                      int& fontSize) {
   return P.Dialogs.AskMessagePrint(&P.ViewsArea, title, hasSelection, printSelection, columns, fontSize);
 }
-
-void TQBPrintWindow::SetBusy(bool busy) { QBSetBusyCursor(busy); }
-
-void TQBPrintWindow::ReportError(const QString& text) { P.Errors.ShowError(&P.Window, QBApplicationTitle, text); }

@@ -1,27 +1,27 @@
 #pragma once
-// The widget side of the print area: the print dialog over the views area, the busy cursor and the
-// error report for TQBPrintCommands, and the window's close requests while a job runs (the job's
+// The widget side of the print area: the print dialog over the views area for TQBPrintCommands (the
+// busy cursor and the error report come from the window's IQBAreaFeedback), and the window's close requests while a job runs (the job's
 // progress is modal, so only a terminate signal can ask): such a close waits for the job's end.
 
 #include "shell/QBPrintCommands.h"
 
 #include <functional>
 
-class IQBErrorReport;
 class IQBPrintDialogs;
 class QWidget;
 
 class TQBPrintWindow final : private IQBPrintWindow {
 public:
   struct TParts {
-    QWidget& Window;     // the error report's parent
+    QWidget& Window;     // the context a close after the job is posted to
     QWidget& ViewsArea;  // what the print dialog is centred over
     TQBSettings& Settings;
     const IQBCurrentView& Views;
     IQBPrintDialogs& Dialogs;
-    IQBErrorReport& Errors;
+    IQBAreaFeedback& Feedback;
   };
-  explicit TQBPrintWindow(const TParts& parts) : P(parts), FCommands(parts.Settings, parts.Views, *this) {}
+  explicit TQBPrintWindow(const TParts& parts)
+      : P(parts), FCommands(parts.Settings, parts.Views, *this, parts.Feedback) {}
 
   // Print...
   void Print();
@@ -32,8 +32,6 @@ public:
 private:
   bool AskMessagePrint(QString& title, bool hasSelection, bool& printSelection, TQBColumnSet& columns,
                        int& fontSize) override;
-  void SetBusy(bool busy) override;
-  void ReportError(const QString& text) override;
 
   TParts P;
   TQBPrintCommands FCommands;

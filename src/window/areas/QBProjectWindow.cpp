@@ -1,11 +1,8 @@
 #include "window/areas/QBProjectWindow.h"
 
-#include "shell/QBVocabulary.h"
 #include "settings/QBProjectFile.h"
 #include "settings/QBSettings.h"
 #include "shell/QBViewManager.h"
-#include "window/dialogs/QBErrorReport.h"
-#include "window/areas/QBLogWindow.h"
 #include "window/QBStatusPanes.h"
 #include "window/dialogs/QBViewAreaDialogs.h"
 
@@ -37,10 +34,6 @@ QString TQBProjectWindow::AskSaveProjectFileName(const QString& dir) {
 
 void TQBProjectWindow::ShowErrorMessage(const QString& text) { P.Dialogs.ShowErrorMessage(&P.Window, text); }
 
-void TQBProjectWindow::ReportError(const QString& text) { P.Errors.ShowError(&P.Window, QBApplicationTitle, text); }
-
-void TQBProjectWindow::SetBusy(bool busy) { QBSetBusyCursor(busy); }
-
 bool TQBProjectWindow::ProjectModified() const { return P.Views.ProjectModified(); }
 
 void TQBProjectWindow::SetProjectModified(bool modified) { P.Views.SetProjectModified(modified); }
@@ -70,5 +63,5 @@ void TQBProjectWindow::SelectFirstView() { P.Views.Select(0); }
 
 void TQBProjectWindow::ProjectChanged() {
   P.Panes.SetProject(qbproject::PaneText(FState.CurrentProject));
-  P.Host.UpdateCommands();
+  P.Feedback.UpdateCommands();
 }

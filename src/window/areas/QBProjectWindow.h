@@ -1,15 +1,14 @@
 #pragma once
 // The widget side of the project files: TQBProjectCommands (shell) holds the steps; this class
-// supplies the questions, file dialogs and reports, reaches the views through the view manager, shows
+// supplies the questions and file dialogs (the reports and the cursor come from the window's
+// IQBAreaFeedback), reaches the views through the view manager, shows
 // the current project in the status bar's project pane and keeps the project settings.
 
 #include "shell/QBProjectCommands.h"
 
 #include <functional>
 
-class IQBErrorReport;
 class IQBProjectDialogs;
-class IQBViewerHost;
 class QWidget;
 class TQBStatusPanes;
 class TQBViewManager;
@@ -22,11 +21,10 @@ public:
     TQBViewManager& Views;
     TQBStatusPanes& Panes;
     IQBProjectDialogs& Dialogs;
-    IQBErrorReport& Errors;
-    IQBViewerHost& Host;  // command states
+    IQBAreaFeedback& Feedback;  // reports, busy cursor, command states
     std::function<void(const QString&)> FileUsed;  // a project file was opened or written
   };
-  explicit TQBProjectWindow(const TParts& parts) : P(parts), FCommands(FState, *this) {}
+  explicit TQBProjectWindow(const TParts& parts) : P(parts), FCommands(FState, *this, P.Feedback) {}
 
   TQBProjectCommands& Commands() { return FCommands; }
   const TQBProjectState& State() const { return FState; }
@@ -44,8 +42,6 @@ private:
   QString AskOpenProjectFileName(const QString& dir) override;
   QString AskSaveProjectFileName(const QString& dir) override;
   void ShowErrorMessage(const QString& text) override;
-  void ReportError(const QString& text) override;
-  void SetBusy(bool busy) override;
   bool ProjectModified() const override;
   void SetProjectModified(bool modified) override;
   QList<IQBMessageView*> ProjectViews() override;

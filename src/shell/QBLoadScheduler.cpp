@@ -1,0 +1,79 @@
+#include "shell/QBLoadScheduler.h"
+
+#include "shell/QBAreaFeedback.h"
+#include "shell/QBFinally.h"
+#include "shell/QBLogCommands.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+TQBLoadScheduler::TQBLoadScheduler(TParts parts) : P(std::move(parts)), FGate(P.Post) {}
+
+void TQBLoadScheduler::WhenIdle(std::function<void()> work) {
+  if (FGate.Busy()) FGate.Queue(std::move(work));
+  else work();
+}
+
+bool TQBLoadScheduler::RunLoad(const std::function<bool(IQBLogLoadEvents*)>& load) {
+  const TQBLoadGate::THold hold(FGate);
+  QString error;
+  bool loaded = false;
+  {
+    P.Progress.Begin();
+    const TQBFinally end(error, [this] { P.Progress.End(); });
+    loaded = load(&P.Progress);
+    P.LoadEnded();
+  }
+  if (!error.isEmpty()) P.Feedback.ReportError(error);
+  return loaded;
+}
+
+bool TQBLoadScheduler::LoadFile(const QString& path, bool append) {
+  if (FGate.Busy()) {
+    FGate.Queue([this, path, append] { LoadFile(path, append); });
+    return false;
+  }
+  return RunLoad([&](IQBLogLoadEvents* events) { return P.Commands.Load(path, append, events); });
+}
+
+void TQBLoadScheduler::Refresh() {
+  WhenIdle([this] {
+    RunLoad([this](IQBLogLoadEvents* events) {
+      P.Commands.Refresh(events);
+      return true;
+    });
+  });
+}
+
+void TQBLoadScheduler::Drop(const QStringList& files) {
+  P.Post([this, files] {
+    WhenIdle([this, files] {
+      RunLoad([&](IQBLogLoadEvents* events) { return P.Commands.Drop(files, events); });
+    });
+  });
+}
+
+void TQBLoadScheduler::PostCommandLine(const QStringList& args, std::function<void()> done) {
+  if (args.size() != 1) return;
+  const QFileInfo file(args.front());
+  P.Post([this, file, done = std::move(done)] {
+    WhenIdle([this, file, done] {
+      // Anything that is there goes to the load, which refuses a pipe or a device with its own message.
+      if (file.exists()) {
+        LoadFile(file.absoluteFilePath(), false);
+      } else {
+        P.Feedback.ReportError(QStringLiteral("Cannot open file \"%1\". The file does not exist.")
+                                   .arg(QDir::toNativeSeparators(file.filePath())));
+      }
+      done();
+    });
+  });
+}
+
+bool TQBLoadScheduler::CanClose(std::function<void()> close) {
+  if (FGate.Busy()) {
+    FGate.QueueClose(std::move(close));
+    return false;
+  }
+  return P.Commands.CanClose();
+}
