@@ -2,6 +2,7 @@
 // with their prompts, dropped files, the status panes and the names tools find things by.
 
 #include "support/QBTestView.h"
+#include "support/QBDialogFakes.h"
 #include "support/QBModalAnswer.h"
 #include "support/QBTestFiles.h"
 #include "support/QBWait.h"
@@ -85,19 +86,10 @@ private:
   TScript& S;
 };
 
-class TScriptedErrors final : public IQBErrorReport {
-public:
-  explicit TScriptedErrors(TScript& script) : S(script) {}
-  void ShowError(QWidget*, const QString&, const QString& text) override { S.Errors << text; }
-
-private:
-  TScript& S;
-};
-
 TQBShellDialogs ScriptedDialogs(TScript& script) {
   TQBShellDialogs dialogs;
   dialogs.Log = std::make_unique<TScriptedLogDialogs>(script);
-  dialogs.Errors = std::make_unique<TScriptedErrors>(script);
+  dialogs.Errors = std::make_unique<qbtest::TRecordedErrors>(script.Errors);
   return dialogs;
 }
 
