@@ -1,7 +1,7 @@
 // The main window driven through its commands: start-up, the command line, the log file commands
 // with their prompts, dropped files, the status panes and the names tools find things by.
 
-#include "support/QBTestView.h"
+#include "support/QBTestWidgetView.h"
 #include "support/QBDialogFakes.h"
 #include "support/QBModalAnswer.h"
 #include "support/QBTestFiles.h"
@@ -93,7 +93,7 @@ TQBShellDialogs ScriptedDialogs(TScript& script) {
   return dialogs;
 }
 
-const TQBViewClassOf<TQBTestView> TestViewClass;
+const TQBViewClassOf<TQBTestWidgetView> TestViewClass;
 
 // Message types and times (seconds after noon) of a log's records.
 struct TRecord {
@@ -464,7 +464,7 @@ TEST_F(MainWindowTest, InvalidLogKeepsWhatWasReadAndReportsTheFile) {
   EXPECT_TRUE(Script.Errors.front().startsWith(QStringLiteral("The following log file contains invalid messages:")));
   EXPECT_TRUE(Script.Errors.front().contains(QStringLiteral("Broken.qbl")));
   EXPECT_EQ(Window->windowTitle(), QStringLiteral("*Quillbox File Viewer"));
-  auto* view = qobject_cast<TQBTestView*>(Window->CurrentView().Object);
+  auto* view = qobject_cast<TQBTestWidgetView*>(Window->CurrentView().Object);
   EXPECT_EQ(view->BeginUpdates, view->EndUpdates);
   EXPECT_FALSE(Window->LogState().Loading);
   EXPECT_TRUE(Window->StatusPanes().StatusMessage()->text().isEmpty());
@@ -521,7 +521,7 @@ TEST_F(MainWindowTest, TimeDifferencePane) {
 
 TEST_F(MainWindowTest, ColumnAndPaneCommandsKeepTheirFlags) {
   Create();
-  auto* view = qobject_cast<TQBTestView*>(Window->CurrentView().Object);
+  auto* view = qobject_cast<TQBTestWidgetView*>(Window->CurrentView().Object);
   Trigger(C::ViewTimeStamp);
   Trigger(C::ViewTimeDiff);
   EXPECT_EQ(Window->GetColumns(), 128);
