@@ -6,6 +6,7 @@
 // widgets and show that the areas work without a window. The real main window puts every view on a
 // tab page and needs a widget: TQBTestWidgetView (QBTestWidgetView.h) is the same view on one.
 
+#include "shell/QBViewBinding.h"
 #include "view/QBHeadlessList.h"
 #include "view/QBViewModel.h"
 #include "view/QBViewNavigation.h"
@@ -102,8 +103,8 @@ public:
   void GetCallStack(QStringList&) const override {}
 
   // IQBMessageViewMethods
-  void GoToMatchingMethod() override {}
-  void GoToCurrentMethod() override {}
+  void GoToMatchingMethod() override { FNavigator->GoToMatchingMethod(); }
+  void GoToCurrentMethod() override { FNavigator->GoToCurrentMethod(); }
   void ToggleCurrentMethod() override { FModel->Rows().ToggleCurrentMethod(); }
   bool IsCurrentMethodCollapsed() const override { return FModel->Rows().IsCurrentMethodCollapsed(); }
   bool IsMethodCollapsed(int row) const override { return FModel->Rows().IsMethodCollapsed(row); }
@@ -133,3 +134,9 @@ public:
   explicit TQBTestView(QObject* owner = nullptr) : QObject(owner) {}
 };
 
+// The current view as the areas see it: the binding the test sets, empty for none.
+class TQBTestCurrentView final : public IQBCurrentView {
+public:
+  const TQBViewBinding& Current() const override { return Binding; }
+  TQBViewBinding Binding;
+};
