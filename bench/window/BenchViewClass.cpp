@@ -2,7 +2,7 @@
 // type and the settings' column flags share a name and cannot meet in one file.
 
 #include "view/widgets/QBMsgView.h"
-#include "support/QBTestView.h"
+#include "support/QBTestWidgetView.h"
 
 #include <quillbox/QBCustomViewClass.h>
 
@@ -12,6 +12,6 @@ const TQBCustomViewClass& BenchMessageViewClass() {
 }
 
 const TQBCustomViewClass& BenchCoreViewClass() {
-  static const TQBViewClassOf<TQBTestView> viewClass;
+  static const TQBViewClassOf<TQBTestWidgetView> viewClass;
   return viewClass;
 }

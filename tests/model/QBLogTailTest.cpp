@@ -31,12 +31,6 @@ protected:
     FTail.Start(FPath, load.FileId, load.EndOffset);
     return load;
   }
-  // The sequence numbers of the stored messages must run 0, 1, 2, ... with nothing left out or doubled.
-  void ExpectUnbrokenSequence(int expected) {
-    ASSERT_EQ(FSet.GetRecordCount(), expected);
-    for (int recNo = 1; recNo <= expected; ++recNo)
-      ASSERT_EQ(AppendedNumber(FSet.At(recNo).MsgText()), recNo - 1) << "record " << recNo;
-  }
 
   TTempFiles FFiles;
   QString FPath;
@@ -68,7 +62,7 @@ TEST_F(LogTail, ARecordStillBeingWrittenWaitsUntilItIsWhole) {
     EXPECT_EQ(read.Status, TStatus::Read);
     EXPECT_EQ(read.MessagesAdded, 1);
   }
-  ExpectUnbrokenSequence(8);
+  ExpectUnbrokenSequence(FSet, 8);
   EXPECT_EQ(FSet.At(8).Details(), "appended by qbappender");
 }
 
@@ -91,7 +85,7 @@ TEST_F(LogTail, AFastWriterLosesNothingAndDoublesNothing) {
   // Whatever was left after the writer's last write.
   while (FTail.ReadNew(FAdder, nullptr, 1500).Status == TStatus::Read) {}
   EXPECT_GT(reads, 10);
-  ExpectUnbrokenSequence(20500);
+  ExpectUnbrokenSequence(FSet, 20500);
 }
 
 TEST_F(LogTail, ATruncatedOrReplacedFileIsToldToBeLoadedAgain) {
@@ -130,7 +124,7 @@ TEST_F(LogTail, AnInvalidRecordStopsFollowingAndKeepsWhatCameBefore) {
   EXPECT_EQ(read.InvalidOffset, FTail.Offset());
   EXPECT_FALSE(read.Error.isEmpty());
   EXPECT_FALSE(FTail.Following());
-  ExpectUnbrokenSequence(2);
+  ExpectUnbrokenSequence(FSet, 2);
   EXPECT_EQ(FTail.ReadNew(FAdder).Status, TStatus::Unchanged);
 }
 
@@ -172,7 +166,7 @@ TEST_F(LogTail, ARecordLimitLeavesTheRestForTheNextCall) {
   const TQBLogTail::TResult last = FTail.ReadNew(FAdder, nullptr, 10);
   EXPECT_EQ(last.MessagesAdded, 5);
   EXPECT_FALSE(last.More);
-  ExpectUnbrokenSequence(25);
+  ExpectUnbrokenSequence(FSet, 25);
 }
 
 }  // namespace

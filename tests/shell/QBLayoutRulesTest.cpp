@@ -1,8 +1,7 @@
-// Column commands, window position commands, status texts, shortened paths and title marks.
+// Column commands, window position commands, status texts and title marks.
 
 #include "shell/QBLayoutRules.h"
 #include "shell/QBLogState.h"
-#include "dialogs/QBShortenPath.h"
 #include "shell/QBStatusTexts.h"
 
 #include <gtest/gtest.h>
@@ -75,24 +74,6 @@ TEST(StatusTexts, NumbersWithThousandsSeparators) {
   EXPECT_EQ(qbstatus::SelectionCountText(3, en), QStringLiteral("3 Selected"));
   EXPECT_EQ(qbstatus::ProjectText({}), QStringLiteral("Project:"));
   EXPECT_EQ(qbstatus::ProjectText(QStringLiteral("/p/My Views.qbp")), QStringLiteral("Project: My Views"));
-}
-
-// One unit per character, so widths are easy to reason about.
-int Chars(const QString& text) { return int(text.size()); }
-
-TEST(ShortenPath, CutsLeadingFoldersFirstAndNeverTheFileName) {
-  const QString path = QStringLiteral("C:/Logs/2010/March/app.qbl");
-  struct TCase {
-    int Width;
-    const char* Result;
-  } cases[] = {
-      {100, "C:/Logs/2010/March/app.qbl"}, {25, "C:/.../2010/March/app.qbl"}, {20, "C:/.../March/app.qbl"},
-      {14, "C:/.../app.qbl"},              {11, ".../app.qbl"},                {7, "app.qbl"},
-      {3, "app.qbl"},
-  };
-  for (const TCase& c : cases) EXPECT_EQ(QBShortenPath(path, Chars, c.Width), QString::fromLatin1(c.Result)) << c.Width;
-  EXPECT_EQ(QBShortenPath(QStringLiteral("/home/ann/logs/x.qbl"), Chars, 12), QStringLiteral("/.../x.qbl"));
-  EXPECT_EQ(QBShortenPath(QStringLiteral("/x.qbl"), Chars, 2), QStringLiteral("x.qbl"));
 }
 
 TEST(LogState, TitleMarks) {

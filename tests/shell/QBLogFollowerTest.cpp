@@ -69,11 +69,6 @@ protected:
   bool WaitForCount(int count) {
     return QTest::qWaitFor([&] { return FSet.GetRecordCount() == count; }, kWaitMs);
   }
-  void ExpectUnbrokenSequence(int expected) {
-    ASSERT_EQ(FSet.GetRecordCount(), expected);
-    for (int recNo = 1; recNo <= expected; ++recNo)
-      ASSERT_EQ(AppendedNumber(FSet.At(recNo).MsgText()), recNo - 1) << "record " << recNo;
-  }
 
   TTempFiles FFiles;
   QString FPath;
@@ -95,7 +90,7 @@ TEST_F(LogFollower, TenThousandMessagesASecondForTenSecondsComeInWholeAndInOrder
   // The writer is done after ten seconds; what it wrote last comes in after that.
   ASSERT_TRUE(QTest::qWaitFor([&] { return FWriter->Finished(0); }, 60000));
   ASSERT_TRUE(WaitForCount(100100)) << FSet.GetRecordCount();
-  ExpectUnbrokenSequence(100100);
+  ExpectUnbrokenSequence(FSet, 100100);
   // Read in many small steps while the writer wrote, not in one at the end.
   EXPECT_GT(FWindow.Reads, 20);
   EXPECT_FALSE(FState.Modified);
@@ -112,7 +107,7 @@ TEST_F(LogFollower, FollowedMessagesLeaveTheModifiedFlagAsItWas) {
     ASSERT_TRUE(WaitForCount(before + 3));
     EXPECT_EQ(FState.Modified, modified);
   }
-  ExpectUnbrokenSequence(6);
+  ExpectUnbrokenSequence(FSet, 6);
 }
 
 TEST_F(LogFollower, ABusyWindowHoldsTheMessagesBackUntilItIsFree) {
@@ -150,7 +145,7 @@ TEST_F(LogFollower, ARecordStillBeingWrittenComesInWhenItIsWhole) {
   EXPECT_EQ(FSet.GetRecordCount(), 1);
   ASSERT_TRUE(FWriter->Run("rest"));
   ASSERT_TRUE(WaitForCount(2));
-  ExpectUnbrokenSequence(2);
+  ExpectUnbrokenSequence(FSet, 2);
 }
 
 // Switching on after a load that read the last record with zeros for its missing bytes: going on from
@@ -166,7 +161,7 @@ TEST_F(LogFollower, SwitchedOnAfterALoadThatReadACutRecordItLoadsTheFileAgain) {
   EXPECT_EQ(FSet.GetRecordCount(), 1);
   ASSERT_TRUE(FWriter->Run("rest"));
   ASSERT_TRUE(WaitForCount(2));
-  ExpectUnbrokenSequence(2);
+  ExpectUnbrokenSequence(FSet, 2);
 }
 
 TEST_F(LogFollower, ATruncatedOrReplacedFileIsLoadedAgainAndFollowedOn) {
@@ -200,7 +195,7 @@ TEST_F(LogFollower, AnInvalidRecordStopsFollowingWithTheReportAndKeepsWhatWasRea
   EXPECT_FALSE(FFollower.Following());
   ASSERT_TRUE(FWriter->Run("append 1"));
   QTest::qWait(200);
-  ExpectUnbrokenSequence(2);
+  ExpectUnbrokenSequence(FSet, 2);
 }
 
 TEST_F(LogFollower, ALoadThatFailedOrAClearEndsFollowing) {

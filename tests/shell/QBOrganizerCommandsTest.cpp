@@ -2,12 +2,11 @@
 // does to the field set, the Auto-Organize switch and the views.
 
 #include "shell/QBOrganizerCommands.h"
+#include "support/QBOrganizedViews.h"
 #include "support/QBTestStore.h"
-#include "view/QBHeadlessView.h"
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <optional>
 #include <vector>
 
@@ -28,9 +27,9 @@ struct TDialogCall {
   bool AutoOrganize;
 };
 
-class TFakeWindow final : public IQBOrganizerWindow, public IQBOrganizerViews {
+class TFakeWindow final : public IQBOrganizerWindow, public qbtest::TOrganizedViews {
 public:
-  explicit TFakeWindow(TQuillboxMessageSet& set) : FSet(set) {}
+  using TOrganizedViews::TOrganizedViews;
   bool RunOrganizerSettings(TQBOrganizerForm form, uint8_t& fields, bool& autoOrganize) override {
     Dialogs.push_back({form, fields, autoOrganize});
     if (!Answer.Ok) return false;
@@ -39,28 +38,10 @@ public:
     return true;
   }
   void UpdateCommands() override { ++Updates; }
-  TQBOrganizedView CreateOrganizedView(const QString& name, const TQBFilterCriteria& criteria) override {
-    auto view = std::make_unique<TQBHeadlessView>(FSet);
-    view->SetViewName(name);
-    view->SetFilterCriteria(criteria);
-    Views.push_back(std::move(view));
-    return {Views.back().get(), Views.back().get()};
-  }
-  void ShowOrganizedView(const TQBOrganizedView&) override {}
-
-  QStringList Names() const {
-    QStringList names;
-    for (const auto& v : Views) names << v->GetViewName();
-    return names;
-  }
 
   TDialogAnswer Answer;
   std::vector<TDialogCall> Dialogs;
-  std::vector<std::unique_ptr<TQBHeadlessView>> Views;
   int Updates = 0;
-
-private:
-  TQuillboxMessageSet& FSet;
 };
 
 class OrganizerCommandsTest : public ::testing::Test {

@@ -3,6 +3,7 @@
 // store, and the automatic pass of new messages.
 
 #include "shell/QBOrganizer.h"
+#include "support/QBOrganizedViews.h"
 #include "support/QBTestStore.h"
 #include "view/QBHeadlessView.h"
 
@@ -18,42 +19,17 @@ using qbtest::TMsgFields;
 
 namespace {
 
-// The window's views as the organizer sees them. New messages reach every view through one observer
-// that walks the list, as the window's views observer does.
-class TFakeViews final : public IQBOrganizerViews, public IQBNewMessageObserver {
+// New messages reach every view through one observer that walks the list, as the window's views
+// observer does.
+class TFakeViews final : public qbtest::TOrganizedViews, public IQBNewMessageObserver {
 public:
-  explicit TFakeViews(TQuillboxMessageSet& set) : FSet(set) {}
-
-  TQBOrganizedView CreateOrganizedView(const QString& name, const TQBFilterCriteria& criteria) override {
-    ++Attempts;
-    if (Fail) return {};
-    auto view = std::make_unique<TQBHeadlessView>(FSet);
-    view->SetViewName(name);
-    view->SetFilterCriteria(criteria);
-    Views.push_back(std::move(view));
-    return {Views.back().get(), Views.back().get()};
-  }
-  void ShowOrganizedView(const TQBOrganizedView& view) override { Shown = view.View; }
+  using TOrganizedViews::TOrganizedViews;
   void NewMessageAdded(int recNo) override {
     for (size_t i = 0; i < Views.size(); ++i) {
       FSet.GotoRec(recNo);
       Views[i]->AddCurrentMessage(false);
     }
   }
-
-  QStringList Names() const {
-    QStringList names;
-    for (const auto& v : Views) names << v->GetViewName();
-    return names;
-  }
-
-  std::vector<std::unique_ptr<TQBHeadlessView>> Views;
-  IQBMessageView* Shown = nullptr;
-  bool Fail = false;
-  int Attempts = 0;
-
-private:
-  TQuillboxMessageSet& FSet;
 };
 
 class OrganizerTest : public ::testing::Test {

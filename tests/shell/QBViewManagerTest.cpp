@@ -1,6 +1,7 @@
 // The view manager without a window: the pages and the window are fakes that record what they are
-// asked; the views are test views of registered classes over the real store and adding path. The
-// inspector pane's questions about the current view (TQBInspectedView) are answered through it.
+// asked; the views are test views of registered classes over the real store and adding path, plain
+// objects that the fake pages make. The inspector pane's questions about the current view
+// (TQBInspectedView) are answered through it.
 
 #include "support/QBTestView.h"
 #include "support/QBTestFiles.h"
@@ -15,11 +16,10 @@
 
 #include <quillbox/QBCustomViewClass.h>
 
-#include <QWidget>
-
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -32,10 +32,10 @@ public:
   QString GetViewClassName() const override { return QStringLiteral("Other"); }
 };
 
-// A widget that is no message view.
-class TNotAView : public QWidget {
+// An object that is no message view.
+class TNotAView : public QObject {
 public:
-  using QWidget::QWidget;
+  using QObject::QObject;
 };
 
 // A view that runs a hook when a message is offered to it (a view made from inside the adding path).
@@ -49,15 +49,33 @@ public:
   inline static std::function<void()> OnAdd;
 };
 
-const TQBViewClassOf<TQBTestView> DefaultClass;
-const TQBViewClassOf<TOtherView> OtherClass;
-const TQBViewClassOf<TNotAView> NotAViewClass;
-const TQBViewClassOf<THookedView> HookedClass;
+// A registered class whose views are plain objects. The window's pages make a widget through Create;
+// the fake pages make the object through Make instead, so no widget is needed.
+class TObjectViewClass : public TQBCustomViewClass {
+public:
+  QWidget* Create(QWidget*) const override { return nullptr; }
+  virtual QObject* Make() const = 0;
+};
+
+template <typename TView>
+class TObjectViewClassOf final : public TObjectViewClass {
+public:
+  QObject* Make() const override { return new TView(nullptr); }
+  bool ImplementsMessageView() const override { return std::is_base_of_v<IQBMessageView, TView>; }
+};
+
+const TObjectViewClassOf<TQBTestView> DefaultClass;
+const TObjectViewClassOf<TOtherView> OtherClass;
+const TObjectViewClassOf<TNotAView> NotAViewClass;
+const TObjectViewClassOf<THookedView> HookedClass;
 
 class TFakePages final : public IQBViewPages {
 public:
   ~TFakePages() override { qDeleteAll(Pages); }
-  QObject* CreateView(const TQBCustomViewClass& viewClass) override { return viewClass.Create(nullptr); }
+  QObject* CreateView(const TQBCustomViewClass& viewClass) override {
+    const auto* objectClass = dynamic_cast<const TObjectViewClass*>(&viewClass);
+    return objectClass ? objectClass->Make() : nullptr;
+  }
   void DestroyView(QObject* view) override {
     ++Destroyed;
     delete view;

@@ -2,6 +2,8 @@
 
 #include <QDeadlineTimer>
 
+#include <gtest/gtest.h>
+
 namespace qbtest {
 
 TAppenderProcess::TAppenderProcess(const QString& path) {
@@ -43,6 +45,12 @@ long long AppendedNumber(const QString& text) {
   bool ok = false;
   const long long n = text.mid(prefix.size()).toLongLong(&ok);
   return ok ? n : -1;
+}
+
+void ExpectUnbrokenSequence(const TQuillboxMessageSet& set, int expected) {
+  ASSERT_EQ(set.GetRecordCount(), expected);
+  for (int recNo = 1; recNo <= expected; ++recNo)
+    ASSERT_EQ(AppendedNumber(set.At(recNo).MsgText()), recNo - 1) << "record " << recNo;
 }
 
 }  // namespace qbtest

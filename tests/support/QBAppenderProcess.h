@@ -3,6 +3,8 @@
 // program does (see QBAppendingWriter.cpp for its commands). Each command waits for the process to
 // answer that it is done, so the test knows what the file holds.
 
+#include <quillbox/QuillboxMessageSet.h>
+
 #include <QProcess>
 #include <QString>
 
@@ -30,5 +32,9 @@ private:
 
 // Sequence number of a message that qbappender wrote ("Message 17" -> 17), -1 for any other text.
 long long AppendedNumber(const QString& text);
+
+// Fails the test unless set holds expected messages from qbappender whose sequence numbers run 0, 1,
+// 2, ... with nothing left out or doubled.
+void ExpectUnbrokenSequence(const TQuillboxMessageSet& set, int expected);
 
 }  // namespace qbtest

@@ -5,13 +5,13 @@
 
 #include <stdexcept>
 
-TQBTestView::TQBTestView(QWidget* owner)
-    : QWidget(owner), FModel(std::make_unique<TQBViewModel>(MessageSet, FList, FHooks)) {
+TQBTestViewCore::TQBTestViewCore()
+    : FModel(std::make_unique<TQBViewModel>(MessageSet, FList, FHooks)) {
   FList.SetTarget(&FModel->Rows());
   FNavigator = std::make_unique<TQBViewNavigator>(*FModel);
 }
 
-void TQBTestView::EditMessage(int row) {
+void TQBTestViewCore::EditMessage(int row) {
   EditedRows << row;
   if (!EditAnswer || row < 0 || row >= GetCount()) return;
   MessageSet.GotoRec(GetRowRecNo(row));
@@ -20,16 +20,16 @@ void TQBTestView::EditMessage(int row) {
   MessageSet.Post();
 }
 
-void TQBTestView::ToggleBookmark(int n) {
+void TQBTestViewCore::ToggleBookmark(int n) {
   const int row = FList.CurrentRow();
   if (row >= 0) FModel->Bookmarks().Toggle(n, GetRowRecNo(row));
 }
 
-void TQBTestView::SaveToFile(const QString& fileName) {
+void TQBTestViewCore::SaveToFile(const QString& fileName) {
   RaiseSaveFailure(SaveViewToFile(FModel->Rows(), fileName), fileName);
 }
 
-void TQBTestView::ExportXML(const QString& fileName) {
+void TQBTestViewCore::ExportXML(const QString& fileName) {
   QString error;
   if (!ExportViewXml(FModel->Rows(), fileName, nullptr, &error)) throw std::runtime_error(error.toStdString());
 }

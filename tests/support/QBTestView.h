@@ -1,8 +1,12 @@
 #pragma once
-// A message view for tests of the main window: the view core (rows, filter, bookmarks, methods, save)
-// behind the view interfaces, on a plain widget that draws nothing. Tests reach it only through the
-// interfaces, as the main window does.
+// A message view for tests: the view core (rows, filter, bookmarks, methods, save) behind the view
+// interfaces, drawing nothing. Tests reach it only through the interfaces, as the main window does.
+//
+// TQBTestView is a plain QObject: the areas take their views as QObjects, so the areas' tests link no
+// widgets and show that the areas work without a window. The real main window puts every view on a
+// tab page and needs a widget: TQBTestWidgetView (QBTestWidgetView.h) is the same view on one.
 
+#include "shell/QBViewBinding.h"
 #include "view/QBHeadlessList.h"
 #include "view/QBViewModel.h"
 #include "view/QBViewNavigation.h"
@@ -10,22 +14,23 @@
 
 #include <quillbox/QBCustomViewIntf.h>
 
-#include <QWidget>
+#include <QObject>
 
 #include <memory>
 #include <optional>
 
-class TQBTestView : public QWidget,
-                    public IQBMessageView,
-                    public IQBMessageViewList,
-                    public IQBMessageViewMethods,
-                    public IQBMessageViewSave,
-                    public IQBMessageViewExport {
-  Q_OBJECT
-  Q_INTERFACES(IQBMessageView IQBMessageViewList IQBMessageViewMethods IQBMessageViewSave IQBMessageViewExport)
+// The view without its object: TQBTestView and TQBTestWidgetView add the QObject that qobject_cast
+// finds the interfaces through.
+class TQBTestViewCore : public IQBMessageView,
+                        public IQBMessageViewList,
+                        public IQBMessageViewMethods,
+                        public IQBMessageViewSave,
+                        public IQBMessageViewExport {
 public:
-  explicit TQBTestView(QWidget* owner);
-  ~TQBTestView() override { qbviewregistry::Unregister(*this); }
+  TQBTestViewCore();
+  ~TQBTestViewCore() override { qbviewregistry::Unregister(*this); }
+  TQBTestViewCore(const TQBTestViewCore&) = delete;
+  TQBTestViewCore& operator=(const TQBTestViewCore&) = delete;
 
   TQBViewModel& Model() { return *FModel; }
   // How often each bracket was opened and closed, ApplySettings ran and the selection was counted.
@@ -47,7 +52,8 @@ public:
   int SelectedCount() const override { return ++SelectionCounts, FModel->Rows().SelectedCount(); }
   int GetRowRecNo(int row) const override { return FModel->Rows().GetRowRecNo(row); }
   QString GetViewClassName() const override { return QStringLiteral("Default"); }
-  bool IsFocused() const override { return hasFocus(); }
+  // Nothing has the keyboard without a widget; TQBTestWidgetView asks its widget.
+  bool IsFocused() const override { return false; }
   int DeleteSelected() override { return FModel->Rows().DeleteSelected(); }
   int CropToSelection() override { return FModel->Rows().CropToSelection(); }
   void SelectAll() override { FModel->Rows().SelectAll(); }
@@ -97,8 +103,8 @@ public:
   void GetCallStack(QStringList&) const override {}
 
   // IQBMessageViewMethods
-  void GoToMatchingMethod() override {}
-  void GoToCurrentMethod() override {}
+  void GoToMatchingMethod() override { FNavigator->GoToMatchingMethod(); }
+  void GoToCurrentMethod() override { FNavigator->GoToCurrentMethod(); }
   void ToggleCurrentMethod() override { FModel->Rows().ToggleCurrentMethod(); }
   bool IsCurrentMethodCollapsed() const override { return FModel->Rows().IsCurrentMethodCollapsed(); }
   bool IsMethodCollapsed(int row) const override { return FModel->Rows().IsMethodCollapsed(row); }
@@ -119,4 +125,18 @@ private:
   std::unique_ptr<TQBViewModel> FModel;
   std::unique_ptr<TQBViewNavigator> FNavigator;
   QString FName;
+};
+
+class TQBTestView : public QObject, public TQBTestViewCore {
+  Q_OBJECT
+  Q_INTERFACES(IQBMessageView IQBMessageViewList IQBMessageViewMethods IQBMessageViewSave IQBMessageViewExport)
+public:
+  explicit TQBTestView(QObject* owner = nullptr) : QObject(owner) {}
+};
+
+// The current view as the areas see it: the binding the test sets, empty for none.
+class TQBTestCurrentView final : public IQBCurrentView {
+public:
+  const TQBViewBinding& Current() const override { return Binding; }
+  TQBViewBinding Binding;
 };

@@ -2,6 +2,7 @@
 // the program's own message view: the commands run through their actions, the view's own dialogs (edit
 // message, find, the not-found notice) are answered on screen, the window's confirmations by script.
 
+#include "support/QBDialogFakes.h"
 #include "support/QBModalAnswer.h"
 #include "support/QBTestFiles.h"
 
@@ -86,11 +87,6 @@ private:
   TScript& S;
 };
 
-class TNoErrors final : public IQBErrorReport {
-public:
-  void ShowError(QWidget*, const QString&, const QString& text) override { ADD_FAILURE() << text.toStdString(); }
-};
-
 struct TMsg {
   int32_t Type = qbmInfo;
   QByteArray Text = "m";
@@ -114,7 +110,7 @@ protected:
     TQBShellDialogs dialogs;
     dialogs.Edit = std::make_unique<TScriptedEditDialogs>(Script);
     dialogs.Navigation = std::make_unique<TScriptedNavigationDialogs>(Script);
-    dialogs.Errors = std::make_unique<TNoErrors>();
+    dialogs.Errors = std::make_unique<qbtest::TNoErrors>();
     TQBFolders folders;
     folders.DefaultLogs = Files.Path(QString());
     Window = std::make_unique<TFrmViewer>(*Ini, folders, QStringList(), std::move(dialogs));

@@ -3,6 +3,7 @@
 // shows the right inspector with its title, status, copied text and printed pages, fills the call
 // stack, and the pane commands lay the window out and enable as the pane's contents allow.
 
+#include "support/QBDialogFakes.h"
 #include "support/QBTestFiles.h"
 #include "../inspectors/QBInspectorTestSupport.h"
 
@@ -52,25 +53,6 @@ public:
 
 private:
   QStringList& FTitles;
-};
-
-class TNoQuestions final : public IQBLogDialogs {
-public:
-  int AskYesNoCancel(QWidget*, const QString& text) override {
-    ADD_FAILURE() << text.toStdString();
-    return 2;
-  }
-  QString OpenFileName(QWidget*, const QString&, const QString&) override { return {}; }
-  QString SaveFileName(QWidget*, const QString&, const QString&, const QString&, const QString&, QString*) override {
-    return {};
-  }
-  void ReportInvalidLog(QWidget*, const QString& path) override { ADD_FAILURE() << path.toStdString(); }
-  void ReportSaveFailure(QWidget*, int, const QString& path) override { ADD_FAILURE() << path.toStdString(); }
-};
-
-class TNoErrors final : public IQBErrorReport {
-public:
-  void ShowError(QWidget*, const QString&, const QString& text) override { ADD_FAILURE() << text.toStdString(); }
 };
 
 QByteArray BitmapHex(int width, int height) {
@@ -161,8 +143,8 @@ protected:
   void CreateWindow() {
     TQBShellDialogs dialogs;
     dialogs.Inspector = std::make_unique<TPrintingDialogs>(FTitles);
-    dialogs.Log = std::make_unique<TNoQuestions>();
-    dialogs.Errors = std::make_unique<TNoErrors>();
+    dialogs.Log = std::make_unique<qbtest::TNoLogDialogs>();
+    dialogs.Errors = std::make_unique<qbtest::TNoErrors>();
     FWindow = std::make_unique<TFrmViewer>(*FIni, TQBFolders{}, QStringList{}, std::move(dialogs));
     FWindow->resize(1000, 700);
     FWindow->show();

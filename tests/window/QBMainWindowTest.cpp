@@ -1,7 +1,8 @@
 // The main window driven through its commands: start-up, the command line, the log file commands
 // with their prompts, dropped files, the status panes and the names tools find things by.
 
-#include "support/QBTestView.h"
+#include "support/QBTestWidgetView.h"
+#include "support/QBDialogFakes.h"
 #include "support/QBModalAnswer.h"
 #include "support/QBTestFiles.h"
 #include "support/QBWait.h"
@@ -84,23 +85,14 @@ private:
   TScript& S;
 };
 
-class TScriptedErrors final : public IQBErrorReport {
-public:
-  explicit TScriptedErrors(TScript& script) : S(script) {}
-  void ShowError(QWidget*, const QString&, const QString& text) override { S.Errors << text; }
-
-private:
-  TScript& S;
-};
-
 TQBShellDialogs ScriptedDialogs(TScript& script) {
   TQBShellDialogs dialogs;
   dialogs.Log = std::make_unique<TScriptedLogDialogs>(script);
-  dialogs.Errors = std::make_unique<TScriptedErrors>(script);
+  dialogs.Errors = std::make_unique<qbtest::TRecordedErrors>(script.Errors);
   return dialogs;
 }
 
-const TQBViewClassOf<TQBTestView> TestViewClass;
+const TQBViewClassOf<TQBTestWidgetView> TestViewClass;
 
 // Message types and times (seconds after noon) of a log's records.
 struct TRecord {
@@ -471,7 +463,7 @@ TEST_F(MainWindowTest, InvalidLogKeepsWhatWasReadAndReportsTheFile) {
   EXPECT_TRUE(Script.Errors.front().startsWith(QStringLiteral("The following log file contains invalid messages:")));
   EXPECT_TRUE(Script.Errors.front().contains(QStringLiteral("Broken.qbl")));
   EXPECT_EQ(Window->windowTitle(), QStringLiteral("*Quillbox File Viewer"));
-  auto* view = qobject_cast<TQBTestView*>(Window->CurrentView().Object);
+  auto* view = qobject_cast<TQBTestWidgetView*>(Window->CurrentView().Object);
   EXPECT_EQ(view->BeginUpdates, view->EndUpdates);
   EXPECT_FALSE(Window->LogState().Loading);
   EXPECT_TRUE(Window->StatusPanes().StatusMessage()->text().isEmpty());
@@ -528,7 +520,7 @@ TEST_F(MainWindowTest, TimeDifferencePane) {
 
 TEST_F(MainWindowTest, ColumnAndPaneCommandsKeepTheirFlags) {
   Create();
-  auto* view = qobject_cast<TQBTestView*>(Window->CurrentView().Object);
+  auto* view = qobject_cast<TQBTestWidgetView*>(Window->CurrentView().Object);
   Trigger(C::ViewTimeStamp);
   Trigger(C::ViewTimeDiff);
   EXPECT_EQ(Window->Host().GetColumns(), 128);

@@ -3,6 +3,7 @@
 // show, what the window takes from them, and that Cancel leaves every pixel of the view as it was.
 
 #include "support/QBChild.h"
+#include "support/QBDialogFakes.h"
 #include "support/QBModalAnswer.h"
 #include "support/QBTestFiles.h"
 #include "support/QBWait.h"
@@ -46,26 +47,6 @@ using qbtest::AnswerModal;
 
 const TQBViewClassOf<TQBMessageView> MessageViewClass;
 
-// The log's own prompts and the error report must not appear here.
-class TNoLogDialogs final : public IQBLogDialogs {
-public:
-  int AskYesNoCancel(QWidget*, const QString& text) override {
-    ADD_FAILURE() << text.toStdString();
-    return 2;
-  }
-  QString OpenFileName(QWidget*, const QString&, const QString&) override { return {}; }
-  QString SaveFileName(QWidget*, const QString&, const QString&, const QString&, const QString&, QString*) override {
-    return {};
-  }
-  void ReportInvalidLog(QWidget*, const QString& path) override { ADD_FAILURE() << path.toStdString(); }
-  void ReportSaveFailure(QWidget*, int, const QString& path) override { ADD_FAILURE() << path.toStdString(); }
-};
-
-class TNoErrors final : public IQBErrorReport {
-public:
-  void ShowError(QWidget*, const QString&, const QString& text) override { ADD_FAILURE() << text.toStdString(); }
-};
-
 void Click(QAbstractButton* button) { button->click(); }
 
 QString PdfText(const QString& pdf) {
@@ -95,8 +76,8 @@ protected:
   // A shown window with a log of count messages loaded: every few a warning, a method, a separator.
   TFrmViewer& Open(int count = 12) {
     TQBShellDialogs dialogs;
-    dialogs.Log = std::make_unique<TNoLogDialogs>();
-    dialogs.Errors = std::make_unique<TNoErrors>();
+    dialogs.Log = std::make_unique<qbtest::TNoLogDialogs>();
+    dialogs.Errors = std::make_unique<qbtest::TNoErrors>();
     Window = std::make_unique<TFrmViewer>(*Ini, TQBFolders{}, QStringList{}, std::move(dialogs));
     Window->resize(1000, 700);
     Window->show();

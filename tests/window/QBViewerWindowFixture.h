@@ -4,6 +4,7 @@
 // from a list. Closing and opening the window again reads the settings file from disk, as a new
 // session of the program would.
 
+#include "support/QBDialogFakes.h"
 #include "support/QBTestFiles.h"
 
 #include "dialogs/QBConfirmDialogs.h"
@@ -32,12 +33,6 @@ struct TWindowScript {
 };
 
 // The window's dialog interfaces, each answering from the script.
-struct TScriptedErrors final : IQBErrorReport {
-  explicit TScriptedErrors(TWindowScript& s) : S(s) {}
-  void ShowError(QWidget*, const QString&, const QString& text) override { S.Errors << text; }
-  TWindowScript& S;
-};
-
 struct TScriptedLog final : IQBLogDialogs {
   explicit TScriptedLog(TWindowScript& s) : S(s) {}
   int AskYesNoCancel(QWidget*, const QString&) override { return S.Answers.isEmpty() ? 2 : S.Answers.takeFirst(); }
@@ -98,7 +93,7 @@ protected:
 
   TFrmViewer& Create() {
     TQBShellDialogs dialogs;
-    dialogs.Errors = std::make_unique<TScriptedErrors>(Script);
+    dialogs.Errors = std::make_unique<TRecordedErrors>(Script.Errors);
     dialogs.Log = std::make_unique<TScriptedLog>(Script);
     dialogs.Search = std::make_unique<TScriptedSearch>(Script);
     dialogs.Project = std::make_unique<TScriptedProject>(Script);
