@@ -156,10 +156,10 @@ void TQBViewManager::Fill(const QList<IQBMessageView*>& views) {
   QString error;
   {
     // Each view's bracket is open while it fills: no repaint and no scroll bar work per row.
-    std::vector<std::unique_ptr<TQBUpdateBracket>> brackets;
+    std::vector<std::unique_ptr<TQBViewUpdateBracket>> brackets;
     for (IQBMessageView* view : views)
       if (const int i = IndexOf(view); i >= 0)
-        brackets.push_back(std::make_unique<TQBUpdateBracket>(FViews[i].Binding.List, error));
+        brackets.push_back(std::make_unique<TQBViewUpdateBracket>(FViews[i].Binding.List, error));
     const int saved = FSet.RecNo();
     for (int recNo = 1; recNo <= FSet.GetRecordCount(); ++recNo) {
       for (IQBMessageView* view : views) {
