@@ -29,8 +29,6 @@ namespace {
 using S = TStepKind;
 
 const TQBViewClassOf<TQBMessageView> kMessageViewClass;
-const char* const kApps[] = {"Client", "Server", "Worker"};
-const char* const kThreads[] = {"Main", "Pool", "IO"};
 constexpr int kLogSize = 300;
 constexpr int kMoreSize = 60;
 

@@ -94,8 +94,7 @@ QString Views(const TSides& s) {
   return {};
 }
 
-QString RowText(const TSides& s, const TView& v, int recNo, int level, bool collapsed) {
-  (void)s, (void)v;
+QString RowText(int recNo, int level, bool collapsed) {
   return QStringLiteral("#%1 level %2%3").arg(recNo).arg(level).arg(collapsed ? QStringLiteral(" collapsed") : QString());
 }
 
@@ -112,12 +111,12 @@ QString ViewRows(const TSides& s, int index) {
   for (int r = 0; r < std::max(real.RowCount(), int(rows.size())); ++r) {
     const int item = r < real.RowCount() ? real.ItemOfRow(r) : -1;
     const QString shown = item < 0 ? QStringLiteral("no row")
-                                   : RowText(s, m, real.ItemRecNo(item), real.ItemLevel(item),
+                                   : RowText(real.ItemRecNo(item), real.ItemLevel(item),
                                              real.ItemCollapsed(item) && real.MatchingExit(item) >= 0);
     const int mi = r < int(rows.size()) ? rows[size_t(r)] : -1;
     const QString expected =
         mi < 0 ? QStringLiteral("no row")
-               : RowText(s, m, m.Items[size_t(mi)].RecNo, m.Items[size_t(mi)].Level,
+               : RowText(m.Items[size_t(mi)].RecNo, m.Items[size_t(mi)].Level,
                          m.Collapsed.count(m.Items[size_t(mi)].RecNo) && exits[size_t(mi)] >= 0);
     if (shown != expected)
       return QStringLiteral("%1 row %2 is %3, the model's %4").arg(ViewLabel(s, index)).arg(r).arg(shown, expected);

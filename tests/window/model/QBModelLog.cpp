@@ -12,12 +12,10 @@ namespace qbmodel {
 
 namespace {
 
-const char* const kApps[] = {"Client", "Server", "Worker"};
-const char* const kThreads[] = {"Main", "Pool", "IO"};
 const char* const kMethods[] = {"Run", "Load", "Parse", "Send"};
 
 template <typename T, size_t N>
-const T& Pick(std::mt19937& random, const T (&values)[N]) {
+T Pick(std::mt19937& random, const T (&values)[N]) {
   return values[random() % N];
 }
 

@@ -29,6 +29,10 @@ QByteArray LogBytes(const std::vector<TMessage>& messages);
 // The day every generated message carries.
 int32_t LogDay();
 
+// The applications and threads the messages come from; views filter on them.
+inline constexpr const char* kApps[] = {"Client", "Server", "Worker"};
+inline constexpr const char* kThreads[] = {"Main", "Pool", "IO"};
+
 // The texts a search may look for: words some messages hold, and words none holds.
 inline constexpr const char* kWords[] = {"alpha", "beta", "gamma", "delta", "needle", "Sigma"};
 inline constexpr const char* kMissingWord = "nowhere";
