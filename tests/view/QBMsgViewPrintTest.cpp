@@ -150,7 +150,8 @@ TEST_F(MsgViewPrintTest, TheViewOffersPrintingAndWritesTheReportGrid) {
   ASSERT_NE(qobject_cast<IQBMessageViewPrint*>(&View), nullptr);
   Add(qbmInfo, "First message");
   Add(qbmEnterMethod, "Method entry");
-  Add(qbmWarning, QByteArray(300, 'w') + " tailword", "Cat", "Worker");
+  // The tail follows a line break, so it starts a line whatever width the font leaves the text.
+  Add(qbmWarning, QByteArray(300, 'w') + "\rtailword", "Cat", "Worker");
   Add(qbmExitMethod, "Method exit");
   View.Print(QStringLiteral("Errors (Selection)"), false, 8, colCategory | colThreadName | colTimeStamp);
 
@@ -193,6 +194,7 @@ TEST_F(MsgViewPrintTest, TheViewOffersPrintingAndWritesTheReportGrid) {
   // The long warning: its text continues on the next lines in the same cells, the tail on the last.
   const TWord* tail = Find(words, QStringLiteral("tailword"));
   ASSERT_NE(tail, nullptr);
+  EXPECT_NEAR(tail->X, cellLeft(11), 0.5);
   int warningLines = 0;
   for (const TWord& w : words)
     if (w.Text.startsWith(QLatin1Char('w'))) {
