@@ -33,6 +33,9 @@ TEST(GoToTimeForm, StartsAtTheTimeStampAndHandsBackTheChosenOneToTheMillisecond)
       EXPECT_EQ(dialog.TimeEdit()->objectName(), "dtpTime");
       EXPECT_EQ(dialog.TimeEdit()->text(), "2024-01-01 12:34:56.789");
       EXPECT_EQ(dialog.TimeEdit()->selectedText(), dialog.TimeEdit()->text()) << "typing replaces the whole field";
+      dialog.TimeEdit()->deselect();
+      QTest::keyClick(dialog.TimeEdit(), Qt::Key_A, Qt::ControlModifier);
+      EXPECT_EQ(dialog.TimeEdit()->selectedText(), dialog.TimeEdit()->text()) << "Ctrl+A selects the whole field";
       dialog.findChild<QPushButton*>(QStringLiteral("btnOK"))->click();
       EXPECT_FALSE(dialog.isVisible()) << "OK closes the dialog";
     });
