@@ -133,6 +133,9 @@ protected:
   double ToPoints(int pixels) const { return pixels * 72.0 / QBSharedPrinter().resolution(); }
   double LeftMarginPoints() const { return QBSharedPrinter().pageLayout().paintRect(QPageLayout::Point).left(); }
   double TopMarginPoints() const { return QBSharedPrinter().pageLayout().paintRect(QPageLayout::Point).top(); }
+  // Where a grid line's top and a cell's left edge lie on the page, in points.
+  double LineTop(const TQBPrintGrid& g, int line) const { return TopMarginPoints() + ToPoints(g.LineTop(line)); }
+  double CellLeft(const TQBPrintGrid& g, int cell) const { return LeftMarginPoints() + ToPoints(g.CellLeft(cell)); }
 
   THostDouble Host;
   TQuillboxMessageSet Set;
@@ -226,18 +229,16 @@ TEST_F(MsgViewPrintTest, AllColumnsOnNestedRowsStayUnderTheirHeadingsAndInsideTh
   View.Print(QStringLiteral("Nested"), false, 8, all);
   const auto pages = PagesOfWords(Pdf);
   ASSERT_EQ(pages.size(), 1u);
-  const std::vector<TWord>& words = pages[0];
   const TQBPrintGrid g = Grid();
-  const auto lineTop = [&](int line) { return TopMarginPoints() + ToPoints(g.LineTop(line)); };
-  const auto cellLeft = [&](int cell) { return LeftMarginPoints() + ToPoints(g.CellLeft(cell)); };
+  const auto cellLeft = [&](int cell) { return CellLeft(g, cell); };
   const auto wordAt = [&](int line, double x) -> const TWord* {
-    for (const TWord& w : words)
-      if (w.Y >= lineTop(line) - 0.5 && w.Y < lineTop(line + 1) && std::abs(w.X - x) < 0.5) return &w;
+    for (const TWord& w : pages[0])
+      if (w.Y >= LineTop(g, line) - 0.5 && w.Y < LineTop(g, line + 1) && std::abs(w.X - x) < 0.5) return &w;
     return nullptr;
   };
   // From the heading down nothing passes the line's last cell (the header box is wider).
-  for (const TWord& w : words)
-    if (w.Y >= lineTop(6) - 0.5) EXPECT_LE(w.XMax, cellLeft(g.CharsPerLine) + 0.5) << w.Text.toStdString();
+  for (const TWord& w : pages[0])
+    if (w.Y >= LineTop(g, 6) - 0.5) EXPECT_LE(w.XMax, cellLeft(g.CharsPerLine) + 0.5) << w.Text.toStdString();
 
   // The deepest row, on line 10, keeps a third of the line for its text.
   const TWord* text = wordAt(10, cellLeft(9 + 6));
