@@ -103,7 +103,8 @@ void TQBViewTabs::PlaceCloseButton() {
     FTabs.setTabButton(i, QTabBar::RightSide, nullptr);
     button->deleteLater();
   }
-  if (current < 0 || FTabs.tabButton(current, QTabBar::RightSide)) return;
+  // "All Messages" cannot be removed: its tab has no button.
+  if (current < 1 || FTabs.tabButton(current, QTabBar::RightSide)) return;
   auto* button = new QToolButton(&FTabs);
   button->setObjectName(QStringLiteral("btnCloseView"));
   button->setAutoRaise(true);
