@@ -93,7 +93,11 @@ TFrmViewer::TFrmViewer(TQBIniFile& ini, const TQBFolders& folders, const QString
   setAcceptDrops(true);
   ConnectCommands();
   UpdateCommands();
-  FLogArea->Loads().PostCommandLine(args, [this] { emit CommandLineLoadDone(); });
+  // The last project opens over the command-line log, so its views fill from it once.
+  FLogArea->Loads().PostCommandLine(args, [this] {
+    FProject->OpenStartProject();
+    emit CommandLineLoadDone();
+  });
 }
 
 void TFrmViewer::BuildWindow() {
