@@ -10,6 +10,7 @@
 #include "window/areas/QBProjectWindow.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
@@ -124,6 +125,103 @@ TEST_F(WindowViewsTest, ALastProjectThatCannotBeReadIsReportedForgottenAndNeverW
     EXPECT_FALSE(QFileInfo(project).isFile()) << "nothing was written to the project";
     Script.Errors.clear();
   }
+}
+
+class WindowTabsTest : public WindowViewsTest {
+protected:
+  void SetUp() override {
+    WindowViewsTest::SetUp();
+    Create({Log()});
+    AddView("Scheduler", "alpha");
+    AddView("Thread=Main", "beta");
+    AddView("Third", "2");
+  }
+  QTabBar& Tabs() const { return *Window->Layout().Tabs(); }
+  QWidget* CurrentViewWidget() const { return qobject_cast<QWidget*>(Window->CurrentView().Object); }
+  void Select(int tab) {
+    Window->ViewManager().Select(tab);
+    CurrentViewWidget()->setFocus();
+    QCoreApplication::processEvents();
+  }
+  // A right click on the tab opens the tab strip's menu there.
+  QMenu& RightClick(int tab) {
+    // Through the window system, which turns the click into the context menu request.
+    const QPoint at = Tabs().mapTo(Window.get(), Tabs().tabRect(tab).center());
+    QTest::mouseClick(Window->windowHandle(), Qt::RightButton, {}, at);
+    QMenu& menu = *Window->Menus().Views;
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&menu)) << "the tab menu did not open";
+    return menu;
+  }
+  void Choose(QMenu& menu, TQBCmd cmd) {
+    QAction* action = Window->Action(cmd);
+    ASSERT_TRUE(menu.actions().contains(action));
+    ASSERT_TRUE(action->isEnabled()) << QBCommandInfo(cmd).Name;
+    QTest::mouseClick(&menu, Qt::LeftButton, {}, menu.actionGeometry(action).center());
+    QCoreApplication::processEvents();
+  }
+  static std::string FocusName() {
+    const QWidget* focus = QApplication::focusWidget();
+    return focus ? focus->metaObject()->className() : "no focus";
+  }
+  // The keyboard is on the current view (the view or a part of it).
+  bool KeyboardOnCurrentView() const {
+    QWidget* focus = QApplication::focusWidget();
+    return focus && (focus == CurrentViewWidget() || CurrentViewWidget()->isAncestorOf(focus));
+  }
+};
+
+// Right-clicking "Scheduler" while "Thread=Main" is current: each command of the tab menu acts on
+// "Scheduler", and the keyboard is back on the current view afterwards.
+TEST_F(WindowTabsTest, TheTabMenuActsOnTheTabUnderTheMouse) {
+  const struct {
+    TQBCmd Command;
+    const char* Views;  // the tabs afterwards
+  } cases[] = {
+      {TQBCmd::ViewRemove, "All Messages|Thread=Main|Third"},
+      {TQBCmd::ViewMoveRight, "All Messages|Thread=Main|Scheduler|Third"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(QBCommandInfo(c.Command).Name);
+    Select(2);
+    Choose(RightClick(1), c.Command);
+    EXPECT_EQ(ViewNames(), c.Views);
+    EXPECT_TRUE(KeyboardOnCurrentView()) << FocusName();
+    // Back to the start.
+    while (Window->Views().Count() > 1) Window->ViewManager().RemoveView(1);
+    AddView("Scheduler", "alpha");
+    AddView("Thread=Main", "beta");
+    AddView("Third", "2");
+  }
+  Select(3);
+  Choose(RightClick(2), TQBCmd::ViewMoveLeft);
+  EXPECT_EQ(ViewNames(), "All Messages|Thread=Main|Scheduler|Third");
+}
+
+// After the tab menu the keyboard is on the view, also when the menu ran nothing and also when the
+// keyboard was on the tab strip before the right click.
+TEST_F(WindowTabsTest, TheKeyboardGoesBackToTheViewAfterTheTabMenu) {
+  for (const bool onStrip : {false, true}) {
+    SCOPED_TRACE(onStrip ? "from the tab strip" : "from the view");
+    Select(2);
+    if (onStrip) Tabs().setFocus(Qt::TabFocusReason);
+    QMenu& menu = RightClick(1);
+    QTest::keyClick(&menu, Qt::Key_Escape);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(menu.isVisible());
+    EXPECT_TRUE(KeyboardOnCurrentView()) << FocusName();
+  }
+}
+
+// The close button sits on the current tab, and "All Messages", which cannot be removed, has none.
+TEST_F(WindowTabsTest, AllMessagesHasNoCloseButton) {
+  Select(0);
+  for (int i = 0; i < Tabs().count(); ++i) EXPECT_EQ(Tabs().tabButton(i, QTabBar::RightSide), nullptr) << i;
+  Select(2);
+  QWidget* button = Tabs().tabButton(2, QTabBar::RightSide);
+  ASSERT_NE(button, nullptr);
+  QTest::mouseClick(button, Qt::LeftButton);
+  EXPECT_EQ(ViewNames(), "All Messages|Scheduler|Third");
+  EXPECT_TRUE(KeyboardOnCurrentView());
 }
 
 }  // namespace
