@@ -127,6 +127,37 @@ TEST_F(WindowViewsTest, ALastProjectThatCannotBeReadIsReportedForgottenAndNeverW
   }
 }
 
+// The panes of numbers show their texts whole beside a long status message and a project: those of
+// the 1,000,000-message log in a window of 800 pixels, the longest plausible ones (ten million
+// messages) in one of 1,000.
+TEST_F(WindowViewsTest, TheStatusPanesShowTheirTextsWhole) {
+  const struct {
+    int Width;
+    const char *TimeDiff, *Number, *Count, *Selected;
+  } cases[] = {
+      {800, "0:13:59.999", "#614,466", "614,466 out of 1,000,000 Messages", "614,466 Selected"},
+      {1000, "23:59:59.999", "#9,999,999", "9,999,999 out of 9,999,999 Messages", "9,999,999 Selected"},
+  };
+  Create();
+  TQBStatusPanes& panes = Window->StatusPanes();
+  panes.SetStatusText(QStringLiteral("Loading ") + QString(200, 'x') + QStringLiteral(".qbl..."));
+  panes.SetProject(QStringLiteral("Project: Scheduler and billing"));
+  for (const auto& c : cases) {
+    Window->resize(c.Width, 400);
+    panes.SetTimeDiff(QLatin1String(c.TimeDiff), true);
+    panes.SetMessageNumber(QLatin1String(c.Number));
+    panes.SetMessageCount(QLatin1String(c.Count));
+    panes.SetSelectionCount(QLatin1String(c.Selected));
+    QCoreApplication::processEvents();
+    for (QLabel* pane : {panes.TimeDiff(), panes.MessageNumber(), panes.MessageCount(), panes.SelectionCount()}) {
+      // The text starts half an "x" in from the frame.
+      const QFontMetrics metrics = pane->fontMetrics();
+      const int needed = metrics.horizontalAdvance(pane->text()) + metrics.horizontalAdvance('x') / 2;
+      EXPECT_GE(pane->contentsRect().width(), needed) << c.Width << " " << pane->text().toStdString();
+    }
+  }
+}
+
 class WindowTabsTest : public WindowViewsTest {
 protected:
   void SetUp() override {
