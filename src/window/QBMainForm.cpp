@@ -82,6 +82,8 @@ TFrmViewer::TFrmViewer(TQBIniFile& ini, const TQBFolders& folders, const QString
   ColourPanels();
 
   FLog.LastLogDir = FFolders.DefaultLogs;
+  // A first start has no settings at all; once there are some, they decide the window's place and size.
+  FFirstStart = FIni.ReadSections().isEmpty() && !QFileInfo::exists(FIni.FileName());
   FSettings.Read(FIni);
   ApplySettings();
   FViews->CreateDefaultView();
@@ -234,7 +236,7 @@ void TFrmViewer::ApplySettings() {
   FOrganizer->Commands().ApplySettings(FSettings.Organizer);
   FProject->ApplySettings(FSettings.General, FFolders.DefaultProjects);
   FFollower->SetOn(FSettings.General.FollowLogFile);
-  FGeometry->Restore();
+  FGeometry->Restore(FFirstStart);
   TQBInspectorSet& inspectors = FPane->Inspectors();
   inspectors.SetValueColor(qbcolor::ToQColor(FDisplay.ValueColor()));
   inspectors.ApplyOptions(FSettings.Display.Inspectors);

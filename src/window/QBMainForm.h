@@ -130,6 +130,7 @@ private:
 
   TQBIniFile& FIni;
   const TQBFolders FFolders;
+  bool FFirstStart = false;  // no settings file and no settings in memory
   TQBShellDialogs FDialogs;
   TQBMsgViewDialogs FMsgViewDialogs;
   TQBSettings FSettings;

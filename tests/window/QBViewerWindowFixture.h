@@ -22,6 +22,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 
 namespace qbtest {
 
@@ -93,9 +94,10 @@ protected:
 
   QString SettingsPath() { return Files.Path(QStringLiteral("QBFileViewer.ini")); }
 
-  // A session of the program started with args as its command line; returns once start-up has
-  // ended (the command-line log loaded, the last project opened).
-  TFrmViewer& Create(const QStringList& args = {}) {
+  // A session of the program started with args as its command line, its window given size (none
+  // keeps the size the settings give it); returns once start-up has ended (the command-line log
+  // loaded, the last project opened).
+  TFrmViewer& Create(const QStringList& args = {}, std::optional<QSize> size = QSize(1000, 600)) {
     TQBShellDialogs dialogs;
     dialogs.Errors = std::make_unique<TRecordedErrors>(Script.Errors);
     dialogs.Log = std::make_unique<TScriptedLog>(Script);
@@ -105,7 +107,7 @@ protected:
     folders.DefaultLogs = Files.Path(QString());
     Window = std::make_unique<TFrmViewer>(*FIni, folders, args, std::move(dialogs));
     QSignalSpy started(Window.get(), &TFrmViewer::CommandLineLoadDone);
-    Window->resize(1000, 600);
+    if (size) Window->resize(*size);
     Window->show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(Window.get()));
     EXPECT_TRUE(started.count() > 0 || started.wait(10000)) << "start-up did not end";

@@ -8,12 +8,15 @@
 #include "window/QBMenus.h"
 #include "window/QBStatusPanes.h"
 #include "window/areas/QBProjectWindow.h"
+#include "inspectors/QBInspectorPane.h"
+#include "inspectors/QBInspectorToolbar.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
+#include <QScreen>
 #include <QTabBar>
 
 #include <sys/stat.h>
@@ -156,6 +159,29 @@ TEST_F(WindowViewsTest, TheStatusPanesShowTheirTextsWhole) {
       EXPECT_GE(pane->contentsRect().width(), needed) << c.Width << " " << pane->text().toStdString();
     }
   }
+}
+
+// The first start, without a settings file, opens a window of two thirds of the screen's free area,
+// centred, and the inspector pane, once shown, has its toolbar whole; from then on the settings file
+// decides.
+TEST_F(WindowViewsTest, TheFirstStartFillsTwoThirdsOfTheScreenAndTheSettingsDecideAfterIt) {
+  ASSERT_FALSE(QFileInfo::exists(SettingsPath()));
+  Create({}, std::nullopt);
+  const QRect screen = Window->screen()->availableGeometry();
+  const QRect window = Window->geometry();
+  EXPECT_NEAR(window.width(), screen.width() * 2 / 3, 1);
+  EXPECT_NEAR(window.height(), screen.height() * 2 / 3, 1);
+  EXPECT_NEAR(window.center().x(), screen.center().x(), 1);
+  EXPECT_NEAR(window.center().y(), screen.center().y(), 1);
+  Trigger(TQBCmd::ViewInspector);
+  QCoreApplication::processEvents();
+  const QWidget& toolbar = *Window->InspectorPane().Toolbar();
+  EXPECT_GE(toolbar.width(), toolbar.sizeHint().width()) << "the toolbar is cut";
+
+  Window->setGeometry(30, 40, 500, 300);
+  Exit();
+  Create({}, std::nullopt);
+  EXPECT_EQ(Window->geometry(), QRect(30, 40, 500, 300));
 }
 
 class WindowTabsTest : public WindowViewsTest {
