@@ -34,6 +34,8 @@ enum class TQBCmd : int {
   ViewPrior, ViewNext, ViewMoveLeft, ViewMoveRight, WrapButtons,
   AllDetails, ViewMsgOnly, ViewCategory, ViewAppName, ViewComputerName, ViewProcessID, ViewThread,
   ViewDate, ViewTimeStamp, ViewTimeDiff, ViewTimeOffset,
+  // The overview bar and the quick filter
+  ViewOverviewBar, QuickFilter,
   // Kept for stored layouts of a live receiver; always hidden in this program
   ViewScratchPad, BlockMessages, AutoScroll,
   Count

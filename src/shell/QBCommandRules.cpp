@@ -101,6 +101,9 @@ void LayoutRules(const TQBCommandInputs& in, TRuleSink& s) {
   s.Enable(TQBCmd::ViewCallStack, !in.FullSizeInspector);
   s.Check(TQBCmd::ViewCallStack, in.CallStackShown);
   s.Check(TQBCmd::ViewDetailPanel, in.DetailPanel);
+  s.Enable(TQBCmd::ViewOverviewBar, true);
+  s.Check(TQBCmd::ViewOverviewBar, in.OverviewBar);
+  s.Enable(TQBCmd::QuickFilter, in.List);
   s.Check(TQBCmd::WrapButtons, in.WrapButtons);
   s.Check(TQBCmd::AlwaysOnTop, in.AlwaysOnTop);
   s.Check(TQBCmd::AutoOrganize, in.AutoOrganize);

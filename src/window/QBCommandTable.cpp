@@ -149,6 +149,10 @@ constexpr std::array<TQBCommandInfo, QBCommandCount> kCommands{{
   {C::ViewTimeDiff, "actViewTimeDiff", "Time Difference", "", "Show Time-Difference from previous message", "", true},
   {C::ViewTimeOffset, "actViewTimeOffset", "Time Offset", "", "Show Time-Offset from beginning of log", "", true},
 
+  {C::ViewOverviewBar, "actViewOverviewBar", "Overview Bar", "", "Show/Hide the Overview Bar\rbeside the Message List",
+   "", true},
+  {C::QuickFilter, "actQuickFilter", "Quick Filter", "Ctrl+Shift+F", "Filter the View as You Type", "", false},
+
   {C::ViewScratchPad, "actViewScratchPad", "Scratch Pad", "", "", "", true},
   {C::BlockMessages, "actBlockMessages", "Block Messages", "", "", "", true},
   {C::AutoScroll, "actAutoScroll", "Auto-Scroll", "", "", "", true},

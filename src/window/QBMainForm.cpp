@@ -25,7 +25,9 @@
 #include "window/QBMainLayout.h"
 #include "window/areas/QBNavigationWindow.h"
 #include "window/areas/QBOrganizerWindow.h"
+#include "window/areas/QBOverviewArea.h"
 #include "window/areas/QBProjectWindow.h"
+#include "window/areas/QBQuickFilterArea.h"
 #include "window/areas/QBOptionsWindow.h"
 #include "window/areas/QBPrintWindow.h"
 #include "window/areas/QBRecentMenu.h"
@@ -167,6 +169,9 @@ void TFrmViewer::CreateAreas() {
   FMessageCommands = std::make_unique<TQBMessageCommands>(*FViews, FLog, inspect);
   FTimeQuestion = std::make_unique<TQBTimeQuestion>(*FViews, *FDialogs.Search);
   FSearch = std::make_unique<TQBSearchCommands>(*FViews, MessageSet, *FTimeQuestion);
+  FOverview = std::make_unique<TQBOverviewArea>(
+      TQBOverviewArea::TParts{*FLayout->Pages(), FSettings.Display, FSearch->State()});
+  FQuickFilter = std::make_unique<TQBQuickFilterArea>(TQBQuickFilterArea::TParts{*FLayout->Pages(), *FViews, *FFeedback});
   FFollowWindow = std::make_unique<TQBFollowWindow>(
       TQBFollowWindow::TParts{*FLogArea, *FViews, *FFeedback, [this] { return FCommandsRunning > 0; }});
   FFollower = std::make_unique<TQBLogFollower>(FLog, FAdder, *FFollowWindow, *FFeedback, FFollowWindow.get());
@@ -201,7 +206,7 @@ void TFrmViewer::CreateAreas() {
   FSelectionListeners.Add(FLayout->DetailPanel());
   FInputSources = {FViews.get(),          &FLogArea->Commands(),    FLayoutCommands.get(),
                    FInspectorHost.get(), &FOrganizer->Commands(), &navigator,
-                   FFollower.get()};
+                   FFollower.get(),        FOverview.get()};
 }
 
 void TFrmViewer::CreateRecentMenus() {
