@@ -92,11 +92,17 @@ void TQBOverviewBar::paintEvent(QPaintEvent*) {
   painter.setPen(palette().color(QPalette::Mid));
   painter.drawLine(0, 0, 0, height() - 1);
   FMarks = FFeed.Marks ? FFeed.Marks(height()) : TQBOverviewMarks{};
+  // One call per kind: a dense view marks every line, and a call per mark would cost more than
+  // finding the marks.
+  painter.setPen(Qt::NoPen);
+  QList<QRect> rects;
   for (TQBMarkKind kind : PaintOrder) {
     const TLane lane = LaneOf(kind);
-    const QColor colour = ColorOf(kind);
     const int thickness = kind == TQBMarkKind::Separator ? 1 : 2;
-    for (int y : FMarks.Of(kind)) painter.fillRect(lane.X, std::min(y, height() - thickness), lane.Width, thickness, colour);
+    rects.clear();
+    for (int y : FMarks.Of(kind)) rects.append(QRect(lane.X, std::min(y, height() - thickness), lane.Width, thickness));
+    painter.setBrush(ColorOf(kind));
+    painter.drawRects(rects);
   }
   if (FMarks.FrameBottom >= FMarks.FrameTop) {
     QColor frame = palette().color(QPalette::Highlight);
