@@ -20,8 +20,8 @@ public:
   // The list's current row (its item index).
   virtual int CurrentRow() const = 0;
   // Moves the current row the way a user's click does: the old row is unselected and the new one
-  // selected through the model's selection requests, the row is scrolled into view and the main window
-  // hears of the new selection.
+  // selected through the model's selection requests, the row becomes the anchor of range selections,
+  // it is scrolled into view and the main window hears of the new selection.
   virtual void SetCurrentRow(int row) = 0;
   virtual void SetAnchorRow(int row) = 0;
   virtual int TopRow() const = 0;

@@ -396,15 +396,16 @@ TEST_F(WindowRowsTest, ARowTheProgramMovesToIsTheAnchorOfShiftSelection) {
   }
 }
 
+// Rows 200 to 299 of the 300, from the row jumped to down to the last.
 TEST_F(WindowRowsTest, CtrlShiftEndAfterAJumpSelectsFromTheRowJumpedTo) {
   Load(PlainLog());
   Click(5);
   JumpTo(QStringLiteral("201"));
   Key(Qt::Key_End, Qt::ControlModifier | Qt::ShiftModifier);
-  EXPECT_EQ(View().SelectedCount(), 99);
+  EXPECT_EQ(View().SelectedCount(), 100);
   EXPECT_EQ(SelectedRows().front(), 200);
   Window->UpdateCommands();
-  EXPECT_EQ(Window->StatusPanes().SelectionCount()->text(), "99 Selected");
+  EXPECT_EQ(Window->StatusPanes().SelectionCount()->text(), "100 Selected");
 }
 
 // Application = Scheduler over a log with an empty Scheduler method (a Client message between its
