@@ -175,31 +175,49 @@ bool TQBViewRows::HideMethod(int enterItem) {
   if (exit < 0) return false;
   HideMethodBody(enterItem, exit);
   FCollapsed[size_t(enterItem)] = 1;
+  // The collapsed row stands for its whole method: Copy, Print and Delete take the hidden messages
+  // exactly when the row is selected. Nothing to write when neither the entry nor the body is flagged.
+  const bool selected = ItemSelected(enterItem);
+  if (selected || (FSelLow <= exit && FSelHigh > enterItem)) SetItemFlags(enterItem + 1, exit, selected);
   return true;
 }
 
 void TQBViewRows::CollapseMethod(int row) {
-  TQBUpdateGuard update(FList);
-  if (HideMethod(ItemOfRow(row))) FList.SetRowCount(RowCount());
+  const TPlace place = FocusedPlace();
+  {
+    TQBUpdateGuard update(FList);
+    if (HideMethod(ItemOfRow(row))) FList.SetRowCount(RowCount());
+  }
+  KeepFocus(place);
 }
 
-void TQBViewRows::ExpandMethod(int row) {
-  ClearSelection();
+void TQBViewRows::OpenMethod(int row) {
   const int enter = ItemOfRow(row);
   FCollapsed[size_t(enter)] = 0;
   const int exit = MatchingExit(enter);
-  if (exit >= 0) {
-    ShowMethodBody(enter, exit);
-    FList.SetRowCount(RowCount());
-  }
-  SetItemFlag(enter, true);
+  if (exit < 0) return;
+  ShowMethodBody(enter, exit);
+  FList.SetRowCount(RowCount());
+}
+
+void TQBViewRows::ExpandMethod(int row) {
+  const TPlace place = FocusedPlace();
+  ClearSelection();
+  OpenMethod(row);
+  SetItemFlag(ItemOfRow(row), true);
   FList.RepaintRow(row);
+  KeepFocus(place);
 }
 
 bool TQBViewRows::CollapseAt(int enterItem) {
-  FList.SetCurrentRow(RowOfItem(enterItem));
+  // A row above the method, or one that stays visible, keeps the focus: a collapse-on-exit record
+  // arriving while the user looks elsewhere must not take the focus away.
+  const int current = CurrentRow();
+  const int exit = MatchingExit(enterItem);
+  const int focused = current >= 0 && current < RowCount() ? ItemOfRow(current) : -1;
+  if (focused < 0 || (focused > enterItem && focused <= exit)) FList.SetCurrentRow(RowOfItem(enterItem));
   CollapseMethod(RowOfItem(enterItem));
-  return MatchingExit(enterItem) >= 0;
+  return exit >= 0;
 }
 
 bool TQBViewRows::CollapseClosedMethod(int row) {
@@ -237,6 +255,13 @@ bool TQBViewRows::IsCurrentMethodCollapsed() const {
   return row >= 0 && row < RowCount() && IsRowCollapsedMethod(row);
 }
 
+void TQBViewRows::KeepFocus(const TPlace& place) {
+  if (place.Item < 0 || place.Item >= ItemCount()) return;
+  const int row = RowShowing(place.Item);
+  if (row < 0 || row == CurrentRow()) return;
+  FList.RelocateCurrentRow(row, std::max(0, row - place.Offset));
+}
+
 TQBViewRows::TPlace TQBViewRows::FocusedPlace() const {
   const int row = CurrentRow();
   if (row < 0 || row >= RowCount()) return {};
@@ -253,7 +278,7 @@ void TQBViewRows::RestorePlace(const TPlace& place) {
   ClearSelectionFlags();
   const int row = place.Item < 0 ? -1 : RowShowing(place.Item);
   if (row >= 0) {
-    SetItemFlag(ItemOfRow(row), true);
+    SelectRequest(row, true);
     FList.RelocateCurrentRow(row, std::max(0, row - place.Offset));
   }
   FList.RepaintAll();
@@ -423,7 +448,9 @@ void TQBViewRows::SelectRequest(int row, bool selected) {
 bool TQBViewRows::IsSelectedQuery(int row) const { return row >= 0 && row < RowCount() && IsRowSelected(row); }
 
 void TQBViewRows::SetRowSelected(int row, bool value) {
-  SetItemFlag(ItemOfRow(row), value);
+  const int item = ItemOfRow(row);
+  const int exit = ItemCollapsed(item) ? MatchingExit(item) : -1;
+  SetItemFlags(item, std::max(item, exit), value);
   FList.RepaintRow(row);
 }
 

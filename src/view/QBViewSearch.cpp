@@ -20,12 +20,20 @@ int TQBViewSearch::FindText(bool fresh, const TQBTextPattern& pattern, bool inDe
   // An empty text matches nothing, so it always ends in the notice; so does a find-next that has no
   // row left in its direction.
   const bool none = pattern.Text().isEmpty() || !pattern.IsValid() || start < 0;
-  const int found = none ? -1 : forward ? SearchForward(start) : SearchBackward(start);
-  FPattern = nullptr;
-  if (found >= 0)
-    FNavigator.SelectRow(found);
-  else
-    FRows.Host().ShowNotFound(NotFoundMessage(pattern.Text()));
+  // The methods the walk opens stay open; the focused message and the selection stay as they were
+  // unless a row is found.
+  const TQBViewRows::TPlace place = FRows.FocusedPlace();
+  int found = -1;
+  {
+    TQBUpdateGuard update(FRows.List());
+    found = none ? -1 : forward ? SearchForward(start) : SearchBackward(start);
+    FPattern = nullptr;
+    if (found >= 0)
+      FNavigator.SelectRow(found);
+    else
+      FRows.KeepFocus(place);
+  }
+  if (found < 0) FRows.Host().ShowNotFound(NotFoundMessage(pattern.Text()));
   return found;
 }
 
@@ -54,7 +62,7 @@ int TQBViewSearch::SearchForward(int row) {
   if (row >= FRows.RowCount()) return -1;
   for (int item = FRows.ItemOfRow(row); item >= 0; item = FRows.NextVisibleItem(item + 1), ++row) {
     if (ItemMatches(item)) return row;
-    if (FRows.ItemIsEnter(item) && FRows.ItemCollapsed(item)) FRows.ExpandMethod(row);
+    if (FRows.ItemIsEnter(item) && FRows.ItemCollapsed(item)) FRows.OpenMethod(row);
   }
   return -1;
 }
@@ -75,7 +83,7 @@ int TQBViewSearch::SearchBackward(int row) {
     if (ItemMatches(FRows.ItemOfRow(row))) return row;
     if (FRows.IsRowCollapsedMethod(row)) {
       // Open the method and search its body from its end.
-      FRows.ExpandMethod(row);
+      FRows.OpenMethod(row);
       row = ExitRowAfter(row) - 1;
     } else {
       --row;
