@@ -3,6 +3,7 @@
 #include "plugins/QBPlugInLists.h"
 #include "shell/QBScopeGuards.h"
 #include "shell/QBViewPages.h"
+#include "shell/QBViewPlace.h"
 
 #include <quillbox/QBCustomViewClass.h>
 #include <quillbox/QuillboxMessageSet.h>
@@ -174,8 +175,13 @@ void TQBViewManager::Fill(const QList<IQBMessageView*>& views) {
 
 void TQBViewManager::RefillViews(const QList<int>& indexes) {
   QList<IQBMessageView*> views;
+  // The focused and selected messages outlive the refill; rows are made anew.
+  std::vector<std::pair<TQBViewBinding, TQBViewPlace>> places;
   for (int index : indexes)
-    if (index >= 0 && index < Count()) views.append(FViews[index].Binding.View);
+    if (index >= 0 && index < Count()) {
+      views.append(FViews[index].Binding.View);
+      places.emplace_back(FViews[index].Binding, TQBViewPlace::Of(FViews[index].Binding));
+    }
   if (views.isEmpty()) return;
   QString error;
   {
@@ -183,6 +189,7 @@ void TQBViewManager::RefillViews(const QList<int>& indexes) {
     const TQBFinally release(error, [this] { HoldWindow(false); });
     for (IQBMessageView* view : views) view->ClearView();
     Fill(views);
+    for (const auto& [binding, place] : places) place.RestoreTo(binding);
   }
   if (!error.isEmpty()) FFeedback.ReportError(error);
   if (indexes.contains(FCurrent)) FWindow.InspectFocusedMessage();
