@@ -96,8 +96,10 @@ int TQBViewManager::PlaceView(const TQBNewView& spec, int index) {
     FBracketed.append(binding.List);
   }
   if (FDispatching) FMadeWhileDispatching.append(binding.View);
-  if (spec.Fill) Fill({binding.View});
+  // Settings first: a view fills by its display settings (auto-collapse shows an empty method as one
+  // row), so a view filled before them would show other rows than one filled later.
   binding.View->Initialize();
+  if (spec.Fill) Fill({binding.View});
   if (spec.MarkProjectModified) FProjectModified = true;
   if (FBulk > 0) {
     FBulkCreated = true;
