@@ -1,6 +1,7 @@
 // Follow Log File in the main window, with qbappender writing the log from a separate process: the
 // command and its setting, messages arriving through the views while the window repaints, the last
-// row kept current, a reload with its notice, and the invalid-log report.
+// row kept current, a reload with its notice and the view still following the end after it, and the
+// invalid-log report.
 
 #include "QBViewerWindowFixture.h"
 
@@ -117,6 +118,35 @@ TEST_F(WindowFollow, ATruncatedFileIsLoadedAgainAndTheStatusBarSaysSo) {
   EXPECT_EQ(status->text(), "live.qbl became shorter and was loaded again.");
   EXPECT_EQ(AppendedNumber(MessageSet.At(1).MsgText()), 5);
   EXPECT_TRUE(Window->Follower().Following());
+}
+
+// A view that followed the end goes on following it after a reload: its last row is current again
+// and records that arrive later scroll into view, whether the reload left rows or none.
+TEST_F(WindowFollow, AfterAReloadTheViewFollowsTheEndAsBefore) {
+  const struct {
+    const char* Name;
+    const char* Change;  // what the writer does to the file
+    const char* Then;    // and then, before the rows are counted
+    int Rows;
+  } cases[] = {{"truncated", "truncate", "append 3", 3}, {"replaced", "replace 20", nullptr, 20}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Name);
+    TearDown();
+    SetUp();
+    Create();
+    FollowOn();
+    ASSERT_TRUE(Run("append 50"));
+    ASSERT_TRUE(Window->LoadFile(FPath, false));
+    View().SetItemIndex(49);
+    ASSERT_TRUE(Run(QString::fromLatin1(c.Change)));
+    if (c.Then) ASSERT_TRUE(Run(QString::fromLatin1(c.Then)));
+    ASSERT_TRUE(WaitForRows(c.Rows)) << View().GetCount();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return View().GetItemIndex() == c.Rows - 1; }, kWaitMs)) << View().GetItemIndex();
+    ASSERT_TRUE(Run("append 100"));
+    ASSERT_TRUE(WaitForRows(c.Rows + 100));
+    EXPECT_EQ(View().GetItemIndex(), c.Rows + 99);
+    EXPECT_GE(View().TopIndex() + View().PageRows(), c.Rows + 100);
+  }
 }
 
 TEST_F(WindowFollow, AnInvalidRecordStopsFollowingWithTheInvalidLogReport) {

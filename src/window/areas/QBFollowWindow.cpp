@@ -8,10 +8,17 @@
 #include <QApplication>
 #include <QFileInfo>
 
+#include <algorithm>
+
 bool TQBFollowWindow::CanAddMessages() {
   // Not inside a load, a command or a dialog: what they work on must not change under them.
   return !P.Log.Loads().Gate().Busy() && !P.Log.Commands().Loading() && !P.CommandRunning() &&
          !QApplication::activeModalWidget();
+}
+
+bool TQBFollowWindow::FollowsEnd(const TQBViewBinding& view) const {
+  const int rows = view.View->GetCount();
+  return rows > 0 ? view.List->GetItemIndex() == rows - 1 : FEndAfterReload;
 }
 
 void TQBFollowWindow::BeginAdding() {
@@ -19,8 +26,7 @@ void TQBFollowWindow::BeginAdding() {
   FBracketed = view.List;
   FLastRowCurrent = false;
   if (!FBracketed) return;
-  const int rows = view.View->GetCount();
-  FLastRowCurrent = rows > 0 && FBracketed->GetItemIndex() == rows - 1;
+  FLastRowCurrent = FollowsEnd(view);
   FBracketed->BeginUpdate();
 }
 
@@ -32,7 +38,10 @@ void TQBFollowWindow::EndAdding(int added) {
   if (added == 0) return;
   // Like `tail -f`: a view that showed its last row keeps showing the last row.
   const TQBViewBinding& view = P.Views.Current();
-  if (FLastRowCurrent && view.List == list) list->SetItemIndex(view.View->GetCount() - 1);
+  if (FLastRowCurrent && view.List == list) {
+    list->SetItemIndex(view.View->GetCount() - 1);
+    FEndAfterReload = false;
+  }
   P.Feedback.UpdateCommands();
 }
 
@@ -47,9 +56,20 @@ QString TQBFollowWindow::ReloadNotice(const QString& path, TQBFollowReload reaso
 }
 
 void TQBFollowWindow::ReloadFollowedFile(const QString& path, TQBFollowReload reason) {
+  // The load empties the views, which leaves no row current: the place is taken before it.
+  const TQBViewBinding& before = P.Views.Current();
+  IQBMessageViewList* list = before.List;
+  const bool atEnd = list && FollowsEnd(before);
+  const int row = list ? list->GetItemIndex() : -1;
   // Loaded as Open loads it: a modified log is offered for saving first. The load empties the status
   // pane when it ends, so the notice comes after it.
-  if (P.Log.Loads().LoadFile(path, false)) P.Feedback.ShowStatusText(ReloadNotice(path, reason));
+  if (!P.Log.Loads().LoadFile(path, false)) return;
+  P.Feedback.ShowStatusText(ReloadNotice(path, reason));
+  const TQBViewBinding& view = P.Views.Current();
+  if (!list || view.List != list) return;
+  const int rows = view.View->GetCount();
+  FEndAfterReload = atEnd && rows == 0;
+  if (rows > 0 && (atEnd || row >= 0)) list->SetItemIndex(atEnd ? rows - 1 : std::min(row, rows - 1));
 }
 
 void TQBFollowWindow::ReportInvalidLog(const QString& path) { P.Log.ReportInvalid(path); }
