@@ -9,6 +9,7 @@
 #include <QFileInfo>
 
 #include <exception>
+#include <utility>
 
 namespace {
 
@@ -44,6 +45,11 @@ void TQBProjectCommands::OpenProjectFile(const QString& path) {
   if (!SaveStep(true)) return;
   FState.LastProjectDir = FolderOf(path);
   Open(path);
+}
+
+void TQBProjectCommands::OpenStartProject() {
+  const QString path = std::exchange(FState.StartProject, QString());
+  if (!path.isEmpty() && SaveStep(true)) Open(path);
 }
 
 bool TQBProjectCommands::SaveProject() { return SaveStep(false); }

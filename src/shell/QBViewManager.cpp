@@ -159,10 +159,10 @@ void TQBViewManager::Fill(const QList<IQBMessageView*>& views) {
   QString error;
   {
     // Each view's bracket is open while it fills: no repaint and no scroll bar work per row.
-    std::vector<std::unique_ptr<TQBUpdateBracket>> brackets;
+    std::vector<std::unique_ptr<TQBViewUpdateBracket>> brackets;
     for (IQBMessageView* view : views)
       if (const int i = IndexOf(view); i >= 0)
-        brackets.push_back(std::make_unique<TQBUpdateBracket>(FViews[i].Binding.List, error));
+        brackets.push_back(std::make_unique<TQBViewUpdateBracket>(FViews[i].Binding.List, error));
     const int saved = FSet.RecNo();
     for (int recNo = 1; recNo <= FSet.GetRecordCount(); ++recNo) {
       for (IQBMessageView* view : views) {
@@ -247,19 +247,34 @@ void TQBViewManager::RemoveView(int index) {
   FFeedback.UpdateCommands();
 }
 
-void TQBViewManager::RemoveAllViews() {
-  if (Count() <= 1) return;
-  FBound = {};
-  const bool wasOnFirst = FCurrent == 0;
-  while (Count() > 1) {
+void TQBViewManager::RemovePagesFrom(int first) {
+  // The first page that stays is shown before the others go, and the tab strip is hidden meanwhile:
+  // removing the shown page would show its neighbour (laying out the page stack), and every tab removed
+  // from a shown strip lays out all the others, so a thousand views took seconds to remove.
+  FPages.ShowPage(std::max(first - 1, 0));
+  FPages.SetTabStripVisible(false);
+  while (Count() > first) {
     Forget(FViews.last().Binding);
     FPages.RemovePage(Count() - 1);
     FViews.removeLast();
   }
   ViewsChanged();
+}
+
+void TQBViewManager::RemoveAllViews() {
+  if (Count() <= 1) return;
+  FBound = {};
+  const bool wasOnFirst = FCurrent == 0;
+  QString error;
+  {
+    HoldWindow(true);
+    const TQBFinally release(error, [this] { HoldWindow(false); });
+    RemovePagesFrom(1);
+  }
   FProjectModified = true;
   StripFollowsCount();
   FCurrent = -1;
+  if (!error.isEmpty()) FFeedback.ReportError(error);
   if (wasOnFirst) {
     FCurrent = 0;
     Bind();
@@ -359,12 +374,7 @@ void TQBViewManager::NotifyActivation(bool active) {
 void TQBViewManager::FreeViews() {
   FBound = {};
   FCurrent = -1;
-  while (!FViews.isEmpty()) {
-    Forget(FViews.last().Binding);
-    FPages.RemovePage(Count() - 1);
-    FViews.removeLast();
-  }
-  ViewsChanged();
+  RemovePagesFrom(0);
 }
 
 int TQBViewManager::SelectedCount() const {
