@@ -8,8 +8,6 @@
 #include <QApplication>
 #include <QFileInfo>
 
-#include <algorithm>
-
 bool TQBFollowWindow::CanAddMessages() {
   // Not inside a load, a command or a dialog: what they work on must not change under them.
   return !P.Log.Loads().Gate().Busy() && !P.Log.Commands().Loading() && !P.CommandRunning() &&
@@ -56,20 +54,22 @@ QString TQBFollowWindow::ReloadNotice(const QString& path, TQBFollowReload reaso
 }
 
 void TQBFollowWindow::ReloadFollowedFile(const QString& path, TQBFollowReload reason) {
-  // The load empties the views, which leaves no row current: the place is taken before it.
+  // The load empties the views, which leaves no row current: whether the view followed the end is
+  // taken before it. A view that was elsewhere is left as a load leaves it: its old row number would
+  // name some message of another file.
   const TQBViewBinding& before = P.Views.Current();
   IQBMessageViewList* list = before.List;
   const bool atEnd = list && FollowsEnd(before);
-  const int row = list ? list->GetItemIndex() : -1;
+  FEndAfterReload = false;
   // Loaded as Open loads it: a modified log is offered for saving first. The load empties the status
   // pane when it ends, so the notice comes after it.
   if (!P.Log.Loads().LoadFile(path, false)) return;
   P.Feedback.ShowStatusText(ReloadNotice(path, reason));
   const TQBViewBinding& view = P.Views.Current();
-  if (!list || view.List != list) return;
+  if (!atEnd || view.List != list) return;
   const int rows = view.View->GetCount();
-  FEndAfterReload = atEnd && rows == 0;
-  if (rows > 0 && (atEnd || row >= 0)) list->SetItemIndex(atEnd ? rows - 1 : std::min(row, rows - 1));
+  FEndAfterReload = rows == 0;
+  if (rows > 0) list->SetItemIndex(rows - 1);
 }
 
 void TQBFollowWindow::ReportInvalidLog(const QString& path) { P.Log.ReportInvalid(path); }

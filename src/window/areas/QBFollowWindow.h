@@ -2,8 +2,8 @@
 // The window's side of Follow Log File (TQBLogFollower does the following): when followed messages
 // may come in, the current view's update bracket around them and its last row kept current, the
 // reload of a truncated or replaced file with its notice in the status bar, and the reports. A reload
-// leaves a row current again: the last one when the view followed the end (and later records keep
-// scrolling into view), else the row that was current, as far as the rows reach.
+// leaves the last row current again when the view followed the end, and later records keep
+// scrolling into view.
 
 #include "model/QBLogLoader.h"
 #include "shell/QBLogFollower.h"
