@@ -197,6 +197,8 @@ void TQBViewRows::OpenMethod(int row) {
   const int exit = MatchingExit(enter);
   if (exit < 0) return;
   ShowMethodBody(enter, exit);
+  // The body's flags came with a selected collapsed row; as rows of their own they were never chosen.
+  if (ItemSelected(enter)) SetItemFlags(enter + 1, exit, false);
   FList.SetRowCount(RowCount());
 }
 
@@ -310,17 +312,22 @@ void TQBViewRows::CollapseAll() {
     // collapses the method it closes, so inner methods close before the methods around them. The
     // list hears nothing until the end: moving its current row for each method would cost a
     // selection notice per method.
-    int item = NextVisibleItem(0);
-    while (item >= 0) {
-      int next = item + 1;
-      if (ItemIsEnter(item) && ItemCollapsed(item)) {
-        FCollapsed[size_t(item)] = 0;
-        ShowMethodBody(item, MatchingExit(item));
-      } else if (ItemIsExit(item)) {
-        const int mark = NearestMarkAbove(item, ItemLevel(item));
-        if (mark >= 0 && ItemIsEnter(mark) && !ItemCollapsed(mark) && HideMethod(mark)) next = mark + 1;
+    // The entries walked and not yet closed are kept on a stack: an exit closes the one on top, the
+    // same pairing MatchingExit reports, so every method Toggle Method would collapse collapses here
+    // (the nesting levels can disagree with it once an entry or exit was deleted).
+    std::vector<int> open;
+    for (int item = NextVisibleItem(0); item >= 0; item = NextVisibleItem(item + 1)) {
+      if (ItemIsEnter(item)) {
+        if (ItemCollapsed(item)) {
+          FCollapsed[size_t(item)] = 0;
+          ShowMethodBody(item, MatchingExit(item));
+        }
+        open.push_back(item);
+      } else if (ItemIsExit(item) && !open.empty()) {
+        const int enter = open.back();
+        open.pop_back();
+        if (MatchingExit(enter) == item) HideMethod(enter);
       }
-      item = NextVisibleItem(next);
     }
     FList.SetRowCount(RowCount());
   }
@@ -406,8 +413,9 @@ int TQBViewRows::DeleteSelected() {
 }
 
 int TQBViewRows::CropToSelection() {
-  for (int item = NextVisibleItem(0); item >= 0; item = NextVisibleItem(item + 1))
-    FSelFlags[size_t(item)] ^= 1;
+  // Every item, hidden ones too: a hidden message carries the flag of the collapsed row that shows
+  // it, so the kept methods stay whole and nothing kept is left flagged.
+  for (uint8_t& flag : FSelFlags) flag ^= 1;
   if (ItemCount() > 0) {
     FSelLow = 0;
     FSelHigh = ItemCount() - 1;

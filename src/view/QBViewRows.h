@@ -85,9 +85,9 @@ public:
   void CollapseMethod(int row);
   // Opens the method, then (the command's own rule) the entry row is the only row selected.
   void ExpandMethod(int row);
-  // Opens the collapsed method in row on the way of a search or a go-to: its body becomes rows and
-  // no selection flag changes, so a chosen collapsed method stays chosen as a whole. The list is not
-  // told where the focused message went; the caller moves the focus or calls KeepFocus.
+  // Opens the collapsed method in row on the way of a search or a go-to: its body becomes rows, none
+  // of them selected, and the entry row keeps its flag; no other flag changes. The list is not told
+  // where the focused message went; the caller moves the focus or calls KeepFocus.
   void OpenMethod(int row);
   // Collapses the method that the exit in row closes; true when a method was collapsed.
   bool CollapseClosedMethod(int row);

@@ -75,6 +75,8 @@ void TQBReferenceRows::OpenMethod(int r) {
     ++count;
     i = Items[size_t(i)].Collapsed ? FindMatchingExit(i) + 1 : i + 1;
   } while (i <= e);
+  // A selected collapsed row's body was selected with it; as rows of their own, they were not chosen.
+  if (SelFlags[size_t(p)]) std::fill(SelFlags.begin() + p + 1, SelFlags.begin() + e + 1, 0);
   FList.SetRowCount(int(Rows.size()));
 }
 
@@ -161,16 +163,19 @@ void TQBReferenceRows::ExpandAll(bool fromStart) {
 
 void TQBReferenceRows::CollapseAll() {
   const TPlace place = FocusedPlace();
+  // Rows of the entries not yet closed: an exit closes the last one, and it collapses when that is
+  // the exit FindMatchingExit gives it; collapsing goes on after its row.
+  std::vector<int> open;
   int i = 0;
   while (i < int(Rows.size())) {
     const int item = Rows[size_t(i)];
-    if (Items[size_t(item)].Collapsed && Type(item) == 9) {
-      ExpandMethod(i);
-      ++i;
-    } else if (!Items[size_t(item)].Collapsed && Type(item) == 10) {
-      // Collapsing goes on after the enter row of the method that collapsed.
-      const int s = ClosedMethodStart(i);
-      if (s >= 0 && FindMatchingExit(Rows[size_t(s)]) >= 0) {
+    if (Type(item) == 9) {
+      if (Items[size_t(item)].Collapsed) ExpandMethod(i);
+      open.push_back(i++);
+    } else if (Type(item) == 10 && !open.empty()) {
+      const int s = open.back();
+      open.pop_back();
+      if (FindMatchingExit(Rows[size_t(s)]) == item) {
         CollapseMethod(s);
         i = s + 1;
       } else {
@@ -209,7 +214,8 @@ int TQBReferenceRows::DeleteSelected() {
 }
 
 int TQBReferenceRows::CropToSelection() {
-  for (int item : Rows) SelFlags[size_t(item)] = SelFlags[size_t(item)] ? 0 : 1;
+  // Hidden messages too: they carry the flag of the row that shows them.
+  for (int& flag : SelFlags) flag = flag ? 0 : 1;
   FList.SetCurrentRow(-1);
   return DeleteSelected();
 }

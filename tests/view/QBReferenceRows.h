@@ -30,7 +30,8 @@ public:
   int FindMatchingExit(int p) const;
   void CollapseMethod(int r);
   void ExpandMethod(int r);
-  // Opens a method on the way of a go-to or a search: no selection flag changes.
+  // Opens a method on the way of a go-to or a search: its body rows come unselected, no other flag
+  // changes.
   void OpenMethod(int r);
   // The enter row of the method that the exit in row r closes, -1 when it closes none.
   int ClosedMethodStart(int r) const;
