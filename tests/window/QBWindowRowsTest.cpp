@@ -4,25 +4,21 @@
 // the program moves to is the anchor of the next Shift-extension; and one filter gives one set of rows
 // however the view was made.
 
-#include "support/QBDialogFakes.h"
 #include "support/QBModalAnswer.h"
-#include "support/QBTestFiles.h"
 
 #include "QBToolView.h"
+#include "QBViewerWindowFixture.h"
 #include "dialogs/QBFindForm.h"
 #include "dialogs/QBJumpToForm.h"
 #include "dialogs/QBMessageDialogs.h"
 #include "model/QBMessageTypes.h"
-#include "plugins/widgets/QBPlugInManager.h"
-#include "settings/QBIniFile.h"
 #include "shell/QBOrganizer.h"
 #include "shell/QBViewManager.h"
+#include "shell/QBVocabulary.h"
 #include "window/QBMainForm.h"
 #include "window/QBStatusPanes.h"
 #include "window/areas/QBProjectWindow.h"
 #include "view/widgets/QBMsgView.h"
-
-#include <quillbox/QBCustomViewClass.h>
 
 #include <QAction>
 #include <QApplication>
@@ -45,15 +41,11 @@ using C = TQBCmd;
 using qbtest::AnswerModal;
 using V = std::vector<int>;
 
-const TQBViewClassOf<TQBMessageView> MessageViewClass;
-
-// What the window's dialogs answer: the view filter dialog, the organizer, Go to Time, the project
-// questions (No: nothing is saved unasked).
+// What the view filter dialog and the organizer answer.
 struct TAnswers {
   QString ViewName;
   TQBFilterCriteria Criteria;
   uint8_t OrganizeBy = 0;
-  QList<TQBTimeStamp> Times;
 };
 
 struct TScriptedViews final : IQBViewDialogs {
@@ -77,24 +69,6 @@ struct TScriptedOrganizer final : IQBOrganizerDialogs {
   TAnswers& A;
 };
 
-struct TScriptedTimes final : IQBSearchDialogs {
-  explicit TScriptedTimes(TAnswers& a) : A(a) {}
-  bool AskTime(QWidget*, TQBTimeStamp& value) override {
-    if (A.Times.isEmpty()) return false;
-    value = A.Times.takeFirst();
-    return true;
-  }
-  TAnswers& A;
-};
-
-struct TNoProjectQuestions final : IQBProjectDialogs {
-  int AskSaveProjectChanges(QWidget*) override { return 7; }
-  int AskSaveNewProject(QWidget*) override { return 7; }
-  QString OpenProjectFileName(QWidget*, const QString&) override { return {}; }
-  QString SaveProjectFileName(QWidget*, const QString&) override { return {}; }
-  void ShowErrorMessage(QWidget*, const QString& text) override { ADD_FAILURE() << text.toStdString(); }
-};
-
 struct TMsg {
   int32_t Type = qbmInfo;
   QByteArray Text;
@@ -102,35 +76,29 @@ struct TMsg {
   int32_t Time = qbtest::kNoon;
 };
 
-class WindowRowsTest : public ::testing::Test {
+// A shown, active window with no log; every dialog answered by the script, none reporting an error.
+class WindowRowsTest : public qbtest::TViewerWindowTest {
 public:
+  // The cases' steps act on the fixture from outside it.
+  using TViewerWindowTest::Files;
+  using TViewerWindowTest::Script;
+  using TViewerWindowTest::Trigger;
+  using TViewerWindowTest::View;
+  using TViewerWindowTest::Window;
+
   void SetUp() override {
-    qputenv("XDG_CONFIG_DIRS", Files.Path(QStringLiteral("etc")).toUtf8());
-    MessageSet.Close();
-    MessageSet.Open();
-    PlugIns = std::make_unique<TQBPlugInManagerScope>(
-        QString(), MessageViewClass, [](QMessageBox::Icon, auto&, auto& text) { ADD_FAILURE() << text.toStdString(); });
-    Ini = std::make_unique<TQBIniFile>(Files.Path(QStringLiteral("QBFileViewer.ini")), false);
-    TQBShellDialogs dialogs;
-    dialogs.Errors = std::make_unique<qbtest::TNoErrors>();
-    dialogs.Views = std::make_unique<TScriptedViews>(Answers);
-    dialogs.Organizer = std::make_unique<TScriptedOrganizer>(Answers);
-    dialogs.Search = std::make_unique<TScriptedTimes>(Answers);
-    dialogs.Project = std::make_unique<TNoProjectQuestions>();
-    TQBFolders folders;
-    folders.DefaultLogs = Files.Path(QString());
-    Window = std::make_unique<TFrmViewer>(*Ini, folders, QStringList(), std::move(dialogs));
-    Window->resize(900, 600);
-    Window->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(Window.get()));
+    TViewerWindowTest::SetUp();
+    Create();
     Window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(Window.get()));
   }
   void TearDown() override {
-    Window.reset();
-    PlugIns.reset();
-    MessageSet.Close();
-    MessageSet.Open();
+    EXPECT_EQ(Script.Errors, QStringList());
+    TViewerWindowTest::TearDown();
+  }
+  void AddDialogs(TQBShellDialogs& dialogs) override {
+    dialogs.Views = std::make_unique<TScriptedViews>(Answers);
+    dialogs.Organizer = std::make_unique<TScriptedOrganizer>(Answers);
   }
 
   QString Write(const std::vector<TMsg>& msgs) {
@@ -147,11 +115,6 @@ public:
     ASSERT_TRUE(Window->LoadFile(Write(msgs), false));
     View().setFocus();
   }
-  void Trigger(C cmd) {
-    ASSERT_TRUE(Window->Action(cmd)->isEnabled()) << QBCommandInfo(cmd).Name;
-    Window->Action(cmd)->trigger();
-  }
-  TQBMessageView& View() const { return *qobject_cast<TQBMessageView*>(Window->CurrentView().Object); }
   const TQBViewRows& Rows() const { return View().Model().Rows(); }
   // A left click on a row, scrolled into sight first, as the user clicks it.
   void Click(int row, Qt::KeyboardModifiers mods = Qt::NoModifier) {
@@ -227,11 +190,7 @@ public:
     return -1;
   }
 
-  qbtest::TTempFiles Files;
   TAnswers Answers;
-  std::unique_ptr<TQBPlugInManagerScope> PlugIns;
-  std::unique_ptr<TQBIniFile> Ini;
-  std::unique_ptr<TFrmViewer> Window;
 
 private:
   const QByteArray& Keep(const QByteArray& b) { return FKept.emplace_back(b); }
@@ -365,7 +324,7 @@ TEST_F(WindowRowsTest, ARowTheProgramMovesToIsTheAnchorOfShiftSelection) {
        [](WindowRowsTest& t) { t.Trigger(C::FindNext); }, 19},
       {"go to time",
        [](WindowRowsTest& t) {
-         t.Answers.Times = {TQBTimeStamp{qbtest::kNoon + 250 * 1000, qbtest::kDay}};
+         t.Script.TimeAnswers = {TQBTimeStamp{qbtest::kNoon + 250 * 1000, qbtest::kDay}};
          t.Click(5);
        },
        [](WindowRowsTest& t) { t.Trigger(C::GoToTime); }, 249},
@@ -460,6 +419,7 @@ TEST_F(WindowRowsTest, OneFilterGivesOneSetOfRowsHoweverTheViewWasMade) {
          const QString path = t.Files.Path(QStringLiteral("p.qbp"));
          ASSERT_TRUE(t.Window->ProjectArea().Commands().Write(path));
          t.Window->ViewManager().RemoveAllViews();
+         t.Script.Answers = {qbNo};  // the removal is not saved
          ASSERT_TRUE(t.Window->ProjectArea().Commands().Open(path));
        }},
   };
