@@ -517,7 +517,7 @@ public:
   using TQBTestView::TQBTestView;
   void GetCallStack(QStringList& texts) const override { texts = {"Inner", "Outer", "Beyond"}; }
 };
-const TQBViewClassOf<TStackView> StackClass;
+const TObjectViewClassOf<TStackView> StackClass;
 
 TEST_F(ViewManagerTest, InspectedViewAnswersFromTheCurrentView) {
   TQBDisplaySettings display;
