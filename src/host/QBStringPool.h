@@ -5,6 +5,10 @@
 //
 // Loading a log hands the same few names over and over, so each caller slot remembers the raw bytes it
 // passed last and their id: the common case is one memcmp and no hashing.
+//
+// Fold ids: names equal once ASCII letters are folded share the smallest id among them. The table is
+// built the first time someone asks (a load that no name filter looks at never pays for it) and kept
+// up as names are added; it hashes the names folded on the fly, so it stores no folded copies.
 
 #include <quillbox/QuillboxTypes.h>
 
@@ -15,6 +19,8 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
+#include <vector>
 
 class TQBStringPool {
 public:
@@ -26,6 +32,9 @@ public:
   const QString& String(uint32_t id) const { return FEntries[id].Text; }
   const QByteArray& Utf8(uint32_t id) const { return FEntries[id].Utf8; }
   uint32_t Size() const { return uint32_t(FEntries.size()); }
+  uint32_t FoldId(uint32_t id);
+  // UINT32_MAX when no name folds to utf8.
+  uint32_t FindFoldId(QByteArrayView utf8);
   void Clear();
   int64_t BytesUsed() const;
 
@@ -41,9 +50,25 @@ private:
     bool Valid = false;
   };
   uint32_t InternUtf8(QByteArray utf8);
+  void IndexFold(uint32_t id);
+  // The bytes behind an id of the fold table: an entry's, or the text being looked up (ProbeId).
+  QByteArrayView FoldBytes(uint32_t id) const;
+  struct TFoldHash {
+    const TQBStringPool* Pool;
+    size_t operator()(uint32_t id) const;
+  };
+  struct TFoldEqual {
+    const TQBStringPool* Pool;
+    bool operator()(uint32_t a, uint32_t b) const;
+  };
+  static constexpr uint32_t ProbeId = UINT32_MAX;
 
   std::deque<TEntry> FEntries;
   // Keys view the Utf8 bytes of FEntries, which never move.
   std::unordered_map<std::string_view, uint32_t> FIndex;
   TCache FCache[CacheSlots];
+  // The fold table: per id its fold id (empty until first asked), and the set of fold ids.
+  std::vector<uint32_t> FFoldIds;
+  std::unordered_set<uint32_t, TFoldHash, TFoldEqual> FFolds{0, TFoldHash{this}, TFoldEqual{this}};
+  QByteArrayView FProbe;
 };

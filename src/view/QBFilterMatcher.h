@@ -1,8 +1,9 @@
 #pragma once
 // Tests store messages against a view's filter record, fast enough to filter millions of messages.
 //
-// Names are interned by the store, so the answer for a name criterion is worked out once per distinct
-// name id and then looked up. The text criterion is an ASCII-folded substring search on the stored
+// Names are interned by the store, and the store gives names that are equal with ASCII letters folded
+// one fold id: a name criterion looks up the fold id of its text once and then compares ids. A view
+// keeps nothing per name, so a thousand views over a million names cost a thousand small records. The text criterion is an ASCII-folded substring search on the stored
 // UTF-8 bytes: UTF-8 keeps ASCII bytes as they are and never uses them inside other characters, so
 // folding and searching bytes gives the same answer as folding and searching characters.
 
@@ -13,7 +14,6 @@
 #include <QByteArray>
 
 #include <cstdint>
-#include <vector>
 
 class TQBFilterMatcher {
 public:
@@ -22,8 +22,6 @@ public:
 
   void SetCriteria(const TQBFilterCriteria& criteria);
   const TQBFilterCriteria& Criteria() const { return FCriteria; }
-  // Forgets the per-name answers; needed when the store was emptied (ids are reused).
-  void ResetCache();
 
   bool Matches(const TQuillboxMessageSet& set, const TQBMessageRef& message);
 
@@ -31,7 +29,11 @@ private:
   struct TNameCriterion {
     bool On = false;
     QByteArray Utf8;
-    std::vector<int8_t> Answers;  // per name id: -1 unknown, 0 no, 1 yes
+    // The fold id of the text, looked up in the pool of generation Generation when it held
+    // LookedUpSize names; a name added since may be the first to fold to the text.
+    uint32_t FoldId = TQuillboxMessageSet::NoPoolId;
+    uint32_t LookedUpSize = 0;
+    uint64_t Generation = UINT64_MAX;
     bool Matches(const TQuillboxMessageSet& set, uint32_t id);
   };
 
