@@ -7,6 +7,8 @@
 #include <quillbox/QBCustomViewClass.h>
 #include <quillbox/QuillboxMessageSet.h>
 
+#include <QSet>
+
 #include <algorithm>
 #include <memory>
 #include <optional>
@@ -156,13 +158,21 @@ void TQBViewManager::Fill(const QList<IQBMessageView*>& views) {
   QString error;
   {
     // Each view's bracket is open while it fills: no repaint and no scroll bar work per row.
+    // A message is offered only to the views that may take it: filling a project's thousands of views
+    // costs a pass over the store plus the rows they take, not views times messages.
     std::vector<std::unique_ptr<TQBUpdateBracket>> brackets;
-    for (IQBMessageView* view : views)
-      if (const int i = IndexOf(view); i >= 0)
-        brackets.push_back(std::make_unique<TQBUpdateBracket>(FViews[i].Binding.List, error));
+    std::vector<TQBViewRouter::TTarget> targets;
+    const QSet<IQBMessageView*> filled(views.begin(), views.end());
+    for (const TEntry& entry : FViews)
+      if (filled.contains(entry.Binding.View)) {
+        brackets.push_back(std::make_unique<TQBUpdateBracket>(entry.Binding.List, error));
+        targets.push_back({entry.Binding.View, entry.Binding.List});
+      }
+    TQBViewRouter router;
+    router.SetViews(std::move(targets));
     const int saved = FSet.RecNo();
     for (int recNo = 1; recNo <= FSet.GetRecordCount(); ++recNo) {
-      for (IQBMessageView* view : views) {
+      for (IQBMessageView* view : router.Candidates(FSet, FSet.At(recNo))) {
         if (FSet.RecNo() != recNo) FSet.GotoRec(recNo);
         view->AddCurrentMessage(false);
       }
