@@ -3,6 +3,7 @@
 #include "plugins/QBPlugInUtils.h"
 #include "plugins/widgets/QBPlugInManager.h"
 #include "settings/QBIniFile.h"
+#include "shell/QBTerminateRequest.h"
 #include "shell/QBVocabulary.h"
 #include "window/QBMainForm.h"
 #include "window/dialogs/QBOffscreenDialogs.h"
@@ -82,11 +83,13 @@ private:
 namespace {
 
 // A terminate or interrupt signal closes the main window the way the user would, with the exit prompt
-// and the settings written, instead of killing the program. The handler only writes a byte; the event
-// loop reads it.
+// and the settings written, instead of killing the program. The handler only raises the terminate flag,
+// which long work looks at (a load stops, a search is cancelled), and writes a byte; the event loop
+// reads it.
 int TerminatePipe[2] = {-1, -1};
 
 void OnTerminateSignal(int) {
+  qbterminate::Request();
   const char byte = 1;
   [[maybe_unused]] const ssize_t written = ::write(TerminatePipe[1], &byte, 1);
 }
