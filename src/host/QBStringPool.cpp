@@ -2,7 +2,9 @@
 
 #include <quillbox/QuillboxText.h>
 
+#include <algorithm>
 #include <cstring>
+#include <utility>
 
 TQBStringPool::TQBStringPool() { Clear(); }
 
@@ -13,7 +15,9 @@ void TQBStringPool::Clear() {
   FIndex.emplace(std::string_view(), 0);
   for (auto& c : FCache) c = TCache{};
   FFoldIds.clear();
-  FFolds.clear();
+  FFoldSlots.clear();
+  FFoldHashes.clear();
+  FFoldClasses = 0;
 }
 
 uint32_t TQBStringPool::InternUtf8(QByteArray utf8) {
@@ -61,32 +65,58 @@ namespace {
 
 inline uint8_t UpperAsciiByte(uint8_t c) { return (c >= 'a' && c <= 'z') ? uint8_t(c - 32) : c; }
 
-}  // namespace
-
-QByteArrayView TQBStringPool::FoldBytes(uint32_t id) const {
-  if (id == ProbeId) return FProbe;
-  const QByteArray& utf8 = FEntries[id].Utf8;
-  return {utf8.constData(), utf8.size()};
+// FNV-1a over the bytes with ASCII letters folded.
+uint32_t FoldHash(QByteArrayView bytes) {
+  uint32_t h = 2166136261u;
+  for (const char c : bytes) h = (h ^ UpperAsciiByte(uint8_t(c))) * 16777619u;
+  return h;
 }
 
-size_t TQBStringPool::TFoldHash::operator()(uint32_t id) const {
-  // FNV-1a over the folded bytes.
-  uint64_t h = 1469598103934665603ull;
-  for (const char c : Pool->FoldBytes(id)) h = (h ^ UpperAsciiByte(uint8_t(c))) * 1099511628211ull;
-  return size_t(h);
-}
-
-bool TQBStringPool::TFoldEqual::operator()(uint32_t a, uint32_t b) const {
-  const QByteArrayView x = Pool->FoldBytes(a), y = Pool->FoldBytes(b);
-  if (x.size() != y.size()) return false;
-  for (qsizetype i = 0; i < x.size(); ++i)
-    if (UpperAsciiByte(uint8_t(x[i])) != UpperAsciiByte(uint8_t(y[i]))) return false;
+bool SameFolded(QByteArrayView a, QByteArrayView b) {
+  if (a.size() != b.size()) return false;
+  for (qsizetype i = 0; i < a.size(); ++i)
+    if (UpperAsciiByte(uint8_t(a[i])) != UpperAsciiByte(uint8_t(b[i]))) return false;
   return true;
 }
 
+}  // namespace
+
+size_t TQBStringPool::FoldSlot(QByteArrayView bytes, uint32_t hash) const {
+  const size_t mask = FFoldSlots.size() - 1;
+  for (size_t i = hash & mask;; i = (i + 1) & mask) {
+    const uint32_t held = FFoldSlots[i];
+    if (held == 0) return i;
+    if (FFoldHashes[i] == hash && SameFolded(bytes, FEntries[held - 1].Utf8)) return i;
+  }
+}
+
+void TQBStringPool::GrowFolds() {
+  const std::vector<uint32_t> heldIds = std::exchange(FFoldSlots, {});
+  const std::vector<uint32_t> heldHashes = std::exchange(FFoldHashes, {});
+  const size_t capacity = std::max<size_t>(1024, heldIds.size() * 2);
+  FFoldSlots.assign(capacity, 0);
+  FFoldHashes.assign(capacity, 0);
+  for (size_t i = 0; i < heldIds.size(); ++i) {
+    if (heldIds[i] == 0) continue;
+    size_t j = heldHashes[i] & (capacity - 1);
+    while (FFoldSlots[j] != 0) j = (j + 1) & (capacity - 1);
+    FFoldSlots[j] = heldIds[i];
+    FFoldHashes[j] = heldHashes[i];
+  }
+}
+
 void TQBStringPool::IndexFold(uint32_t id) {
+  if ((FFoldClasses + 1) * 2 > FFoldSlots.size()) GrowFolds();
+  const QByteArray& utf8 = FEntries[id].Utf8;
+  const uint32_t hash = FoldHash(utf8);
+  const size_t slot = FoldSlot(utf8, hash);
   // Ids are indexed in increasing order, so the first of a fold class is its smallest id.
-  FFoldIds.push_back(*FFolds.insert(id).first);
+  if (FFoldSlots[slot] == 0) {
+    FFoldSlots[slot] = id + 1;
+    FFoldHashes[slot] = hash;
+    ++FFoldClasses;
+  }
+  FFoldIds.push_back(FFoldSlots[slot] - 1);
 }
 
 uint32_t TQBStringPool::FoldId(uint32_t id) {
@@ -97,8 +127,6 @@ uint32_t TQBStringPool::FoldId(uint32_t id) {
 
 uint32_t TQBStringPool::FindFoldId(QByteArrayView utf8) {
   if (FFoldIds.empty()) FoldId(0);
-  FProbe = utf8;
-  const auto it = FFolds.find(ProbeId);
-  FProbe = {};
-  return it == FFolds.end() ? ProbeId : *it;
+  const uint32_t held = FFoldSlots[FoldSlot(utf8, FoldHash(utf8))];
+  return held == 0 ? UINT32_MAX : held - 1;
 }

@@ -8,7 +8,8 @@
 //
 // Fold ids: names equal once ASCII letters are folded share the smallest id among them. The table is
 // built the first time someone asks (a load that no name filter looks at never pays for it) and kept
-// up as names are added; it hashes the names folded on the fly, so it stores no folded copies.
+// up as names are added. It is an open-addressing table of ids with their hashes, which hashes the
+// names folded on the fly: no folded copies and no allocation per name.
 
 #include <quillbox/QuillboxTypes.h>
 
@@ -19,7 +20,6 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
 class TQBStringPool {
@@ -51,24 +51,19 @@ private:
   };
   uint32_t InternUtf8(QByteArray utf8);
   void IndexFold(uint32_t id);
-  // The bytes behind an id of the fold table: an entry's, or the text being looked up (ProbeId).
-  QByteArrayView FoldBytes(uint32_t id) const;
-  struct TFoldHash {
-    const TQBStringPool* Pool;
-    size_t operator()(uint32_t id) const;
-  };
-  struct TFoldEqual {
-    const TQBStringPool* Pool;
-    bool operator()(uint32_t a, uint32_t b) const;
-  };
-  static constexpr uint32_t ProbeId = UINT32_MAX;
+  // The slot of the fold class of bytes (whose folded hash is hash): the one that holds it, or the
+  // empty one where it would go.
+  size_t FoldSlot(QByteArrayView bytes, uint32_t hash) const;
+  void GrowFolds();
 
   std::deque<TEntry> FEntries;
   // Keys view the Utf8 bytes of FEntries, which never move.
   std::unordered_map<std::string_view, uint32_t> FIndex;
   TCache FCache[CacheSlots];
-  // The fold table: per id its fold id (empty until first asked), and the set of fold ids.
+  // The fold table: per id its fold id (empty until first asked); slots holding fold ids + 1 (0 is
+  // empty) with their hashes, at most half full.
   std::vector<uint32_t> FFoldIds;
-  std::unordered_set<uint32_t, TFoldHash, TFoldEqual> FFolds{0, TFoldHash{this}, TFoldEqual{this}};
-  QByteArrayView FProbe;
+  std::vector<uint32_t> FFoldSlots;
+  std::vector<uint32_t> FFoldHashes;
+  size_t FFoldClasses = 0;
 };
