@@ -35,11 +35,11 @@ public:
   TQBOrganizedView CreateOrganizedView(const QString& name, const TQBFilterCriteria& criteria) override {
     auto view = std::make_unique<TQBHeadlessView>(FSet);
     view->SetViewName(name);
+    // As the window's view manager adds a view after the others: the router indexes it alone.
+    const uint64_t generation = qbviewregistry::Generation();
     view->SetFilterCriteria(criteria);
     Views.push_back(std::move(view));
-    std::vector<TQBViewRouter::TTarget> targets;
-    for (const auto& v : Views) targets.push_back({v.get(), v.get()});
-    FRouter.SetViews(std::move(targets));
+    FRouter.Append({Views.back().get(), Views.back().get()}, generation);
     return {Views.back().get(), Views.back().get()};
   }
   void ShowOrganizedView(const TQBOrganizedView&) override {}

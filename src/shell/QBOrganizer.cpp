@@ -1,5 +1,7 @@
 #include "shell/QBOrganizer.h"
 
+#include "view/QBFilterMatcher.h"
+
 #include <unordered_map>
 
 // How each field is read from a message, named and put into a criteria record.
@@ -65,13 +67,6 @@ private:
 
 TQBOrganizer::TQBOrganizer(TQuillboxMessageSet& set) : FSet(set) {}
 
-QString TQBOrganizer::Fold(const QString& value) {
-  QString folded = value;
-  for (QChar& c : folded)
-    if (c >= QLatin1Char('a') && c <= QLatin1Char('z')) c = QChar(c.unicode() - ('a' - 'A'));
-  return folded;
-}
-
 int TQBOrganizer::FieldOfCriteria(const TQBFilterCriteria& criteria) {
   int field = -1;
   for (int f = 0; f < FieldCount; ++f) {
@@ -97,7 +92,7 @@ void TQBOrganizer::RegisterView(const IQBMessageViewList& view) {
   if (field < 0) return;
   const QString value = ValueOfCriteria(criteria, Rules()[size_t(field)].Text);
   QMap<QString, QString>& values = FValues[size_t(field)];
-  const QString key = Fold(value);
+  const QString key = qbfilter::FoldedKey(value);
   if (!values.contains(key)) values.insert(key, value);
 }
 
@@ -106,7 +101,8 @@ void TQBOrganizer::UnregisterView(const IQBMessageViewList& view) {
   view.GetFilterCriteria(criteria);
   const int field = FieldOfCriteria(criteria);
   if (field < 0) return;
-  if (FValues[size_t(field)].remove(Fold(ValueOfCriteria(criteria, Rules()[size_t(field)].Text))) > 0) ClearCaches();
+  if (FValues[size_t(field)].remove(qbfilter::FoldedKey(ValueOfCriteria(criteria, Rules()[size_t(field)].Text))) > 0)
+    ClearCaches();
 }
 
 void TQBOrganizer::ClearCaches() {
@@ -115,8 +111,8 @@ void TQBOrganizer::ClearCaches() {
   FPidStates.clear();
 }
 
-bool TQBOrganizer::HasValue(int field, const QString& value) const {
-  return FValues[size_t(field)].contains(Fold(value));
+bool TQBOrganizer::HasValue(int field, const QString& value) {
+  return FValues[size_t(field)].contains(qbfilter::FoldedKeyInto(value, FFolded));
 }
 
 bool TQBOrganizer::Full() const {

@@ -124,11 +124,10 @@ private:
   bool Full() const;
   static uint32_t KeyOf(int field, const TQBMessageRef& message);
   bool RepeatsLastMessage(int recNo, const TQBMessageRef& message) const;
-  bool HasValue(int field, const QString& value) const;
+  bool HasValue(int field, const QString& value);
   TQBOrganizedView CreateView(int field, const TQBMessageRef& message);
   void ClearCaches();
   static int FieldOfCriteria(const TQBFilterCriteria& criteria);
-  static QString Fold(const QString& value);
 
   TQuillboxMessageSet& FSet;
   IQBOrganizerViews* FViews = nullptr;
@@ -143,6 +142,7 @@ private:
   std::array<std::vector<TValueState>, FieldCount> FNameStates;  // unused for the process id
   uint64_t FCacheGeneration = UINT64_MAX;
   QHash<uint32_t, TValueState> FPidStates;
+  QString FFolded;  // the buffer values are folded into to be looked up
   // Raised whenever a value may have lost its view, or the store may have changed under the
   // automatic pass.
   uint64_t FVersion = 0;

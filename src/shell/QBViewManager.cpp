@@ -3,6 +3,7 @@
 #include "plugins/QBPlugInLists.h"
 #include "shell/QBScopeGuards.h"
 #include "shell/QBViewPages.h"
+#include "view/QBViewRegistry.h"
 
 #include <quillbox/QBCustomViewClass.h>
 #include <quillbox/QuillboxMessageSet.h>
@@ -88,10 +89,13 @@ int TQBViewManager::PlaceView(const TQBNewView& spec, int index) {
   const TQBViewBinding binding = TQBViewBinding::Of(object);
   FPages.InsertPage(index, object, spec.Name);
   binding.View->SetViewName(spec.Name);
+  const uint64_t generation = qbviewregistry::Generation();
   if (binding.List) binding.List->SetFilterCriteria(spec.Criteria);
   FViews.insert(index, {binding, spec.Name});
   if (FCurrent >= index) ++FCurrent;
-  ViewsChanged();
+  // A view after the others (the organizer's, a project's) joins the router's index alone.
+  if (index == Count() - 1) FRouter.Append({binding.View, binding.List}, generation);
+  else ViewsChanged();
   if (FUpdateAll > 0 && binding.List) {
     binding.List->BeginUpdate();
     FBracketed.append(binding.List);

@@ -16,6 +16,16 @@ QByteArray UpperAscii(QByteArrayView text) {
   return out;
 }
 
+const QString& FoldedKeyInto(const QString& text, QString& out) {
+  out.resize(text.size());
+  QChar* to = out.data();
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const char16_t c = text[i].unicode();
+    to[i] = QChar(c >= u'a' && c <= u'z' ? char16_t(c - (u'a' - u'A')) : c);
+  }
+  return out;
+}
+
 bool ContainsAsciiFolded(QByteArrayView haystack, QByteArrayView needle) {
   const qsizetype n = needle.size();
   if (n == 0 || n > haystack.size()) return false;

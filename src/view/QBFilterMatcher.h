@@ -12,6 +12,7 @@
 #include <quillbox/QuillboxMessageSet.h>
 
 #include <QByteArray>
+#include <QString>
 
 #include <cstdint>
 
@@ -48,4 +49,11 @@ namespace qbfilter {
 bool ContainsAsciiFolded(QByteArrayView haystack, QByteArrayView upperNeedle);
 // needle with ASCII letters upper-cased.
 QByteArray UpperAscii(QByteArrayView text);
+// text with ASCII letters upper-cased, written into out, whose buffer is reused: a key to look names
+// up by, as the filters compare them, without an allocation per lookup.
+const QString& FoldedKeyInto(const QString& text, QString& out);
+inline QString FoldedKey(const QString& text) {
+  QString out;
+  return FoldedKeyInto(text, out);
+}
 }  // namespace qbfilter
