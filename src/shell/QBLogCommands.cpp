@@ -81,7 +81,7 @@ TQBLoadResult TQBLogCommands::ReadFile(const QString& path, IQBLogLoadEvents* ev
   FState.Loading = true;
   // Closed in reverse order: the view's bracket first, then the window leaves its loading state.
   TQBFinally endLoad(cleanupError, [this] { EndLoad(); });
-  TQBUpdateBracket bracket(FWindow.CurrentList(), cleanupError);
+  TQBViewUpdateBracket bracket(FWindow.CurrentList(), cleanupError);
   struct THoldViews {
     IQBLogWindow& Window;
     explicit THoldViews(IQBLogWindow& window) : Window(window) { Window.HoldViewUpdates(true); }

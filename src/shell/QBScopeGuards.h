@@ -13,18 +13,18 @@
 
 // BeginUpdate now, EndUpdate when the scope ends; nothing for a null list. An error EndUpdate throws
 // is kept in error.
-class TQBUpdateBracket {
+class TQBViewUpdateBracket {
 public:
-  TQBUpdateBracket(IQBMessageViewList* list, QString& error) : FList(list), FError(error) {
+  TQBViewUpdateBracket(IQBMessageViewList* list, QString& error) : FList(list), FError(error) {
     if (FList) FList->BeginUpdate();
   }
-  ~TQBUpdateBracket() {
+  ~TQBViewUpdateBracket() {
     if (!FList) return;
     const QString text = QBCatchAll([this] { FList->EndUpdate(); });
     if (FError.isEmpty()) FError = text;
   }
-  TQBUpdateBracket(const TQBUpdateBracket&) = delete;
-  TQBUpdateBracket& operator=(const TQBUpdateBracket&) = delete;
+  TQBViewUpdateBracket(const TQBViewUpdateBracket&) = delete;
+  TQBViewUpdateBracket& operator=(const TQBViewUpdateBracket&) = delete;
 
 private:
   IQBMessageViewList* FList;
