@@ -79,8 +79,11 @@ TEST(DetailPanelLayout, EveryPairFitsTheWidthWithItsLabelBeforeItsPane) {
         ASSERT_LE(g.Panes[size_t(i)].right(), w) << "width " << w << " pair " << i;
         ASSERT_LT(g.Labels[size_t(i)].right(), g.Panes[size_t(i)].left()) << "width " << w << " pair " << i;
         // Panes in the same column are not placed beside each other's labels.
-        for (int j = 0; j < 8; ++j)
-          if (j != i) ASSERT_FALSE(g.Labels[size_t(j)].intersects(g.Panes[size_t(i)])) << w << " " << i << " " << j;
+        for (int j = 0; j < 8; ++j) {
+          if (j != i) {
+            ASSERT_FALSE(g.Labels[size_t(j)].intersects(g.Panes[size_t(i)])) << w << " " << i << " " << j;
+          }
+        }
       }
     }
   }

@@ -71,7 +71,7 @@ QByteArray BitmapHex(int width, int height) {
 
 struct TRecord {
   int32_t Type;
-  QByteArray Text, Details, TypeName;
+  QByteArray Text, Details, TypeName = {};
 };
 
 // One message of every kind, rows in this order; a method at the end.
