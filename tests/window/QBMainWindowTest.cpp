@@ -44,6 +44,11 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <cstring>
+
+#include <sys/resource.h>
+
 namespace {
 
 using C = TQBCmd;
@@ -467,6 +472,32 @@ TEST_F(MainWindowTest, InvalidLogKeepsWhatWasReadAndReportsTheFile) {
   EXPECT_EQ(view->BeginUpdates, view->EndUpdates);
   EXPECT_FALSE(Window->LogState().Loading);
   EXPECT_TRUE(Window->StatusPanes().StatusMessage()->text().isEmpty());
+}
+
+// A write that fails part-way (a file size limit stands in for a full disk: any user may set it)
+// reports the system's reason, and the earlier file stays.
+TEST_F(MainWindowTest, AnExportThatCannotBeWrittenNamesTheSystemsReason) {
+  QByteArray bytes;
+  const QByteArray text(200, 'x');
+  for (int n = 0; n < 500; ++n) bytes += qbtest::MarkedRecord(qbtest::Message(0, text));
+  Create({Files.Write(QStringLiteral("Big.qbl"), bytes)});
+  const QString out = Files.Write(QStringLiteral("out.xml"), "earlier");
+  Script.SaveNames << out;
+  Script.ExportFilter = QStringLiteral("XML Files (*.xml)");
+  std::signal(SIGXFSZ, SIG_IGN);
+  rlimit saved{};
+  getrlimit(RLIMIT_FSIZE, &saved);
+  rlimit limited = saved;
+  limited.rlim_cur = 16 * 1024;
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
+  Trigger(C::Export);
+  setrlimit(RLIMIT_FSIZE, &saved);
+  ASSERT_EQ(Script.Errors.size(), 1);
+  EXPECT_TRUE(Script.Errors.front().endsWith(QString::fromLocal8Bit(std::strerror(EFBIG))))
+      << Script.Errors.front().toStdString();
+  QFile file(out);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_EQ(file.readAll(), "earlier");
 }
 
 TEST_F(MainWindowTest, FailuresAreReportedAndLeaveTheWindowUsable) {
