@@ -175,7 +175,7 @@ void TFrmViewer::CreateAreas() {
   TQBNavigator& navigator = FNavigation->Navigator();
 
   FPrintArea = std::make_unique<TQBPrintWindow>(
-      TQBPrintWindow::TParts{*this, *FLayout->Pages(), FSettings, *FViews, *FDialogs.Print, *FFeedback});
+      TQBPrintWindow::TParts{*this, *FLayout->Pages(), FSettings, FLog, *FViews, *FDialogs.Print, *FFeedback});
   FOptionsArea = std::make_unique<TQBOptionsWindow>(TQBOptionsWindow::TParts{
       *this, FSettings, *FViews, *FLayoutWindow, *FLayoutCommands, FPane->Inspectors(), *FDialogs.Options,
       [this] { ApplyFonts(); },

@@ -474,6 +474,39 @@ TEST_F(MainWindowTest, InvalidLogKeepsWhatWasReadAndReportsTheFile) {
   EXPECT_TRUE(Window->StatusPanes().StatusMessage()->text().isEmpty());
 }
 
+// A log whose load stopped at an invalid record is shown in part: saving over it would lose the
+// records after the stop, so Save refuses it (and any link to it) with the reason; an export over it
+// would lose the log itself (a PDF too: MainWindowToolsTest). Each refusal leaves the file as it was; a save elsewhere
+// writes what was read.
+TEST_F(MainWindowTest, NoOutputReplacesALogReadOnlyInPart) {
+  QByteArray bytes;
+  for (const char* text : {"one", "two", "three"}) bytes += qbtest::MarkedRecord(qbtest::Message(0, text));
+  bytes += QByteArray(40, '\xFF') + qbtest::MarkedRecord(qbtest::Message(0, "after"));
+  const QString log = Files.Write(QStringLiteral("Partly.qbl"), bytes);
+  const QString link = Files.Path(QStringLiteral("link.qbl"));
+  ASSERT_TRUE(QFile::link(log, link));
+  Create({log});
+  ASSERT_EQ(Script.Errors.size(), 1);  // the invalid-log report
+  Script.Errors.clear();
+  Script.SaveNames << log << link;
+  Trigger(C::Save);
+  Trigger(C::Save);
+  Script.SaveNames << link;
+  Script.ExportFilter = QStringLiteral("XML Files (*.xml)");
+  Trigger(C::Export);
+  ASSERT_EQ(Script.Errors.size(), 3) << Script.Errors.join(u'|').toStdString();
+  for (const QString& verb : {"save", "save", "export"})
+    EXPECT_TRUE(Script.Errors.takeFirst().startsWith(QStringLiteral("Cannot %1 to").arg(verb)));
+  QFile file(log);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_EQ(file.readAll(), bytes);
+  const QString elsewhere = Files.Path(QStringLiteral("Read.qbl"));
+  Script.SaveNames << elsewhere;
+  Trigger(C::Save);
+  EXPECT_EQ(CountIn(elsewhere), 3);
+  EXPECT_TRUE(Script.Errors.isEmpty());
+}
+
 // A write that fails part-way (a file size limit stands in for a full disk: any user may set it)
 // reports the system's reason, and the earlier file stays.
 TEST_F(MainWindowTest, AnExportThatCannotBeWrittenNamesTheSystemsReason) {

@@ -34,11 +34,18 @@ int RunSave(const QStringList& args, const TToolIO& io) {
   }
   if (options.Files.size() != 2) return UsageError(io, kUsage);
   if (const int code = ApplyProjectView(options, io); code != ExitOk) return code;
-  // Saving onto the log itself is fine: the whole log is read before the file is replaced.
+  // Saving onto a log read whole is fine: the whole log is read before the file is replaced.
   if (!CheckOutputTarget(options.Files[1], io)) return ExitUsage;
   TToolView view(options.Filter);
   const int loaded = view.Load(options.Files[0], io);
   if (loaded == ExitUsage) return loaded;
+  // A load that stopped at an invalid record holds only the messages before it: the records after it
+  // exist in the file alone.
+  if (loaded == ExitInvalidRecord &&
+      !CheckOutputTarget(options.Files[1], io, options.Files[0],
+                         QStringLiteral("it is the log being saved, read only up to its invalid record; saving "
+                                        "over it would lose the records after that")))
+    return ExitUsage;
   const TQBSaveResult saved = SaveViewToFile(view.Rows(), options.Files[1]);
   if (!saved.Ok) {
     io.Error(SaveFailureLine(saved, options.Files[1]));

@@ -1,6 +1,9 @@
 #include "window/areas/QBPrintWindow.h"
 
+#include "view/widgets/QBSharedPrinter.h"
 #include "window/dialogs/QBPrintDialogs.h"
+
+#include <QPrinter>
 
 #include <QMetaObject>
 #include <QWidget>
@@ -21,4 +24,9 @@ bool TQBPrintWindow::CanClose(std::function<void()> close) {
 bool TQBPrintWindow::AskMessagePrint(QString& title, bool hasSelection, bool& printSelection, TQBColumnSet& columns,
                                      int& fontSize) {
   return P.Dialogs.AskMessagePrint(&P.ViewsArea, title, hasSelection, printSelection, columns, fontSize);
+}
+
+QString TQBPrintWindow::PrintFile() {
+  const QPrinter& printer = QBSharedPrinter();
+  return QBPrintsToPdf(printer) ? printer.outputFileName() : QString();
 }
