@@ -229,6 +229,7 @@ void TFrmViewer::ApplySettings() {
   FSearch->ReadSettings(FSettings);
   FOrganizer->Commands().ApplySettings(FSettings.Organizer);
   FProject->ApplySettings(FSettings.General, FFolders.DefaultProjects);
+  FFollower->SetMaxRecordBody(int64_t(FSettings.General.MaxFollowRecord) << 20);
   FFollower->SetOn(FSettings.General.FollowLogFile);
   FGeometry->Restore();
   TQBInspectorSet& inspectors = FPane->Inspectors();
