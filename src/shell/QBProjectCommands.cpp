@@ -4,6 +4,7 @@
 
 #include "settings/QBProjectFile.h"
 #include "shell/QBFinally.h"
+#include "shell/QBViewManager.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -13,6 +14,22 @@
 namespace {
 
 QString FolderOf(const QString& path) { return QFileInfo(path).absolutePath(); }
+
+// The letters of a name as a reader tells names apart: without blanks and invisible format
+// characters (a zero-width space between the words reads as a blank), in one case.
+QString ReadAs(const QString& name) {
+  QString letters;
+  for (const QChar c : name)
+    if (!c.isSpace() && c.category() != QChar::Other_Format) letters += c.toCaseFolded();
+  return letters;
+}
+
+// A view of a project may not pass for the window's own first view: a name that reads as "All
+// Messages" gets a suffix.
+QString ProjectViewName(const QString& name) {
+  static const QString own = ReadAs(QBAllMessagesName);
+  return ReadAs(name) == own ? name + QStringLiteral(" (2)") : name;
+}
 
 }  // namespace
 
@@ -75,7 +92,7 @@ bool TQBProjectCommands::Open(const QString& path) {
     QList<IQBMessageView*> created;
     try {
       for (const TQBProjectView& entry : contents.Views) {
-        IQBMessageView* view = FWindow.CreateProjectView(entry.Name, entry.ClassName);
+        IQBMessageView* view = FWindow.CreateProjectView(ProjectViewName(entry.Name), entry.ClassName);
         // Without a view class the other entries fail the same way; the window has said why.
         if (!view) break;
         qbproject::LoadViewFilter(ini, entry, *view);

@@ -1,5 +1,7 @@
 #include "window/QBStatusPanes.h"
 
+#include "model/QBDisplayText.h"
+
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -9,8 +11,11 @@
 
 namespace {
 
-// The pane's text is its accessible value: "Message count: 12 out of 30 Messages".
-void SetPaneText(QLabel* pane, const QString& caption, const QString& text) {
+// The pane's text is its accessible value: "Message count: 12 out of 30 Messages". Texts carry names
+// from files (a view's, a project's, a log's), shown on the pane's one line with their controls and
+// line breaks as marks.
+void SetPaneText(QLabel* pane, const QString& caption, const QString& shownText) {
+  const QString text = VisibleName(shownText);
   pane->setText(text);
   pane->setAccessibleDescription(text);
   pane->setAccessibleName(text.isEmpty() ? caption : caption + QStringLiteral(": ") + text);

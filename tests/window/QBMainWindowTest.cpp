@@ -733,6 +733,31 @@ TEST_F(MainWindowTest, TheTabMenuFollowsTheViewsOnEveryOpening) {
   EXPECT_EQ(Window->CurrentView().View, Window->Views().At(0).View);
 }
 
+// View names come from project files: a line break, a control character or a bidirectional control
+// is shown as a visible mark on the tab, in the menu and to a screen reader, and an "&" is an "&",
+// not a mnemonic. The view keeps its name as it is.
+TEST_F(MainWindowTest, AViewsNameIsShownWithItsControlsVisible) {
+  Create();
+  const QString name = u"two\r\nlines \x1b[2J & evil\u202Egpj.exe"_qs;
+  const QString shown = u"two\u21B5lines \u241B[2J & evil\u27E8RLO\u27E9gpj.exe"_qs;
+  Window->ViewManager().InsertView({name, QStringLiteral("Default"), {}, true});
+  auto* tabs = Window->findChild<QTabBar*>(QStringLiteral("tabViews"));
+  auto* switchTo = Window->findChild<QMenu*>(QStringLiteral("mnuSwitchToView"));
+  ASSERT_TRUE(tabs && switchTo);
+  QString doubled = shown;
+  doubled.replace(u'&', QStringLiteral("&&"));
+  EXPECT_EQ(tabs->tabText(1), doubled);
+  EXPECT_EQ(tabs->accessibleTabName(1), shown);
+  emit switchTo->aboutToShow();
+  EXPECT_EQ(switchTo->actions()[1]->text(), doubled);
+  EXPECT_EQ(View().GetViewName(), name);
+  Window->ViewManager().RenameView(1, QStringLiteral("a\nb"));
+  EXPECT_EQ(tabs->tabText(1), u"a\u21B5b"_qs);
+  // A view's status text (a plug-in view may name itself in it) is one line as well.
+  Window->StatusPanes().SetStatusText(name);
+  EXPECT_EQ(Window->StatusPanes().StatusMessage()->text(), shown);
+}
+
 // With Auto-Organize on, a log that loads is organized before the views receive its messages: each
 // new process gets its view in the background, and "All Messages" stays current.
 TEST_F(MainWindowTest, AutoOrganizeMakesBackgroundViewsWhileALogLoads) {
