@@ -16,7 +16,8 @@ struct TInput {
   int SelectRow;      // the row to select in the window
 };
 
-// Every input this file can build, in report order.
+// Every input this file builds for the window, in report order. WriteInput also writes damaged logs
+// for the file cases ("invalid-mid"), which the window would report in a dialog.
 const std::vector<TInput>& Inputs();
 const TInput* FindInput(const QString& name);
 
