@@ -6,6 +6,9 @@
 # A finding does not stop the run: it is saved under build-fuzz/findings/<target>/ and listed at the
 # end. The corpus grows in build-fuzz/corpus/<target>/ and is kept between runs; it starts from the
 # committed fuzz/corpus/<target>/.
+# Then the model-based test of the main window runs QB_MODEL_SEEDS more seeds (default 300) in the
+# sanitizer build (build-asan/, as scripts/run-sanitized-tests.sh makes it); its log is
+# build-asan/window-model-long.log, and a failure there counts as a finding.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-3600}
@@ -28,7 +31,21 @@ for i in "${!fuzz_targets[@]}"; do
   echo "   corpus: $(find "build-fuzz/corpus/$target" -type f | wc -l) inputs"
 done
 
+model_seeds=${QB_MODEL_SEEDS:-300}
+echo "== test_window_model: $model_seeds seeds beyond the fixed ones (log: build-asan/window-model-long.log)"
+scripts/configure.sh build-asan -DCMAKE_BUILD_TYPE=Debug -DQB_SANITIZE=ON -DQB_BUILD_BENCH=OFF >/dev/null
+cmake --build build-asan -j"$(nproc)" --target test_window_model >/dev/null
+model_failed=0
+QT_QPA_PLATFORM=offscreen QB_MODEL_SEEDS=$model_seeds ASAN_OPTIONS=detect_leaks=1 \
+  LSAN_OPTIONS=suppressions=$(pwd)/tests/lsan.supp:print_suppressions=0 \
+  build-asan/bin/test_window_model --gtest_filter='WindowModel.*' >build-asan/window-model-long.log 2>&1 || model_failed=1
+echo "   known faults met: $(grep -c '^Known fault' build-asan/window-model-long.log || true)"
+
 findings=$(find build-fuzz/findings -type f -newer "$started" | sort)
+if [ "$model_failed" = 1 ]; then
+  echo "test_window_model failed; its shortest failing sequences are in build-asan/window-model-long.log."
+  exit 1
+fi
 if [ -n "$findings" ]; then
   echo "Findings (crash-, leak-, timeout-, oom-; reproduce with build-fuzz/bin/<target> FILE):"
   echo "$findings"

@@ -68,7 +68,7 @@ TFrmFind::TFrmFind(TQBFindHistory& history, std::function<void(const TQBFindHist
   FEntireScope = Radio(QStringLiteral("&Entire Scope"), "rbEntireScope");
   FInDetails = new QCheckBox(QStringLiteral("Include Message &Details in Search"), frame);
   FInDetails->setObjectName(QStringLiteral("chkFindInDetails"));
-  FMatchCase = new QCheckBox(QStringLiteral("Match &case"), frame);
+  FMatchCase = new QCheckBox(QStringLiteral("&Match case"), frame);
   FMatchCase->setObjectName(QStringLiteral("chkMatchCase"));
   FRegularExpression = new QCheckBox(QStringLiteral("Regular e&xpression"), frame);
   FRegularExpression->setObjectName(QStringLiteral("chkRegularExpression"));

@@ -5,12 +5,14 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QHBoxLayout>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <climits>
 
 TFrmJumpToMsg::TFrmJumpToMsg(QWidget* parent) : QDialog(parent) {
@@ -26,7 +28,11 @@ TFrmJumpToMsg::TFrmJumpToMsg(QWidget* parent) : QDialog(parent) {
   FJumpTo->setEditable(true);
   FJumpTo->setInsertPolicy(QComboBox::NoInsert);
   FJumpTo->setAccessibleName(QStringLiteral("Jump to message number"));
+  // Keys reach the combo box, the line edit's focus proxy, which hands them to the line edit without
+  // its filters; text an input method commits goes the same way. Both are filtered where they arrive.
+  FJumpTo->installEventFilter(this);
   FJumpTo->lineEdit()->installEventFilter(this);
+  connect(this, &TFrmJumpToMsg::CharacterRefused, this, [] { QApplication::beep(); });
   label->setBuddy(FJumpTo);
   auto* content = new QHBoxLayout(frame);
   content->addWidget(label);
@@ -48,16 +54,22 @@ bool TFrmJumpToMsg::RowOfText(const QString& text, int& row) {
 }
 
 bool TFrmJumpToMsg::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() != QEvent::KeyPress) return QDialog::eventFilter(watched, event);
-  auto* key = static_cast<QKeyEvent*>(event);
-  // Enter confirms the dialog; it is the default button's key, not a character for the field.
-  if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-    accept();
-    return true;
+  QString text;
+  if (event->type() == QEvent::KeyPress) {
+    auto* key = static_cast<QKeyEvent*>(event);
+    // Enter confirms the dialog; it is the default button's key, not a character for the field.
+    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+      accept();
+      return true;
+    }
+    text = key->text();
+  } else if (event->type() == QEvent::InputMethod) {
+    text = static_cast<QInputMethodEvent*>(event)->commitString();
+  } else {
+    return QDialog::eventFilter(watched, event);
   }
-  const QString text = key->text();
-  if (text.isEmpty() || AcceptsChar(text[0])) return false;
-  QApplication::beep();
+  if (std::all_of(text.cbegin(), text.cend(), AcceptsChar)) return false;
+  emit CharacterRefused();
   return true;
 }
 

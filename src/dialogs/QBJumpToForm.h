@@ -20,6 +20,10 @@ public:
   // Shows the dialog centred over control; true with the row when confirmed with a number.
   static bool Execute(QWidget* control, int& row);
 
+signals:
+  // A typed character was discarded (the dialog beeps).
+  void CharacterRefused();
+
 protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 

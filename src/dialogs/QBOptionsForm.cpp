@@ -162,7 +162,7 @@ QWidget* TFrmOptions::LayoutPage() {
           {"Show the &Inspector", "chkInspector", &TQBOptionsValues::Inspector},
           {"Show the &Call Stack", "chkCallStack", &TQBOptionsValues::CallStack},
           {"Sho&w Message Detail Panel", "chkDetailPanel", &TQBOptionsValues::DetailPanel},
-          {"&Wrap Toolbar Buttons", "chkWrapButtons", &TQBOptionsValues::WrapButtons},
+          {"Wrap Toolbar &Buttons", "chkWrapButtons", &TQBOptionsValues::WrapButtons},
           {"Always On &Top", "chkAlwaysOnTop", &TQBOptionsValues::AlwaysOnTop},
       },
       page);

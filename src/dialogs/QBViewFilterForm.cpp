@@ -92,7 +92,7 @@ QWidget* TFrmViewFilter::BuildNameRow() {
   FViewName->setObjectName(QStringLiteral("edtViewName"));
   FViewName->setAccessibleName(QStringLiteral("View Name"));
   label->setBuddy(FViewName);
-  FAutoName = new QCheckBox(QStringLiteral("A&uto Name"), row);
+  FAutoName = new QCheckBox(QStringLiteral("Aut&o Name"), row);
   FAutoName->setObjectName(QStringLiteral("chkAutoName"));
   // The view type selector exists for the class name of a new view but is never shown.
   auto* typeLabel = new QLabel(QStringLiteral("&View Type"), row);
@@ -142,7 +142,7 @@ QGroupBox* TFrmViewFilter::BuildDetails(const qbviewfilter::TQBValueLists& lists
       {TCriterion::ComputerName, "chkComputerName", "Computer &Name", FComputerName},
       {TCriterion::ProcessID, "chkProcessID", "&Process ID", FProcessID},
       {TCriterion::ThreadName, "chkThreadName", "&Thread", FThreadName},
-      {TCriterion::MessageText, "chkMessageText", "&Message Text", FMessageText},
+      {TCriterion::MessageText, "chkMessageText", "Message Te&xt", FMessageText},
   };
   for (const auto& r : rows) {
     QCheckBox* check = AddValueCriterion(r.Criterion, r.Name, r.Caption, r.Field);

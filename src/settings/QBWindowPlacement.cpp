@@ -40,6 +40,13 @@ QRect NormalRect(const TQBPositionSettings& position, const QList<QRect>& monito
   return {topLeft, QSize(width, height)};
 }
 
+QRect FirstStartRect(const QRect& available) {
+  const QSize size(available.width() * 2 / 3, available.height() * 2 / 3);
+  const QPoint topLeft(available.left() + (available.width() - size.width()) / 2,
+                       available.top() + (available.height() - size.height()) / 2);
+  return QRect(topLeft, size);
+}
+
 std::optional<int> SplitterBar(int total, int storedSize) {
   if (storedSize < 0 || total <= 0) return std::nullopt;
   // Each side keeps some room, so no stored size can hide the message list or the pane beside it.

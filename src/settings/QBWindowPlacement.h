@@ -23,6 +23,11 @@ inline constexpr int MinPane = 40;
 // any 32-bit values.
 QRect NormalRect(const TQBPositionSettings& position, const QList<QRect>& monitors);
 
+// The window of a first start, when no settings file exists: two thirds of the screen's free area
+// (without panels and docks) each way, centred on it. The settings' default rectangle is made for a
+// screen of another age and shows a handful of rows.
+QRect FirstStartRect(const QRect& available);
+
 // A stored pane size v of at least 0 puts the splitter bar at total - v; below 0 the layout keeps its
 // own bar position. The bar stays at least MinPane (or half the total) away from either end.
 std::optional<int> SplitterBar(int total, int storedSize);

@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <optional>
+
 TQBLoadScheduler::TQBLoadScheduler(TParts parts) : P(std::move(parts)), FGate(P.Post) {}
 
 void TQBLoadScheduler::WhenIdle(std::function<void()> work) {
@@ -54,18 +56,17 @@ void TQBLoadScheduler::Drop(const QStringList& files) {
 }
 
 void TQBLoadScheduler::PostCommandLine(const QStringList& args, std::function<void()> done) {
-  if (args.size() != 1) return;
-  const QFileInfo file(args.front());
+  const std::optional<QFileInfo> file = args.size() == 1 ? std::optional(QFileInfo(args.front())) : std::nullopt;
   P.Post([this, file, done = std::move(done)] {
     WhenIdle([this, file, done] {
       // Anything that is there goes to the load, which refuses a pipe or a device with its own message.
-      if (file.exists()) {
-        LoadFile(file.absoluteFilePath(), false);
-      } else {
+      if (file && file->exists()) {
+        LoadFile(file->absoluteFilePath(), false);
+      } else if (file) {
         P.Feedback.ReportError(QStringLiteral("Cannot open file \"%1\". The file does not exist.")
-                                   .arg(QDir::toNativeSeparators(file.filePath())));
+                                   .arg(QDir::toNativeSeparators(file->filePath())));
       }
-      done();
+      if (done) done();
     });
   });
 }

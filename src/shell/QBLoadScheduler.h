@@ -48,7 +48,8 @@ public:
   // Files dropped on the window: loaded from the event loop, after a load that runs.
   void Drop(const QStringList& files);
   // The command line: exactly one argument naming a file loads it from the event loop; one naming no
-  // file is reported. done runs after either.
+  // file is reported, and none or more than one load nothing. done runs from the event loop once the
+  // command line has been handled, whatever it held (the window then opens the last project).
   void PostCommandLine(const QStringList& args, std::function<void()> done);
   // The log's part of a close request: false keeps the window open. While a load runs, the close
   // waits for it, and close runs once it has ended.

@@ -10,6 +10,7 @@
 #include <QFileInfo>
 
 #include <exception>
+#include <utility>
 
 namespace {
 
@@ -61,6 +62,11 @@ void TQBProjectCommands::OpenProjectFile(const QString& path) {
   if (!SaveStep(true)) return;
   FState.LastProjectDir = FolderOf(path);
   Open(path);
+}
+
+void TQBProjectCommands::OpenStartProject() {
+  const QString path = std::exchange(FState.StartProject, QString());
+  if (!path.isEmpty() && SaveStep(true)) Open(path);
 }
 
 bool TQBProjectCommands::SaveProject() { return SaveStep(false); }

@@ -18,6 +18,7 @@
 struct TQBProjectState {
   QString CurrentProject;  // full path, or empty
   QString LastProjectDir;  // start folder of the project file dialogs
+  QString StartProject;    // the previous session's project, until start-up has tried to open it
 };
 
 class IQBProjectWindow {
@@ -66,6 +67,15 @@ public:
   void OpenProject();
   // The same without the dialog, for a project chosen from the recent projects.
   void OpenProjectFile(const QString& path);
+  // Start-up, once the command-line log has loaded: the previous session's project opens as Open
+  // Project opens it, views, names and filters. One that cannot be read is reported and does not
+  // become current, so nothing is ever written to it.
+  void OpenStartProject();
+  // The project the settings keep for the next session: the current one, or the previous session's
+  // while start-up has not tried it yet (the window closed first).
+  QString LastProject() const {
+    return FState.CurrentProject.isEmpty() ? FState.StartProject : FState.CurrentProject;
+  }
   // Save Project (Save Step without asking) and Save Project As. True when the views were written.
   bool SaveProject();
   bool SaveProjectAs();

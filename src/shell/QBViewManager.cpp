@@ -238,19 +238,34 @@ void TQBViewManager::RemoveView(int index) {
   FFeedback.UpdateCommands();
 }
 
-void TQBViewManager::RemoveAllViews() {
-  if (Count() <= 1) return;
-  FBound = {};
-  const bool wasOnFirst = FCurrent == 0;
-  while (Count() > 1) {
+void TQBViewManager::RemovePagesFrom(int first) {
+  // The first page that stays is shown before the others go, and the tab strip is hidden meanwhile:
+  // removing the shown page would show its neighbour (laying out the page stack), and every tab removed
+  // from a shown strip lays out all the others, so a thousand views took seconds to remove.
+  FPages.ShowPage(std::max(first - 1, 0));
+  FPages.SetTabStripVisible(false);
+  while (Count() > first) {
     Forget(FViews.last().Binding);
     FPages.RemovePage(Count() - 1);
     FViews.removeLast();
   }
   ViewsChanged();
+}
+
+void TQBViewManager::RemoveAllViews() {
+  if (Count() <= 1) return;
+  FBound = {};
+  const bool wasOnFirst = FCurrent == 0;
+  QString error;
+  {
+    HoldWindow(true);
+    const TQBFinally release(error, [this] { HoldWindow(false); });
+    RemovePagesFrom(1);
+  }
   FProjectModified = true;
   StripFollowsCount();
   FCurrent = -1;
+  if (!error.isEmpty()) FFeedback.ReportError(error);
   if (wasOnFirst) {
     FCurrent = 0;
     Bind();
@@ -350,12 +365,7 @@ void TQBViewManager::NotifyActivation(bool active) {
 void TQBViewManager::FreeViews() {
   FBound = {};
   FCurrent = -1;
-  while (!FViews.isEmpty()) {
-    Forget(FViews.last().Binding);
-    FPages.RemovePage(Count() - 1);
-    FViews.removeLast();
-  }
-  ViewsChanged();
+  RemovePagesFrom(0);
 }
 
 int TQBViewManager::SelectedCount() const {

@@ -183,6 +183,8 @@ private:
   void Fill(const QList<IQBMessageView*>& views);
   void Bind();
   void StripFollowsCount();
+  // Removes the pages from first on, the last first; the tab strip is left hidden.
+  void RemovePagesFrom(int first);
   // The list changed: the router's view of it follows.
   void ViewsChanged();
   // A view leaves the list: it is no longer held in an update bracket.

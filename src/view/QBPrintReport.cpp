@@ -28,8 +28,8 @@ TQBPrintGrid TQBPrintGrid::Of(int pageWidth, int pageHeight, int lineHeight, dou
   return g;
 }
 
-int TQBPrintGrid::SymbolLeft(int level) const {
-  return int(std::lround(CharWidth / 2.0)) + (2 * level + MarginChars) * CharWidth;
+int TQBPrintGrid::SymbolLeft(int indent) const {
+  return int(std::lround(CharWidth / 2.0)) + (indent + MarginChars) * CharWidth;
 }
 
 int TQBPrintGrid::LastBodyLine() const { return std::max(FirstBodyLine, LinesPerPage - 1); }
@@ -97,18 +97,31 @@ QString PrintedCells(const QString& line) {
   return cells;
 }
 
-QString LeftIn(const QString& text, int width) { return text.leftJustified(width + 2, u' '); }
-
-struct TTimeCaption {
-  TQBColumn Column;
-  const char* Heading;  // right-aligned in 14 characters
-};
-constexpr TTimeCaption kTimeCaptions[] = {
-    {TQBColumn::TimeStamp, "    Time Stamp"}, {TQBColumn::TimeDiff, "     Time Diff"}, {TQBColumn::TimeOffset, "   Time Offset"}};
-
 constexpr int PidWidth = 6;
 constexpr int DateWidth = 12;
 constexpr int TimeWidth = 14;
+constexpr int DateText = 10;  // the texts the date and time fields are padded from
+constexpr int TimeText = 12;
+
+// The printed columns in their order.
+constexpr TQBColumn kColumns[] = {TQBColumn::Category, TQBColumn::AppName,  TQBColumn::ComputerName,
+                                  TQBColumn::ProcessID, TQBColumn::ThreadName, TQBColumn::Date,
+                                  TQBColumn::TimeStamp, TQBColumn::TimeDiff, TQBColumn::TimeOffset};
+
+QString HeadingOf(TQBColumn column) {
+  switch (column) {
+    case TQBColumn::Category: return QStringLiteral("Category");
+    case TQBColumn::AppName: return QStringLiteral("AppName");
+    case TQBColumn::ComputerName: return QStringLiteral("Computer");
+    case TQBColumn::ProcessID: return QStringLiteral("PID");
+    case TQBColumn::ThreadName: return QStringLiteral("Thread");
+    case TQBColumn::Date: return QStringLiteral("Date");
+    case TQBColumn::TimeStamp: return QStringLiteral("Time Stamp");
+    case TQBColumn::TimeDiff: return QStringLiteral("Time Diff");
+    case TQBColumn::TimeOffset: return QStringLiteral("Time Offset");
+  }
+  return {};
+}
 
 TQBPrintSymbol SymbolOf(int32_t type) {
   switch (type) {
@@ -138,17 +151,21 @@ TQBPrintReport::TQBPrintReport(const TQBViewRows& rows, const TQBPrintOptions& o
       FSelectedOnly = rows.ItemSelected(item);
   const TQuillboxMessageSet& set = rows.MessageSet();
   int last = -1;
+  int deepest = 0;
   for (int item = FirstItem(); item >= 0; item = NextItem(item)) {
     ++FRowCount;
     last = item;
+    deepest = std::max(deepest, rows.ItemLevel(item));
     const TQBMessageRef m = set.At(rows.ItemRecNo(item));
     FWidths.Category = std::max<int>(FWidths.Category, m.Category().size());
     FWidths.AppName = std::max<int>(FWidths.AppName, m.AppName().size());
     FWidths.Computer = std::max<int>(FWidths.Computer, m.ComputerName().size());
     FWidths.Thread = std::max<int>(FWidths.Thread, m.ThreadName().size());
+    FPidDigits = std::max<int>(FPidDigits, QString::number(m.ProcessID()).size());
   }
   // The last printed row is fixed now: a row added while the job runs does not print.
   FLastItem = last;
+  FLayout = TQBPrintLayout(ColumnSpecs(), charsPerLine, deepest);
 }
 
 int TQBPrintReport::NextItem(int item) const {
@@ -160,54 +177,50 @@ int TQBPrintReport::NextItem(int item) const {
   return -1;
 }
 
-int TQBPrintReport::ColumnsWidth() const {
-  const TQBColumnSet c = FOptions.Columns;
-  int width = 0;
-  if (HasColumn(c, TQBColumn::Category)) width += FWidths.Category + 2;
-  if (HasColumn(c, TQBColumn::AppName)) width += FWidths.AppName + 2;
-  if (HasColumn(c, TQBColumn::ComputerName)) width += FWidths.Computer + 2;
-  if (HasColumn(c, TQBColumn::ProcessID)) width += PidWidth;
-  if (HasColumn(c, TQBColumn::ThreadName)) width += FWidths.Thread + 2;
-  if (HasColumn(c, TQBColumn::Date)) width += DateWidth;
-  if (TimeColumnOf(c)) width += TimeWidth;
-  return width;
+std::vector<TQBPrintColumnSpec> TQBPrintReport::ColumnSpecs() const {
+  std::vector<TQBPrintColumnSpec> specs;
+  const auto name = [&](TQBColumn column, int width) { specs.push_back({column, width, width, false}); };
+  const auto number = [&](TQBColumn column, int width, int text) { specs.push_back({column, width, text, true}); };
+  for (const TQBColumn column : kColumns) {
+    if (!HasColumn(FOptions.Columns, column)) continue;
+    switch (column) {
+      case TQBColumn::Category: name(column, FWidths.Category); break;
+      case TQBColumn::AppName: name(column, FWidths.AppName); break;
+      case TQBColumn::ComputerName: name(column, FWidths.Computer); break;
+      case TQBColumn::ThreadName: name(column, FWidths.Thread); break;
+      case TQBColumn::ProcessID: number(column, std::max(PidWidth, FPidDigits), std::max(3, FPidDigits)); break;
+      case TQBColumn::Date: number(column, DateWidth, DateText); break;
+      default:
+        // One time column prints, the first the set holds.
+        if (TimeColumnOf(FOptions.Columns) == TQBColumnSet(column)) number(column, TimeWidth, TimeText);
+        break;
+    }
+  }
+  return specs;
 }
 
 QString TQBPrintReport::HeadingLine() const {
-  const TQBColumnSet c = FOptions.Columns;
-  QString parts;
-  if (HasColumn(c, TQBColumn::Category)) parts += LeftIn(QStringLiteral("Category"), FWidths.Category);
-  if (HasColumn(c, TQBColumn::AppName)) parts += LeftIn(QStringLiteral("AppName"), FWidths.AppName);
-  if (HasColumn(c, TQBColumn::ComputerName)) parts += LeftIn(QStringLiteral("Computer"), FWidths.Computer);
-  if (HasColumn(c, TQBColumn::ProcessID)) parts += QStringLiteral("   PID");
-  if (HasColumn(c, TQBColumn::ThreadName)) parts += LeftIn(QStringLiteral("Thread"), FWidths.Thread);
-  if (HasColumn(c, TQBColumn::Date)) parts += QStringLiteral("        Date");
-  for (const TTimeCaption& t : kTimeCaptions)
-    if (TimeColumnOf(c) == TQBColumnSet(t.Column)) parts += QLatin1String(t.Heading);
+  const QString parts = FLayout.Line(HeadingOf);
   int messageWidth = FCharsPerLine - int(parts.size()) - 2;
   if (messageWidth < 0) messageWidth = 2;
   const QString message = QStringLiteral("      Message").leftJustified(messageWidth, u' ', true);
   return message + QStringLiteral("  ") + parts;
 }
 
-QString TQBPrintReport::ColumnTexts(int item) const {
-  const TQBColumnSet c = FOptions.Columns;
+QString TQBPrintReport::ColumnText(int item, TQBColumn column) const {
   const TQBMessageRef m = FRows.MessageSet().At(FRows.ItemRecNo(item));
-  QString text;
-  if (HasColumn(c, TQBColumn::Category)) text += LeftIn(m.Category(), FWidths.Category);
-  if (HasColumn(c, TQBColumn::AppName)) text += LeftIn(m.AppName(), FWidths.AppName);
-  if (HasColumn(c, TQBColumn::ComputerName)) text += LeftIn(m.ComputerName(), FWidths.Computer);
-  if (HasColumn(c, TQBColumn::ProcessID)) text += QString::number(m.ProcessID()).rightJustified(PidWidth, u' ');
-  if (HasColumn(c, TQBColumn::ThreadName)) text += LeftIn(m.ThreadName(), FWidths.Thread);
-  if (HasColumn(c, TQBColumn::Date))
-    text += qbtimetext::ShortDate(m.TimeStamp().Date).rightJustified(DateWidth, u' ');
-  switch (TQBColumn(TimeColumnOf(c))) {
-    case TQBColumn::TimeStamp: text += qbtimetext::TimeOfDay(m.TimeStamp().Time).rightJustified(TimeWidth, u' '); break;
-    case TQBColumn::TimeDiff: text += qbtimetext::TimeDiffOfItem(FRows, item).rightJustified(TimeWidth, u' '); break;
-    case TQBColumn::TimeOffset: text += qbtimetext::TimeOffsetOfItem(FRows, item).rightJustified(TimeWidth, u' '); break;
-    default: break;
+  switch (column) {
+    case TQBColumn::Category: return m.Category();
+    case TQBColumn::AppName: return m.AppName();
+    case TQBColumn::ComputerName: return m.ComputerName();
+    case TQBColumn::ProcessID: return QString::number(m.ProcessID());
+    case TQBColumn::ThreadName: return m.ThreadName();
+    case TQBColumn::Date: return qbtimetext::ShortDate(m.TimeStamp().Date);
+    case TQBColumn::TimeStamp: return qbtimetext::TimeOfDay(m.TimeStamp().Time);
+    case TQBColumn::TimeDiff: return qbtimetext::TimeDiffOfItem(FRows, item);
+    case TQBColumn::TimeOffset: return qbtimetext::TimeOffsetOfItem(FRows, item);
   }
-  return text;
+  return {};
 }
 
 TQBPrintRow TQBPrintReport::RowOf(int item) const {
@@ -215,6 +228,7 @@ TQBPrintRow TQBPrintReport::RowOf(int item) const {
   TQBPrintRow row;
   row.Type = m.MsgType();
   row.Level = FRows.ItemLevel(item);
+  row.Indent = FLayout.Indent(row.Level);
   row.Symbol = SymbolOf(row.Type);
   const bool collapsed = FRows.ItemCollapsed(item);
   if (row.Symbol == TQBPrintSymbol::Icon) row.IconIndex = collapsed ? int(qbmCollapsedMethod) : qbtypes::IconIndex(row.Type);
@@ -224,13 +238,10 @@ TQBPrintRow TQBPrintReport::RowOf(int item) const {
     row.Lines << QStringLiteral(" ");
     return row;
   }
-  row.Prefix = 2 * row.Level + TQBPrintGrid::MarginChars + TQBPrintGrid::SymbolChars;
-  const QString columns = ColumnTexts(item);
+  row.Prefix = row.Indent + TQBPrintGrid::MarginChars + TQBPrintGrid::SymbolChars;
+  const QString columns = FLayout.Line([&](TQBColumn column) { return ColumnText(item, column); });
   const QString blank(columns.size(), u' ');
-  int textWidth = FCharsPerLine - row.Prefix - ColumnsWidth() - 2;
-  // Narrower than one character the text could never be cut into pieces.
-  if (textWidth < 1) textWidth = 2;
-  const QStringList lines = qbprint::TextLines(m.MsgText(), textWidth);
+  const QStringList lines = qbprint::TextLines(m.MsgText(), FLayout.TextWidth(row.Level));
   for (qsizetype i = 0; i < lines.size(); ++i)
     row.Lines << PrintedCells(lines[i] + QStringLiteral("  ") + (i == 0 ? columns : blank));
   return row;

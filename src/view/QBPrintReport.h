@@ -8,12 +8,14 @@
 // bold column heading on line 6, and the rows from line 7 to the last line above LinesPerPage. Every row
 // line starts with transparent cells (6 margin, 3 for the symbol, 2 per nesting level), then the text
 // cut into pieces of the text width, then the column texts; continuation lines leave the column area
-// blank. Everything a line draws after its transparent cells shares the row's background.
+// blank. Everything a line draws after its transparent cells shares the row's background. Where the
+// columns sit, and how far deep rows indent, is view/QBPrintColumns.
 //
 // Cost: building the report walks the printed rows once for the widths of the name columns; each row's
 // lines are built when the row is reached, so printing holds one row at a time.
 
 #include "view/QBColumns.h"
+#include "view/QBPrintColumns.h"
 #include "view/QBViewRows.h"
 
 #include <QDateTime>
@@ -47,8 +49,9 @@ struct TQBPrintGrid {
 
   int LineTop(int line) const { return line * LineHeight; }
   int CellLeft(int cell) const { return cell * CharWidth; }
-  // Where a row's symbol starts: half a character into its first symbol cell.
-  int SymbolLeft(int level) const;
+  // Where a row's symbol starts: half a character into its first symbol cell, after the margin and
+  // the row's indentation (in cells).
+  int SymbolLeft(int indent) const;
   // The last line that takes a row; at least the first, however small the page.
   int LastBodyLine() const;
 };
@@ -64,6 +67,7 @@ enum class TQBPrintSymbol : uint8_t { None, Icon, Separator, InactiveSeparator, 
 
 struct TQBPrintRow {
   int Level = 0;
+  int Indent = 0;            // the cells of its indentation: 2 per level, up to the report's cap
   int32_t Type = 0;
   TQBPrintSymbol Symbol = TQBPrintSymbol::None;
   int IconIndex = -1;        // message icon, for TQBPrintSymbol::Icon
@@ -95,12 +99,15 @@ public:
     int Category = 8, AppName = 7, Computer = 8, Thread = 6;
   };
   const TWidths& Widths() const { return FWidths; }
+  // The printed columns and where they sit on the line.
+  const TQBPrintLayout& Layout() const { return FLayout; }
 
 private:
   bool Prints(int item) const { return !FSelectedOnly || FRows.ItemSelected(item); }
-  // The detail columns of a row's first line, and their total width.
-  QString ColumnTexts(int item) const;
-  int ColumnsWidth() const;
+  // The columns in order, with their natural and packed widths.
+  std::vector<TQBPrintColumnSpec> ColumnSpecs() const;
+  // The text of a column for an item.
+  QString ColumnText(int item, TQBColumn column) const;
 
   const TQBViewRows& FRows;
   TQBPrintOptions FOptions;
@@ -109,6 +116,8 @@ private:
   int FRowCount = 0;
   int FLastItem;  // the last item that may print
   TWidths FWidths;
+  int FPidDigits = 0;     // of the longest printed process id
+  TQBPrintLayout FLayout{{}, 1, 0};
 };
 
 // Where the lines of a report go. A page begins with the first line printed on it, so a report that

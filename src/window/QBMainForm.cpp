@@ -82,6 +82,8 @@ TFrmViewer::TFrmViewer(TQBIniFile& ini, const TQBFolders& folders, const QString
   ColourPanels();
 
   FLog.LastLogDir = FFolders.DefaultLogs;
+  // A first start has no settings at all; once there are some, they decide the window's place and size.
+  FFirstStart = FIni.ReadSections().isEmpty() && !QFileInfo::exists(FIni.FileName());
   FSettings.Read(FIni);
   ApplySettings();
   FViews->CreateDefaultView();
@@ -93,7 +95,11 @@ TFrmViewer::TFrmViewer(TQBIniFile& ini, const TQBFolders& folders, const QString
   setAcceptDrops(true);
   ConnectCommands();
   UpdateCommands();
-  FLogArea->Loads().PostCommandLine(args, [this] { emit CommandLineLoadDone(); });
+  // The last project opens over the command-line log, so its views fill from it once.
+  FLogArea->Loads().PostCommandLine(args, [this] {
+    FProject->OpenStartProject();
+    emit CommandLineLoadDone();
+  });
 }
 
 void TFrmViewer::BuildWindow() {
@@ -231,7 +237,7 @@ void TFrmViewer::ApplySettings() {
   FProject->ApplySettings(FSettings.General, FFolders.DefaultProjects);
   FFollower->SetMaxRecordBody(int64_t(FSettings.General.MaxFollowRecord) << 20);
   FFollower->SetOn(FSettings.General.FollowLogFile);
-  FGeometry->Restore();
+  FGeometry->Restore(FFirstStart);
   TQBInspectorSet& inspectors = FPane->Inspectors();
   inspectors.SetValueColor(qbcolor::ToQColor(FDisplay.ValueColor()));
   inspectors.ApplyOptions(FSettings.Display.Inspectors);

@@ -62,7 +62,8 @@ class TFrmViewer : public QMainWindow {
   Q_OBJECT
 public:
   // Runs the creation steps: publishes the host interface, reads the settings from ini, creates the
-  // "All Messages" view and, when args name exactly one file, posts its loading.
+  // "All Messages" view and posts the rest of start-up: the loading of the file when args name exactly
+  // one, then the opening of the last project.
   TFrmViewer(TQBIniFile& ini, const TQBFolders& folders, const QStringList& args, TQBShellDialogs dialogs = {});
   // Writes every setting into the in-memory settings file and unpublishes the host interface.
   ~TFrmViewer() override;
@@ -97,7 +98,8 @@ public:
   const TQBCommandStates& CommandStates() const { return FStates; }
 
 signals:
-  // The command-line argument has been handled: its log loaded, or its absence reported.
+  // Start-up has ended: the command-line argument has been handled (its log loaded, or its absence
+  // reported; also when there was none) and the last project opened after it.
   void CommandLineLoadDone();
 
 protected:
@@ -128,6 +130,7 @@ private:
 
   TQBIniFile& FIni;
   const TQBFolders FFolders;
+  bool FFirstStart = false;  // no settings file and no settings in memory
   TQBShellDialogs FDialogs;
   TQBMsgViewDialogs FMsgViewDialogs;
   TQBSettings FSettings;

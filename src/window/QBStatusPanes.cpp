@@ -1,6 +1,7 @@
 #include "window/QBStatusPanes.h"
 
 #include "model/QBDisplayText.h"
+#include "shell/QBStatusTexts.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -9,7 +10,38 @@
 #include <QStatusBar>
 #include <QToolButton>
 
+#include <algorithm>
+
 namespace {
+
+// A pane that keeps at least the room of the longest text it is meant to show, in the font it has:
+// the status message beside it may be long, and the status bar gives every pane no more than its
+// minimum once the texts do not all fit.
+class TPane final : public QLabel {
+public:
+  TPane(QWidget* parent, int minWidth, QStringList longest)
+      : QLabel(parent), FMinWidth(minWidth), FLongest(std::move(longest)) {}
+
+  QSize minimumSizeHint() const override {
+    QSize hint = QLabel::minimumSizeHint();
+    int width = FMinWidth;
+    if (!FLongest.isEmpty()) {
+      // The frame, margins and indent around the text, as the label measures its own.
+      const int around = QLabel::sizeHint().width() - fontMetrics().horizontalAdvance(text());
+      for (const QString& sample : FLongest) width = std::max(width, around + fontMetrics().horizontalAdvance(sample));
+    }
+    hint.setWidth(width);
+    return hint;
+  }
+
+private:
+  int FMinWidth;
+  QStringList FLongest;
+};
+
+// The longest plausible counts: logs of up to ten million messages (2.4 GB); longer texts show whole
+// while the window has room for them.
+constexpr int LargestCount = 9'999'999;
 
 // The pane's text is its accessible value: "Message count: 12 out of 30 Messages". Texts carry names
 // from files (a view's, a project's, a log's), shown on the pane's one line with their controls and
@@ -26,14 +58,19 @@ void SetPaneText(QLabel* pane, const QString& caption, const QString& shownText)
 TQBStatusPanes::TQBStatusPanes(QStatusBar* bar) : QObject(bar) {
   bar->setObjectName(QStringLiteral("StatusBar"));
   bar->setSizeGripEnabled(true);
-  FTimeDiff = AddLabel(bar, "stsTimeDiff", QStringLiteral("Time difference"), 84, 0);
-  FMsgNumber = AddLabel(bar, "stsMsgNumber", QStringLiteral("Message number"), 70, 0);
+  FTimeDiff = AddLabel(bar, "stsTimeDiff", QStringLiteral("Time difference"), 84, 0,
+                       {qbstatus::TimeDiffText(0, 0, 0, 86'399'999), qbstatus::TimeDiffText(1, 0, 0, 0)});
+  FMsgNumber = AddLabel(bar, "stsMsgNumber", QStringLiteral("Message number"), 70, 0,
+                        {qbstatus::MessageNumberText(LargestCount)});
   FMsgNumber->setCursor(Qt::PointingHandCursor);
   FMsgNumber->setToolTip(QStringLiteral("Jump to Message"));
   FMsgNumber->installEventFilter(this);
-  FMsgCount = AddLabel(bar, "stsMsgCount", QStringLiteral("Message count"), 170, 0);
-  FSelCount = AddLabel(bar, "stsSelCount", QStringLiteral("Selection count"), 80, 0);
-  FProject = AddLabel(bar, "stsProject", QStringLiteral("Project"), 90, 0);
+  FMsgCount = AddLabel(bar, "stsMsgCount", QStringLiteral("Message count"), 170, 0,
+                       {qbstatus::MessageCountText(LargestCount, LargestCount)});
+  FSelCount = AddLabel(bar, "stsSelCount", QStringLiteral("Selection count"), 80, 0,
+                       {qbstatus::SelectionCountText(LargestCount)});
+  // The project's name and the status message give way first when the window is narrow.
+  FProject = AddLabel(bar, "stsProject", QStringLiteral("Project"), 40, 0);
   // The pane keeps its place; the bar in it shows only while something reports progress.
   auto* progressPane = new QWidget(bar);
   progressPane->setObjectName(QStringLiteral("stsProgressPane"));
@@ -63,16 +100,17 @@ TQBStatusPanes::TQBStatusPanes(QStatusBar* bar) : QObject(bar) {
   paneLayout->addWidget(FStop);
   bar->addWidget(progressPane, 0);
   SetProgressTotal(0);
-  FMessage = AddLabel(bar, "stsMessage", QStringLiteral("Status message"), 40, 1);
+  // A long message takes what the other panes leave; it never pushes them below their texts.
+  FMessage = AddLabel(bar, "stsMessage", QStringLiteral("Status message"), 0, 1);
+  FMessage->setSizePolicy(QSizePolicy::Ignored, FMessage->sizePolicy().verticalPolicy());
   SetPaneText(FProject, QStringLiteral("Project"), QStringLiteral("Project:"));
 }
 
 QLabel* TQBStatusPanes::AddLabel(QStatusBar* bar, const char* name, const QString& accessible, int minWidth,
-                                 int stretch) {
-  auto* label = new QLabel(bar);
+                                 int stretch, const QStringList& longest) {
+  auto* label = new TPane(bar, minWidth, longest);
   label->setObjectName(QLatin1String(name));
   label->setAccessibleName(accessible);
-  label->setMinimumWidth(minWidth);
   label->setContentsMargins(4, 0, 4, 0);
   label->setTextFormat(Qt::PlainText);
   label->setFrameShape(QFrame::StyledPanel);

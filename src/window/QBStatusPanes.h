@@ -1,9 +1,12 @@
 #pragma once
 // The seven status panes of the main window, left to right: time difference, message number, message
 // count, selection count, project, progress and status message. Each is a named, accessible widget
-// whose accessible name carries its text, so screen readers and automation clients can read it.
+// whose accessible name carries its text, so screen readers and automation clients can read it. The
+// four panes of numbers keep room for their longest plausible texts (counts up to ten million) in the
+// status bar's font; the status message and the project's name take the rest and are cut first.
 
 #include <QObject>
+#include <QStringList>
 
 class QLabel;
 class QProgressBar;
@@ -49,7 +52,9 @@ protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-  QLabel* AddLabel(QStatusBar* bar, const char* name, const QString& accessible, int minWidth, int stretch);
+  // A pane at least minWidth wide, and wide enough for each of the longest texts it is to show.
+  QLabel* AddLabel(QStatusBar* bar, const char* name, const QString& accessible, int minWidth, int stretch,
+                   const QStringList& longest = {});
 
   QLabel* FTimeDiff;
   QLabel* FMsgNumber;

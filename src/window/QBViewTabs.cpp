@@ -8,6 +8,7 @@
 #include <quillbox/QBCustomViewClass.h>
 
 #include <QAction>
+#include <QContextMenuEvent>
 #include <QMenu>
 #include <QStackedWidget>
 #include <QStyle>
@@ -35,10 +36,27 @@ TQBViewTabs::TQBViewTabs(QWidget& owner, QTabBar& tabs, QStackedWidget& pages, c
   connect(&FTabs, &QTabBar::currentChanged, this, [this](int index) {
     if (FManager) FManager->Select(index);
   });
-  FTabs.setContextMenuPolicy(Qt::CustomContextMenu);
-  connect(&FTabs, &QWidget::customContextMenuRequested, this,
-          [this](const QPoint& at) { FMenus.Views->popup(FTabs.mapToGlobal(at)); });
+  FTabs.installEventFilter(this);
   connect(FMenus.SwitchToView, &QMenu::aboutToShow, this, &TQBViewTabs::FillSwitchToViewMenu);
+  // Whatever the menu ran, or when it ran nothing, the keyboard goes back to the view: the strip keeps
+  // it only when the user tabs there. Posted, so it follows the command the menu runs after hiding.
+  connect(FMenus.Views, &QMenu::aboutToHide, this,
+          [this] { QMetaObject::invokeMethod(this, &TQBViewTabs::FocusCurrentView, Qt::QueuedConnection); });
+}
+
+bool TQBViewTabs::eventFilter(QObject* watched, QEvent* event) {
+  if (watched != &FTabs || event->type() != QEvent::ContextMenu) return QObject::eventFilter(watched, event);
+  OpenTabMenu(*static_cast<QContextMenuEvent*>(event));
+  return true;
+}
+
+void TQBViewTabs::OpenTabMenu(const QContextMenuEvent& event) {
+  // The menu's commands act on the current view, so the tab under the mouse becomes current first:
+  // the commands and their enabling then concern the tab the user clicked, which is also the one
+  // shown. From the keyboard the menu belongs to the current tab.
+  const int index = event.reason() == QContextMenuEvent::Mouse ? FTabs.tabAt(event.pos()) : -1;
+  if (FManager && index >= 0 && index != FManager->CurrentIndex()) FManager->Select(index);
+  FMenus.Views->popup(event.globalPos());
 }
 
 template <typename F>
@@ -105,7 +123,8 @@ void TQBViewTabs::PlaceCloseButton() {
     FTabs.setTabButton(i, QTabBar::RightSide, nullptr);
     button->deleteLater();
   }
-  if (current < 0 || FTabs.tabButton(current, QTabBar::RightSide)) return;
+  // "All Messages" cannot be removed: its tab has no button.
+  if (current < 1 || FTabs.tabButton(current, QTabBar::RightSide)) return;
   auto* button = new QToolButton(&FTabs);
   button->setObjectName(QStringLiteral("btnCloseView"));
   button->setAutoRaise(true);

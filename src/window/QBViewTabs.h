@@ -2,12 +2,15 @@
 // The widgets of the views: the page stack nbViews and the tab strip tabViews, kept in the view
 // manager's order (IQBViewPages). A tab the user picks goes to the manager, which runs the tab change;
 // the tab strip's menu mnuViews and its "Switch to View" submenu are served from the manager's list.
+// A right click on a tab makes that tab current before the menu opens, so every command of the menu
+// acts on the tab under the mouse; once the menu closes the keyboard is on the current view.
 
 #include "shell/QBViewPages.h"
 
 #include <QObject>
 
 class QAction;
+class QContextMenuEvent;
 class QMenu;
 class QStackedWidget;
 class QTabBar;
@@ -39,7 +42,11 @@ public:
   void SetTabStripVisible(bool visible) override;
   void SuspendUpdates(bool suspend) override;
 
+protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+  void OpenTabMenu(const QContextMenuEvent& event);
   void FillSwitchToViewMenu();
   template <typename F>
   void Silently(F f);

@@ -5,19 +5,15 @@
 #include "settings/QBIniFile.h"
 #include "shell/QBVocabulary.h"
 #include "window/QBMainForm.h"
+#include "window/QBTerminateSignal.h"
 #include "window/dialogs/QBOffscreenDialogs.h"
 
 #include <QApplication>
 #include <QEventLoop>
-#include <QSocketNotifier>
 #include <QTimer>
 
-#include <csignal>
 #include <cstdio>
 #include <exception>
-
-#include <sys/socket.h>
-#include <unistd.h>
 
 namespace {
 
@@ -79,42 +75,8 @@ private:
 
 }  // namespace
 
-namespace {
-
-// A terminate or interrupt signal closes the main window the way the user would, with the exit prompt
-// and the settings written, instead of killing the program. The handler only writes a byte; the event
-// loop reads it.
-int TerminatePipe[2] = {-1, -1};
-
-void OnTerminateSignal(int) {
-  const char byte = 1;
-  [[maybe_unused]] const ssize_t written = ::write(TerminatePipe[1], &byte, 1);
-}
-
-void InstallTerminateHandler() {
-  if (::socketpair(AF_UNIX, SOCK_STREAM, 0, TerminatePipe) != 0) return;
-  struct sigaction action {};
-  action.sa_handler = OnTerminateSignal;
-  sigemptyset(&action.sa_mask);
-  action.sa_flags = SA_RESTART;
-  sigaction(SIGTERM, &action, nullptr);
-  sigaction(SIGINT, &action, nullptr);
-}
-
-void CloseOnTerminate(QWidget& window, QObject& owner) {
-  if (TerminatePipe[0] < 0) return;
-  auto* notifier = new QSocketNotifier(TerminatePipe[0], QSocketNotifier::Read, &owner);
-  QObject::connect(notifier, &QSocketNotifier::activated, &window, [&window] {
-    char byte;
-    [[maybe_unused]] const ssize_t read = ::read(TerminatePipe[0], &byte, 1);
-    window.close();
-  });
-}
-
-}  // namespace
-
 int QBRunViewer(int argc, char** argv, const TQBCustomViewClass& defaultView) {
-  InstallTerminateHandler();
+  TQBTerminateSignal terminate;
   TViewerApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("QBFileViewer"));
   QApplication::setQuitOnLastWindowClosed(true);
@@ -122,7 +84,7 @@ int QBRunViewer(int argc, char** argv, const TQBCustomViewClass& defaultView) {
   int result = 0;
   {
     TFrmViewer window(modules.Settings(), modules.Folders(), QApplication::arguments().mid(1));
-    CloseOnTerminate(window, window);
+    terminate.CloseOnSignal(window);
     window.show();
     result = QApplication::exec();
   }

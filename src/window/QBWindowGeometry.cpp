@@ -9,7 +9,13 @@
 #include <QScreen>
 #include <QSplitter>
 
-void TQBWindowGeometry::Restore() {
+#include <algorithm>
+
+void TQBWindowGeometry::Restore(bool firstStart) {
+  if (const QScreen* screen = QGuiApplication::primaryScreen(); firstStart && screen) {
+    FWindow.setGeometry(qbplacement::FirstStartRect(screen->availableGeometry()));
+    return;
+  }
   QList<QRect> monitors;
   for (const QScreen* screen : QGuiApplication::screens()) monitors.append(screen->geometry());
   FWindow.setGeometry(qbplacement::NormalRect(FSettings.Position, monitors));
@@ -23,14 +29,16 @@ bool TQBWindowGeometry::Shown() {
   // a third of the height. Hidden splitters have no size of their own yet: measure the main splitter,
   // which is always shown.
   const QSize client = FLayout.MainSplitter()->size();
-  const auto place = [](QSplitter* splitter, int length, int stored, double share) {
+  const auto place = [](QSplitter* splitter, int length, int stored, double share, int minSecond = 0) {
     const int total = length - splitter->handleWidth();
     if (total <= 0) return;
-    const int bar = qbplacement::SplitterBar(total, stored).value_or(int(total * share));
-    splitter->setSizes({bar, total - bar});
+    const int bar = qbplacement::SplitterBar(total, stored).value_or(std::min(int(total * share), total - minSecond));
+    splitter->setSizes({std::max(bar, 0), total - std::max(bar, 0)});
   };
   const TQBDisplaySettings& d = FSettings.Display;
-  place(FLayout.MainSplitter(), client.width(), d.MainSplitFixed, 0.74);
+  // Without a stored width the inspector pane (shown now or later) has room for its whole toolbar.
+  const int inspectorWidth = FLayout.InspectorPane() ? FLayout.InspectorPane()->minimumSizeHint().width() : 0;
+  place(FLayout.MainSplitter(), client.width(), d.MainSplitFixed, 0.74, inspectorWidth);
   place(FLayout.RightSplitter(), client.height(), d.RightSplitFixed, 0.66);
   place(FLayout.LeftSplitter(), client.height(), d.LeftSplitFixed, 0.66);
   return true;

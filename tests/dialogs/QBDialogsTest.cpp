@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 
 namespace {
@@ -76,13 +77,22 @@ TEST(JumpToDialogTest, ReadsTheRowFromTheNumber) {
   }
 }
 
-TEST(JumpToDialogTest, TypingKeepsOnlyDigits) {
+TEST(JumpToDialogTest, TypingKeepsOnlyDigitsAndBeepsAtTheRest) {
   TFrmJumpToMsg dialog;
   dialog.show();
-  QTest::keyClicks(dialog.JumpTo()->lineEdit(), QStringLiteral("1a2-3 "));
+  // Keys reach the combo box (its line edit's focus proxy), which hands them to the line edit itself.
+  ASSERT_EQ(dialog.JumpTo()->lineEdit()->focusProxy(), dialog.JumpTo());
+  const QSignalSpy beeps(&dialog, &TFrmJumpToMsg::CharacterRefused);
+  QTest::keyClicks(dialog.JumpTo(), QStringLiteral("1a2-3 x"));
   EXPECT_EQ(dialog.JumpTo()->currentText(), "123");
-  QTest::keyClick(dialog.JumpTo()->lineEdit(), Qt::Key_Backspace);
+  EXPECT_EQ(beeps.count(), 4);
+  QTest::keyClick(dialog.JumpTo(), Qt::Key_Backspace);
   EXPECT_EQ(dialog.JumpTo()->currentText(), "12");
+  EXPECT_EQ(beeps.count(), 4) << "editing keys are no characters to refuse";
+  // Sent to the line edit directly (as an input method may), the rule is the same.
+  QTest::keyClicks(dialog.JumpTo()->lineEdit(), QStringLiteral("7x"));
+  EXPECT_EQ(dialog.JumpTo()->currentText(), "127");
+  EXPECT_EQ(beeps.count(), 5);
 }
 
 TEST(JumpToDialogTest, EnterConfirmsAndCancelGivesNothing) {
@@ -91,8 +101,8 @@ TEST(JumpToDialogTest, EnterConfirmsAndCancelGivesNothing) {
     const auto answer = AnswerModal<TFrmJumpToMsg>([](TFrmJumpToMsg& dialog) {
       EXPECT_EQ(dialog.windowTitle(), "Quillbox Viewer");
       EXPECT_TRUE(dialog.windowFlags() & Qt::WindowStaysOnTopHint);
-      QTest::keyClicks(dialog.JumpTo()->lineEdit(), QStringLiteral("17"));
-      QTest::keyClick(dialog.JumpTo()->lineEdit(), Qt::Key_Return);
+      QTest::keyClicks(dialog.JumpTo(), QStringLiteral("1x7"));
+      QTest::keyClick(dialog.JumpTo(), Qt::Key_Return);
       EXPECT_FALSE(dialog.isVisible()) << "Enter closes the dialog";
     });
     EXPECT_TRUE(TFrmJumpToMsg::Execute(nullptr, row));

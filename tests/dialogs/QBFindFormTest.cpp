@@ -66,7 +66,7 @@ TEST_F(FindFormTest, OpensWithTheHistoryAndTheCallersValues) {
     shown = d->Request();
     EXPECT_TRUE(d->Backward()->isChecked());
     EXPECT_TRUE(d->FromCursor()->isChecked());
-    EXPECT_EQ(d->MatchCase()->text(), "Match &case");
+    EXPECT_EQ(d->MatchCase()->text(), "&Match case");
     EXPECT_EQ(d->RegularExpression()->text(), "Regular e&xpression");
     EXPECT_TRUE(d->MatchCase()->isChecked() && d->RegularExpression()->isChecked());
     d->findChild<QPushButton*>("btnCancel")->click();

@@ -71,8 +71,8 @@ TEST_F(ViewFilterDialogTest, EveryControlHasItsNameAndCaption) {
   EXPECT_EQ(Dialog->windowTitle(), "View Filter");
   const std::map<const char*, const char*> captions = {
       {"chkAppName", "&Application Name"}, {"chkCategory", "&Category"},     {"chkComputerName", "Computer &Name"},
-      {"chkProcessID", "&Process ID"},      {"chkThreadName", "&Thread"},     {"chkMessageText", "&Message Text"},
-      {"chkMsgType", "&Message Type"},      {"chkAutoName", "A&uto Name"},    {"btnSelectAll", "&Select All"},
+      {"chkProcessID", "&Process ID"},      {"chkThreadName", "&Thread"},     {"chkMessageText", "Message Te&xt"},
+      {"chkMsgType", "&Message Type"},      {"chkAutoName", "Aut&o Name"},    {"btnSelectAll", "&Select All"},
       {"btnUnselectAll", "&Unselect All"},  {"btnNoFilter", "No Filter"},     {"btnOK", "OK"},
       {"btnCancel", "Cancel"},              {"btnHelp", "&Help"}};
   for (const auto& [name, caption] : captions) EXPECT_EQ(Child<QAbstractButton>(Dialog.get(), name)->text(), caption);

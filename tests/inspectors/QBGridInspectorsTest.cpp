@@ -37,14 +37,15 @@ TEST_F(QBGridInspectorsTest, TableShowsHeaderRowAndRaggedRows) {
   f.Inspect({38, "only a header", "Id\tName"});
   EXPECT_EQ(HeaderCaptions(*grid.model()), QStringList({"Id", "Name"}));
   EXPECT_EQ(grid.model()->rowCount(), 1);  // one empty data row under the header
-  f.Inspect({38, "ragged", "Id\tName\n1\n2\tBob\tspare"});
+  f.Inspect({38, "ragged", "Id\tName\n1\n2\tBob\tspare value"});
   EXPECT_EQ(HeaderCaptions(*grid.model()), QStringList({"Id", "Name", ""}));
   EXPECT_EQ(grid.model()->rowCount(), 2);
   EXPECT_EQ(grid.model()->index(0, 1).data().toString(), "");
-  EXPECT_EQ(grid.model()->index(1, 2).data().toString(), "spare");
-  // Columns are as wide as their widest text plus 4 pixels.
+  EXPECT_EQ(grid.model()->index(1, 2).data().toString(), "spare value");
+  // Columns are as wide as their widest text plus 4 pixels (a text wider than the header's least
+  // section width in any font, which no column can go below).
   const QFontMetrics metrics(grid.font());
-  EXPECT_EQ(grid.columnWidth(2), metrics.horizontalAdvance("spare") + 4);
+  EXPECT_EQ(grid.columnWidth(2), metrics.horizontalAdvance("spare value") + 4);
 }
 
 TEST_F(QBGridInspectorsTest, TableCopiesRowsAndAllRows) {

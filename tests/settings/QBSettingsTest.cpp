@@ -193,6 +193,12 @@ INSTANTIATE_TEST_SUITE_P(
                   With([](TQBSettings& s) { s.Find.FindInDetails = false; })}),
     [](const auto& info) { return std::string(info.param.Name); });
 
+// The free area of a screen, panels excluded, may start anywhere: on a second monitor, below a panel.
+TEST(QBWindowPlacement, AFirstStartTakesTwoThirdsOfTheFreeAreaCentred) {
+  EXPECT_EQ(qbplacement::FirstStartRect(QRect(0, 0, 1920, 1080)), QRect(320, 180, 1280, 720));
+  EXPECT_EQ(qbplacement::FirstStartRect(QRect(1920, 27, 1366, 741)), QRect(2148, 150, 910, 494));
+}
+
 TEST(QBWindowPlacement, OffScreenWindowMovesToTheOriginKeepingItsSize) {
   const QList<QRect> screen{QRect(0, 0, 1920, 1080)};
   TQBPositionSettings p{5000, 5000, 5770, 5400, false};

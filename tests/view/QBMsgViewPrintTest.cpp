@@ -25,6 +25,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include <cmath>
 #include <deque>
 #include <stdexcept>
 
@@ -43,19 +44,19 @@ QString RunTool(const QString& tool, const QStringList& args) {
 // A word of pdftotext -bbox: its text and position in points.
 struct TWord {
   QString Text;
-  double X = 0, Y = 0;
+  double X = 0, Y = 0, XMax = 0;
 };
 
 std::vector<std::vector<TWord>> PagesOfWords(const QString& pdf) {
   const QString html = RunTool(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
   std::vector<std::vector<TWord>> pages;
   static const QRegularExpression word(
-      QStringLiteral("<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"[0-9.]+\" yMax=\"[0-9.]+\">([^<]*)</word>"));
+      QStringLiteral("<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" yMax=\"[0-9.]+\">([^<]*)</word>"));
   for (const QString& page : html.split(QStringLiteral("<page "), Qt::SkipEmptyParts).mid(1)) {
     pages.emplace_back();
     for (auto it = word.globalMatch(page); it.hasNext();) {
       const auto m = it.next();
-      pages.back().push_back({m.captured(3), m.captured(1).toDouble(), m.captured(2).toDouble()});
+      pages.back().push_back({m.captured(4), m.captured(1).toDouble(), m.captured(2).toDouble(), m.captured(3).toDouble()});
     }
   }
   return pages;
@@ -132,6 +133,9 @@ protected:
   double ToPoints(int pixels) const { return pixels * 72.0 / QBSharedPrinter().resolution(); }
   double LeftMarginPoints() const { return QBSharedPrinter().pageLayout().paintRect(QPageLayout::Point).left(); }
   double TopMarginPoints() const { return QBSharedPrinter().pageLayout().paintRect(QPageLayout::Point).top(); }
+  // Where a grid line's top and a cell's left edge lie on the page, in points.
+  double LineTop(const TQBPrintGrid& g, int line) const { return TopMarginPoints() + ToPoints(g.LineTop(line)); }
+  double CellLeft(const TQBPrintGrid& g, int cell) const { return LeftMarginPoints() + ToPoints(g.CellLeft(cell)); }
 
   THostDouble Host;
   TQuillboxMessageSet Set;
@@ -150,7 +154,8 @@ TEST_F(MsgViewPrintTest, TheViewOffersPrintingAndWritesTheReportGrid) {
   ASSERT_NE(qobject_cast<IQBMessageViewPrint*>(&View), nullptr);
   Add(qbmInfo, "First message");
   Add(qbmEnterMethod, "Method entry");
-  Add(qbmWarning, QByteArray(300, 'w') + " tailword", "Cat", "Worker");
+  // The tail follows a line break, so it starts a line whatever width the font leaves the text.
+  Add(qbmWarning, QByteArray(300, 'w') + "\rtailword", "Cat", "Worker");
   Add(qbmExitMethod, "Method exit");
   View.Print(QStringLiteral("Errors (Selection)"), false, 8, colCategory | colThreadName | colTimeStamp);
 
@@ -193,6 +198,7 @@ TEST_F(MsgViewPrintTest, TheViewOffersPrintingAndWritesTheReportGrid) {
   // The long warning: its text continues on the next lines in the same cells, the tail on the last.
   const TWord* tail = Find(words, QStringLiteral("tailword"));
   ASSERT_NE(tail, nullptr);
+  EXPECT_NEAR(tail->X, cellLeft(11), 0.5);
   int warningLines = 0;
   for (const TWord& w : words)
     if (w.Text.startsWith(QLatin1Char('w'))) {
@@ -214,6 +220,46 @@ TEST_F(MsgViewPrintTest, TheViewOffersPrintingAndWritesTheReportGrid) {
   EXPECT_EQ(Host.ProgressTotals, (std::vector<int>{4, 0}));
   EXPECT_EQ(Host.ProgressSteps, 4);
   EXPECT_EQ(Dialogs.Titles, QStringList{QStringLiteral("Errors (Selection)")});
+}
+
+TEST_F(MsgViewPrintTest, AllColumnsOnNestedRowsStayUnderTheirHeadingsAndInsideThePage) {
+  const TQBColumnSet all = colCategory | colAppName | colComputerName | colProcessID | colThreadName | colDate | colTimeStamp;
+  for (int level = 0; level < 3; ++level) Add(qbmEnterMethod, "enter", "Scheduler", "Worker");
+  Add(qbmInfo, QByteArray(200, 'x'), "Scheduler", "Worker");
+  View.Print(QStringLiteral("Nested"), false, 8, all);
+  const auto pages = PagesOfWords(Pdf);
+  ASSERT_EQ(pages.size(), 1u);
+  const TQBPrintGrid g = Grid();
+  const auto cellLeft = [&](int cell) { return CellLeft(g, cell); };
+  const auto wordAt = [&](int line, double x) -> const TWord* {
+    for (const TWord& w : pages[0])
+      if (w.Y >= LineTop(g, line) - 0.5 && w.Y < LineTop(g, line + 1) && std::abs(w.X - x) < 0.5) return &w;
+    return nullptr;
+  };
+  // From the heading down nothing passes the line's last cell (the header box is wider).
+  for (const TWord& w : pages[0])
+    if (w.Y >= LineTop(g, 6) - 0.5) EXPECT_LE(w.XMax, cellLeft(g.CharsPerLine) + 0.5) << w.Text.toStdString();
+
+  // The deepest row, on line 10, keeps a third of the line for its text.
+  const TWord* text = wordAt(10, cellLeft(9 + 6));
+  ASSERT_NE(text, nullptr);
+  EXPECT_GE(text->Text.size(), (g.CharsPerLine + 2) / 3);
+  // Each heading word starts (or, right-aligned, ends) in the cells of its column's text below it.
+  const TQBPrintReport report(View.Model().Rows(), {QStringLiteral("Nested"), false, all}, g.CharsPerLine);
+  const TQBPrintRow row = report.RowOf(3);
+  const QString headingLine = report.HeadingLine();
+  const QString rowLine = QString(row.Prefix, u' ') + row.Lines[0];
+  ASSERT_GE(report.Layout().Fields().size(), 5u) << "most columns stay, cut";
+  for (const TQBPrintField& f : report.Layout().Fields()) {
+    for (const auto& [line, cells] : {std::pair(6, headingLine), std::pair(10, rowLine)}) {
+      const QString shown = cells.mid(f.Start, f.Width).trimmed();
+      if (shown.isEmpty()) continue;  // the computer name the messages lack
+      const int at = int(cells.indexOf(shown, f.Start));
+      const TWord* word = wordAt(line, cellLeft(at));
+      ASSERT_NE(word, nullptr) << shown.toStdString() << " on line " << line;
+      EXPECT_TRUE(shown.startsWith(word->Text)) << word->Text.toStdString();
+    }
+  }
 }
 
 TEST_F(MsgViewPrintTest, ManyRowsBreakIntoPagesEachWithItsHeader) {

@@ -4,10 +4,13 @@
 #include "QBViewFixture.h"
 
 #include "view/QBPrintReport.h"
+#include "view/QBTimeText.h"
 
 #include "model/QBMessageTypes.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -23,7 +26,7 @@ TEST(PrintGrid, MeasuresFollowThePageAndTheFont) {
   EXPECT_EQ(g.IconWidth, 102);      // 80 * 14 / 11 rounded
   EXPECT_EQ(g.IconOffset, 10);
   EXPECT_EQ(g.SymbolLeft(0), 30 + 6 * 60);
-  EXPECT_EQ(g.SymbolLeft(2), 30 + 10 * 60);
+  EXPECT_EQ(g.SymbolLeft(4), 30 + 10 * 60);  // four cells of indentation: level 2
   // An average width that does not divide the page evenly: W is the page width over the cell count.
   const TQBPrintGrid odd = TQBPrintGrid::Of(1000, 500, 30, 13.0);
   EXPECT_EQ(odd.CharWidth, 1000 / 77);
@@ -87,20 +90,102 @@ protected:
 TEST_F(PrintReportTest, HeadingLinePutsTheMessageFirstAndTheColumnsInTheirOrder) {
   F.Add({qbmInfo, "x", {}, "Application1", qbtest::kNoon, qbtest::kDay, "Cat", "Main"});
   const TQBColumnSet columns = colCategory | colAppName | colProcessID | colThreadName | colTimeDiff;
-  const TQBPrintReport report(F.Rows, {QStringLiteral("T"), false, columns}, C);
+  const int wide = 120;
+  const TQBPrintReport report(F.Rows, {QStringLiteral("T"), false, columns}, wide);
   EXPECT_EQ(report.Widths().AppName, 12);  // grown to "Application1"
   EXPECT_EQ(report.Widths().Category, 8);
+  ASSERT_TRUE(report.Layout().Natural());
+  // The thread heading keeps two blanks from the process id's, as its names keep from the ids.
   const QString parts = QStringLiteral("Category  ") + QStringLiteral("AppName").leftJustified(14) +
-                        QStringLiteral("   PID") + QStringLiteral("Thread  ") + QStringLiteral("     Time Diff");
-  const QString expected = QStringLiteral("      Message").leftJustified(C - parts.size() - 2, u' ', true) + "  " + parts;
+                        QStringLiteral("   PID") + QStringLiteral("  Thread  ") + QStringLiteral("     Time Diff");
+  const QString expected = QStringLiteral("      Message").leftJustified(wide - parts.size() - 2, u' ', true) + "  " + parts;
   EXPECT_EQ(report.HeadingLine(), expected);
-  EXPECT_EQ(report.HeadingLine().size(), C);
-  // Columns wider than the line leave the message part 2 characters, cut.
+  EXPECT_EQ(report.HeadingLine().size(), wide);
+  // Columns that leave the message less than a third of the line: packed and cut, or gone.
   const TQBPrintReport narrow(F.Rows, {QStringLiteral("T"), false, columns}, 20);
-  EXPECT_TRUE(narrow.HeadingLine().startsWith(QStringLiteral("    ") + parts));
+  EXPECT_EQ(narrow.HeadingLine(), QStringLiteral("      Message").leftJustified(18) + "  ");
   // No columns: the message part alone fills the line.
   const TQBPrintReport plain(F.Rows, {QStringLiteral("T"), false, 0}, C);
   EXPECT_EQ(plain.HeadingLine(), QStringLiteral("      Message").leftJustified(C - 2) + "  ");
+}
+
+// Every column set at every nesting level on lines of every length: the layout of the report as it
+// was is kept where it leaves the text a third of the line; elsewhere no line is longer than the line,
+// the text keeps its third, the columns are cut from the widest, and every heading stays over its
+// column.
+TEST(PrintLayout, ColumnsAndNestingFitEveryLine) {
+  constexpr uint32_t pid = 4242;
+  const struct {
+    TQBColumn Column;
+    const char* Heading;
+    QString Value;
+    int Natural;  // its cells in the layout as it was, with its blanks
+    int Tight;
+  } known[] = {
+      {TQBColumn::Category, "Category", QStringLiteral("Scheduler"), 9 + 2, 9},
+      {TQBColumn::AppName, "AppName", QStringLiteral("Application"), 11 + 2, 11},
+      {TQBColumn::ComputerName, "Computer", QStringLiteral("HOST-01"), 8 + 2, 8},
+      {TQBColumn::ProcessID, "PID", QStringLiteral("4242"), 6, 4},
+      {TQBColumn::ThreadName, "Thread", QStringLiteral("Worker"), 6 + 2, 6},
+      {TQBColumn::Date, "Date", qbtimetext::ShortDate(qbtest::kDay), 12, 10},
+      {TQBColumn::TimeStamp, "Time Stamp", qbtimetext::TimeOfDay(qbtest::kNoon), 14, 12},
+  };
+  const TQBColumnSet all = colCategory | colAppName | colComputerName | colProcessID | colThreadName | colDate | colTimeStamp;
+  const TQBColumnSet sets[] = {0, colCategory | colThreadName | colTimeStamp, colProcessID | colThreadName, all};
+  for (const int level : {0, 1, 3, 8, 30})
+    for (const TQBColumnSet set : sets)
+      for (const int c : {40, 72, 104, 150}) {
+        SCOPED_TRACE(testing::Message() << "level " << level << ", columns " << set << ", " << c << " characters");
+        TViewFixture f;
+        for (int i = 0; i < level; ++i) f.Add({qbmEnterMethod, "enter"});
+        f.Add({qbmInfo, QByteArray(400, 'x'), {}, "Application", qbtest::kNoon, qbtest::kDay, "Scheduler", "Worker",
+               "HOST-01", pid});
+        const TQBPrintReport report(f.Rows, {{}, false, set}, c);
+        const int item = f.Rows.ItemOfRow(level);
+        const TQBPrintRow row = report.RowOf(item);
+        ASSERT_EQ(row.Level, level);
+        const QString heading = report.HeadingLine();
+        const QString first = QString(row.Prefix, u' ') + row.Lines[0];
+        const int third = (c + 2) / 3;
+
+        EXPECT_LE(heading.size(), c);
+        for (const QString& line : row.Lines) EXPECT_LE(row.Prefix + line.size(), c);
+        const int textWidth = int(row.Lines[0].indexOf(u' '));
+        EXPECT_GE(textWidth, third) << row.Lines[0].toStdString();
+
+        // Kept as it was wherever that leaves the text its third.
+        int natural = set & colProcessID && set & colThreadName ? 2 : 0;
+        for (const auto& k : known) natural += HasColumn(set, k.Column) ? k.Natural : 0;
+        if (9 + 2 * level + natural + 2 + third <= c) {
+          EXPECT_TRUE(report.Layout().Natural());
+          EXPECT_EQ(row.Prefix, 9 + 2 * level);
+          EXPECT_EQ(first.size(), c);
+          EXPECT_EQ(report.Layout().ColumnsWidth(), natural);
+        }
+
+        // Each heading over its column, apart from its neighbours; the widest cut first.
+        const std::vector<TQBPrintField>& fields = report.Layout().Fields();
+        int widest = 0;
+        for (const TQBPrintField& field : fields) widest = std::max(widest, field.Width);
+        int previous = -1;
+        for (const TQBPrintField& field : fields) {
+          const auto k = std::find_if(std::begin(known), std::end(known), [&](const auto& k) { return k.Column == field.Column; });
+          ASSERT_NE(k, std::end(known));
+          EXPECT_TRUE(HasColumn(set, field.Column));
+          EXPECT_GT(int(field.Column), previous) << "the columns keep their order";
+          previous = int(field.Column);
+          for (const auto& [line, text] : {std::pair(heading, QString::fromLatin1(k->Heading)), std::pair(first, k->Value)}) {
+            const QString shown = text.left(field.Width);
+            const int at = field.Start + (field.Right ? field.Width - int(shown.size()) : 0);
+            EXPECT_EQ(line.mid(at, shown.size()), shown) << line.toStdString();
+            EXPECT_EQ(line.at(at - 1), u' ') << line.toStdString();
+          }
+          if (field.Width < k->Tight) EXPECT_GE(field.Width, widest - 1) << "a column was cut before a wider one";
+        }
+        // A column goes only when every other is down to its last cells.
+        if (int(fields.size()) < qPopulationCount(uint(set)))
+          for (const TQBPrintField& field : fields) EXPECT_LE(field.Width, 3);
+      }
 }
 
 TEST_F(PrintReportTest, LongTextContinuesWithBlankColumnsAndTheRowsColours) {

@@ -25,6 +25,7 @@
 
 #include <quillbox/QBCustomViewClass.h>
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -515,6 +516,39 @@ TEST_F(MainWindowEditTest, TheDetailPanelFollowsTheSelectionAndTheValueColour) {
   EXPECT_EQ(panel->Value(0)->palette().color(QPalette::WindowText), QColor(0, 51, 142));
   // Its height follows its width.
   EXPECT_EQ(panel->height(), panel->width() < 291 ? 136 : panel->width() < 540 ? 71 : 39);
+}
+
+// In whatever font the machine gives the panel, each label shows its whole text at every width, and a
+// screen reader hears each value: its accessible name is its text, and its label names it.
+TEST_F(MainWindowEditTest, TheDetailPanelsLabelsAreWholeAndItsValuesAreHeard) {
+  Window->Action(C::ViewDetailPanel)->trigger();
+  auto* panel = Window->Layout().DetailPanel();
+  Add({qbmInfo, "one", "Server"});
+  Select(0);
+  for (const int width : {900, 560, 400, 250}) {
+    panel->resize(width, panel->height());
+    for (int i = 0; i < 8; ++i) {
+      const QLabel* label = panel->Label(i);
+      EXPECT_GE(label->width(), label->fontMetrics().horizontalAdvance(label->text()))
+          << width << " " << label->text().toStdString();
+      EXPECT_LE(panel->Value(i)->geometry().right(), width) << width << " " << label->text().toStdString();
+    }
+  }
+  int heardValues = 0;
+  for (int i = 0; i < 8; ++i) {
+    QLabel* value = panel->Value(i);
+    QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(value);
+    ASSERT_NE(heard, nullptr);
+    // An empty value is heard by its label's name.
+    if (!value->text().isEmpty()) {
+      EXPECT_EQ(heard->text(QAccessible::Name), value->text()) << panel->Label(i)->text().toStdString();
+      ++heardValues;
+    }
+    const auto labels = heard->relations(QAccessible::Label);
+    ASSERT_EQ(labels.size(), 1) << panel->Label(i)->text().toStdString();
+    EXPECT_EQ(labels.front().first->object(), panel->Label(i));
+  }
+  EXPECT_EQ(heardValues, 4) << "application, process, date and time";
 }
 
 // A run of text around a method, the fixture of the selection commands below.

@@ -16,6 +16,7 @@
 #include "settings/QBIniFile.h"
 #include "window/QBMainForm.h"
 #include "window/QBMainLayout.h"
+#include "window/QBTerminateSignal.h"
 #include "view/widgets/QBMsgView.h"
 
 #include <quillbox/QBCustomViewClass.h>
@@ -33,8 +34,11 @@
 #include <QSplitter>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <csignal>
 
 namespace {
 
@@ -67,7 +71,7 @@ QByteArray BitmapHex(int width, int height) {
 
 struct TRecord {
   int32_t Type;
-  QByteArray Text, Details, TypeName;
+  QByteArray Text, Details, TypeName = {};
 };
 
 // One message of every kind, rows in this order; a method at the end.
@@ -387,6 +391,41 @@ TEST_F(MainWindowInspectorTest, ContentShortcutBelongsToOneCommand) {
   QGuiApplication::clipboard()->clear();
   QTest::keyClick(FWindow.get(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
   EXPECT_EQ(ClipboardText(), "plain one\r\n");
+}
+
+// A terminate signal while a modal dialog runs its own event loop ends the dialog as Cancel would,
+// then closes the window as it does otherwise: the plug-ins dialog (with the sample plug-in), About and
+// the options.
+TEST_F(MainWindowInspectorTest, ATerminateSignalEndsTheModalDialogAndClosesTheWindow) {
+  for (const C cmd : {C::PlugIns, C::HelpAbout, C::Options}) {
+    SCOPED_TRACE(QBCommandInfo(cmd).Name);
+    CreateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(FWindow.get()));
+    TQBTerminateSignal terminate;
+    terminate.CloseOnSignal(*FWindow);
+    // Once the command's dialog runs, the signal arrives; after a generous time the test closes a
+    // dialog that is still there itself, so it never waits for a person.
+    QString dialog;
+    QTimer poll;
+    poll.setInterval(5);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+      QWidget* modal = QApplication::activeModalWidget();
+      if (!modal) return;
+      poll.stop();
+      dialog = QString::fromLatin1(modal->metaObject()->className());
+      ::raise(SIGTERM);
+      QTimer::singleShot(10000, modal, [modal] {
+        ADD_FAILURE() << "the dialog stayed open";
+        modal->close();
+      });
+    });
+    poll.start();
+    Trigger(cmd);
+    EXPECT_FALSE(dialog.isEmpty()) << "no modal dialog opened";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !FWindow->isVisible(); }, 10000)) << "the window stayed open";
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << dialog.toStdString();
+    FWindow.reset();
+  }
 }
 
 }  // namespace

@@ -16,11 +16,13 @@
 
 #include <quillbox/QBCustomViewClass.h>
 
+#include <QSignalSpy>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 
 namespace qbtest {
 
@@ -30,6 +32,7 @@ struct TWindowScript {
   QStringList Questions;              // the project questions asked, in order
   QList<TQBTimeStamp> TimesAsked;     // the values Go to Time's dialog started at
   QList<TQBTimeStamp> TimeAnswers;    // what the user chooses there (Cancel when none is left)
+  QString ProjectFile;                // what the project file dialogs answer (Cancel when empty)
 };
 
 // The window's dialog interfaces, each answering from the script.
@@ -51,8 +54,8 @@ struct TScriptedProject final : IQBProjectDialogs {
   explicit TScriptedProject(TWindowScript& s) : S(s) {}
   int AskSaveProjectChanges(QWidget*) override { return Answer(QStringLiteral("save project changes")); }
   int AskSaveNewProject(QWidget*) override { return Answer(QStringLiteral("save new project")); }
-  QString OpenProjectFileName(QWidget*, const QString&) override { return {}; }
-  QString SaveProjectFileName(QWidget*, const QString&) override { return {}; }
+  QString OpenProjectFileName(QWidget*, const QString&) override { return S.ProjectFile; }
+  QString SaveProjectFileName(QWidget*, const QString&) override { return S.ProjectFile; }
   void ShowErrorMessage(QWidget*, const QString& text) override { S.Errors << text; }
   int Answer(const QString& question) {
     S.Questions << question;
@@ -91,7 +94,10 @@ protected:
 
   QString SettingsPath() { return Files.Path(QStringLiteral("QBFileViewer.ini")); }
 
-  TFrmViewer& Create() {
+  // A session of the program started with args as its command line, its window given size (none
+  // keeps the size the settings give it); returns once start-up has ended (the command-line log
+  // loaded, the last project opened).
+  TFrmViewer& Create(const QStringList& args = {}, std::optional<QSize> size = QSize(1000, 600)) {
     TQBShellDialogs dialogs;
     dialogs.Errors = std::make_unique<TRecordedErrors>(Script.Errors);
     dialogs.Log = std::make_unique<TScriptedLog>(Script);
@@ -99,10 +105,12 @@ protected:
     dialogs.Project = std::make_unique<TScriptedProject>(Script);
     TQBFolders folders;
     folders.DefaultLogs = Files.Path(QString());
-    Window = std::make_unique<TFrmViewer>(*FIni, folders, QStringList{}, std::move(dialogs));
-    Window->resize(1000, 600);
+    Window = std::make_unique<TFrmViewer>(*FIni, folders, args, std::move(dialogs));
+    QSignalSpy started(Window.get(), &TFrmViewer::CommandLineLoadDone);
+    if (size) Window->resize(*size);
     Window->show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(Window.get()));
+    EXPECT_TRUE(started.count() > 0 || started.wait(10000)) << "start-up did not end";
     return *Window;
   }
   // Ends the session as the program does: the window writes its settings, the file goes to disk, and

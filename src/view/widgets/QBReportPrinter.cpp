@@ -180,10 +180,10 @@ void TQBReportRenderer::DrawSymbol(const TQBPrintRow& row, int line) {
   switch (row.Symbol) {
     case TQBPrintSymbol::Icon:
       if (const QImage& icon = IconImage(row.IconIndex); !icon.isNull())
-        FPainter.drawImage(g.SymbolLeft(row.Level), top + g.IconOffset, icon);
+        FPainter.drawImage(g.SymbolLeft(row.Indent), top + g.IconOffset, icon);
       break;
     case TQBPrintSymbol::Separator:
-      outline(g.SymbolLeft(row.Level), middle, end, middle + 2, FLook.SeparatorColor, Qt::NoBrush);
+      outline(g.SymbolLeft(row.Indent), middle, end, middle + 2, FLook.SeparatorColor, Qt::NoBrush);
       break;
     case TQBPrintSymbol::InactiveSeparator:
       outline(margin, top, end, top + g.LineHeight, FLook.InactiveSeparatorColor,

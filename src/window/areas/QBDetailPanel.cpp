@@ -4,6 +4,7 @@
 #include "shell/QBDetailFields.h"
 #include "shell/QBDetailPanelLayout.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QPalette>
 #include <QResizeEvent>
@@ -22,9 +23,10 @@ TQBDetailPanel::TQBDetailPanel(QWidget* parent, const TQuillboxMessageSet& set) 
     const TQBDetailField& f = fields[size_t(i)];
     auto* label = new QLabel(QString::fromLatin1(f.Label), this);
     label->setObjectName(QStringLiteral("lbl") + QLatin1String(f.Pane).mid(3));
+    // A value has no accessible name of its own: a label's name is its text, which a screen reader
+    // reads (and hears change), and the label in front of it names it through the buddy relation.
     auto* value = new QLabel(this);
     value->setObjectName(QLatin1String(f.Pane));
-    value->setAccessibleName(QString::fromLatin1(f.Label));
     value->setAutoFillBackground(true);
     value->setAlignment((f.RightAligned ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
     value->setTextFormat(Qt::PlainText);
@@ -64,8 +66,18 @@ void TQBDetailPanel::SetValueColor(const QColor& color) {
   }
 }
 
+qbdetail::TLabelWidths TQBDetailPanel::LabelWidths() const {
+  qbdetail::TLabelWidths widths{};
+  for (int i = 0; i < qbdetail::FieldCount; ++i) {
+    const QLabel* label = FLabels[size_t(i)];
+    widths[size_t(i)] = label->fontMetrics().horizontalAdvance(label->text()) + 1;
+  }
+  return widths;
+}
+
 void TQBDetailPanel::LayOut(int width) {
-  const TQBDetailPanelGeometry g = qbdetail::LayoutForWidth(width);
+  // The labels' room comes from the font the machine gives them ("Tahoma" is seldom there).
+  const TQBDetailPanelGeometry g = qbdetail::LayoutForWidth(width, LabelWidths());
   for (int i = 0; i < qbdetail::FieldCount; ++i) {
     FLabels[size_t(i)]->setGeometry(g.Labels[size_t(i)]);
     FValues[size_t(i)]->setGeometry(g.Panes[size_t(i)]);
@@ -77,4 +89,10 @@ void TQBDetailPanel::LayOut(int width) {
 void TQBDetailPanel::resizeEvent(QResizeEvent* event) {
   QFrame::resizeEvent(event);
   if (event->size().width() != event->oldSize().width()) LayOut(event->size().width());
+}
+
+void TQBDetailPanel::changeEvent(QEvent* event) {
+  QFrame::changeEvent(event);
+  // The constructor sets the font before the labels exist.
+  if (event->type() == QEvent::FontChange && FLabels.back()) LayOut(width());
 }

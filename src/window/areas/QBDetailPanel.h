@@ -1,9 +1,11 @@
 #pragma once
 // The message detail panel (pnlMsgDetails): the origin fields of the focused message in eight label and
 // value pairs, laid out in one, two or four columns as the panel's width changes (qbdetail::
-// LayoutForWidth). The panel sets its own height for its width. As a selection listener it follows
-// the focused message of the current view and empties with the inspectors.
+// LayoutForWidth), with the room its labels need in the font they have. The panel sets its own height
+// for its width. As a selection listener it follows the focused message of the current view and
+// empties with the inspectors. Each value is heard by a screen reader as its text, named by its label.
 
+#include "shell/QBDetailPanelLayout.h"
 #include "shell/QBSelectionListeners.h"
 
 #include <quillbox/QuillboxMessageSet.h>
@@ -36,8 +38,10 @@ public:
 
 protected:
   void resizeEvent(QResizeEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
 private:
+  qbdetail::TLabelWidths LabelWidths() const;
   void LayOut(int width);
 
   const TQuillboxMessageSet& FSet;

@@ -9,7 +9,7 @@
 #include <QFileInfo>
 
 void TQBProjectWindow::ApplySettings(const TQBGeneralSettings& general, const QString& defaultProjects) {
-  FState.CurrentProject = general.LastProject;
+  FState.StartProject = general.LastProject;
   FState.LastProjectDir = !general.LastProjectDir.isEmpty() && QFileInfo(general.LastProjectDir).isDir()
                               ? general.LastProjectDir
                               : defaultProjects;
@@ -17,7 +17,7 @@ void TQBProjectWindow::ApplySettings(const TQBGeneralSettings& general, const QS
 }
 
 void TQBProjectWindow::StoreSettings(TQBGeneralSettings& general) const {
-  general.LastProject = FState.CurrentProject;
+  general.LastProject = FCommands.LastProject();
   general.LastProjectDir = FState.LastProjectDir;
 }
 

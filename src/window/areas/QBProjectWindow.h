@@ -29,9 +29,12 @@ public:
   TQBProjectCommands& Commands() { return FCommands; }
   const TQBProjectState& State() const { return FState; }
 
-  // "LastProject" becomes the current project (its views are not loaded), "LastProjectDir" the start
-  // folder of the file dialogs (the default project folder when empty or gone).
+  // "LastProject" is opened at start-up (OpenStartProject); "LastProjectDir" is the start folder of
+  // the file dialogs (the default project folder when empty or gone).
   void ApplySettings(const TQBGeneralSettings& general, const QString& defaultProjects);
+  // Start-up, after the command-line log: the last project opens with its views, or, when it cannot
+  // be read, is reported and no project is current.
+  void OpenStartProject() { FCommands.OpenStartProject(); }
   void StoreSettings(TQBGeneralSettings& general) const;
   // The project's part of closing the window, with the "AutoSaveProject" setting.
   bool CanClose(bool autoSave) { return FCommands.CanClose(autoSave); }
