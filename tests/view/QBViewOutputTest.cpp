@@ -1,4 +1,5 @@
 #include "QBViewFixture.h"
+#include "support/QBFileSizeLimit.h"
 
 #include "view/QBLogSave.h"
 #include "view/QBTextExport.h"
@@ -11,10 +12,8 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <cstring>
 #include <functional>
-#include <sys/resource.h>
 
 namespace {
 
@@ -49,21 +48,6 @@ TEST(Save, WritesHiddenBodiesAndLeavesOutApplicationStarts) {
   EXPECT_EQ(loaded.At(4).MsgText(), "last");
 }
 
-// Runs f under a file size limit, which makes a write fail part-way as a full disk would (EFBIG in
-// place of ENOSPC: any user may set it, and the signal it raises is ignored).
-template <typename F>
-auto WithFileSizeLimit(rlim_t bytes, F f) {
-  std::signal(SIGXFSZ, SIG_IGN);
-  rlimit saved{};
-  getrlimit(RLIMIT_FSIZE, &saved);
-  rlimit limited = saved;
-  limited.rlim_cur = bytes;
-  EXPECT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
-  auto result = f();
-  setrlimit(RLIMIT_FSIZE, &saved);
-  return result;
-}
-
 TEST(Save, AFailedWriteKeepsThePreviousFileWhole) {
   TViewFixture f;
   const QByteArray big(64 * 1024, 'x');
@@ -72,7 +56,7 @@ TEST(Save, AFailedWriteKeepsThePreviousFileWhole) {
   const QByteArray old = "previous contents";
   const QString path = files.Write("target.qbl", old);
 
-  const TQBSaveResult result = WithFileSizeLimit(1024 * 1024, [&] { return SaveViewToFile(f.Rows, path); });
+  const TQBSaveResult result = qbtest::WithFileSizeLimit(1024 * 1024, [&] { return SaveViewToFile(f.Rows, path); });
   EXPECT_FALSE(result.Ok);
   EXPECT_GT(result.FailedRecNo, 1);
   EXPECT_TRUE(result.Message.startsWith(QStringLiteral("Message #%1 could not be saved to the log file:\r").arg(result.FailedRecNo)));
@@ -97,7 +81,7 @@ TEST(Outputs, AFailedWriteNamesTheSystemsReason) {
       {"txt", [&] { QString e; return ExportViewText(f.Rows, path, {}, nullptr, &e), e; }},
   };
   for (const auto& output : outputs) {
-    const QString error = WithFileSizeLimit(256 * 1024, output.Write);
+    const QString error = qbtest::WithFileSizeLimit(256 * 1024, output.Write);
     EXPECT_TRUE(error.endsWith(reason)) << output.Name << ": " << error.toStdString();
     EXPECT_FALSE(QFile::exists(path)) << output.Name;
   }

@@ -3,6 +3,7 @@
 
 #include "support/QBTestWidgetView.h"
 #include "support/QBDialogFakes.h"
+#include "support/QBFileSizeLimit.h"
 #include "support/QBModalAnswer.h"
 #include "support/QBTestFiles.h"
 #include "support/QBWait.h"
@@ -44,10 +45,7 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <cstring>
-
-#include <sys/resource.h>
 
 namespace {
 
@@ -517,14 +515,7 @@ TEST_F(MainWindowTest, AnExportThatCannotBeWrittenNamesTheSystemsReason) {
   const QString out = Files.Write(QStringLiteral("out.xml"), "earlier");
   Script.SaveNames << out;
   Script.ExportFilter = QStringLiteral("XML Files (*.xml)");
-  std::signal(SIGXFSZ, SIG_IGN);
-  rlimit saved{};
-  getrlimit(RLIMIT_FSIZE, &saved);
-  rlimit limited = saved;
-  limited.rlim_cur = 16 * 1024;
-  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
-  Trigger(C::Export);
-  setrlimit(RLIMIT_FSIZE, &saved);
+  qbtest::WithFileSizeLimit(16 * 1024, [&] { return Trigger(C::Export); });
   ASSERT_EQ(Script.Errors.size(), 1);
   EXPECT_TRUE(Script.Errors.front().endsWith(QString::fromLocal8Bit(std::strerror(EFBIG))))
       << Script.Errors.front().toStdString();
