@@ -147,7 +147,7 @@ void TFrmViewer::CreateAreas() {
                                }});
 
   FInspectorHost = std::make_unique<TQBInspectorHost>(TQBInspectorHost::TParts{
-      *FViews, FLog, FSelectionListeners, *FDialogs.Inspector, *this});
+      *FViews, FLog, FSelectionListeners, *FDialogs.Inspector, *this, *FFeedback});
   FInspectedView = std::make_unique<TQBInspectedView>(*FViews, FSettings.Display, MessageSet);
   FPane = new TQBInspectorPane(*FInspectedView, *FInspectorHost, *FFeedback);
   FPane->SetPlugIns(InternalPlugInManager);

@@ -224,11 +224,14 @@ TEST_F(MainWindowToolsTest, PrintWithoutASelectionDisablesTheBoxAndPrintsEveryRo
 }
 
 // The PDF file chosen for printing is the log being viewed, or a link to it: written, it would
-// replace the log. Refused with a report once the dialog is confirmed; the log stays as it was.
+// replace the log. Print and Print Inspector Contents refuse it with a report once the dialog is
+// confirmed; the log stays as it was.
 TEST_F(MainWindowToolsTest, APdfOverTheLogBeingViewedIsRefused) {
   QStringList errors;
   RecordedErrors = &errors;
   Open();
+  Window->CurrentView().List->SelectRow(0);
+  if (!Window->Settings().Display.Inspector) Trigger(C::ViewInspector);
   const QString log = Window->LogState().CurrentFile;
   QFile file(log);
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -236,12 +239,13 @@ TEST_F(MainWindowToolsTest, APdfOverTheLogBeingViewedIsRefused) {
   file.close();
   const QString link = Files.Path(QStringLiteral("link.pdf"));
   ASSERT_TRUE(QFile::link(log, link));
-  for (const QString& target : {log, link}) {
-    QBSetPdfOutput(QBSharedPrinter(), target);
-    auto answer = AnswerModal<TFrmPrint>([](TFrmPrint& f) { Click(Child<QPushButton>(&f, "btnOk")); });
-    Trigger(C::Print);
-  }
-  ASSERT_EQ(errors.size(), 2);
+  for (const C command : {C::Print, C::PrintInspectorContents})
+    for (const QString& target : {log, link}) {
+      QBSetPdfOutput(QBSharedPrinter(), target);
+      auto answer = AnswerModal<TFrmPrint>([](TFrmPrint& f) { Click(Child<QPushButton>(&f, "btnOk")); });
+      Trigger(command);
+    }
+  ASSERT_EQ(errors.size(), 4);
   for (const QString& error : errors) EXPECT_TRUE(error.startsWith(QStringLiteral("Cannot print to"))) << error.toStdString();
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   EXPECT_EQ(file.readAll(), bytes);

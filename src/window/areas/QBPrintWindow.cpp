@@ -3,8 +3,6 @@
 #include "view/widgets/QBSharedPrinter.h"
 #include "window/dialogs/QBPrintDialogs.h"
 
-#include <QPrinter>
-
 #include <QMetaObject>
 #include <QWidget>
 
@@ -26,7 +24,4 @@ bool TQBPrintWindow::AskMessagePrint(QString& title, bool hasSelection, bool& pr
   return P.Dialogs.AskMessagePrint(&P.ViewsArea, title, hasSelection, printSelection, columns, fontSize);
 }
 
-QString TQBPrintWindow::PrintFile() {
-  const QPrinter& printer = QBSharedPrinter();
-  return QBPrintsToPdf(printer) ? printer.outputFileName() : QString();
-}
+QString TQBPrintWindow::PrintFile() { return QBSharedPdfFile(); }
