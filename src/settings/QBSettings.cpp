@@ -63,6 +63,7 @@ void TQBOrganizerSettings::Visit(Self& s, const Io& io) {
   io.Flag("ThreadName", s.Fields, uint8_t(orgThreadName));
   io.Flag("ComputerName", s.Fields, uint8_t(orgComputerName));
   io.Bool("AutoOrganize", s.AutoOrganize);
+  io.Integer("MaxViews", s.MaxViews);
 }
 
 template <typename Self, typename Io>
@@ -181,6 +182,8 @@ void TQBFontStyles::Write(TQBIniFile& ini) const {
 void TQBSettings::Read(const TQBIniFile& ini) {
   ReadSection(Position, ini, kPosition);
   ReadSection(Organizer, ini, kOrganizer);
+  Organizer.MaxViews =
+      std::clamp(Organizer.MaxViews, TQBOrganizerSettings::MinMaxViews, TQBOrganizerSettings::MaxMaxViews);
   ReadSection(Display, ini, kDisplay);
   Display.Columns = OneTimeColumn(Display.Columns);
   ReadSection(General, ini, kGeneral);

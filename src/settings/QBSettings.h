@@ -119,8 +119,13 @@ struct TQBFindSettings {
 };
 
 struct TQBOrganizerSettings {
+  // The most views the organizer keeps: each costs memory and a look at new messages.
+  static constexpr int32_t DefaultMaxViews = 2000;
+  static constexpr int32_t MinMaxViews = 1;
+  static constexpr int32_t MaxMaxViews = 100000;
   uint8_t Fields = 0;  // TQBOrganizeField flags
   bool AutoOrganize = false;
+  int32_t MaxViews = DefaultMaxViews;
   template <typename Self, typename Io> static void Visit(Self& self, const Io& io);
   friend bool operator==(const TQBOrganizerSettings&, const TQBOrganizerSettings&) = default;
 };

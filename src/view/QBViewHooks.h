@@ -65,6 +65,9 @@ public:
   virtual void Beep() {}
   // A search found nothing; message is the complete text to show.
   virtual void ShowNotFound(const QString& message) { (void)message; }
+  // A text for the status message pane (a search that found its row but could not search every
+  // message before it fully).
+  virtual void ShowStatusText(const QString& text) { (void)text; }
   // The hint window with a long message text must go.
   virtual void HideHint() {}
 };

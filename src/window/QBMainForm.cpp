@@ -14,6 +14,7 @@
 #include "shell/QBLogFollower.h"
 #include "shell/QBMessageCommands.h"
 #include "shell/QBSearchCommands.h"
+#include "shell/QBTerminateRequest.h"
 #include "shell/QBVocabulary.h"
 #include "window/areas/QBAreaAdapters.h"
 #include "window/areas/QBDetailPanel.h"
@@ -159,7 +160,10 @@ void TFrmViewer::CreateAreas() {
   const auto inspect = [this] { FInspectorHost->InspectFocusedMessage(); };
 
   FLogArea = std::make_unique<TQBLogWindow>(TQBLogWindow::TParts{
-      *this, FLog, FAdder, *FViews, *FFeedback, *FStatus, *FDialogs.Log, inspect});
+      *this, FLog, FAdder, *FViews, *FFeedback, *FStatus, *FDialogs.Log, [this, inspect] {
+        inspect();
+        FOrganizer->Commands().ReportLeftOut();
+      }});
   FLayoutWindow = std::make_unique<TQBLayoutWindow>(
       TQBLayoutWindow::TParts{*this, *FLayout, *FViews, *FViewTabs, *FDialogs.Errors, inspect});
   FLayoutCommands = std::make_unique<TQBLayoutCommands>(FSettings, *FLayoutWindow);
@@ -167,6 +171,9 @@ void TFrmViewer::CreateAreas() {
   FMessageCommands = std::make_unique<TQBMessageCommands>(*FViews, FLog, inspect);
   FTimeQuestion = std::make_unique<TQBTimeQuestion>(*FViews, *FDialogs.Search);
   FSearch = std::make_unique<TQBSearchCommands>(*FViews, MessageSet, *FTimeQuestion);
+  FSearch->SetPost([this](std::function<void()> work) {
+    QMetaObject::invokeMethod(this, std::move(work), Qt::QueuedConnection);
+  });
   FFollowWindow = std::make_unique<TQBFollowWindow>(
       TQBFollowWindow::TParts{*FLogArea, *FViews, *FFeedback, [this] { return FCommandsRunning > 0; }});
   FFollower = std::make_unique<TQBLogFollower>(FLog, FAdder, *FFollowWindow, *FFeedback, FFollowWindow.get());
@@ -296,13 +303,18 @@ void TFrmViewer::showEvent(QShowEvent* event) {
 void TFrmViewer::closeEvent(QCloseEvent* event) {
   // A close that arrives while a report prints or a file loads (a terminate signal) waits for its end
   // and runs again then; the project's auto-save comes before the log's own question.
-  if (!FPrintArea->CanClose([this] { close(); })) {
+  if (!FPrintArea->CanClose([this] { close(); }) || !FSearch->CanClose([this] { close(); })) {
     event->ignore();
     return;
   }
-  if (!FLogArea->Loads().Gate().Busy() && !FProject->CanClose(FSettings.General.AutoSaveProject)) {
-    event->ignore();
-    return;
+  if (!FLogArea->Loads().Gate().Busy()) {
+    // No work is left that a terminate signal had to stop: the close is decided here, and a refused
+    // one leaves later loads and searches alone.
+    qbterminate::Reset();
+    if (!FProject->CanClose(FSettings.General.AutoSaveProject)) {
+      event->ignore();
+      return;
+    }
   }
   if (!FLogArea->Loads().CanClose([this] { close(); })) {
     event->ignore();

@@ -6,9 +6,11 @@
 # subcommand with exit 2 and nothing blocks or is replaced; a write onto a full disk (DISK_FULL_LIB,
 # tests/hostile/qbdiskfull.cpp) names the system's reason; a project's view names in an error line
 # are escaped and cut. Logs: every input of
-# tests/hostile/QBHostileInputs.cpp is loaded into the offscreen window with its hostile row selected
-# and the inspector's contents copied (some also printed, or dumped), each run within a processor time
-# and a peak memory limit; the limits are far below what these inputs cost before they were bounded.
+# tests/hostile/QBHostileInputs.cpp is met as its table says: loaded into the offscreen window with its
+# hostile row selected and the inspector's contents copied (some also printed, or dumped), organized
+# by thread by qbltool, loaded into the window with Auto-Organize by thread on, or, for a project
+# file, read by qbltool (or refused); each run within a processor time and a peak memory limit; the
+# limits are far below what these inputs cost before they were bounded.
 # --files-only leaves the logs out (sanitizer builds, whose memory and time say nothing here).
 set -u
 bin=$1
@@ -121,6 +123,10 @@ if [ "$files_only" != "--files-only" ]; then
   mkdir -p "$XDG_DATA_HOME/Tolvane/Quillbox/4.0" "$HOME"
   # The inspector pane and the call stack shown, so a selection fills both.
   printf '[Display]\nInspector=1\nCallStack=1\n' >"$XDG_DATA_HOME/Tolvane/Quillbox/4.0/QBFileViewer.ini"
+  # The same user with Auto-Organize by thread on.
+  organizing=$dir/data-organizing
+  mkdir -p "$organizing/Tolvane/Quillbox/4.0"
+  printf '[Organizer]\nThreadName=1\nAutoOrganize=1\n' >"$organizing/Tolvane/Quillbox/4.0/QBFileViewer.ini"
 
   # within_limits LABEL COMMAND...: the command succeeds within max_cpu and max_rss.
   within_limits() {
@@ -138,18 +144,34 @@ if [ "$files_only" != "--files-only" ]; then
     [ "${verdict##* }" = ok ] || fail "$label: over the limit of $max_cpu s and $max_rss MB"
   }
 
-  while IFS=$'\t' read -r name row _; do
+  while IFS=$'\t' read -r name row how _; do
     log=$dir/$name.qbl
     "$bin/qbhostile" "$name" "$log" || { fail "$name: not written"; continue; }
-    within_limits "$name selected and copied" \
-      "$bin/qbrender" "$log" "$dir/w.png" --select "$row" --copy-inspector "$dir/copy.txt"
-    case $name in
-      properties-long-key | table-50mb | strlist-10mb-lf)
-        within_limits "$name printed" "$bin/qbrender" "$log" "$dir/w.png" --select "$row" --print-inspector "$dir/p.pdf" ;;
-      sparse-2gb)
-        within_limits "$name dumped" "$bin/qbltool" dump "$log" ;;
+    case $how in
+      inspect)
+        within_limits "$name selected and copied" \
+          "$bin/qbrender" "$log" "$dir/w.png" --select "$row" --copy-inspector "$dir/copy.txt"
+        case $name in
+          properties-long-key | table-50mb | strlist-10mb-lf)
+            within_limits "$name printed" "$bin/qbrender" "$log" "$dir/w.png" --select "$row" --print-inspector "$dir/p.pdf" ;;
+          sparse-2gb)
+            within_limits "$name dumped" "$bin/qbltool" dump "$log" ;;
+        esac ;;
+      organize)
+        within_limits "$name organized" "$bin/qbltool" organize --by thread "$log" ;;
+      auto-organize)
+        within_limits "$name loaded with Auto-Organize" \
+          env XDG_DATA_HOME="$organizing" "$bin/qbrender" "$log" "$dir/w.png" ;;
+      project\ *)
+        within_limits "$name read" \
+          "$bin/qbltool" save --project "$log" --view "${how#project }" "$dir/a.qbl" "$dir/out.qbl" ;;
+      refused-project)
+        expect_exit 2 "$name refused" "$bin/qbltool" save --project "$log" --view V "$dir/a.qbl" "$dir/out.qbl"
+        grep -q "larger than 16 MB" "$dir/err.txt" || fail "$name: refused without the reason" ;;
+      *)
+        fail "$name: no test for '$how'" ;;
     esac
-    rm -f "$log" "$dir/w.png" "$dir/copy.txt" "$dir/p.pdf"
+    rm -f "$log" "$dir/w.png" "$dir/copy.txt" "$dir/p.pdf" "$dir/out.qbl"
   done < <("$bin/qbhostile" --list)
 fi
 

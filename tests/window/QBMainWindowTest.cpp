@@ -15,6 +15,7 @@
 #include "model/QBLogLoader.h"
 #include "settings/QBIniFile.h"
 #include "shell/QBLogCommands.h"
+#include "shell/QBTerminateRequest.h"
 #include "window/QBMainForm.h"
 #include "window/QBMainLayout.h"
 #include "window/QBStatusPanes.h"
@@ -417,13 +418,18 @@ TEST_F(MainWindowTest, AQuestionDuringALoadTakesItsInput) {
   EXPECT_EQ(MessageSet.GetRecordCount(), 2);
 }
 
-// Escape or the Stop button ends a running load; what was read stays, as after an invalid record, and
-// no other input gets through meanwhile.
-TEST_F(MainWindowTest, EscapeAndStopEndALoadAndKeepWhatWasRead) {
+// A log of 10,000 messages: a load of it reports its progress, and so looks at its Stop, more than once.
+QString BigLog(qbtest::TTempFiles& files) {
   QByteArray bytes;
   const TQBRawMessage msg = qbtest::Message(0, "many");
   for (int n = 0; n < 10000; ++n) bytes += qbtest::MarkedRecord(msg);
-  const QString log = Files.Write(QStringLiteral("Big.qbl"), bytes);
+  return files.Write(QStringLiteral("Big.qbl"), bytes);
+}
+
+// Escape or the Stop button ends a running load; what was read stays, as after an invalid record, and
+// no other input gets through meanwhile.
+TEST_F(MainWindowTest, EscapeAndStopEndALoadAndKeepWhatWasRead) {
+  const QString log = BigLog(Files);
   Create();
   auto* open = Window->findChild<QToolButton*>(QStringLiteral("btnOpen"));
   ASSERT_NE(open, nullptr);
@@ -452,6 +458,23 @@ TEST_F(MainWindowTest, EscapeAndStopEndALoadAndKeepWhatWasRead) {
     EXPECT_FALSE(Window->StatusPanes().StopButton()->isVisible());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
   }
+}
+
+// A terminate signal during a load (its handler raises the terminate flag, the event loop then asks the
+// window to close) stops the load at its next check instead of reading on, and the window then closes.
+TEST_F(MainWindowTest, ATerminateSignalStopsALoadAndThenCloses) {
+  const QString log = BigLog(Files);
+  Create();
+  // Handled by the load's first repaint.
+  QMetaObject::invokeMethod(Window.get(), [this] {
+    qbterminate::Request();
+    Window->close();
+  }, Qt::QueuedConnection);
+  EXPECT_FALSE(Window->LoadFile(log, false));
+  EXPECT_EQ(MessageSet.GetRecordCount(), 4096);
+  Script.Answers << qbNo;  // what was read is not saved
+  QB_EXPECT_SOON(!Window->isVisible());
+  EXPECT_FALSE(qbterminate::Requested()) << "the close took the request";
 }
 
 TEST_F(MainWindowTest, InvalidLogKeepsWhatWasReadAndReportsTheFile) {

@@ -2,13 +2,11 @@
 
 #include "QBToolLoad.h"
 
-#include "model/QBFileCheck.h"
 #include "settings/QBProjectFile.h"
 #include "view/QBHeadlessView.h"
 
-#include <QFile>
-
 #include <limits>
+#include <memory>
 
 namespace qbltool {
 namespace {
@@ -160,14 +158,15 @@ QString HeldNames(const TQBProjectContents& contents) {
 
 int ApplyProjectView(TViewOptions& options, const TToolIO& io) {
   if (options.Project.isEmpty() && options.ViewName.isEmpty()) return ExitOk;
-  // A pipe or a device given as the project is refused without blocking, as a log would be.
-  QFile file;
-  if (QString problem; !OpenInputFile(file, options.Project, &problem)) {
+  // A pipe or a device given as the project is refused without blocking, as a log would be, and so is
+  // a file too large to be a project.
+  QString problem;
+  const std::unique_ptr<TQBIniFile> file = qbproject::OpenProjectFile(options.Project, &problem);
+  if (!file) {
     io.Error(QStringLiteral("cannot open '%1': %2").arg(options.Project, problem));
     return ExitUsage;
   }
-  file.close();
-  TQBIniFile ini(options.Project, false);
+  TQBIniFile& ini = *file;
   const TQBProjectContents contents = qbproject::ReadViews(ini);
   for (const TQBProjectView& entry : contents.Views) {
     if (entry.Name != options.ViewName) continue;
