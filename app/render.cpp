@@ -125,11 +125,13 @@ int main(int argc, char** argv) {
     if (!ok || selectRow < 0) return Usage();
   }
   if (params.size() != 2) return Usage();
-  for (const QString& out : {params[1], copyFile, printFile})
-    if (const QString problem = OutputTargetProblem(out); !out.isEmpty() && !problem.isEmpty()) {
-      std::fprintf(stderr, "qbrender: cannot write %s: %s\n", qPrintable(out), qPrintable(problem));
-      return 2;
-    }
+  for (const QString& out : {params[1], copyFile, printFile}) {
+    const TQBOutputCheck check = CheckOutput(out, {params[0]});
+    if (out.isEmpty() || check.Ok()) continue;
+    const QString reason = check.Reason.isEmpty() ? QStringLiteral("it is the log being drawn") : check.Reason;
+    std::fprintf(stderr, "qbrender: cannot write %s: %s\n", qPrintable(out), qPrintable(reason));
+    return 2;
+  }
   if (copyFile.isEmpty() && printFile.isEmpty())
     return QBRenderViewer(params[0], params[1], size, MessageViewClass, selectRow);
   return QBRenderViewer(params[0], params[1], size, MessageViewClass, selectRow,

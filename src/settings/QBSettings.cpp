@@ -128,6 +128,7 @@ void TQBGeneralSettings::Visit(Self& s, const Io& io) {
   io.Integer("PrintFontSize", s.PrintFontSize);
   // Keys of this program's own features follow the ones every viewer version knows.
   io.Bool("FollowLogFile", s.FollowLogFile);
+  io.Integer("MaxFollowRecord", s.MaxFollowRecord);
 }
 
 template <typename Self, typename Io>
@@ -187,6 +188,7 @@ void TQBSettings::Read(const TQBIniFile& ini) {
   Display.Columns = OneTimeColumn(Display.Columns);
   ReadSection(General, ini, kGeneral);
   General.PrintFontSize = FontSize(General.PrintFontSize);
+  General.MaxFollowRecord = std::clamp(General.MaxFollowRecord, 1, MaxFollowRecordLimit);
   ReadSection(MessageFont, ini, kMessageFont);
   ReadSection(InspectorFont, ini, kInspectorFont);
   ReadSection(InspectorFixedFont, ini, kInspectorFixedFont);

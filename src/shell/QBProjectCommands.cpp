@@ -2,6 +2,7 @@
 
 #include "settings/QBProjectFile.h"
 #include "shell/QBFinally.h"
+#include "shell/QBViewManager.h"
 
 #include <QFileInfo>
 
@@ -11,6 +12,22 @@
 namespace {
 
 QString FolderOf(const QString& path) { return QFileInfo(path).absolutePath(); }
+
+// The letters of a name as a reader tells names apart: without blanks and invisible format
+// characters (a zero-width space between the words reads as a blank), in one case.
+QString ReadAs(const QString& name) {
+  QString letters;
+  for (const QChar c : name)
+    if (!c.isSpace() && c.category() != QChar::Other_Format) letters += c.toCaseFolded();
+  return letters;
+}
+
+// A view of a project may not pass for the window's own first view: a name that reads as "All
+// Messages" gets a suffix.
+QString ProjectViewName(const QString& name) {
+  static const QString own = ReadAs(QBAllMessagesName);
+  return ReadAs(name) == own ? name + QStringLiteral(" (2)") : name;
+}
 
 }  // namespace
 
@@ -102,7 +119,7 @@ bool TQBProjectCommands::Open(const QString& path) {
 void TQBProjectCommands::CreateViews(TQBIniFile& ini, const TQBProjectContents& contents,
                                      QList<IQBMessageView*>& created) {
   for (const TQBProjectView& entry : contents.Views) {
-    IQBMessageView* view = FWindow.CreateProjectView(entry.Name, entry.ClassName);
+    IQBMessageView* view = FWindow.CreateProjectView(ProjectViewName(entry.Name), entry.ClassName);
     // Without a view class the other entries fail the same way; the window has said why.
     if (!view) break;
     created.append(view);

@@ -148,7 +148,7 @@ void TFrmViewer::CreateAreas() {
                                }});
 
   FInspectorHost = std::make_unique<TQBInspectorHost>(TQBInspectorHost::TParts{
-      *FViews, FLog, FSelectionListeners, *FDialogs.Inspector, *this});
+      *FViews, FLog, FSelectionListeners, *FDialogs.Inspector, *this, *FFeedback});
   FInspectedView = std::make_unique<TQBInspectedView>(*FViews, FSettings.Display, MessageSet);
   FPane = new TQBInspectorPane(*FInspectedView, *FInspectorHost, *FFeedback);
   FPane->SetPlugIns(InternalPlugInManager);
@@ -188,7 +188,7 @@ void TFrmViewer::CreateAreas() {
   TQBNavigator& navigator = FNavigation->Navigator();
 
   FPrintArea = std::make_unique<TQBPrintWindow>(
-      TQBPrintWindow::TParts{*this, *FLayout->Pages(), FSettings, *FViews, *FDialogs.Print, *FFeedback});
+      TQBPrintWindow::TParts{*this, *FLayout->Pages(), FSettings, FLog, *FViews, *FDialogs.Print, *FFeedback});
   FOptionsArea = std::make_unique<TQBOptionsWindow>(TQBOptionsWindow::TParts{
       *this, FSettings, *FViews, *FLayoutWindow, *FLayoutCommands, FPane->Inspectors(), *FDialogs.Options,
       [this] { ApplyFonts(); },
@@ -242,6 +242,7 @@ void TFrmViewer::ApplySettings() {
   FSearch->ReadSettings(FSettings);
   FOrganizer->Commands().ApplySettings(FSettings.Organizer);
   FProject->ApplySettings(FSettings.General, FFolders.DefaultProjects);
+  FFollower->SetMaxRecordBody(int64_t(FSettings.General.MaxFollowRecord) << 20);
   FFollower->SetOn(FSettings.General.FollowLogFile);
   FGeometry->Restore(FFirstStart);
   TQBInspectorSet& inspectors = FPane->Inspectors();

@@ -158,6 +158,27 @@ const std::vector<TBuilder>& Builders() {
   return builders;
 }
 
+// Logs for the file cases of the test (qbltool's outputs), not drawn in the window: the window
+// reports them as invalid in a dialog.
+QByteArray InvalidInTheMiddle() {
+  // 100 good records, one whose date is out of range, 900 more: a load stops after the first 100.
+  QByteArray out;
+  for (int i = 0; i < 1001; ++i) {
+    const QByteArray text = "message " + QByteArray::number(i);
+    TQBRawMessage m = Message(qbmInfo, text);
+    if (i == 100) m.Date = 1;
+    AppendLogRecord(out, m);
+  }
+  return out;
+}
+
+const std::vector<TBuilder>& FileBuilders() {
+  static const std::vector<TBuilder> builders = {
+      {{"invalid-mid", "100 good records, an invalid one and 900 more", 0}, InvalidInTheMiddle},
+  };
+  return builders;
+}
+
 }  // namespace
 
 const std::vector<TInput>& Inputs() {
@@ -176,7 +197,9 @@ const TInput* FindInput(const QString& name) {
 }
 
 bool WriteInput(const QString& name, const QString& path, QString* error) {
-  for (const TBuilder& b : Builders()) {
+  std::vector<TBuilder> all = Builders();
+  all.insert(all.end(), FileBuilders().begin(), FileBuilders().end());
+  for (const TBuilder& b : all) {
     if (name != QLatin1String(b.Input.Name)) continue;
     if (!b.Bytes) return WriteSparseClaim(path, error);
     QFile file(path);

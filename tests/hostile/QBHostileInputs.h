@@ -22,7 +22,8 @@ struct TInput {
   const char* How = "inspect";
 };
 
-// Every input this file can build, in report order.
+// Every input of the table, in report order. WriteInput also writes the damaged logs of the script's
+// file cases ("invalid-mid"), which are no row of the table: the window would report them in a dialog.
 const std::vector<TInput>& Inputs();
 const TInput* FindInput(const QString& name);
 

@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
 # Hostile input end to end, through the real programs.
-#   hostile_test.sh BIN_DIR [--files-only]
-# Files: a pipe as a log, a device node as an output and an export onto its own log are refused by
-# every qbltool subcommand with exit 2 and nothing blocks or is replaced. Logs: every input of
+#   hostile_test.sh BIN_DIR DISK_FULL_LIB [--files-only]
+# Files: a pipe as a log, a device node as an output and an output onto its own log (export, print,
+# render, and a save of a log read only up to an invalid record) are refused by every qbltool
+# subcommand with exit 2 and nothing blocks or is replaced; a write onto a full disk (DISK_FULL_LIB,
+# tests/hostile/qbdiskfull.cpp) names the system's reason; a project's view names in an error line
+# are escaped and cut. Logs: every input of
 # tests/hostile/QBHostileInputs.cpp is met as its table says: loaded into the offscreen window with its
 # hostile row selected and the inspector's contents copied (some also printed, or dumped), organized
 # by thread by qbltool, loaded into the window with Auto-Organize by thread on, or, for a project
@@ -11,7 +14,8 @@
 # --files-only leaves the logs out (sanitizer builds, whose memory and time say nothing here).
 set -u
 bin=$1
-files_only=${2:-}
+disk_full_lib=$2
+files_only=${3:-}
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
 failures=0
@@ -62,6 +66,54 @@ cmp -s "$dir/a.qbl" "$dir/b.qbl" || fail "the exported log was changed"
 expect_exit 0 "save onto its log" "$bin/qbltool" save "$dir/b.qbl" "$dir/b.qbl"
 expect_exit 0 "the log saved onto itself reads" "$bin/qbltool" dump "$dir/b.qbl"
 [ -s "$dir/b.qbl" ] || fail "saving a log onto itself emptied it"
+
+# Every output refuses its input as export does, with one error line; a PDF, a picture and a
+# pipe as the PDF neither replace nor block. The window's outputs go through the same check.
+cp "$dir/a.qbl" "$dir/b.qbl"
+expect_exit 2 "print onto its log" "$bin/qbltool" print --pdf "$dir/b.qbl" "$dir/b.qbl"
+[ "$(wc -l <"$dir/err.txt")" -eq 1 ] && grep -q "it is the log being printed" "$dir/err.txt" ||
+  fail "print onto its log: not the one error line ($(cat "$dir/err.txt"))"
+expect_exit 2 "print onto a link to its log" "$bin/qbltool" print --pdf "$dir/link.qbl" "$dir/b.qbl"
+expect_exit 2 "print to a pipe" "$bin/qbltool" print --pdf "$dir/pipe.qbl" "$dir/a.qbl"
+expect_exit 2 "render onto a link to its log" "$bin/qbltool" render "$dir/b.qbl" "$dir/link.qbl"
+cmp -s "$dir/a.qbl" "$dir/b.qbl" || fail "the printed or drawn log was changed"
+[ -p "$dir/pipe.qbl" ] || fail "the pipe was replaced by a PDF"
+
+# A log whose load stops at an invalid record (100 good records, 1 invalid, 900 more) is never
+# saved over: the 900 records after the stop are in the file alone. Saved elsewhere it gives the 100.
+"$bin/qbhostile" invalid-mid "$dir/mid.qbl" || fail "invalid-mid: not written"
+cp "$dir/mid.qbl" "$dir/mid-copy.qbl"
+expect_exit 2 "save onto its log read in part" "$bin/qbltool" save "$dir/mid.qbl" "$dir/mid.qbl"
+grep -q "read only up to its invalid record" "$dir/err.txt" || fail "no reason for the refused save"
+cmp -s "$dir/mid.qbl" "$dir/mid-copy.qbl" || fail "the log read in part was replaced"
+expect_exit 1 "save of a log read in part elsewhere" "$bin/qbltool" save "$dir/mid.qbl" "$dir/mid-100.qbl"
+[ "$("$bin/qbltool" dump "$dir/mid-100.qbl" | wc -l)" -eq 100 ] || fail "the save elsewhere lacks the 100 messages"
+
+# A full disk: each output names the system's reason and the previous file stays.
+mkdir "$dir/full"
+echo previous >"$dir/full/out"
+for out in "save|$dir/a.qbl $dir/full/out" "export xml|--format xml $dir/a.qbl $dir/full/out" \
+  "export txt|--format txt $dir/a.qbl $dir/full/out" "print|--pdf $dir/full/out $dir/a.qbl"; do
+  label=${out%%|*}
+  read -r -a args <<<"${out#*|}"
+  command=${label%% *}
+  QB_DISK_FULL=$dir/full LD_PRELOAD=$disk_full_lib ASAN_OPTIONS=verify_asan_link_order=0 \
+    expect_exit 2 "$label onto a full disk" "$bin/qbltool" "$command" "${args[@]}"
+  grep -q "No space left on device" "$dir/err.txt" || fail "$label onto a full disk: $(cat "$dir/err.txt")"
+  [ "$(cat "$dir/full/out")" = previous ] || fail "$label onto a full disk replaced the previous file"
+done
+
+# A project's names in an error line: no raw ESC or BEL, a NUL cuts nothing, at most 20 names.
+{
+  printf '[Views]\nViewCount=30\n1_ViewNameEncoded=bell%%07esc%%1B[2Jnul%%00end\n1_ViewName=x\n1_ViewClassName=Default\n'
+  for n in $(seq 2 30); do printf '%d_ViewName=View %d\n%d_ViewClassName=Default\n' "$n" "$n" "$n"; done
+} >"$dir/names.qbp"
+expect_exit 2 "an unknown view of a project with hostile names" \
+  "$bin/qbltool" save --project "$dir/names.qbp" --view "$(printf 'x\033')" "$dir/a.qbl" "$dir/out.qbl"
+[ "$(wc -l <"$dir/err.txt")" -eq 1 ] || fail "the names took more than one line"
+LC_ALL=C grep -q "$(printf '[\001-\010\016-\037]')" "$dir/err.txt" && fail "a control character reached the error line"
+grep -qF "'bell\x07esc\x1b[2Jnul\x00end'" "$dir/err.txt" || fail "the escaped name: $(cat "$dir/err.txt")"
+grep -qF "'View 20', ... and 10 more" "$dir/err.txt" || fail "the names were not cut after 20"
 
 # --- Logs ------------------------------------------------------------------------------------------
 if [ "$files_only" != "--files-only" ]; then

@@ -237,6 +237,24 @@ TEST_F(ProjectCommandsTest, AProjectWithoutViewsSaysSoAndOpensEmpty) {
   EXPECT_EQ(State.CurrentProject, path);
 }
 
+// "All Messages" is the window's own first view: a project view named so (or so it reads) would pass
+// for it, so it gets a suffix. Its criteria are read under the name the file has.
+TEST_F(ProjectCommandsTest, AViewThatReadsAsAllMessagesGetsASuffix) {
+  const QString path = Files.Write(
+      "Names.qbp",
+      "[Views]\nViewCount=4\n1_ViewName=All Messages\n1_ViewClassName=Default\n2_ViewName=all  messages\n"
+      "2_ViewClassName=Default\n3_ViewNameEncoded=All%E2%80%8BMessages\n3_ViewName=AllMessages\n"
+      "3_ViewClassName=Default\n4_ViewName=All Messages 2\n4_ViewClassName=Default\n\n"
+      "[1_All Messages]\nCheckAppName=1\nAppName=Orders\n");
+  Window.OpenName = path;
+  Commands.OpenProject();
+  const QStringList created = Window.Calls.filter(QStringLiteral("create:"));
+  EXPECT_EQ(created, QStringList({"create:All Messages (2)/Default", "create:all  messages (2)/Default",
+                                  u"create:All\u200BMessages (2)/Default"_qs, "create:All Messages 2/Default"}));
+  ASSERT_EQ(Window.Views.size(), 4u);
+  EXPECT_EQ(Window.Views[0]->GetCount(), 2);
+}
+
 // What cannot be read as a project (a pipe, which would block the open, a folder, a missing file, a file
 // too large to be one) is reported before the views go, and the current project stays.
 TEST_F(ProjectCommandsTest, WhatIsNotARegularFileIsRefusedAndTheViewsStay) {

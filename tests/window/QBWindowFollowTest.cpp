@@ -10,7 +10,10 @@
 #include "support/QBAppenderProcess.h"
 
 #include <QAction>
+#include <QFile>
 #include <QLabel>
+
+#include <functional>
 
 using namespace qbtest;
 
@@ -159,6 +162,48 @@ TEST_F(WindowFollow, AnInvalidRecordStopsFollowingWithTheInvalidLogReport) {
   EXPECT_TRUE(Script.Errors.front().startsWith("The following log file contains invalid messages:"));
   EXPECT_FALSE(Window->Action(TQBCmd::FollowLogFile)->isChecked());
   EXPECT_EQ(View().GetCount(), 2);
+}
+
+// Ways a followed file stops being followable: it becomes a link to a device (the reload of it is
+// refused), or a record header claims a body of gigabytes (the log is invalid there). Each is reported
+// once and unticks Follow Log File; what was read stays, and nothing more is read.
+TEST_F(WindowFollow, AFileThatCannotBeFollowedAnyMoreIsReportedAndFollowingSwitchesOff) {
+  const struct {
+    const char* Name;
+    std::function<void()> Spoil;
+    const char* Report;
+  } cases[] = {
+      {"zero",
+       [this] {
+         ASSERT_TRUE(QFile::remove(FPath));
+         ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), FPath));
+       },
+       "Cannot open file"},
+      {"claim", [this] { ASSERT_TRUE(Run("claim 2000000000")); },
+       "The following log file contains invalid messages:"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Name);
+    FWriter.reset();
+    FPath = Files.Write(QStringLiteral("%1.qbl").arg(QLatin1String(c.Name)), {});
+    FWriter = std::make_unique<TAppenderProcess>(FPath);
+    ASSERT_TRUE(FWriter->Started());
+    Create();
+    Script.Errors.clear();
+    FollowOn();
+    ASSERT_TRUE(Window->LoadFile(FPath, false));
+    ASSERT_TRUE(Run("append 2"));
+    ASSERT_TRUE(WaitForRows(2));
+    c.Spoil();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !Script.Errors.isEmpty(); }, kWaitMs));
+    QTest::qWait(300);
+    ASSERT_EQ(Script.Errors.size(), 1) << Script.Errors.join(u'|').toStdString();
+    EXPECT_TRUE(Script.Errors.front().startsWith(QLatin1String(c.Report))) << Script.Errors.front().toStdString();
+    EXPECT_FALSE(Window->Action(TQBCmd::FollowLogFile)->isChecked());
+    EXPECT_FALSE(Window->Follower().Following());
+    EXPECT_EQ(MessageSet.GetRecordCount(), 2);
+    EndSession();
+  }
 }
 
 TEST_F(WindowFollow, TheCommandsStateIsKeptInTheSettingsFile) {
