@@ -27,7 +27,8 @@ int main(int argc, char** argv) {
   QApplication app(count, args.data());
   const TToolIO io{stdout, stderr};
   TViewOptions options;
-  if (!ParsePrintOptions(QApplication::arguments().mid(1), options, io)) return ExitUsage;
+  if (!ParsePrintOptions(QApplication::arguments().mid(1), options, io) || !CheckPrintTarget(options, io))
+    return ExitUsage;
   if (const int code = ApplyProjectView(options, io); code != ExitOk) return code;
   QBInitResources();
   TToolView view(options.Filter);

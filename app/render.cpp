@@ -140,11 +140,13 @@ int main(int argc, char** argv) {
     if (!ok || selectRow < 0) return Usage();
   }
   if (params.size() != 2) return Usage();
-  for (const QString& out : {params[1], copyFile, printFile})
-    if (const QString problem = OutputTargetProblem(out); !out.isEmpty() && !problem.isEmpty()) {
-      std::fprintf(stderr, "qbrender: cannot write %s: %s\n", qPrintable(out), qPrintable(problem));
-      return 2;
-    }
+  for (const QString& out : {params[1], copyFile, printFile}) {
+    const TQBOutputCheck check = CheckOutput(out, {params[0]});
+    if (out.isEmpty() || check.Ok()) continue;
+    const QString reason = check.Reason.isEmpty() ? QStringLiteral("it is the log being drawn") : check.Reason;
+    std::fprintf(stderr, "qbrender: cannot write %s: %s\n", qPrintable(out), qPrintable(reason));
+    return 2;
+  }
   return QBRenderViewer(params[0], params[1], size, MessageViewClass, selectRow, [&](TFrmViewer& window) {
     if (!quickText.isEmpty() || !excludeText.isEmpty()) ApplyQuickFilter(window, quickText, excludeText);
     return copyFile.isEmpty() && printFile.isEmpty() ? 0 : SaveInspectorContents(window, copyFile, printFile);

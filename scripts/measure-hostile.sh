@@ -32,7 +32,8 @@ run() {
 }
 
 names=("$@")
-[ ${#names[@]} -gt 0 ] || mapfile -t names < <("$bin/qbhostile" --list | cut -f1)
+# The inputs the window inspects; the others (organizer, projects) are measured by the hostile test.
+[ ${#names[@]} -gt 0 ] || mapfile -t names < <("$bin/qbhostile" --list | awk -F'\t' '$3 == "inspect" { print $1 }')
 printf '%-20s | %-23s | %-23s | %-23s | %s\n' "input" "loaded: wall cpu MB" "selected: wall cpu MB" \
   "copied: wall cpu MB" "extra"
 for name in "${names[@]}"; do

@@ -20,6 +20,8 @@ found() {
   exit 1
 }
 
+# The replays run one after another; then the targets fuzz side by side, each for SECONDS, so the
+# stage takes SECONDS however many targets there are (the cores are shared among them).
 for i in "${!fuzz_targets[@]}"; do
   target=${fuzz_targets[$i]}
   mkdir -p "build-fuzz/corpus/$target" "build-fuzz/findings/$target"
@@ -32,11 +34,21 @@ for i in "${!fuzz_targets[@]}"; do
   else
     echo "== $target has no regression corpus in fuzz/corpus/$target/" >&2
   fi
+done
 
+pids=()
+for i in "${!fuzz_targets[@]}"; do
+  target=${fuzz_targets[$i]}
   echo "== $target: fuzzing ${seconds}s"
   build-fuzz/bin/"$target" "build-fuzz/corpus/$target" "fuzz/corpus/$target" $(dict_option "${fuzz_dicts[$i]}") \
     "${fuzz_limits[@]}" -max_total_time="$seconds" -max_len=8192 \
-    -artifact_prefix="build-fuzz/findings/$target/" -print_final_stats=1 >"$log" 2>&1 || found "$target" "$log"
-  grep -E '^stat::(number_of_executed_units|average_exec_per_sec|peak_rss_mb)' "$log"
+    -artifact_prefix="build-fuzz/findings/$target/" -print_final_stats=1 >"build-fuzz/$target.log" 2>&1 &
+  pids+=($!)
+done
+for i in "${!fuzz_targets[@]}"; do
+  target=${fuzz_targets[$i]}
+  wait "${pids[$i]}" || found "$target" "build-fuzz/$target.log"
+  echo "== $target:"
+  grep -E '^stat::(number_of_executed_units|average_exec_per_sec|peak_rss_mb)' "build-fuzz/$target.log"
 done
 echo "The regression corpus replayed cleanly and fuzzing ran ${seconds}s per target without a finding."

@@ -189,6 +189,28 @@ void BM_FindWithOptionsNotFound(benchmark::State& state) {
   state.counters["rows"] = v.View.Rows().RowCount();
 }
 
+// "(a+)+$" over 2,000 messages of forty "a" and a "!", texts and details: every match gives up at the
+// step limit, the search ends and counts them. Before the limit this took 54 s in the window.
+void BM_FindCatastrophicPattern(benchmark::State& state) {
+  static TQuillboxMessageSet set;
+  static const bool built = [] {
+    TQBMessageAdder adder(set);
+    static const QByteArray text = QByteArray(40, 'a') + '!';
+    TQBRawMessage m;
+    m.Date = 738886;
+    m.MsgText = m.Details = {text.constData(), text.size(), TQBTextEncoding::Utf8};
+    for (int i = 0; i < 2000; ++i) adder.AddMessage(m);
+    return true;
+  }();
+  (void)built;
+  TBenchView v(set);
+  v.Fill();
+  TQBViewSearch search(v.View);
+  const TQBTextPattern pattern(QStringLiteral("(a+)+$"), {false, true});
+  for (auto _ : state) benchmark::DoNotOptimize(search.FindText(true, pattern, true, false, true));
+  state.counters["incomplete"] = search.Incomplete();
+}
+
 // Go to Time on the generated log's view (1,000,000 rows): the index built for the view once, then
 // queries for a time two thirds through the log; /1 builds the index inside every query (the first
 // Go to Time after a deletion).
@@ -312,6 +334,7 @@ BENCHMARK(BM_NavigateNextFarAway)->Unit(benchmark::kMicrosecond);
 // A type the log holds often (Info), one it holds rarely (check points) and one it lacks.
 BENCHMARK(BM_NavigationState)->Arg(0)->Arg(3)->Arg(45)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_FindWithOptionsNotFound)->Unit(benchmark::kMillisecond)->DenseRange(0, 3);
+BENCHMARK(BM_FindCatastrophicPattern)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_GoToTime)->Unit(benchmark::kMillisecond)->Arg(0)->Arg(1);
 BENCHMARK(BM_GoToLastMessageThroughCollapsedMethods)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_SaveToFile)->Unit(benchmark::kMillisecond)->Iterations(3);

@@ -2,13 +2,15 @@
 // generated log (QB_BENCH_COUNT messages, default 1,000,000): New View with an application filter,
 // from OK to the view shown; opening the view filter dialog with its value lists filled; opening a
 // project of twenty views over the loaded log; a tab change with Synchronize Message Mode on; Remove
-// All Views after Organize Messages by thread made a thousand views.
+// All Views after Organize Messages by thread made a thousand views. And a project of 3,000 views, one
+// per thread, opened and closed over a log of 20,000 messages.
 //
 // The view filter dialog is the real one, answered by the modal-dialog helper of the tests; the
 // project's file dialogs are answered through the dialogs interface the window takes. Every figure
 // includes the repaint that follows the command.
 
 #include "QBBenchLog.h"
+#include "QBLogGenerator.h"
 #include "support/QBModalAnswer.h"
 
 #include "dialogs/QBViewFilterForm.h"
@@ -25,7 +27,9 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -147,6 +151,12 @@ struct TViewsWindow {
     return true;
   }
   TQBViewManager& Views() const { return Window->ViewManager(); }
+  // The rows of every view but "All Messages".
+  int64_t ProjectRows() const {
+    int64_t rows = 0;
+    for (int i = 1; i < Views().Count(); ++i) rows += Views().At(i).View->GetCount();
+    return rows;
+  }
 };
 
 // New View with "Application Name" ticked and the first application of its list; the clock runs from
@@ -247,8 +257,7 @@ void BM_OpenProjectOfTwentyViews(benchmark::State& state) {
   for (auto _ : state) {
     if (!w.Run(TQBCmd::OpenProject)) return state.SkipWithError("Open Project is disabled");
     state.PauseTiming();
-    rows = 0;
-    for (int i = 1; i < w.Views().Count(); ++i) rows += w.Views().At(i).View->GetCount();
+    rows = w.ProjectRows();
     state.ResumeTiming();
   }
   if (w.Views().Count() != 21 || w.Project->Questions != 0 || !w.Project->Errors.isEmpty())
@@ -257,6 +266,55 @@ void BM_OpenProjectOfTwentyViews(benchmark::State& state) {
   state.counters["rows"] = double(rows);
 }
 BENCHMARK(BM_OpenProjectOfTwentyViews)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// A log of 20,000 messages over 3,000 thread names, and a project of one view per thread name, written
+// as Save Project writes it.
+QString ThreadsLog() {
+  const QString path = QDir::temp().filePath(QStringLiteral("qb-bench-20000-threads-3000.qbl"));
+  if (!QFileInfo::exists(path)) GenerateLog(path, {20000, 1, {0, 0, 3000, 0}}, nullptr);
+  return path;
+}
+
+void WriteThreadViewsProject(const QString& path, int views) {
+  TQBIniFile ini(path, false);
+  ini.WriteInteger(QStringLiteral("Views"), QStringLiteral("ViewCount"), views);
+  for (int place = 1; place <= views; ++place) {
+    // The generator names its threads after the first four "Worker-3" and on.
+    const QString thread = QStringLiteral("Worker-%1").arg(place + 2);
+    const QString name = QStringLiteral("Thread ") + thread;
+    ini.WriteString(QStringLiteral("Views"), QStringLiteral("%1_ViewName").arg(place), name);
+    ini.WriteString(QStringLiteral("Views"), QStringLiteral("%1_ViewClassName").arg(place), QStringLiteral("Default"));
+    const QString section = QStringLiteral("%1_%2").arg(place).arg(name);
+    ini.WriteBool(section, QStringLiteral("CheckThreadName"), true);
+    ini.WriteString(section, QStringLiteral("ThreadName"), thread);
+  }
+  ini.UpdateFile();
+}
+
+// Open Project of 3,000 views, one per thread, on 20,000 messages: from the command until the views are
+// filled and the window repainted. Close Project between runs (its time is the close_ms counter).
+void BM_OpenProjectOfThreeThousandViews(benchmark::State& state) {
+  TViewsWindow w(ThreadsLog());
+  w.Project->Path = w.Dir.filePath(QStringLiteral("Threads.qbp"));
+  WriteThreadViewsProject(w.Project->Path, 3000);
+  int64_t rows = 0;
+  double closeMs = 0;
+  for (auto _ : state) {
+    if (!w.Run(TQBCmd::OpenProject)) return state.SkipWithError("Open Project is disabled");
+    state.PauseTiming();
+    rows = w.ProjectRows();
+    if (w.Views().Count() != 3001) return state.SkipWithError("the project did not open");
+    QElapsedTimer clock;
+    clock.start();
+    w.Run(TQBCmd::CloseProject);
+    closeMs = double(clock.nsecsElapsed()) / 1e6;
+    state.ResumeTiming();
+  }
+  if (w.Views().Count() != 1 || !w.Project->Errors.isEmpty()) return state.SkipWithError("the project did not close");
+  state.counters["rows"] = double(rows);
+  state.counters["close_ms"] = closeMs;
+}
+BENCHMARK(BM_OpenProjectOfThreeThousandViews)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 // Synchronize Message Mode on a message half-way down a view of one application; Previous View and
 // Next View then alternate between "All Messages" (the whole log) and that view, each going to the

@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPalette>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
@@ -110,6 +111,33 @@ void FinishOkCancel(QDialog& dialog, QFrame* frame) {
   layout->addWidget(frame);
   layout->addLayout(ButtonRow({ok, cancel}));
   layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+std::unique_ptr<QProgressDialog> NewProgressDialog(QWidget* over, const QString& objectName, const QString& label,
+                                                   const QString& accessibleName) {
+  auto dialog = std::make_unique<QProgressDialog>(over ? over->window() : nullptr);
+  QProgressDialog& d = *dialog;
+  d.setObjectName(objectName);
+  d.setWindowTitle(QString::fromLatin1(Caption));
+  d.setLabelText(label);
+  // The dialog's own button: one handed in with setCancelButton would add a second Escape shortcut to
+  // the first, and two shortcuts on one key in one window fire neither.
+  d.setCancelButtonText(QStringLiteral("Cancel"));
+  if (auto* cancel = d.findChild<QPushButton*>()) {
+    cancel->setObjectName(QStringLiteral("btnCancel"));
+    cancel->setFixedWidth(ButtonWidth);
+  }
+  // Escape in an inactive dialog reaches it as a key, not a shortcut, and closes it without its close
+  // event: it cancels as the button does.
+  QObject::connect(&d, &QDialog::rejected, &d, &QProgressDialog::cancel);
+  ApplyDialogLook(d);
+  d.setWindowModality(Qt::ApplicationModal);
+  d.setAutoReset(false);
+  d.setAutoClose(false);
+  d.setMinimumDuration(0);
+  d.setAccessibleName(accessibleName);
+  PlaceDialog(d, over);
+  return dialog;
 }
 
 QPushButton* NewButton(const QString& text, const QString& objectName, QWidget* parent) {

@@ -11,8 +11,10 @@
 #include <QStyle>
 
 #include <initializer_list>
+#include <memory>
 
 class QDialog;
+class QProgressDialog;
 class QFrame;
 class QHBoxLayout;
 class QLabel;
@@ -58,5 +60,10 @@ QHBoxLayout* ButtonRow(std::initializer_list<QPushButton*> buttons);
 void FinishOkCancel(QDialog& dialog, QFrame* frame);
 // A question's buttons: "&Yes" (btnYes, default) accepts the dialog, "&No" (btnNo) rejects it.
 QHBoxLayout* YesNoRow(QDialog& dialog);
+// The progress of long work over the control over (its window is the parent): modal over the whole
+// program, so input reaches only its Cancel button (btnCancel; Escape and the close box cancel too)
+// while every window repaints; it neither resets nor closes itself. Not yet shown.
+std::unique_ptr<QProgressDialog> NewProgressDialog(QWidget* over, const QString& objectName, const QString& label,
+                                                   const QString& accessibleName);
 
 }  // namespace qbdialogs

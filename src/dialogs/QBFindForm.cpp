@@ -58,6 +58,9 @@ TFrmFind::TFrmFind(TQBFindHistory& history, std::function<void(const TQBFindHist
   FFindText->setMinimumWidth(260);
   // What the user types stays as typed: completion from the list must not change its case.
   FFindText->completer()->setCaseSensitivity(Qt::CaseSensitive);
+  // One character more than a search takes, so a longer text pasted in is refused on OK rather than
+  // cut to the field's length without a word.
+  FFindText->lineEdit()->setMaxLength(int(TQBTextPattern::MaxTextLength) + 1);
   FFindText->addItems(FHistory.Texts());
   if (FFindText->count() > 0) FFindText->setCurrentIndex(0);
   label->setBuddy(FFindText);
@@ -112,14 +115,16 @@ TQBFindRequest TFrmFind::Request() const {
           {FMatchCase->isChecked(), FRegularExpression->isChecked()}};
 }
 
-bool TFrmFind::CheckExpression() {
-  if (!FRegularExpression->isChecked()) return true;
-  const TQBTextPattern pattern(FFindText->currentText(), Request().Options);
+bool TFrmFind::CheckText() {
+  const QString text = FFindText->currentText();
+  const TQBTextPattern pattern(text, Request().Options);
   if (pattern.IsValid()) return true;
   const qsizetype at = std::max<qsizetype>(0, pattern.ErrorOffset());
-  FExpressionError->setText(QStringLiteral("Invalid regular expression at position %1: %2")
-                                .arg(at + 1)
-                                .arg(pattern.ErrorString()));
+  FExpressionError->setText(text.size() > TQBTextPattern::MaxTextLength
+                                ? pattern.ErrorString()
+                                : QStringLiteral("Invalid regular expression at position %1: %2")
+                                      .arg(at + 1)
+                                      .arg(pattern.ErrorString()));
   FExpressionError->show();
   FFindText->setFocus();
   FFindText->lineEdit()->setCursorPosition(int(at));
@@ -127,7 +132,7 @@ bool TFrmFind::CheckExpression() {
 }
 
 void TFrmFind::accept() {
-  if (!CheckExpression()) return;
+  if (!CheckText()) return;
   // The history keeps the form stored first; the field, and so the search, keep what the user typed.
   const QString typed = FFindText->currentText();
   if (!typed.isEmpty()) {

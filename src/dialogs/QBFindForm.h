@@ -1,7 +1,8 @@
 #pragma once
 // The find dialog: the text to find, with the history of searched texts in its drop-down list, the
 // direction, the origin, whether message details are searched too, and the options Match case and
-// Regular expression. An expression that does not compile keeps the dialog open with its error shown.
+// Regular expression. An expression that does not compile, or a text longer than a search takes, keeps
+// the dialog open with the reason shown.
 
 #include "settings/QBFindHistory.h"
 #include "view/QBViewSearch.h"
@@ -30,15 +31,16 @@ public:
   QCheckBox* InDetails() const { return FInDetails; }
   QCheckBox* MatchCase() const { return FMatchCase; }
   QCheckBox* RegularExpression() const { return FRegularExpression; }
-  // The error of the last expression OK refused; hidden while there is none.
+  // Why OK refused the last text (an expression that does not compile, a text too long); hidden while
+  // there is none.
   QLabel* ExpressionError() const { return FExpressionError; }
 
   // Puts the caller's values into the controls; the history's first item stays selected in the list.
   void Load(const TQBFindRequest& request);
   TQBFindRequest Request() const;
 
-  // OK: an expression that does not compile is reported in the dialog, which stays open; otherwise the
-  // history takes the text and is saved, then the dialog closes.
+  // OK: an expression that does not compile or a text too long is reported in the dialog, which stays
+  // open; otherwise the history takes the text and is saved, then the dialog closes.
   void accept() override;
 
   // Shows the dialog over the view with the history of settings (none: the dialog keeps no history);
@@ -46,8 +48,9 @@ public:
   static bool Execute(QWidget* view, TQBIniFile* settings, TQBFindRequest& request);
 
 private:
-  // False, with the error shown and the cursor put where the compiler stopped, for a bad expression.
-  bool CheckExpression();
+  // False, with the reason shown and the cursor put where the text went wrong, for a bad expression or
+  // a text too long.
+  bool CheckText();
 
   TQBFindHistory& FHistory;
   std::function<void(const TQBFindHistory&)> FSave;

@@ -5,6 +5,7 @@
 #include "dialogs/QBJumpToForm.h"
 #include "dialogs/QBMessageDialogs.h"
 #include "dialogs/QBPrintProgress.h"
+#include "dialogs/QBSearchProgress.h"
 
 bool TQBMsgViewDialogs::AskJumpToRow(QWidget* view, int& row) { return TFrmJumpToMsg::Execute(view, row); }
 
@@ -21,4 +22,8 @@ bool TQBMsgViewDialogs::AskFind(QWidget* view, TQBFindRequest& request) {
 
 std::unique_ptr<IQBPrintProgress> TQBMsgViewDialogs::BeginPrintProgress(QWidget* view, const QString& title) {
   return std::make_unique<TQBPrintProgressDialog>(view, title);
+}
+
+std::unique_ptr<IQBSearchProgress> TQBMsgViewDialogs::BeginSearchProgress(QWidget* view, const QString& text) {
+  return std::make_unique<TQBSearchProgressDialog>(view, text);
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The program's dialogs for the message views: the jump-to dialog, the edit message dialog, the find
-// dialog with its history in the settings file, the information box and the progress of printing.
+// dialog with its history in the settings file, the information box and the progress of printing and
+// searching.
 
 #include "view/widgets/QBMsgViewDialogs.h"
 
@@ -16,6 +17,7 @@ public:
   void ShowInfo(QWidget* view, const QString& text) override;
   bool AskFind(QWidget* view, TQBFindRequest& request) override;
   std::unique_ptr<IQBPrintProgress> BeginPrintProgress(QWidget* view, const QString& title) override;
+  std::unique_ptr<IQBSearchProgress> BeginSearchProgress(QWidget* view, const QString& text) override;
 
 private:
   TQBIniFile* FSettings = nullptr;

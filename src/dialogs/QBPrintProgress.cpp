@@ -4,30 +4,14 @@
 
 #include <QApplication>
 #include <QProgressDialog>
-#include <QPushButton>
 
 namespace {
 constexpr int EventIntervalMs = 50;
 }
 
 TQBPrintProgressDialog::TQBPrintProgressDialog(QWidget* over, const QString& title)
-    : FDialog(std::make_unique<QProgressDialog>(over ? over->window() : nullptr)) {
-  QProgressDialog& d = *FDialog;
-  d.setObjectName(QStringLiteral("FrmPrintProgress"));
-  d.setWindowTitle(QString::fromLatin1(qbdialogs::Caption));
-  d.setLabelText(QStringLiteral("Printing %1...").arg(title));
-  auto* cancel = new QPushButton(QStringLiteral("Cancel"), &d);
-  cancel->setObjectName(QStringLiteral("btnCancel"));
-  cancel->setFixedWidth(qbdialogs::ButtonWidth);
-  d.setCancelButton(cancel);
-  qbdialogs::ApplyDialogLook(d);
-  d.setWindowModality(Qt::ApplicationModal);
-  d.setAutoReset(false);
-  d.setAutoClose(false);
-  d.setMinimumDuration(0);
-  d.setAccessibleName(QStringLiteral("Printing"));
-  qbdialogs::PlaceDialog(d, over);
-}
+    : FDialog(qbdialogs::NewProgressDialog(over, QStringLiteral("FrmPrintProgress"),
+                                           QStringLiteral("Printing %1...").arg(title), QStringLiteral("Printing"))) {}
 
 TQBPrintProgressDialog::~TQBPrintProgressDialog() { FDialog->close(); }
 

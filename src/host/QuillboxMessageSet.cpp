@@ -58,6 +58,7 @@ void TQuillboxMessageSet::Close() {
   FChunks.clear();
   FArena->Clear();
   FPool->Clear();
+  ++FPoolGeneration;
 }
 
 const TQBMsgRecord& TQuillboxMessageSet::Current() const {
@@ -242,6 +243,8 @@ void TQuillboxMessageSet::GetMessage(int recNo, TQuillboxMessage& msg) const {
 const QString& TQuillboxMessageSet::PoolString(uint32_t id) const { return FPool->String(id); }
 QByteArrayView TQuillboxMessageSet::PoolUtf8(uint32_t id) const { return FPool->Utf8(id); }
 uint32_t TQuillboxMessageSet::PoolSize() const { return FPool->Size(); }
+uint32_t TQuillboxMessageSet::PoolFoldId(uint32_t id) const { return FPool->FoldId(id); }
+uint32_t TQuillboxMessageSet::FindPoolFoldId(QByteArrayView utf8) const { return FPool->FindFoldId(utf8); }
 
 int64_t TQuillboxMessageSet::MemoryUsed() const {
   return int64_t(FChunks.size()) * ChunkSize * int64_t(sizeof(TQBMsgRecord)) + FArena->BytesReserved() +

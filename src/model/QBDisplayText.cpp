@@ -1,5 +1,7 @@
 #include "model/QBDisplayText.h"
 
+#include <algorithm>
+
 namespace {
 
 // The abbreviation of a control, or null for any other character.
@@ -18,13 +20,13 @@ const char16_t* ControlName(char16_t c) {
   }
 }
 
-bool IsControl(char16_t c) { return (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069); }
-
 }  // namespace
+
+bool IsBidiControl(char16_t c) { return (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069); }
 
 bool HasBidiControls(QStringView text) {
   for (QChar c : text)
-    if (IsControl(c.unicode())) return true;
+    if (IsBidiControl(c.unicode())) return true;
   return false;
 }
 
@@ -42,4 +44,33 @@ QString VisibleBidiControls(const QString& text) {
     }
   }
   return shown;
+}
+
+namespace {
+
+bool IsLineBreak(char16_t c) { return c == u'\r' || c == u'\n' || c == 0x2028 || c == 0x2029; }
+bool IsControlChar(char16_t c) { return c < 0x20 || c == 0x7F; }
+
+}  // namespace
+
+QString VisibleName(const QString& name) {
+  const bool plain = std::none_of(name.begin(), name.end(), [](QChar ch) {
+    const char16_t c = ch.unicode();
+    return IsLineBreak(c) || IsControlChar(c);
+  });
+  if (plain) return VisibleBidiControls(name);
+  QString shown;
+  shown.reserve(name.size() + 8);
+  for (qsizetype i = 0; i < name.size(); ++i) {
+    const char16_t c = name[i].unicode();
+    if (IsLineBreak(c)) {
+      shown += u'\u21B5';
+      if (c == u'\r' && i + 1 < name.size() && name[i + 1] == u'\n') ++i;
+    } else if (IsControlChar(c)) {
+      shown += QChar(c == 0x7F ? char16_t(0x2421) : char16_t(0x2400 + c));
+    } else {
+      shown += QChar(c);
+    }
+  }
+  return VisibleBidiControls(shown);
 }

@@ -79,3 +79,19 @@ bool IsSameFile(const QString& a, const QString& b) {
   return ::stat(NativePath(a).constData(), &first) == 0 && ::stat(NativePath(b).constData(), &second) == 0 &&
          first.st_dev == second.st_dev && first.st_ino == second.st_ino;
 }
+
+TQBOutputCheck CheckOutput(const QString& target, const QStringList& inputs) {
+  TQBOutputCheck check;
+  if (QString problem = OutputTargetProblem(target); !problem.isEmpty()) {
+    check.Verdict = TQBOutputCheck::TVerdict::NotRegular;
+    check.Reason = std::move(problem);
+    return check;
+  }
+  for (const QString& input : inputs)
+    if (!input.isEmpty() && IsSameFile(target, input)) {
+      check.Verdict = TQBOutputCheck::TVerdict::IsInput;
+      check.Input = input;
+      return check;
+    }
+  return check;
+}

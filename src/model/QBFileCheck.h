@@ -11,6 +11,7 @@
 
 #include <QFile>
 #include <QString>
+#include <QStringList>
 
 // Why the path cannot be read as an input file; empty when it is a regular file (or a link to one).
 // A missing path gives the system's reason.
@@ -28,3 +29,18 @@ QString OutputTargetProblem(const QString& path);
 // True when both paths name one existing file: the same device and inode, whatever links or
 // spellings lead there.
 bool IsSameFile(const QString& a, const QString& b);
+
+// The one check every output runs before it writes (save, export, print, render, in the viewer and
+// in qbltool): the target must be writable as an output (OutputTargetProblem), and it must not be one
+// of the inputs the output is made from, whatever link or spelling leads there. Replacing an input
+// would destroy what the output is read from: an export or a report of a log written over the log.
+// A save of a log read whole may replace it (the caller leaves it out of inputs); one read only in
+// part may not, since the rest of the file is in no store.
+struct TQBOutputCheck {
+  enum class TVerdict { Writable, NotRegular, IsInput };
+  TVerdict Verdict = TVerdict::Writable;
+  QString Reason;  // NotRegular: "Not a regular file (a named pipe)"; else empty
+  QString Input;   // IsInput: the input the target is
+  bool Ok() const { return Verdict == TVerdict::Writable; }
+};
+TQBOutputCheck CheckOutput(const QString& target, const QStringList& inputs);

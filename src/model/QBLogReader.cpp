@@ -84,8 +84,10 @@ TQBLogReader::TResult TQBLogReader::LeaveIncomplete() {
   return TResult::Incomplete;
 }
 
-TQBLogReader::TResult TQBLogReader::Reject(const char* reason) {
-  FInvalidReason = QString::fromLatin1(reason);
+TQBLogReader::TResult TQBLogReader::Reject(const char* reason) { return Reject(QString::fromLatin1(reason)); }
+
+TQBLogReader::TResult TQBLogReader::Reject(QString reason) {
+  FInvalidReason = std::move(reason);
   return TResult::Invalid;
 }
 
@@ -238,7 +240,14 @@ TQBLogReader::TResult TQBLogReader::Next(TQBRawMessage& msg) {
   }
   // Whole against the size the file had when this reader opened it: a later reader sees more. Asking
   // the buffer for the body instead would hold a huge claimed body in memory.
-  if (FCompleteOnly && Position() + int64_t(textLength) + detailsLength + 1 > FFileSize) return LeaveIncomplete();
+  if (const int64_t body = int64_t(textLength) + detailsLength + 1; FCompleteOnly && Position() + body > FFileSize) {
+    if (body > FMaxWaitedBody)
+      return Reject(QStringLiteral("the record claims a body of %1 bytes, more than the %2 bytes a record may "
+                                   "have while it is being written")
+                        .arg(body)
+                        .arg(FMaxWaitedBody));
+    return LeaveIncomplete();
+  }
   ReadBody(msg, textLength, detailsLength, textEncoding);
   return TResult::Record;
 }

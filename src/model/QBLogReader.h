@@ -19,6 +19,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <limits>
 #include <vector>
 
 class TQBLogReader {
@@ -32,6 +33,10 @@ public:
   // Records that the file does not hold whole yet are left for a later reader (Incomplete) instead of
   // being read with zeros (a short body) or rejected (a short header).
   void SetCompleteRecordsOnly(bool on) { FCompleteOnly = on; }
+  // With complete records only: a record that is not whole yet and whose body claims more than bytes
+  // is invalid instead of waited for. Waiting for a header that claims gigabytes would take every
+  // record written after it as its body, and nothing would ever come in.
+  void SetMaxWaitedBody(int64_t bytes) { FMaxWaitedBody = bytes; }
   // Reads the next record into msg, whose texts stay valid until the next call.
   TResult Next(TQBRawMessage& msg);
 
@@ -56,6 +61,7 @@ private:
   void Consume(size_t n) { FBegin += n; }
   const char* Data() const { return FBuffer.data() + FBegin; }
   TResult Reject(const char* reason);
+  TResult Reject(QString reason);
   // The record at FRecordOffset is not whole: this reader stops there.
   TResult LeaveIncomplete();
   bool CheckHeader(int32_t time, int32_t date, int32_t bias, int32_t textLength, int32_t detailsLength,
@@ -79,6 +85,7 @@ private:
   int64_t FFileSize = 0;
   bool FEof = false;
   bool FCompleteOnly = false;
+  int64_t FMaxWaitedBody = std::numeric_limits<int64_t>::max();
   bool FBodyCut = false;
   TQBFileId FFileId;
   int64_t FRecordOffset = 0;

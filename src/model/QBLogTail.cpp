@@ -35,6 +35,7 @@ TQBLogTail::TResult TQBLogTail::ReadNew(TQBMessageAdder& adder, IQBLogLoadEvents
   }
   TQBLogReader reader;
   reader.SetCompleteRecordsOnly(true);
+  reader.SetMaxWaitedBody(FMaxWaitedBody);
   if (!reader.Open(FPath, FOffset)) {
     result.Status = TStatus::OpenFailed;
     result.Error = reader.ErrorString();

@@ -37,6 +37,8 @@ public:
   // Records per ReadNew unless the caller says otherwise: enough for a burst of a second at a high
   // rate, few enough that the window stays responsive between two calls.
   static constexpr int DefaultRecordLimit = 20000;
+  // The largest body a record still being written may claim (TQBLogReader::SetMaxWaitedBody).
+  static constexpr int64_t DefaultMaxWaitedBody = int64_t(64) << 20;
 
   // Begins following the file at path, known as fileId, whose records up to offset are in the store.
   void Start(const QString& path, const TQBFileId& fileId, int64_t offset);
@@ -45,6 +47,8 @@ public:
   const QString& Path() const { return FPath; }
   // Where the next record starts.
   int64_t Offset() const { return FOffset; }
+  // A record not yet whole that claims a body larger than bytes is Invalid instead of waited for.
+  void SetMaxWaitedBody(int64_t bytes) { FMaxWaitedBody = bytes; }
 
   // Adds the records completed since the last call, at most recordLimit of them. Invalid and
   // OpenFailed stop following; Truncated and Replaced leave it to the caller to load the file again
@@ -61,6 +65,7 @@ private:
   QString FPath;
   TQBFileId FFileId;
   int64_t FOffset = 0;
+  int64_t FMaxWaitedBody = DefaultMaxWaitedBody;
   QByteArray FStart;  // the first bytes of the file, up to FingerprintSize, once they were read
   static constexpr int FingerprintSize = 256;  // the first record's header and some of its text
 };

@@ -12,15 +12,22 @@
 namespace {
 
 // A missing file is an empty document; one that is not a regular file (a pipe would block the read)
-// is one too, and *problem says why.
-TQBIniDocument ReadDocument(const QString& fileName, QString* problem) {
+// is one too, and so is one larger than maxBytes (when not negative); *problem says why.
+TQBIniDocument ReadDocument(const QString& fileName, qint64 maxBytes, QString* problem) {
   QFile file;
   QString error;
   if (!OpenInputFile(file, fileName, &error)) {
     if (QFile::exists(fileName)) *problem = error;
     return {};
   }
-  return TQBIniDocument::Parse(file.readAll());
+  if (maxBytes < 0) return TQBIniDocument::Parse(file.readAll());
+  // Read one byte more than allowed, so a file that grew after its size was taken is caught too.
+  const QByteArray bytes = file.read(maxBytes + 1);
+  if (bytes.size() > maxBytes) {
+    *problem = QStringLiteral("The file is larger than %1 MB.").arg(maxBytes >> 20);
+    return {};
+  }
+  return TQBIniDocument::Parse(bytes);
 }
 
 [[noreturn]] void WriteFailed(const QString& fileName, const QString& reason) {
@@ -30,8 +37,8 @@ TQBIniDocument ReadDocument(const QString& fileName, QString* problem) {
 
 }  // namespace
 
-TQBIniFile::TQBIniFile(const QString& fileName, bool autoUpdate)
-    : FFileName(fileName), FAutoUpdate(autoUpdate), FDocument(ReadDocument(fileName, &FReadProblem)) {}
+TQBIniFile::TQBIniFile(const QString& fileName, bool autoUpdate, qint64 maxBytes)
+    : FFileName(fileName), FAutoUpdate(autoUpdate), FDocument(ReadDocument(fileName, maxBytes, &FReadProblem)) {}
 
 TQBIniFile::~TQBIniFile() = default;
 
@@ -125,6 +132,12 @@ void TQBIniFile::DeleteKey(const QString& section, const QString& key) {
 void TQBIniFile::EraseSection(const QString& section) {
   if (!FDocument.SectionExists(section)) return;
   FDocument.EraseSection(section);
+  Changed();
+}
+
+void TQBIniFile::EraseAll() {
+  if (FDocument.Sections().isEmpty()) return;
+  FDocument.Clear();
   Changed();
 }
 

@@ -21,8 +21,9 @@
 class TQBIniFile {
 public:
   // Reads the named file; a file that is missing or unreadable gives an empty document. Only a regular
-  // file is read: anything else (a pipe, a device, a folder) gives an empty document and ReadProblem.
-  explicit TQBIniFile(const QString& fileName, bool autoUpdate = true);
+  // file is read: anything else (a pipe, a device, a folder) gives an empty document and ReadProblem,
+  // and so does a file of more than maxBytes when maxBytes is not negative.
+  explicit TQBIniFile(const QString& fileName, bool autoUpdate = true, qint64 maxBytes = -1);
   virtual ~TQBIniFile();
   TQBIniFile(const TQBIniFile&) = delete;
   TQBIniFile& operator=(const TQBIniFile&) = delete;
@@ -58,6 +59,8 @@ public:
 
   void DeleteKey(const QString& section, const QString& key);
   void EraseSection(const QString& section);
+  // Every section at once (erasing them one by one reindexes the rest each time).
+  void EraseAll();
   bool ValueExists(const QString& section, const QString& key) const;
   bool SectionExists(const QString& section) const;
   QStringList ReadSections() const;

@@ -1,9 +1,14 @@
 #include "settings/QBProjectFile.h"
 
+#include "model/QBFileCheck.h"
+
 #include <QByteArray>
+#include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
+#include <iterator>
+#include <vector>
 
 namespace qbproject {
 namespace {
@@ -14,6 +19,8 @@ const QString EncodedNameKey = QStringLiteral("ViewNameEncoded");
 const QString ClassNameKey = QStringLiteral("ViewClassName");
 const QString OldClassKey = QStringLiteral("ViewClass");
 const QString AllMessages = QStringLiteral("All Messages");
+// The keys a place of "Views" may have.
+const QString* const PlaceKeys[] = {&NameKey, &EncodedNameKey, &ClassNameKey, &OldClassKey};
 
 QString PlacePrefix(int place) { return QString::number(place) + QLatin1Char('_'); }
 
@@ -23,23 +30,24 @@ bool IsUnsafeChar(QChar c) {
          c.category() == QChar::Other_Control;
 }
 
-// The highest place that has a key of its own in "Views": a stored ViewCount beyond it describes
-// nothing, and a huge one must not make the reader spin.
-int HighestListedPlace(const TQBIniFile& ini) {
-  int highest = 0;
+// The places in 1..viewCount that have a key of their own in "Views", in increasing order. The keys
+// are walked, not the count's range: a huge ViewCount must not make the reader spin.
+std::vector<int> ListedPlaces(const TQBIniFile& ini, int viewCount) {
+  std::vector<int> places;
   for (const QString& key : ini.ReadSection(ViewsSection)) {
     const qsizetype underscore = key.indexOf(QLatin1Char('_'));
+    if (underscore <= 0) continue;
+    const QString name = key.mid(underscore + 1);
+    if (std::none_of(std::begin(PlaceKeys), std::end(PlaceKeys),
+                     [&name](const QString* k) { return name.compare(*k, Qt::CaseInsensitive) == 0; }))
+      continue;
     bool ok = false;
-    const int place = underscore > 0 ? key.left(underscore).toInt(&ok) : 0;
-    if (ok) highest = std::max(highest, place);
+    const int place = key.left(underscore).toInt(&ok);
+    if (ok && place >= 1 && place <= viewCount) places.push_back(place);
   }
-  return highest;
-}
-
-bool PlaceHasKeys(const TQBIniFile& ini, const QString& prefix) {
-  for (const QString& key : {NameKey, EncodedNameKey, ClassNameKey, OldClassKey})
-    if (ini.ValueExists(ViewsSection, prefix + key)) return true;
-  return false;
+  std::sort(places.begin(), places.end());
+  places.erase(std::unique(places.begin(), places.end()), places.end());
+  return places;
 }
 
 QString ReadClassName(const TQBIniFile& ini, const QString& prefix) {
@@ -82,13 +90,27 @@ QString DecodeName(const QString& encoded) {
   return QString::fromUtf8(QByteArray::fromPercentEncoding(encoded.toUtf8()));
 }
 
+std::unique_ptr<TQBIniFile> OpenProjectFile(const QString& path, QString* problem) {
+  // Checked first: a missing file would read as an empty project, a pipe or a device must not block.
+  QFile file;
+  if (!OpenInputFile(file, path, problem)) return nullptr;
+  file.close();
+  auto ini = std::make_unique<TQBIniFile>(path, false, MaxFileBytes);
+  if (!ini->ReadProblem().isEmpty()) {
+    *problem = ini->ReadProblem();
+    return nullptr;
+  }
+  return ini;
+}
+
 TQBProjectContents ReadViews(const TQBIniFile& ini) {
   TQBProjectContents contents;
   contents.ViewCount = ini.ReadInteger(ViewsSection, ViewCountKey, 0);
-  const int last = std::min(contents.ViewCount, HighestListedPlace(ini));
-  for (int place = 1; place <= last; ++place) {
+  std::vector<int> places = ListedPlaces(ini, contents.ViewCount);
+  contents.Listed = int(places.size());
+  if (places.size() > size_t(MaxViews)) places.resize(size_t(MaxViews));
+  for (const int place : places) {
     const QString prefix = PlacePrefix(place);
-    if (!PlaceHasKeys(ini, prefix)) continue;
     TQBProjectView view;
     if (ini.ValueExists(ViewsSection, prefix + EncodedNameKey)) {
       const QString encoded = ini.ReadString(ViewsSection, prefix + EncodedNameKey, {});
@@ -110,7 +132,7 @@ void LoadViewFilter(TQBIniFile& ini, const TQBProjectView& entry, IQBMessageView
 }
 
 void WriteViews(TQBIniFile& ini, const QList<IQBMessageView*>& views) {
-  for (const QString& section : ini.ReadSections()) ini.EraseSection(section);
+  ini.EraseAll();
   ini.WriteInteger(ViewsSection, ViewCountKey, int32_t(views.size()));
   for (qsizetype i = 0; i < views.size(); ++i) {
     IQBMessageView& view = *views[i];
@@ -132,6 +154,13 @@ void WriteViews(TQBIniFile& ini, const QList<IQBMessageView*>& views) {
 QString PaneText(const QString& path) {
   const QString name = path.isEmpty() ? QString() : QFileInfo(path).completeBaseName();
   return name.isEmpty() ? QStringLiteral("Project:") : QStringLiteral("Project: ") + name;
+}
+
+QString TooManyViewsMessage(const QString& path, int listed) {
+  return QStringLiteral("Project File (%1) lists %2 views. Only the first %3 were opened.")
+      .arg(QFileInfo(path).fileName())
+      .arg(listed)
+      .arg(MaxViews);
 }
 
 QString NoViewsMessage(const QString& path) {

@@ -18,6 +18,8 @@
 #include <QList>
 #include <QString>
 
+#include <memory>
+
 struct TQBProjectView {
   QString Name;
   QString ClassName;
@@ -28,15 +30,28 @@ struct TQBProjectView {
 struct TQBProjectContents {
   int ViewCount = 0;            // as stored
   QList<TQBProjectView> Views;  // in place order; entries without a class are left out
+  int Listed = 0;               // the places the file describes, before the cap
 };
 
 namespace qbproject {
 
 inline const QString ViewsSection = QStringLiteral("Views");
 inline const QString DefaultClassName = QStringLiteral("Default");
+// A project opens at most this many views: each is a view with its own page. The places after them
+// are left out, and the window says so.
+constexpr int MaxViews = 10000;
+// A project file is a list of views and their filters; one larger than this is refused unread rather
+// than held in memory whole.
+constexpr qint64 MaxFileBytes = 16 << 20;
+
+// Opens a project file for reading: a regular file of at most MaxFileBytes. Null, with *problem
+// saying why, when it cannot be read.
+std::unique_ptr<TQBIniFile> OpenProjectFile(const QString& path, QString* problem);
 
 // The views a project file lists. A view's class is read from N_ViewClassName, the key the writer
-// uses, then from N_ViewClass, and is "Default" when neither exists.
+// uses, then from N_ViewClass, and is "Default" when neither exists. Only places that have keys of
+// their own count, whatever ViewCount claims (a count of two billion with one key is one view), and
+// only the first MaxViews of them are read.
 TQBProjectContents ReadViews(const TQBIniFile& ini);
 // Points the file's section at the view's filter and lets the view load it.
 void LoadViewFilter(TQBIniFile& ini, const TQBProjectView& entry, IQBMessageView& view);
@@ -50,6 +65,8 @@ QString PaneText(const QString& path);
 
 // The notice for a project without views, naming the file without its folder.
 QString NoViewsMessage(const QString& path);
+// The notice for a project that lists more than MaxViews views.
+QString TooManyViewsMessage(const QString& path, int listed);
 
 // Whether a view name needs the encoded form, and the encoding itself (exposed for tests).
 bool NeedsEncoding(const QString& name);

@@ -63,6 +63,7 @@ void TQBOrganizerSettings::Visit(Self& s, const Io& io) {
   io.Flag("ThreadName", s.Fields, uint8_t(orgThreadName));
   io.Flag("ComputerName", s.Fields, uint8_t(orgComputerName));
   io.Bool("AutoOrganize", s.AutoOrganize);
+  io.Integer("MaxViews", s.MaxViews);
 }
 
 template <typename Self, typename Io>
@@ -129,6 +130,7 @@ void TQBGeneralSettings::Visit(Self& s, const Io& io) {
   io.Integer("PrintFontSize", s.PrintFontSize);
   // Keys of this program's own features follow the ones every viewer version knows.
   io.Bool("FollowLogFile", s.FollowLogFile);
+  io.Integer("MaxFollowRecord", s.MaxFollowRecord);
 }
 
 template <typename Self, typename Io>
@@ -182,10 +184,13 @@ void TQBFontStyles::Write(TQBIniFile& ini) const {
 void TQBSettings::Read(const TQBIniFile& ini) {
   ReadSection(Position, ini, kPosition);
   ReadSection(Organizer, ini, kOrganizer);
+  Organizer.MaxViews =
+      std::clamp(Organizer.MaxViews, TQBOrganizerSettings::MinMaxViews, TQBOrganizerSettings::MaxMaxViews);
   ReadSection(Display, ini, kDisplay);
   Display.Columns = OneTimeColumn(Display.Columns);
   ReadSection(General, ini, kGeneral);
   General.PrintFontSize = FontSize(General.PrintFontSize);
+  General.MaxFollowRecord = std::clamp(General.MaxFollowRecord, 1, MaxFollowRecordLimit);
   ReadSection(MessageFont, ini, kMessageFont);
   ReadSection(InspectorFont, ini, kInspectorFont);
   ReadSection(InspectorFixedFont, ini, kInspectorFixedFont);

@@ -85,9 +85,15 @@ struct TQBGeneralSettings {
   bool PrintSelection = true;
   int32_t PrintFontSize = 8;
   bool FollowLogFile = false;  // Follow Log File's tick
+  // The largest body, in MB, that a record still being written may claim while a log is followed; a
+  // larger claim makes the log invalid there (1 to MaxFollowRecordLimit).
+  int32_t MaxFollowRecord = 64;
   template <typename Self, typename Io> static void Visit(Self& self, const Io& io);
   friend bool operator==(const TQBGeneralSettings&, const TQBGeneralSettings&) = default;
 };
+
+// The largest MaxFollowRecord: a claim beyond 2 GB is invalid in any case.
+inline constexpr int32_t MaxFollowRecordLimit = 2047;
 
 // Font sizes in points that the settings accept; a stored size outside is brought to the nearest.
 inline constexpr int32_t MinFontSize = 6, MaxFontSize = 72;
@@ -114,8 +120,13 @@ struct TQBFindSettings {
 };
 
 struct TQBOrganizerSettings {
+  // The most views the organizer keeps: each costs memory and a look at new messages.
+  static constexpr int32_t DefaultMaxViews = 2000;
+  static constexpr int32_t MinMaxViews = 1;
+  static constexpr int32_t MaxMaxViews = 100000;
   uint8_t Fields = 0;  // TQBOrganizeField flags
   bool AutoOrganize = false;
+  int32_t MaxViews = DefaultMaxViews;
   template <typename Self, typename Io> static void Visit(Self& self, const Io& io);
   friend bool operator==(const TQBOrganizerSettings&, const TQBOrganizerSettings&) = default;
 };

@@ -55,7 +55,7 @@ void TQBEditCommands::Clear(bool all) {
       FAdder.ResetNextID();
       FWindow.ClearAllMessages();
       FLog.Modified = false;
-      FLog.CurrentFile.clear();
+      FLog.ForgetFiles();
     } else {
       view->ClearView();
     }

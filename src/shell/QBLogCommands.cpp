@@ -8,7 +8,6 @@
 
 #include "model/QBFileCheck.h"
 
-#include <QDir>
 #include <QFileInfo>
 
 namespace {
@@ -56,7 +55,7 @@ bool TQBLogCommands::Load(const QString& path, bool append, IQBLogLoadEvents* ev
   if (!append) {
     FWindow.ClearAllMessages();
     FAdder.ResetNextID();
-    FState.CurrentFile.clear();
+    FState.ForgetFiles();
     FState.Modified = false;
   }
   QString cleanupError;
@@ -93,8 +92,12 @@ TQBLoadResult TQBLogCommands::ReadFile(const QString& path, IQBLogLoadEvents* ev
   for (const IQBLogFileListener* listener : FListeners)
     if (listener->LoadMode() == TQBLoadMode::CompleteRecords) mode = TQBLoadMode::CompleteRecords;
   const TQBLoadResult result = LoadLogFile(path, FAdder, events, mode);
+  const QString fullPath = QFileInfo(path).absoluteFilePath();
+  // A load that stopped early is an input too: the rest of the file is in no store, so it must not be
+  // saved over.
+  if (result.Status != TQBLoadResult::TStatus::OpenFailed) FState.Inputs.append({fullPath, result.Ok()});
   if (result.Ok()) {
-    FState.CurrentFile = QFileInfo(path).absoluteFilePath();
+    FState.CurrentFile = fullPath;
     FState.Modified = false;
   }
   return result;
@@ -145,6 +148,10 @@ bool TQBLogCommands::Save() {
 bool TQBLogCommands::SaveTo(const QString& path) {
   IQBMessageViewSave* save = FWindow.CurrentSave();
   if (!save) return false;
+  if (const QString refusal = FState.OutputRefusal(path, TQBOutputKind::Save); !refusal.isEmpty()) {
+    FFeedback.ReportError(refusal);
+    return false;
+  }
   FState.LastLogDir = FolderOf(path);
   FFeedback.ShowStatusText(QStringLiteral("Saving %1...").arg(FileNameOf(path)));
   FFeedback.SetBusy(true);
@@ -184,10 +191,9 @@ bool TQBLogCommands::SaveTo(const QString& path) {
 void TQBLogCommands::Export(const QString& path, bool xml) {
   IQBMessageViewExport* exporter = FWindow.CurrentExport();
   if (!exporter) return;
-  // An export written over the current log would lose the log itself; saving is the way to replace it.
-  if (!FState.CurrentFile.isEmpty() && IsSameFile(path, FState.CurrentFile)) {
-    FFeedback.ReportError(QStringLiteral("Cannot export to \"%1\". It is the current log file; choose another file.")
-                            .arg(QDir::toNativeSeparators(path)));
+  // An export written over the log would lose the log itself; saving is the way to replace it.
+  if (const QString refusal = FState.OutputRefusal(path, TQBOutputKind::Export); !refusal.isEmpty()) {
+    FFeedback.ReportError(refusal);
     return;
   }
   FState.LastLogDir = FolderOf(path);

@@ -28,7 +28,7 @@ void TQBLogFollower::SetOn(bool on) {
   // That load read a record still being written, with zeros for its missing bytes; going on after it
   // would read the record a second time once it is whole.
   if (FLoaded.LastRecordCut) {
-    FWindow.ReloadFollowedFile(FLoadedPath, TQBFollowReload::RecordCut);
+    Reload(FLoadedPath, TQBFollowReload::RecordCut);
     return;
   }
   StartFollowing();
@@ -125,20 +125,29 @@ void TQBLogFollower::Finish(const TQBLogTail::TResult& result) {
     case TStatus::Truncated:
     case TStatus::Replaced:
       StopFollowing();
-      FWindow.ReloadFollowedFile(path, result.Status == TStatus::Truncated ? TQBFollowReload::Truncated
-                                                                           : TQBFollowReload::Replaced);
+      Reload(path, result.Status == TStatus::Truncated ? TQBFollowReload::Truncated : TQBFollowReload::Replaced);
       break;
     case TStatus::Invalid:
-      StopFollowing();
-      FOn = false;
-      FWindow.FollowingStopped();
+      SwitchOff();
       FWindow.ReportInvalidLog(path);
       break;
     case TStatus::OpenFailed:
-      StopFollowing();
-      FOn = false;
-      FWindow.FollowingStopped();
+      SwitchOff();
       FFeedback.ReportError(QStringLiteral("Following \"%1\" has stopped. %2").arg(path, result.Error));
       break;
   }
+}
+
+void TQBLogFollower::Reload(const QString& path, TQBFollowReload reason) {
+  FWindow.ReloadFollowedFile(path, reason);
+  // A reload that did not make the file current again (what took its name is no log file, the load
+  // met an invalid record, the user cancelled) has said why; nothing is followed any more, and the
+  // tick must not claim otherwise.
+  if (FOn && !FTail.Following()) SwitchOff();
+}
+
+void TQBLogFollower::SwitchOff() {
+  StopFollowing();
+  FOn = false;
+  FWindow.FollowingStopped();
 }

@@ -12,7 +12,9 @@
 // a print, one of its dialogs); the read then waits until it may. Messages read by following are part
 // of the file: they leave the modified flag as it was. A file that became shorter or was replaced is
 // loaded again from its start by the window; an invalid record stops following with the invalid-log
-// report, keeping what was read.
+// report, keeping what was read, and so does a record still being written that claims a body beyond
+// the limit. A file that cannot be followed any more (it became a device, a reload of it failed)
+// switches following off with its report.
 
 #include "model/QBLogTail.h"
 #include "shell/QBCommandRules.h"
@@ -81,6 +83,9 @@ public:
 
   // Reads whatever is complete now (what a notice leads to after GatherMs).
   void ReadNow();
+  // A record that is still being written and claims a body larger than bytes makes the log invalid
+  // there (default 64 MB, the setting MaxFollowRecord).
+  void SetMaxRecordBody(int64_t bytes) { FTail.SetMaxWaitedBody(bytes); }
 
 private:
   void StartFollowing();
@@ -88,6 +93,10 @@ private:
   void Watch(const QString& path);
   void ScheduleRead(int delayMs);
   void Finish(const TQBLogTail::TResult& result);
+  // The window loads the file again; following goes on when that made it current.
+  void Reload(const QString& path, TQBFollowReload reason);
+  // Following has stopped for good: the command's tick goes.
+  void SwitchOff();
 
   TQBLogState& FState;
   TQBMessageAdder& FAdder;

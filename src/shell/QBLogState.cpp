@@ -2,10 +2,52 @@
 
 #include "shell/QBVocabulary.h"
 
+#include "model/QBFileCheck.h"
+
+#include <QDir>
+
 #include <QFileInfo>
 
 QString TQBLogState::Title() const {
   QString title = QBApplicationTitle;
   if (!CurrentFile.isEmpty()) title = QFileInfo(CurrentFile).fileName() + QStringLiteral(" - ") + title;
   return Modified ? QLatin1Char('*') + title : title;
+}
+
+void TQBLogState::ForgetFiles() {
+  CurrentFile.clear();
+  Inputs.clear();
+}
+
+namespace {
+
+QString Verb(TQBOutputKind kind) {
+  switch (kind) {
+    case TQBOutputKind::Save: return QStringLiteral("save");
+    case TQBOutputKind::Export: return QStringLiteral("export");
+    case TQBOutputKind::Print: return QStringLiteral("print");
+  }
+  return {};
+}
+
+}  // namespace
+
+QString TQBLogState::OutputRefusal(const QString& path, TQBOutputKind kind) const {
+  QStringList guarded;
+  for (const TInput& input : Inputs)
+    if (kind != TQBOutputKind::Save || !input.Whole) guarded << input.Path;
+  const TQBOutputCheck check = CheckOutput(path, guarded);
+  const QString shown = QDir::toNativeSeparators(path);
+  switch (check.Verdict) {
+    case TQBOutputCheck::TVerdict::Writable: return {};
+    case TQBOutputCheck::TVerdict::NotRegular:
+      return QStringLiteral("Cannot write the file %1: %2").arg(shown, check.Reason);
+    case TQBOutputCheck::TVerdict::IsInput: break;
+  }
+  if (kind == TQBOutputKind::Save)
+    return QStringLiteral("Cannot save to \"%1\". Loading it stopped before its end, so the viewer holds only "
+                          "part of it; saving over it would lose the rest. Choose another file.")
+        .arg(shown);
+  return QStringLiteral("Cannot %1 to \"%2\". It is the log file being viewed; choose another file.")
+      .arg(Verb(kind), shown);
 }

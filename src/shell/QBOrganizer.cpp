@@ -1,6 +1,6 @@
 #include "shell/QBOrganizer.h"
 
-#include <QHash>
+#include "view/QBFilterMatcher.h"
 
 #include <unordered_map>
 
@@ -67,13 +67,6 @@ private:
 
 TQBOrganizer::TQBOrganizer(TQuillboxMessageSet& set) : FSet(set) {}
 
-QString TQBOrganizer::Fold(const QString& value) {
-  QString folded = value;
-  for (QChar& c : folded)
-    if (c >= QLatin1Char('a') && c <= QLatin1Char('z')) c = QChar(c.unicode() - ('a' - 'A'));
-  return folded;
-}
-
 int TQBOrganizer::FieldOfCriteria(const TQBFilterCriteria& criteria) {
   int field = -1;
   for (int f = 0; f < FieldCount; ++f) {
@@ -99,7 +92,7 @@ void TQBOrganizer::RegisterView(const IQBMessageViewList& view) {
   if (field < 0) return;
   const QString value = ValueOfCriteria(criteria, Rules()[size_t(field)].Text);
   QMap<QString, QString>& values = FValues[size_t(field)];
-  const QString key = Fold(value);
+  const QString key = qbfilter::FoldedKey(value);
   if (!values.contains(key)) values.insert(key, value);
 }
 
@@ -108,43 +101,57 @@ void TQBOrganizer::UnregisterView(const IQBMessageViewList& view) {
   view.GetFilterCriteria(criteria);
   const int field = FieldOfCriteria(criteria);
   if (field < 0) return;
-  if (FValues[size_t(field)].remove(Fold(ValueOfCriteria(criteria, Rules()[size_t(field)].Text))) > 0) ClearCaches();
+  if (FValues[size_t(field)].remove(qbfilter::FoldedKey(ValueOfCriteria(criteria, Rules()[size_t(field)].Text))) > 0)
+    ClearCaches();
 }
 
 void TQBOrganizer::ClearCaches() {
   ++FVersion;
-  for (TNameCache& cache : FNameCaches) {
-    cache.Bytes.clear();
-    cache.Organized.clear();
-  }
-  FOrganizedPids.clear();
+  for (std::vector<TValueState>& states : FNameStates) states.clear();
+  FPidStates.clear();
 }
 
-bool TQBOrganizer::HasValue(int field, const QString& value) const {
-  return FValues[size_t(field)].contains(Fold(value));
+bool TQBOrganizer::HasValue(int field, const QString& value) {
+  return FValues[size_t(field)].contains(qbfilter::FoldedKeyInto(value, FFolded));
+}
+
+bool TQBOrganizer::Full() const {
+  qsizetype views = 0;
+  for (const QMap<QString, QString>& values : FValues) views += values.size();
+  return views >= FMaxViews;
+}
+
+TQBOrganizer::TValueState& TQBOrganizer::CachedState(int field, const TQBMessageRef& message) {
+  const TFieldRule& rule = Rules()[size_t(field)];
+  if (!rule.NameId) return FPidStates[message.ProcessID()];
+  if (FCacheGeneration != FSet.PoolGeneration()) {
+    for (std::vector<TValueState>& states : FNameStates) states.clear();
+    FCacheGeneration = FSet.PoolGeneration();
+  }
+  std::vector<TValueState>& states = FNameStates[size_t(field)];
+  const uint32_t fold = FSet.PoolFoldId((message.*rule.NameId)());
+  if (fold >= states.size()) states.resize(std::max<size_t>(size_t(fold) + 1, FSet.PoolSize()), vsUnknown);
+  return states[fold];
 }
 
 bool TQBOrganizer::IsOrganized(int field, const TQBMessageRef& message) {
+  TValueState& state = CachedState(field, message);
+  if (state == vsOrganized) return true;
   const TFieldRule& rule = Rules()[size_t(field)];
-  if (!rule.NameId) {
-    const uint32_t pid = message.ProcessID();
-    if (FOrganizedPids.contains(pid)) return true;
-    if (!HasValue(field, QString::number(pid))) return false;
-    FOrganizedPids.insert(pid);
-    return true;
-  }
-  const uint32_t id = (message.*rule.NameId)();
-  TNameCache& cache = FNameCaches[size_t(field)];
-  if (id < cache.Organized.size() && cache.Organized[id] && cache.Bytes[id] == FSet.PoolUtf8(id)) return true;
-  const QString& value = FSet.PoolString(id);
+  const QString value =
+      rule.NameId ? FSet.PoolString((message.*rule.NameId)()) : QString::number(message.ProcessID());
   if (!(value.isEmpty() && rule.EmptyIsOrganized) && !HasValue(field, value)) return false;
-  if (id >= cache.Organized.size()) {
-    cache.Organized.resize(size_t(id) + 1, 0);
-    cache.Bytes.resize(size_t(id) + 1);
-  }
-  cache.Organized[id] = 1;
-  cache.Bytes[id] = FSet.PoolUtf8(id).toByteArray();
+  state = vsOrganized;
   return true;
+}
+
+TQBOrganizer::TValueState TQBOrganizer::Settle(int field, const TQBMessageRef& message) {
+  if (IsOrganized(field, message)) return vsOrganized;
+  TValueState& state = CachedState(field, message);
+  if (state == vsLeftOut || !Full()) return state;
+  state = vsLeftOut;
+  ++FLeftOut;
+  return vsLeftOut;
 }
 
 TQBOrganizedView TQBOrganizer::CreateView(int field, const TQBMessageRef& message) {
@@ -181,7 +188,7 @@ void TQBOrganizer::OrganizeMessage(uint8_t fields) {
   const TQBMessageRef message = FSet.At(FSet.RecNo());
   std::vector<TQBOrganizedView> created;
   for (int field = 0; field < FieldCount; ++field) {
-    if (!(fields & Rules()[size_t(field)].Flag) || IsOrganized(field, message)) continue;
+    if (!(fields & Rules()[size_t(field)].Flag) || Settle(field, message) != vsUnknown) continue;
     const TQBOrganizedView view = CreateView(field, message);
     // Without a view class nothing can be created for the other fields either.
     if (!view) break;
@@ -226,7 +233,7 @@ void TQBOrganizer::OrganizeNewMessage() {
   }
   FLast.RecNo = -1;
   for (int field = 0; field < FieldCount; ++field)
-    if ((FOrganizeBy & Rules()[size_t(field)].Flag) && !IsOrganized(field, message)) return;
+    if ((FOrganizeBy & Rules()[size_t(field)].Flag) && Settle(field, message) == vsUnknown) return;
   for (int field = 0; field < FieldCount; ++field) FLast.Keys[size_t(field)] = KeyOf(field, message);
   FLast.RecNo = recNo;
   FLast.Fields = FOrganizeBy;
@@ -267,6 +274,7 @@ public:
   }
 
   const std::vector<TQBOrganizedView>& Created() const { return FCreated; }
+  int LeftOut() const { return FLeftOut; }
 
 private:
   static constexpr int32_t Unseen = -2;
@@ -274,7 +282,8 @@ private:
 
   int32_t& RouteSlot(int field, const TQBMessageRef& message) {
     const TFieldRule& rule = Rules()[size_t(field)];
-    if (rule.NameId) return FRoutes[size_t(field)][(message.*rule.NameId)()];
+    // Names that differ only in the case of ASCII letters share a fold id, and so a view.
+    if (rule.NameId) return FRoutes[size_t(field)][FSet.PoolFoldId((message.*rule.NameId)())];
     const uint32_t pid = message.ProcessID();
     if (FLastPidRoute && FLastPid == pid) return *FLastPidRoute;
     FLastPid = pid;
@@ -283,14 +292,11 @@ private:
   }
 
   int32_t NewRoute(int field, const TQBMessageRef& message) {
-    const TFieldRule& rule = Rules()[size_t(field)];
-    const QString value =
-        rule.NameId ? FSet.PoolString((message.*rule.NameId)()) : QString::number(message.ProcessID());
-    if (value.isEmpty() && rule.EmptyIsOrganized) return NoNewView;
-    const QString key = Fold(value);
-    QHash<QString, int32_t>& created = FCreatedByValue[size_t(field)];
-    if (const auto it = created.constFind(key); it != created.cend()) return *it;
     if (FStopped || FOrganizer.IsOrganized(field, message)) return NoNewView;
+    if (FOrganizer.Full()) {
+      ++FLeftOut;
+      return NoNewView;
+    }
     const TQBOrganizedView view = FOrganizer.CreateView(field, message);
     if (!view) {
       // Without a view class every further value would fail the same way.
@@ -298,7 +304,6 @@ private:
       return NoNewView;
     }
     FCreated.push_back(view);
-    created.insert(key, int32_t(FCreated.size() - 1));
     return int32_t(FCreated.size() - 1);
   }
 
@@ -306,20 +311,20 @@ private:
   TQuillboxMessageSet& FSet;
   std::vector<int> FFields;
   std::vector<TQBOrganizedView> FCreated;
-  // Per field and interned name id: Unseen, NoNewView, or the index of the new view in FCreated.
+  // Per field and fold id: Unseen, NoNewView, or the index of the new view in FCreated.
   std::array<std::vector<int32_t>, FieldCount> FRoutes;
   // The same for process ids; node-based, so the remembered slot of the last id stays valid.
   std::unordered_map<uint32_t, int32_t> FPidRoutes;
   uint32_t FLastPid = 0;
   int32_t* FLastPidRoute = nullptr;
-  std::array<QHash<QString, int32_t>, FieldCount> FCreatedByValue;
   bool FStopped = false;
+  int FLeftOut = 0;
 };
 
-void TQBOrganizer::OrganizeAll(uint8_t fields) {
+int TQBOrganizer::OrganizeAll(uint8_t fields) {
   // The store may have been emptied and refilled since the last automatic pass.
   ++FVersion;
-  if (!FViews || !(fields & AllFields) || FSet.GetRecordCount() == 0) return;
+  if (!FViews || !(fields & AllFields) || FSet.GetRecordCount() == 0) return 0;
   struct TCreating {
     IQBOrganizerViews& Views;
     explicit TCreating(IQBOrganizerViews& views) : Views(views) { Views.BeginCreating(); }
@@ -330,6 +335,14 @@ void TQBOrganizer::OrganizeAll(uint8_t fields) {
   for (int recNo = 1; recNo <= FSet.GetRecordCount(); ++recNo) pass.Discover(recNo);
   pass.Fill();
   if (!pass.Created().empty()) FViews->ShowOrganizedView(pass.Created().back());
+  return pass.LeftOut();
+}
+
+QString TQBOrganizer::LeftOutText(int leftOut) const {
+  return QStringLiteral("The organizer makes at most %1 views ([Organizer] MaxViews): %2 more %3 got no view.")
+      .arg(FMaxViews)
+      .arg(leftOut)
+      .arg(leftOut == 1 ? QStringLiteral("value") : QStringLiteral("values"));
 }
 
 QStringList TQBOrganizer::OrganizedValues(TQBOrganizeField field) const {

@@ -8,11 +8,16 @@
 // organized exactly when an organizer view would accept it, so no message is left without its view.
 //
 // Cost. Deciding whether a message's value is organized must not cost a string lookup per message
-// while a million-message log loads: the answer is cached per interned name id (checked against the
-// name's bytes, since ids are reused once the store is emptied) and per process id. Registering only
-// adds values, so cached answers stay true; unregistering clears the caches. The automatic pass first
-// compares a new message's name ids with those of the message before it: in a log, runs of messages
-// share their names.
+// while a million-message log loads: the answer is cached per fold id of the store's name pool (names
+// equal with ASCII letters folded share one; the cache starts over when the pool does) and per process
+// id. Registering only adds values, so cached answers stay true; unregistering clears the caches. The
+// automatic pass first compares a new message's name ids with those of the message before it: in a
+// log, runs of messages share their names.
+//
+// Bound. Every view costs memory and every view is offered messages, so the organizer makes no view
+// once MaxViews of them exist (the values it keeps, made by it or by hand): a log with a million
+// thread names gets its first MaxViews threads' views, and the organizer counts the values it left
+// out, each once, for the window to report.
 //
 // "Organize Messages" over the whole store does not create each view by refilling it from the store
 // (1,000 values would mean 1,000 passes over the store): one pass finds the values and creates their
@@ -26,13 +31,14 @@
 #include <quillbox/QBCustomViewIntf.h>
 #include <quillbox/QuillboxMessageSet.h>
 
-#include <QByteArray>
+#include <QHash>
 #include <QMap>
-#include <QSet>
 #include <QString>
 #include <QStringList>
 
+#include <algorithm>
 #include <array>
+#include <utility>
 #include <vector>
 
 // A view as the organizer fills it: the required interface and, when the view offers it, the list
@@ -66,6 +72,14 @@ public:
   // The window, once it exists; null when it is gone (nothing is organized then).
   void SetViews(IQBOrganizerViews* views) { FViews = views; }
 
+  // The most views the organizer keeps ([Organizer] MaxViews).
+  int MaxViews() const { return FMaxViews; }
+  void SetMaxViews(int maxViews) { FMaxViews = std::max(maxViews, 1); }
+  // The values the automatic pass left without a view since the last call, each counted once.
+  int TakeLeftOut() { return std::exchange(FLeftOut, 0); }
+  // What to tell the user about leftOut values left without a view.
+  QString LeftOutText(int leftOut) const;
+
   // The fields automatic organizing uses: TQBOrganizeField flags.
   uint8_t OrganizeBy() const { return FOrganizeBy; }
   void SetOrganizeBy(uint8_t fields) { FOrganizeBy = fields & AllFields; }
@@ -82,8 +96,9 @@ public:
   void OrganizeMessage(uint8_t fields);
   // The automatic pass for the message just added (the store's current message) with OrganizeBy.
   void OrganizeNewMessage();
-  // Organizes every message of the store in record order. The store's position is kept.
-  void OrganizeAll(uint8_t fields);
+  // Organizes every message of the store in record order. The store's position is kept. Returns the
+  // number of values left without a view because MaxViews views exist.
+  int OrganizeAll(uint8_t fields);
 
   // The organized values of one field, in their sorted order, each in the first form registered.
   QStringList OrganizedValues(TQBOrganizeField field) const;
@@ -96,37 +111,43 @@ private:
   struct TFieldRule;
   static const std::array<TFieldRule, FieldCount>& Rules();
 
-  // A name field's cached answers per interned id: the name's bytes when it is known to be organized.
-  struct TNameCache {
-    std::vector<QByteArray> Bytes;
-    std::vector<uint8_t> Organized;
-  };
+  // What is known of a value: nothing yet, it has a view, or it was left out for want of room.
+  enum TValueState : uint8_t { vsUnknown, vsOrganized, vsLeftOut };
 
   class TPass;
   friend class TPass;
 
   bool IsOrganized(int field, const TQBMessageRef& message);
+  // IsOrganized, or else whether the value is left out because MaxViews views exist (counted once).
+  TValueState Settle(int field, const TQBMessageRef& message);
+  TValueState& CachedState(int field, const TQBMessageRef& message);
+  bool Full() const;
   static uint32_t KeyOf(int field, const TQBMessageRef& message);
   bool RepeatsLastMessage(int recNo, const TQBMessageRef& message) const;
-  bool HasValue(int field, const QString& value) const;
+  bool HasValue(int field, const QString& value);
   TQBOrganizedView CreateView(int field, const TQBMessageRef& message);
   void ClearCaches();
   static int FieldOfCriteria(const TQBFilterCriteria& criteria);
-  static QString Fold(const QString& value);
 
   TQuillboxMessageSet& FSet;
   IQBOrganizerViews* FViews = nullptr;
   uint8_t FOrganizeBy = 0;
   bool FAutomaticPass = false;
+  int FMaxViews = TQBOrganizerSettings::DefaultMaxViews;
+  int FLeftOut = 0;
   // Per field: folded value -> the value as first registered. A QMap keeps them sorted.
   std::array<QMap<QString, QString>, FieldCount> FValues;
-  std::array<TNameCache, FieldCount> FNameCaches;  // unused for the process id
-  QSet<uint32_t> FOrganizedPids;
+  // Per name field and fold id, and per process id, what is known of the value; the name states
+  // belong to the pool of generation FCacheGeneration.
+  std::array<std::vector<TValueState>, FieldCount> FNameStates;  // unused for the process id
+  uint64_t FCacheGeneration = UINT64_MAX;
+  QHash<uint32_t, TValueState> FPidStates;
+  QString FFolded;  // the buffer values are folded into to be looked up
   // Raised whenever a value may have lost its view, or the store may have changed under the
   // automatic pass.
   uint64_t FVersion = 0;
-  // The last message of the automatic pass whose values all had views: its number, the fields and
-  // version then, and its name ids (process id) per field.
+  // The last message of the automatic pass whose values were all settled (organized or left out): its
+  // number, the fields and version then, and its name ids (process id) per field.
   struct TLastMessage {
     int RecNo = -1;
     uint8_t Fields = 0;

@@ -2,6 +2,7 @@
 
 void TQBOrganizerCommands::ApplySettings(const TQBOrganizerSettings& settings) {
   FOrganizer.SetOrganizeBy(settings.Fields);
+  FOrganizer.SetMaxViews(settings.MaxViews);
   FAutoOrganize = settings.AutoOrganize;
 }
 
@@ -9,7 +10,8 @@ void TQBOrganizerCommands::OrganizeMessages() {
   uint8_t fields = FOrganizer.OrganizeBy();
   bool autoOrganize = FAutoOrganize;
   // The fields chosen here serve this pass only; the automatic field set stays as it is.
-  if (FWindow.RunOrganizerSettings(TQBOrganizerForm::OrganizeNow, fields, autoOrganize)) FOrganizer.OrganizeAll(fields);
+  if (FWindow.RunOrganizerSettings(TQBOrganizerForm::OrganizeNow, fields, autoOrganize))
+    ReportLeftOut(FOrganizer.OrganizeAll(fields));
   FWindow.UpdateCommands();
 }
 
@@ -34,11 +36,17 @@ void TQBOrganizerCommands::SetAutoOrganize(bool on) {
   FAutoOrganize = on;
   FWindow.UpdateCommands();
   if (on && FOrganizer.OrganizeBy() != 0 && FSet.GetRecordCount() > 0) {
-    FOrganizer.OrganizeAll(FOrganizer.OrganizeBy());
+    ReportLeftOut(FOrganizer.OrganizeAll(FOrganizer.OrganizeBy()));
     FWindow.UpdateCommands();
   }
 }
 
 void TQBOrganizerCommands::NewMessageAdded(int) {
   if (FAutoOrganize) FOrganizer.OrganizeNewMessage();
+}
+
+void TQBOrganizerCommands::ReportLeftOut() { ReportLeftOut(FOrganizer.TakeLeftOut()); }
+
+void TQBOrganizerCommands::ReportLeftOut(int leftOut) {
+  if (leftOut > 0) FWindow.ShowStatusText(FOrganizer.LeftOutText(leftOut));
 }

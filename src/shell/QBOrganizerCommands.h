@@ -17,6 +17,8 @@ public:
   // Auto-Organize box set as given; true on OK, with the fields and the box as the dialog ended.
   virtual bool RunOrganizerSettings(TQBOrganizerForm form, uint8_t& fields, bool& autoOrganize) = 0;
   virtual void UpdateCommands() = 0;
+  // A text in the status message pane.
+  virtual void ShowStatusText(const QString& text) = 0;
 };
 
 class TQBOrganizerCommands final : public IQBNewMessageObserver, public IQBCommandInputSource {
@@ -26,9 +28,9 @@ public:
 
   // The tick of Auto-Organize.
   bool AutoOrganize() const { return FAutoOrganize; }
-  // Takes the field set and the switch from the settings without organizing anything.
+  // Takes the field set, the switch and the most views from the settings without organizing anything.
   void ApplySettings(const TQBOrganizerSettings& settings);
-  TQBOrganizerSettings Settings() const { return {FOrganizer.OrganizeBy(), FAutoOrganize}; }
+  TQBOrganizerSettings Settings() const { return {FOrganizer.OrganizeBy(), FAutoOrganize, FOrganizer.MaxViews()}; }
 
   // "Organize Messages...": the dialog in its organize-now form, then one pass with its fields.
   void OrganizeMessages();
@@ -42,10 +44,15 @@ public:
   // The adding path's notice: with Auto-Organize on, the new message is organized before the views
   // receive it (this observer comes before theirs).
   void NewMessageAdded(int recNo) override;
+  // After messages came in (a load ended): says in the status pane how many values the automatic
+  // pass left without a view since the last report, if any.
+  void ReportLeftOut();
   // The tick of Auto-Organize in the command-state record.
   void GatherInputs(TQBCommandInputs& in) const override { in.AutoOrganize = FAutoOrganize; }
 
 private:
+  void ReportLeftOut(int leftOut);
+
   TQBOrganizer& FOrganizer;
   const TQuillboxMessageSet& FSet;
   IQBOrganizerWindow& FWindow;

@@ -17,6 +17,11 @@ void TQBPrintCommands::PrintMessages() {
   if (!FWindow.AskMessagePrint(title, view->SelectedCount() > 0, selection, columns, fontSize)) return;
   FSettings.General.PrintSelection = selection;
   FSettings.General.PrintFontSize = fontSize;
+  if (const QString file = FWindow.PrintFile(); !file.isEmpty())
+    if (const QString refusal = FLog.OutputRefusal(file, TQBOutputKind::Print); !refusal.isEmpty()) {
+      FFeedback.ReportError(refusal);
+      return;
+    }
   QString failure;
   {
     FPrinting = true;

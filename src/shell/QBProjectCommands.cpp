@@ -1,11 +1,9 @@
 #include "shell/QBProjectCommands.h"
 
-#include "model/QBFileCheck.h"
-
 #include "settings/QBProjectFile.h"
 #include "shell/QBFinally.h"
+#include "shell/QBViewManager.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 #include <exception>
@@ -14,6 +12,22 @@
 namespace {
 
 QString FolderOf(const QString& path) { return QFileInfo(path).absolutePath(); }
+
+// The letters of a name as a reader tells names apart: without blanks and invisible format
+// characters (a zero-width space between the words reads as a blank), in one case.
+QString ReadAs(const QString& name) {
+  QString letters;
+  for (const QChar c : name)
+    if (!c.isSpace() && c.category() != QChar::Other_Format) letters += c.toCaseFolded();
+  return letters;
+}
+
+// A view of a project may not pass for the window's own first view: a name that reads as "All
+// Messages" gets a suffix.
+QString ProjectViewName(const QString& name) {
+  static const QString own = ReadAs(QBAllMessagesName);
+  return ReadAs(name) == own ? name + QStringLiteral(" (2)") : name;
+}
 
 }  // namespace
 
@@ -30,7 +44,13 @@ bool TQBProjectCommands::SaveStep(bool ask) {
 
 void TQBProjectCommands::CloseProject() {
   if (!SaveStep(true)) return;
-  FWindow.RemoveProjectViews();
+  QString error;
+  {
+    FWindow.BeginManyViews();
+    const TQBFinally end(error, [this] { FWindow.EndManyViews(); });
+    FWindow.RemoveProjectViews();
+  }
+  if (!error.isEmpty()) FFeedback.ReportError(error);
   FState.CurrentProject.clear();
   FWindow.SetProjectModified(false);
   FWindow.ProjectChanged();
@@ -63,42 +83,48 @@ bool TQBProjectCommands::SaveProjectAs() {
 
 bool TQBProjectCommands::Open(const QString& path) {
   // The file is checked before the views go, so an unreadable project leaves them as they were; a
-  // pipe or a device is refused without blocking.
-  QFile file;
-  if (QString problem; !OpenInputFile(file, path, &problem)) {
+  // pipe or a device is refused without blocking, a file too large to be a project unread.
+  QString problem;
+  const std::unique_ptr<TQBIniFile> ini = qbproject::OpenProjectFile(path, &problem);
+  if (!ini) {
     FFeedback.ReportError(QStringLiteral("Cannot open file \"%1\". %2").arg(path, problem));
     return false;
   }
-  file.close();
-  TQBIniFile ini(path, false);
-  FWindow.RemoveProjectViews();
-  const TQBProjectContents contents = qbproject::ReadViews(ini);
-  if (contents.ViewCount <= 0) FWindow.ShowErrorMessage(qbproject::NoViewsMessage(path));
+  const TQBProjectContents contents = qbproject::ReadViews(*ini);
   QString error;
   {
     FFeedback.SetBusy(true);
-    const TQBFinally notBusy(error, [this] { FFeedback.SetBusy(false); });
+    FWindow.BeginManyViews();
+    const TQBFinally notBusy(error, [this] {
+      FWindow.EndManyViews();
+      FFeedback.SetBusy(false);
+    });
+    FWindow.RemoveProjectViews();
     QList<IQBMessageView*> created;
-    try {
-      for (const TQBProjectView& entry : contents.Views) {
-        IQBMessageView* view = FWindow.CreateProjectView(entry.Name, entry.ClassName);
-        // Without a view class the other entries fail the same way; the window has said why.
-        if (!view) break;
-        qbproject::LoadViewFilter(ini, entry, *view);
-        created.append(view);
-      }
-    } catch (const std::exception& e) {
-      error = QString::fromUtf8(e.what());
-    }
+    error = QBCatchAll([&] { CreateViews(*ini, contents, created); });
     FWindow.FillViews(created);
-    FWindow.SelectFirstView();
   }
+  FWindow.SelectFirstView();
+  if (contents.ViewCount <= 0) FWindow.ShowErrorMessage(qbproject::NoViewsMessage(path));
+  if (contents.Listed > qbproject::MaxViews)
+    FWindow.ShowErrorMessage(qbproject::TooManyViewsMessage(path, contents.Listed));
   FState.CurrentProject = QFileInfo(path).absoluteFilePath();
   FWindow.SetProjectModified(false);
   FWindow.ProjectChanged();
   FWindow.ProjectFileUsed(FState.CurrentProject);
   if (!error.isEmpty()) FFeedback.ReportError(error);
   return error.isEmpty();
+}
+
+void TQBProjectCommands::CreateViews(TQBIniFile& ini, const TQBProjectContents& contents,
+                                     QList<IQBMessageView*>& created) {
+  for (const TQBProjectView& entry : contents.Views) {
+    IQBMessageView* view = FWindow.CreateProjectView(ProjectViewName(entry.Name), entry.ClassName);
+    // Without a view class the other entries fail the same way; the window has said why.
+    if (!view) break;
+    created.append(view);
+    qbproject::LoadViewFilter(ini, entry, *view);
+  }
 }
 
 bool TQBProjectCommands::Write(const QString& path) {

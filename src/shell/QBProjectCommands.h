@@ -7,6 +7,7 @@
 // A Yes to "save these views?" (or a save without asking) whose project was not written (dialog
 // cancelled, write failed) stops the command: no view set is lost to a save that did not happen.
 
+#include "settings/QBProjectFile.h"
 #include "shell/QBLogCommands.h"
 
 #include <quillbox/QBCustomViewIntf.h>
@@ -45,6 +46,11 @@ public:
   virtual IQBMessageView* CreateProjectView(const QString& name, const QString& className) = 0;
   // Fills the views from the whole store (their filters decide) in one pass.
   virtual void FillViews(const QList<IQBMessageView*>& views) = 0;
+  // Around removing the old views and creating and filling the new ones (and around removing them when
+  // the project closes): a project may hold thousands, and the window renews itself once at the end
+  // instead of once per view.
+  virtual void BeginManyViews() {}
+  virtual void EndManyViews() {}
   // Selects the first tab; the tab strip hides when only one tab is left.
   virtual void SelectFirstView() = 0;
   // The current project or its modified flag changed: renew the project pane and the commands.
@@ -88,6 +94,9 @@ public:
   bool CanClose(bool autoSave);
 
 private:
+  // The views of the file's entries, each with its filter; stops at the first that cannot be made.
+  void CreateViews(TQBIniFile& ini, const TQBProjectContents& contents, QList<IQBMessageView*>& created);
+
   TQBProjectState& FState;
   IQBProjectWindow& FWindow;
   IQBAreaFeedback& FFeedback;

@@ -1,19 +1,45 @@
 #include "shell/QBSearchCommands.h"
 
+#include <utility>
+
 void TQBSearchCommands::Find() {
   const TQBViewBinding& view = View();
   if (!view.Search) return;
   // The options belong to the window: the view searches with them and its dialog may change them.
   if (view.FindOptions) view.FindOptions->SetFindOptions(FState.MatchCase, FState.RegularExpression);
-  if (view.Search->ShowFindDialog(FState.Text, FState.Forward, FState.InDetails, FState.FromCursor) && view.FindOptions)
-    view.FindOptions->GetFindOptions(FState.MatchCase, FState.RegularExpression);
+  Searching([&] {
+    if (view.Search->ShowFindDialog(FState.Text, FState.Forward, FState.InDetails, FState.FromCursor) &&
+        view.FindOptions)
+      view.FindOptions->GetFindOptions(FState.MatchCase, FState.RegularExpression);
+  });
 }
 
 void TQBSearchCommands::FindNext() {
   const TQBViewBinding& view = View();
   if (!view.Search) return;
   if (view.FindOptions) view.FindOptions->SetFindOptions(FState.MatchCase, FState.RegularExpression);
-  view.Search->FindText(false, FState.Text, FState.InDetails, FState.FromCursor, FState.Forward);
+  Searching([&] { view.Search->FindText(false, FState.Text, FState.InDetails, FState.FromCursor, FState.Forward); });
+}
+
+void TQBSearchCommands::Searching(const std::function<void()>& search) {
+  struct TEnd {
+    TQBSearchCommands& Commands;
+    ~TEnd() {
+      Commands.FSearching = false;
+      std::function<void()> close = std::exchange(Commands.FCloseAfter, {});
+      if (!close) return;
+      if (Commands.FPost) Commands.FPost(std::move(close));
+      else close();
+    }
+  } end{*this};
+  FSearching = true;
+  search();
+}
+
+bool TQBSearchCommands::CanClose(std::function<void()> close) {
+  if (!FSearching) return true;
+  FCloseAfter = std::move(close);
+  return false;
 }
 
 void TQBSearchCommands::JumpToMessage() {

@@ -8,6 +8,8 @@
 
 #include <quillbox/QuillboxMessageSet.h>
 
+#include <functional>
+
 struct TQBSettings;
 
 // Go to Time's question: the time to go to, starting at value; false when the user cancelled.
@@ -38,11 +40,23 @@ public:
   void ToggleBookmark(int n);
   void JumpToBookmark(int n);
 
+  // The search's part of a close request (a terminate signal while a long search runs; the search's
+  // progress holds every other input): false while Find or Find Next runs, and close is handed to post
+  // once it has ended, to run after the command.
+  bool CanClose(std::function<void()> close);
+  void SetPost(std::function<void(std::function<void()>)> post) { FPost = std::move(post); }
+
 private:
+  // Runs search with the running state held, then a close that waited for it.
+  void Searching(const std::function<void()>& search);
+
   const TQBViewBinding& View() const { return FViews.Current(); }
 
   const IQBCurrentView& FViews;
   const TQuillboxMessageSet& FSet;
   IQBTimeQuestion& FTime;
   TQBSearchState FState;
+  bool FSearching = false;
+  std::function<void()> FCloseAfter;
+  std::function<void(std::function<void()>)> FPost;
 };

@@ -3,9 +3,13 @@
 #include "plugins/QBPlugInLists.h"
 #include "shell/QBScopeGuards.h"
 #include "shell/QBViewPages.h"
+#include "shell/QBViewPlace.h"
+#include "view/QBViewRegistry.h"
 
 #include <quillbox/QBCustomViewClass.h>
 #include <quillbox/QuillboxMessageSet.h>
+
+#include <QSet>
 
 #include <algorithm>
 #include <memory>
@@ -86,17 +90,22 @@ int TQBViewManager::PlaceView(const TQBNewView& spec, int index) {
   const TQBViewBinding binding = TQBViewBinding::Of(object);
   FPages.InsertPage(index, object, spec.Name);
   binding.View->SetViewName(spec.Name);
+  const uint64_t generation = qbviewregistry::Generation();
   if (binding.List) binding.List->SetFilterCriteria(spec.Criteria);
   FViews.insert(index, {binding, spec.Name});
   if (FCurrent >= index) ++FCurrent;
-  ViewsChanged();
+  // A view after the others (the organizer's, a project's) joins the router's index alone.
+  if (index == Count() - 1) FRouter.Append({binding.View, binding.List}, generation);
+  else ViewsChanged();
   if (FUpdateAll > 0 && binding.List) {
     binding.List->BeginUpdate();
     FBracketed.append(binding.List);
   }
   if (FDispatching) FMadeWhileDispatching.append(binding.View);
-  if (spec.Fill) Fill({binding.View});
+  // Settings first: a view fills by its display settings (auto-collapse shows an empty method as one
+  // row), so a view filled before them would show other rows than one filled later.
   binding.View->Initialize();
+  if (spec.Fill) Fill({binding.View});
   if (spec.MarkProjectModified) FProjectModified = true;
   if (FBulk > 0) {
     FBulkCreated = true;
@@ -156,13 +165,21 @@ void TQBViewManager::Fill(const QList<IQBMessageView*>& views) {
   QString error;
   {
     // Each view's bracket is open while it fills: no repaint and no scroll bar work per row.
+    // A message is offered only to the views that may take it: filling a project's thousands of views
+    // costs a pass over the store plus the rows they take, not views times messages.
     std::vector<std::unique_ptr<TQBViewUpdateBracket>> brackets;
-    for (IQBMessageView* view : views)
-      if (const int i = IndexOf(view); i >= 0)
-        brackets.push_back(std::make_unique<TQBViewUpdateBracket>(FViews[i].Binding.List, error));
+    std::vector<TQBViewRouter::TTarget> targets;
+    const QSet<IQBMessageView*> filled(views.begin(), views.end());
+    for (const TEntry& entry : FViews)
+      if (filled.contains(entry.Binding.View)) {
+        brackets.push_back(std::make_unique<TQBViewUpdateBracket>(entry.Binding.List, error));
+        targets.push_back({entry.Binding.View, entry.Binding.List});
+      }
+    TQBViewRouter router;
+    router.SetViews(std::move(targets));
     const int saved = FSet.RecNo();
     for (int recNo = 1; recNo <= FSet.GetRecordCount(); ++recNo) {
-      for (IQBMessageView* view : views) {
+      for (IQBMessageView* view : router.Candidates(FSet, FSet.At(recNo))) {
         if (FSet.RecNo() != recNo) FSet.GotoRec(recNo);
         view->AddCurrentMessage(false);
       }
@@ -174,8 +191,13 @@ void TQBViewManager::Fill(const QList<IQBMessageView*>& views) {
 
 void TQBViewManager::RefillViews(const QList<int>& indexes) {
   QList<IQBMessageView*> views;
+  // The focused and selected messages outlive the refill; rows are made anew.
+  std::vector<std::pair<TQBViewBinding, TQBViewPlace>> places;
   for (int index : indexes)
-    if (index >= 0 && index < Count()) views.append(FViews[index].Binding.View);
+    if (index >= 0 && index < Count()) {
+      views.append(FViews[index].Binding.View);
+      places.emplace_back(FViews[index].Binding, TQBViewPlace::Of(FViews[index].Binding));
+    }
   if (views.isEmpty()) return;
   QString error;
   {
@@ -183,6 +205,7 @@ void TQBViewManager::RefillViews(const QList<int>& indexes) {
     const TQBFinally release(error, [this] { HoldWindow(false); });
     for (IQBMessageView* view : views) view->ClearView();
     Fill(views);
+    for (const auto& [binding, place] : places) place.RestoreTo(binding);
   }
   if (!error.isEmpty()) FFeedback.ReportError(error);
   if (indexes.contains(FCurrent)) FWindow.InspectFocusedMessage();

@@ -88,7 +88,8 @@ public:
   void MoveView(int index, int by);
   void RenameView(int index, const QString& name);
   // Modify View: renames the view, hands it new criteria when it offers IQBMessageViewList (criteria
-  // given), empties it and fills it again from the whole store.
+  // given), empties it and fills it again from the whole store. The focused message stays focused
+  // and the selected ones selected, as far as the new filter shows them (TQBViewPlace).
   void ModifyView(int index, const QString& name, const std::optional<TQBFilterCriteria>& criteria);
   // Empties the views and fills them again from the whole store, in one pass over it.
   void RefillViews(const QList<int>& indexes);

@@ -8,19 +8,21 @@ namespace {
 
 inline char UpperByte(char c) { return (c >= 'a' && c <= 'z') ? char(c - 32) : c; }
 
-// Equal bytes when ASCII letters are folded.
-bool SameBytesAscii(QByteArrayView a, QByteArrayView b) {
-  if (a.size() != b.size()) return false;
-  for (qsizetype i = 0; i < a.size(); ++i)
-    if (UpperByte(a[i]) != UpperByte(b[i])) return false;
-  return true;
-}
-
 }  // namespace
 
 QByteArray UpperAscii(QByteArrayView text) {
   QByteArray out(text.data(), text.size());
   for (char& c : out) c = UpperByte(c);
+  return out;
+}
+
+const QString& FoldedKeyInto(const QString& text, QString& out) {
+  out.resize(text.size());
+  QChar* to = out.data();
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const char16_t c = text[i].unicode();
+    to[i] = QChar(c >= u'a' && c <= u'z' ? char16_t(c - (u'a' - u'A')) : c);
+  }
   return out;
 }
 
@@ -52,15 +54,27 @@ bool ContainsAsciiFolded(QByteArrayView haystack, QByteArrayView needle) {
 }  // namespace qbfilter
 
 bool TQBFilterMatcher::TNameCriterion::Matches(const TQuillboxMessageSet& set, uint32_t id) {
-  if (id >= Answers.size()) Answers.resize(size_t(id) + 1, -1);
-  int8_t& answer = Answers[id];
-  if (answer < 0) answer = qbfilter::SameBytesAscii(set.PoolUtf8(id), Utf8) ? 1 : 0;
-  return answer == 1;
+  if (Generation != set.PoolGeneration()) {
+    Generation = set.PoolGeneration();
+    FoldId = TQuillboxMessageSet::NoPoolId;
+    LookedUpSize = 0;
+  }
+  if (FoldId == TQuillboxMessageSet::NoPoolId) {
+    // Looked up again only when the pool has grown since: a text no name folds to costs one size
+    // check per message.
+    const uint32_t size = set.PoolSize();
+    if (size == LookedUpSize) return false;
+    FoldId = set.FindPoolFoldId(Utf8);
+    LookedUpSize = size;
+    if (FoldId == TQuillboxMessageSet::NoPoolId) return false;
+  }
+  return set.PoolFoldId(id) == FoldId;
 }
 
 void TQBFilterMatcher::SetCriteria(const TQBFilterCriteria& criteria) {
   FCriteria = criteria;
   const auto setName = [](TNameCriterion& name, bool on, const QString& text) {
+    name = TNameCriterion{};
     name.On = on;
     name.Utf8 = text.toUtf8();
   };
@@ -69,20 +83,9 @@ void TQBFilterMatcher::SetCriteria(const TQBFilterCriteria& criteria) {
   setName(FThread, criteria.CheckThreadName, criteria.ThreadName);
   setName(FComputer, criteria.CheckComputerName, criteria.ComputerName);
   FTextUpper = qbfilter::UpperAscii(criteria.MessageText.toUtf8());
-  ResetCache();
-}
-
-void TQBFilterMatcher::ResetCache() {
-  for (TNameCriterion* name : {&FApp, &FCategory, &FThread, &FComputer}) name->Answers.clear();
 }
 
 bool TQBFilterMatcher::Matches(const TQuillboxMessageSet& set, const TQBMessageRef& m) {
-  // Name ids are only meaningful for the store's current contents; a shrunken pool was emptied. The
-  // pool lives in the host library: one call per message, not one per criterion.
-  const size_t pool = set.PoolSize();
-  if (FApp.Answers.size() > pool || FCategory.Answers.size() > pool || FThread.Answers.size() > pool ||
-      FComputer.Answers.size() > pool)
-    ResetCache();
   const TQBFilterCriteria& c = FCriteria;
   if (c.CheckMsgTypes) {
     const int32_t type = m.MsgType();

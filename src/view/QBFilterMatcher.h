@@ -1,8 +1,9 @@
 #pragma once
 // Tests store messages against a view's filter record, fast enough to filter millions of messages.
 //
-// Names are interned by the store, so the answer for a name criterion is worked out once per distinct
-// name id and then looked up. The text criterion is an ASCII-folded substring search on the stored
+// Names are interned by the store, and the store gives names that are equal with ASCII letters folded
+// one fold id: a name criterion looks up the fold id of its text once and then compares ids. A view
+// keeps nothing per name, so a thousand views over a million names cost a thousand small records. The text criterion is an ASCII-folded substring search on the stored
 // UTF-8 bytes: UTF-8 keeps ASCII bytes as they are and never uses them inside other characters, so
 // folding and searching bytes gives the same answer as folding and searching characters.
 
@@ -11,9 +12,9 @@
 #include <quillbox/QuillboxMessageSet.h>
 
 #include <QByteArray>
+#include <QString>
 
 #include <cstdint>
-#include <vector>
 
 class TQBFilterMatcher {
 public:
@@ -22,8 +23,6 @@ public:
 
   void SetCriteria(const TQBFilterCriteria& criteria);
   const TQBFilterCriteria& Criteria() const { return FCriteria; }
-  // Forgets the per-name answers; needed when the store was emptied (ids are reused).
-  void ResetCache();
 
   bool Matches(const TQuillboxMessageSet& set, const TQBMessageRef& message);
 
@@ -31,7 +30,11 @@ private:
   struct TNameCriterion {
     bool On = false;
     QByteArray Utf8;
-    std::vector<int8_t> Answers;  // per name id: -1 unknown, 0 no, 1 yes
+    // The fold id of the text, looked up in the pool of generation Generation when it held
+    // LookedUpSize names; a name added since may be the first to fold to the text.
+    uint32_t FoldId = TQuillboxMessageSet::NoPoolId;
+    uint32_t LookedUpSize = 0;
+    uint64_t Generation = UINT64_MAX;
     bool Matches(const TQuillboxMessageSet& set, uint32_t id);
   };
 
@@ -46,4 +49,11 @@ namespace qbfilter {
 bool ContainsAsciiFolded(QByteArrayView haystack, QByteArrayView upperNeedle);
 // needle with ASCII letters upper-cased.
 QByteArray UpperAscii(QByteArrayView text);
+// text with ASCII letters upper-cased, written into out, whose buffer is reused: a key to look names
+// up by, as the filters compare them, without an allocation per lookup.
+const QString& FoldedKeyInto(const QString& text, QString& out);
+inline QString FoldedKey(const QString& text) {
+  QString out;
+  return FoldedKeyInto(text, out);
+}
 }  // namespace qbfilter

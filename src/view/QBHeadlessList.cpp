@@ -7,6 +7,7 @@ void TQBHeadlessList::SetRowCount(int count) {
   if (count == FCount) return;
   FCount = count;
   if (FItemIndex >= count) SetCurrentRow(-1);
+  FAnchor = std::clamp(FAnchor, 0, std::max(0, count - 1));
   // A list that shrank below its top row shows its last page.
   if (count == 0) FTopIndex = 0;
   else if (count < FTopIndex + FPageRows) ScrollTo(count - 1);
@@ -20,6 +21,7 @@ void TQBHeadlessList::SetCurrentRow(int row) {
   if (old >= 0) Select(old, false);
   FItemIndex = row;
   if (row >= 0) {
+    FAnchor = row;
     MakeVisible(row);
     Select(row, true);
     ++FClicks;

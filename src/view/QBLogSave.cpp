@@ -70,6 +70,7 @@ TQBSaveResult SaveViewToFile(const TQBViewRows& rows, const QString& path, IQBPr
   TQBOutputFile out(path);
   if (!out.Open()) {
     result.Ok = false;
+    result.Reason = out.ErrorString();
     result.Message = QStringLiteral("Cannot create the file %1: %2").arg(QDir::toNativeSeparators(path), out.ErrorString());
     return result;
   }
@@ -89,9 +90,11 @@ TQBSaveResult SaveViewToFile(const TQBViewRows& rows, const QString& path, IQBPr
     result.Ok = false;
     result.FailedRecNo = failed;
     result.Message = SaveFailureMessage(failed, path);
+    result.Reason = out.ErrorString();
   } else if (!out.Commit()) {
     // Every record was written but the file could not take the place of the old one.
     result.Ok = false;
+    result.Reason = out.ErrorString();
     result.Message = QStringLiteral("Cannot write the file %1: %2").arg(QDir::toNativeSeparators(path), out.ErrorString());
   }
   return result;

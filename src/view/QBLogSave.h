@@ -16,6 +16,9 @@ struct TQBSaveResult {
   int FailedRecNo = -1;
   // The complete text to report.
   QString Message;
+  // The system's reason for the failure ("No space left on device"); the window's report of a message
+  // that could not be written has a fixed text, a one-line report names this instead.
+  QString Reason;
 };
 
 TQBSaveResult SaveViewToFile(const TQBViewRows& rows, const QString& path, IQBProgressSink* progress = nullptr);

@@ -10,7 +10,9 @@ struct TQBTextPattern::TExpression {
   pcre2_compile_context* Context = nullptr;
   pcre2_code* Code = nullptr;
   pcre2_match_data* Match = nullptr;
+  pcre2_match_context* Limits = nullptr;
   ~TExpression() {
+    pcre2_match_context_free(Limits);
     pcre2_match_data_free(Match);
     pcre2_code_free(Code);
     pcre2_compile_context_free(Context);
@@ -19,6 +21,11 @@ struct TQBTextPattern::TExpression {
 
 TQBTextPattern::TQBTextPattern(const QString& text, TQBSearchOptions options) : FText(text), FOptions(options) {
   if (FText.isEmpty()) return;
+  if (FText.size() > MaxTextLength) {
+    FError = QStringLiteral("The text to find is longer than %1 characters.").arg(MaxTextLength);
+    FErrorOffset = MaxTextLength;
+    return;
+  }
   FNeedle = options.MatchCase || options.RegularExpression ? text.toUtf8() : qbfilter::UpperAscii(text.toUtf8());
   if (options.RegularExpression) {
     Compile();
@@ -51,23 +58,30 @@ void TQBTextPattern::Compile() {
   // Machine code where the platform has it; the interpreter gives the same answers otherwise.
   pcre2_jit_compile(e->Code, PCRE2_JIT_COMPLETE);
   e->Match = pcre2_match_data_create(1, nullptr);
+  e->Limits = pcre2_match_context_create(nullptr);
+  pcre2_set_match_limit(e->Limits, MatchLimit);
   FExpression = std::move(e);
 }
 
-bool TQBTextPattern::Matches(QByteArrayView utf8) const {
-  if (FText.isEmpty() || !IsValid()) return false;
+TQBMatch TQBTextPattern::Match(QByteArrayView utf8) const {
+  if (FText.isEmpty() || !IsValid()) return TQBMatch::No;
   if (FExpression) {
     const auto subject = reinterpret_cast<PCRE2_SPTR>(utf8.data() ? utf8.data() : "");
-    int rc = pcre2_match(FExpression->Code, subject, PCRE2_SIZE(utf8.size()), 0, 0, FExpression->Match, nullptr);
+    const TExpression& e = *FExpression;
+    int rc = pcre2_match(e.Code, subject, PCRE2_SIZE(utf8.size()), 0, 0, e.Match, e.Limits);
     // A pattern that needs more stack than the machine code has runs again in the interpreter.
     if (rc == PCRE2_ERROR_JIT_STACKLIMIT)
-      rc = pcre2_match(FExpression->Code, subject, PCRE2_SIZE(utf8.size()), 0, PCRE2_NO_JIT, FExpression->Match,
-                       nullptr);
-    // Anything else below 0 (no match, a text that is no valid UTF-8, a limit reached) is no match.
-    return rc >= 0;
+      rc = pcre2_match(e.Code, subject, PCRE2_SIZE(utf8.size()), 0, PCRE2_NO_JIT, e.Match, e.Limits);
+    if (rc >= 0) return TQBMatch::Yes;
+    // A limit reached (steps, depth, memory) leaves the text unanswered; anything else (no match, a
+    // text that is no valid UTF-8) is no match.
+    const bool limit = rc == PCRE2_ERROR_MATCHLIMIT || rc == PCRE2_ERROR_DEPTHLIMIT || rc == PCRE2_ERROR_HEAPLIMIT ||
+                       rc == PCRE2_ERROR_JIT_STACKLIMIT || rc == PCRE2_ERROR_NOMEMORY;
+    return limit ? TQBMatch::Incomplete : TQBMatch::No;
   }
-  if (!FOptions.MatchCase) return qbfilter::ContainsAsciiFolded(utf8, FNeedle);
-  if (utf8.size() < FNeedle.size()) return false;
+  const auto answer = [](bool found) { return found ? TQBMatch::Yes : TQBMatch::No; };
+  if (!FOptions.MatchCase) return answer(qbfilter::ContainsAsciiFolded(utf8, FNeedle));
+  if (utf8.size() < FNeedle.size()) return TQBMatch::No;
   const std::string_view haystack(utf8.data(), size_t(utf8.size()));
-  return (*FExact)(haystack.begin(), haystack.end()).first != haystack.end();
+  return answer((*FExact)(haystack.begin(), haystack.end()).first != haystack.end());
 }

@@ -11,14 +11,24 @@
 // An expression runs on the stored UTF-8 bytes through PCRE2 (the library behind QRegularExpression),
 // compiled to machine code, with one match block reused for every text: a search over a million
 // messages decodes nothing and allocates nothing per message.
+//
+// Bounded work. An expression with nested repeats ("(a+)+$") can take exponential time on a text it
+// does not match, so each match may take at most MatchLimit steps of the library (a hundredth of its
+// default: about a millisecond, far more than an ordinary expression needs); a text where the limit
+// was reached is answered Incomplete, never silently as no match. A text longer than MaxTextLength
+// characters is no pattern at all: it is invalid, with a reason, rather than cut short.
 
 #include <QByteArray>
 #include <QString>
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <string_view>
+
+// The answer for one text: it matches, it does not, or the expression gave up on it (its limit).
+enum class TQBMatch { No, Yes, Incomplete };
 
 struct TQBSearchOptions {
   bool MatchCase = false;
@@ -28,6 +38,9 @@ struct TQBSearchOptions {
 
 class TQBTextPattern {
 public:
+  static constexpr qsizetype MaxTextLength = 32767;
+  static constexpr uint32_t MatchLimit = 100000;
+
   TQBTextPattern(const QString& text, TQBSearchOptions options);
   ~TQBTextPattern();
   TQBTextPattern(const TQBTextPattern&) = delete;
@@ -35,14 +48,17 @@ public:
 
   const QString& Text() const { return FText; }
   TQBSearchOptions Options() const { return FOptions; }
-  // False for an expression that does not compile; it then matches nothing.
+  // False for an expression that does not compile, or a text longer than MaxTextLength; it then
+  // matches nothing.
   bool IsValid() const { return FError.isEmpty(); }
-  // The compiler's message and the character position in Text() where it found the error.
+  // The compiler's message and the character position in Text() where it found the error (for a text
+  // that is too long, the first character past the limit).
   const QString& ErrorString() const { return FError; }
   qsizetype ErrorOffset() const { return FErrorOffset; }
 
   // Whether the pattern occurs in a UTF-8 text.
-  bool Matches(QByteArrayView utf8) const;
+  TQBMatch Match(QByteArrayView utf8) const;
+  bool Matches(QByteArrayView utf8) const { return Match(utf8) == TQBMatch::Yes; }
 
 private:
   struct TExpression;

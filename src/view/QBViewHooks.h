@@ -20,8 +20,8 @@ public:
   // The list's current row (its item index).
   virtual int CurrentRow() const = 0;
   // Moves the current row the way a user's click does: the old row is unselected and the new one
-  // selected through the model's selection requests, the row is scrolled into view and the main window
-  // hears of the new selection.
+  // selected through the model's selection requests, the row becomes the anchor of range selections,
+  // it is scrolled into view and the main window hears of the new selection.
   virtual void SetCurrentRow(int row) = 0;
   virtual void SetAnchorRow(int row) = 0;
   virtual int TopRow() const = 0;
@@ -65,6 +65,9 @@ public:
   virtual void Beep() {}
   // A search found nothing; message is the complete text to show.
   virtual void ShowNotFound(const QString& message) { (void)message; }
+  // A text for the status message pane (a search that found its row but could not search every
+  // message before it fully).
+  virtual void ShowStatusText(const QString& text) { (void)text; }
   // The hint window with a long message text must go.
   virtual void HideHint() {}
 };

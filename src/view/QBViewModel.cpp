@@ -24,8 +24,6 @@ void TQBViewModel::NewMessageAdded(int recNo) {
 void TQBViewModel::ClearView() {
   FRows.ClearView();
   FBookmarks.Clear();
-  // The store may have been emptied too: its name ids start over.
-  FMatcher.ResetCache();
 }
 
 void TQBViewModel::ClearBookmarks() {

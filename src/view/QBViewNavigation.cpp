@@ -11,6 +11,9 @@ void TQBViewNavigator::SelectRow(int row) {
   FRows.ClearSelection();
   FRows.SetRowSelected(row, true);
   IQBRowListHooks& list = FRows.List();
+  // Rows opened on the way may have put another message under the list's current row: moving through
+  // no row makes the list report the move (and take the row as its anchor) in any case.
+  if (list.CurrentRow() == row) list.SetCurrentRow(-1);
   list.SetCurrentRow(row);
   // Centre the row; near the top the list stays where it is.
   const int top = row - list.PageRows() / 2 + 1;
@@ -24,10 +27,15 @@ void TQBViewNavigator::GoToMessage(int recNo) {
 }
 
 void TQBViewNavigator::RevealAndSelect(int target) {
+  const TQBViewRows::TPlace place = FRows.FocusedPlace();
+  TQBUpdateGuard update(FRows.List());
   // Opened in item order: an outer method first, so the inner entries it uncovers are rows by then.
   for (int item = 0; item < target; ++item)
-    if (FRows.ItemIsEnter(item) && FRows.ItemCollapsed(item)) FRows.ExpandMethod(FRows.RowOfItem(item));
-  if (target < FRows.ItemCount()) SelectRow(FRows.RowOfItem(target));
+    if (FRows.ItemIsEnter(item) && FRows.ItemCollapsed(item)) FRows.OpenMethod(FRows.RowOfItem(item));
+  if (target < FRows.ItemCount())
+    SelectRow(FRows.RowOfItem(target));
+  else
+    FRows.KeepFocus(place);
 }
 
 void TQBViewNavigator::GoToTime(const TQBTimeStamp& ts) {

@@ -21,7 +21,8 @@ class TQBViewNavigator {
 public:
   explicit TQBViewNavigator(TQBViewModel& view) : FView(view), FRows(view.Rows()) {}
 
-  // Makes row (clamped to the rows) the only selected and the current row, and centres it.
+  // Makes row (clamped to the rows) the only selected, the current and the anchor row, and centres it;
+  // the list reports the move also when row was its current row.
   void SelectRow(int row);
   // Selects the first row whose record number is at least recNo, expanding collapsed methods on the way.
   void GoToMessage(int recNo);
@@ -53,7 +54,8 @@ private:
   int FindRow(TQBNavigateKind kind, const auto& matches) const;
   bool TimeGapBefore(int item, int32_t thresholdMs) const;
   // Opens every collapsed method before item (which uncovers the item itself) and selects its row; an
-  // item past the last opens them all and selects nothing, as a walk from the top that finds nothing.
+  // item past the last opens them all and selects nothing, as a walk from the top that finds nothing,
+  // and the focused message keeps the focus.
   void RevealAndSelect(int item);
 
   TQBViewModel& FView;

@@ -42,9 +42,19 @@ bool TQBOutputFile::Write(QByteArrayView bytes) {
 bool TQBOutputFile::Flush() {
   if (FFailed) return false;
   if (FBuffer.isEmpty()) return true;
-  const qint64 n = FFile.write(FBuffer);
-  if (n > 0) FWritten += n;
-  FFailed = n != FBuffer.size();
+  // A full disk first takes part of a block and fails only on the next write, which is the one that
+  // gives the system's reason: the rest is offered again until a write takes nothing.
+  for (qsizetype done = 0; done < FBuffer.size();) {
+    const qint64 n = FFile.write(FBuffer.constData() + done, FBuffer.size() - done);
+    if (n <= 0) {
+      FFailed = true;
+      // Kept now: the temporary file, once discarded, answers "Unknown error".
+      FWriteError = FFile.errorString();
+      break;
+    }
+    done += qsizetype(n);
+    FWritten += n;
+  }
   FBuffer.clear();
   return !FFailed;
 }
@@ -66,4 +76,7 @@ bool TQBOutputFile::Commit() {
   return FFile.commit();
 }
 
-QString TQBOutputFile::ErrorString() const { return FRefusal.isEmpty() ? FFile.errorString() : FRefusal; }
+QString TQBOutputFile::ErrorString() const {
+  if (!FRefusal.isEmpty()) return FRefusal;
+  return FWriteError.isEmpty() ? FFile.errorString() : FWriteError;
+}

@@ -72,6 +72,7 @@ private:
   static constexpr qsizetype FlushSize = qsizetype(1) << 20;
   QSaveFile FFile;
   QString FRefusal;  // why the target was refused; empty when it was not
+  QString FWriteError;  // the system's reason for the first write that failed
   QByteArray FBuffer;
   qint64 FWritten = 0;
   bool FFailed = false;

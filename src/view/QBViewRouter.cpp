@@ -1,5 +1,6 @@
 #include "view/QBViewRouter.h"
 
+#include "view/QBFilterMatcher.h"
 #include "view/QBViewRegistry.h"
 
 namespace {
@@ -22,16 +23,19 @@ constexpr int NotLookedUp = -2;
 
 }  // namespace
 
-QString TQBViewRouter::Fold(const QString& value) {
-  QString folded = value;
-  for (QChar& c : folded)
-    if (c >= QLatin1Char('a') && c <= QLatin1Char('z')) c = QChar(c.unicode() - ('a' - 'A'));
-  return folded;
-}
-
 void TQBViewRouter::SetViews(std::vector<TTarget> views) {
   FViews = std::move(views);
   FBuilt = false;
+}
+
+void TQBViewRouter::Append(TTarget view, uint64_t generationBefore) {
+  FViews.push_back(view);
+  if (!FBuilt || FGeneration != generationBefore) {
+    FBuilt = false;
+    return;
+  }
+  Index(int(FViews.size() - 1));
+  FGeneration = qbviewregistry::Generation();
 }
 
 void TQBViewRouter::Build() {
@@ -41,26 +45,30 @@ void TQBViewRouter::Build() {
   FBuckets.clear();
   FPids.clear();
   for (TNameIndex& index : FNames) index = {};
+  for (int i = 0; i < int(FViews.size()); ++i) Index(i);
+}
+
+void TQBViewRouter::Index(int i) {
+  if (!FViews[size_t(i)].List) {
+    FAlways.push_back(i);
+    return;
+  }
   const auto bucketOf = [this](auto& buckets, const auto& key) {
     const auto it = buckets.constFind(key);
     if (it != buckets.cend()) return *it;
     FBuckets.emplace_back();
     return *buckets.insert(key, int(FBuckets.size() - 1));
   };
-  for (int i = 0; i < int(FViews.size()); ++i) {
-    if (!FViews[size_t(i)].List) {
-      FAlways.push_back(i);
-      continue;
-    }
-    TQBFilterCriteria criteria;
-    FViews[size_t(i)].List->GetFilterCriteria(criteria);
-    int bucket = -1;
-    for (int f = 0; f < NameFields && bucket < 0; ++f)
-      if (criteria.*NameFieldsOf[f].Check) bucket = bucketOf(FNames[size_t(f)].Buckets, Fold(criteria.*NameFieldsOf[f].Value));
-    if (bucket < 0 && criteria.CheckProcessID) bucket = bucketOf(FPids, uint32_t(criteria.ProcessID));
-    if (bucket < 0) FAlways.push_back(i);
-    else FBuckets[size_t(bucket)].push_back(i);
+  TQBFilterCriteria criteria;
+  FViews[size_t(i)].List->GetFilterCriteria(criteria);
+  int bucket = -1;
+  for (int f = 0; f < NameFields && bucket < 0; ++f) {
+    if (!(criteria.*NameFieldsOf[f].Check)) continue;
+    bucket = bucketOf(FNames[size_t(f)].Buckets, qbfilter::FoldedKey(criteria.*NameFieldsOf[f].Value));
   }
+  if (bucket < 0 && criteria.CheckProcessID) bucket = bucketOf(FPids, uint32_t(criteria.ProcessID));
+  if (bucket < 0) FAlways.push_back(i);
+  else FBuckets[size_t(bucket)].push_back(i);
 }
 
 int TQBViewRouter::NameBucket(int field, const TQuillboxMessageSet& set, uint32_t id) {
@@ -68,13 +76,19 @@ int TQBViewRouter::NameBucket(int field, const TQuillboxMessageSet& set, uint32_
   if (id >= index.ById.size()) {
     index.ById.resize(size_t(id) + 1, NotLookedUp);
     index.Checked.resize(size_t(id) + 1);
+    index.Seen.resize(size_t(id) + 1);
   }
   // The kept copy shares the name's text, so while it lives no other name can have that address: an
-  // equal address is the same name, also after the store was emptied.
+  // equal address is the same name, also after the store was emptied. A value appended since the id
+  // was looked up may be its answer now.
   const QString& name = set.PoolString(id);
-  if (index.ById[id] != NotLookedUp && index.Checked[id].constData() == name.constData()) return index.ById[id];
+  const int buckets = int(index.Buckets.size());
+  if (index.ById[id] != NotLookedUp && index.Checked[id].constData() == name.constData() &&
+      (index.ById[id] >= 0 || index.Seen[id] == buckets))
+    return index.ById[id];
   index.Checked[id] = name;
-  index.ById[id] = index.Buckets.value(Fold(name), -1);
+  index.Seen[id] = buckets;
+  index.ById[id] = index.Buckets.value(qbfilter::FoldedKeyInto(name, FFolded), -1);
   return index.ById[id];
 }
 

@@ -8,8 +8,10 @@
 // still decides with its own filter; the router only leaves out views that would surely refuse.
 //
 // The index is rebuilt when the views change (SetViews, Invalidate) and whenever some view reported
-// new criteria to the view registry. Answers per interned name are cached and checked against the
-// name's text, since name ids are handed out again once the store is emptied.
+// new criteria to the view registry. A view added at the end is indexed alone (Append), so making
+// thousands of views one after another (the organizer, a project) is not views times views. Answers
+// per interned name are cached and checked against the name's text, since name ids are handed out
+// again once the store is emptied.
 
 #include "view/QBFilterCriteria.h"
 
@@ -32,6 +34,9 @@ public:
 
   // The views; a view is a candidate for a message at most once.
   void SetViews(std::vector<TTarget> views);
+  // One view more, after the others. generationBefore: the registry's generation before the view got
+  // its criteria; when nothing else changed since the index was built, only this view is indexed.
+  void Append(TTarget view, uint64_t generationBefore);
   // Some view's criteria changed in a way the registry did not hear of.
   void Invalidate() { FBuilt = false; }
 
@@ -46,11 +51,15 @@ private:
     QHash<QString, int> Buckets;   // folded value -> bucket
     std::vector<int> ById;         // interned id -> bucket, -1 none, -2 not looked up
     std::vector<QString> Checked;  // the name each id was looked up for
+    // The number of buckets when each id was looked up: a "none" is out of date once a value has
+    // been added since.
+    std::vector<int> Seen;
   };
 
   void Build();
+  // Puts the view at position i into its bucket, or among the views offered every message.
+  void Index(int i);
   int NameBucket(int field, const TQuillboxMessageSet& set, uint32_t id);
-  static QString Fold(const QString& value);
 
   std::vector<TTarget> FViews;
   bool FBuilt = false;
@@ -60,4 +69,5 @@ private:
   std::array<TNameIndex, NameFields> FNames;
   QHash<uint32_t, int> FPids;                     // process id -> bucket
   std::vector<IQBMessageView*> FCandidates;
+  QString FFolded;  // the buffer names are folded into to be looked up
 };

@@ -203,31 +203,51 @@ bool TQBViewRows::HideMethod(int enterItem) {
   if (exit < 0) return false;
   HideMethodBody(enterItem, exit);
   FCollapsed[size_t(enterItem)] = 1;
+  // The collapsed row stands for its whole method: Copy, Print and Delete take the hidden messages
+  // exactly when the row is selected. Nothing to write when neither the entry nor the body is flagged.
+  const bool selected = ItemSelected(enterItem);
+  if (selected || (FSelLow <= exit && FSelHigh > enterItem)) SetItemFlags(enterItem + 1, exit, selected);
   return true;
 }
 
 void TQBViewRows::CollapseMethod(int row) {
-  TQBUpdateGuard update(FList);
-  if (HideMethod(ItemOfRow(row))) FList.SetRowCount(RowCount());
+  const TPlace place = FocusedPlace();
+  {
+    TQBUpdateGuard update(FList);
+    if (HideMethod(ItemOfRow(row))) FList.SetRowCount(RowCount());
+  }
+  KeepFocus(place);
 }
 
-void TQBViewRows::ExpandMethod(int row) {
-  ClearSelection();
+void TQBViewRows::OpenMethod(int row) {
   const int enter = ItemOfRow(row);
   FCollapsed[size_t(enter)] = 0;
   const int exit = MatchingExit(enter);
-  if (exit >= 0) {
-    ShowMethodBody(enter, exit);
-    FList.SetRowCount(RowCount());
-  }
-  SetItemFlag(enter, true);
+  if (exit < 0) return;
+  ShowMethodBody(enter, exit);
+  // The body's flags came with a selected collapsed row; as rows of their own they were never chosen.
+  if (ItemSelected(enter)) SetItemFlags(enter + 1, exit, false);
+  FList.SetRowCount(RowCount());
+}
+
+void TQBViewRows::ExpandMethod(int row) {
+  const TPlace place = FocusedPlace();
+  ClearSelection();
+  OpenMethod(row);
+  SetItemFlag(ItemOfRow(row), true);
   FList.RepaintRow(row);
+  KeepFocus(place);
 }
 
 bool TQBViewRows::CollapseAt(int enterItem) {
-  FList.SetCurrentRow(RowOfItem(enterItem));
+  // A row above the method, or one that stays visible, keeps the focus: a collapse-on-exit record
+  // arriving while the user looks elsewhere must not take the focus away.
+  const int current = CurrentRow();
+  const int exit = MatchingExit(enterItem);
+  const int focused = current >= 0 && current < RowCount() ? ItemOfRow(current) : -1;
+  if (focused < 0 || (focused > enterItem && focused <= exit)) FList.SetCurrentRow(RowOfItem(enterItem));
   CollapseMethod(RowOfItem(enterItem));
-  return MatchingExit(enterItem) >= 0;
+  return exit >= 0;
 }
 
 bool TQBViewRows::CollapseClosedMethod(int row) {
@@ -265,6 +285,13 @@ bool TQBViewRows::IsCurrentMethodCollapsed() const {
   return row >= 0 && row < RowCount() && IsRowCollapsedMethod(row);
 }
 
+void TQBViewRows::KeepFocus(const TPlace& place) {
+  if (place.Item < 0 || place.Item >= ItemCount()) return;
+  const int row = RowShowing(place.Item);
+  if (row < 0 || row == CurrentRow()) return;
+  FList.RelocateCurrentRow(row, std::max(0, row - place.Offset));
+}
+
 TQBViewRows::TPlace TQBViewRows::FocusedPlace() const {
   const int row = CurrentRow();
   if (row < 0 || row >= RowCount()) return {};
@@ -281,7 +308,7 @@ void TQBViewRows::RestorePlace(const TPlace& place) {
   ClearSelectionFlags();
   const int row = place.Item < 0 ? -1 : RowShowing(place.Item);
   if (row >= 0) {
-    SetItemFlag(ItemOfRow(row), true);
+    SelectRequest(row, true);
     FList.RelocateCurrentRow(row, std::max(0, row - place.Offset));
   }
   FList.RepaintAll();
@@ -313,17 +340,22 @@ void TQBViewRows::CollapseAll() {
     // collapses the method it closes, so inner methods close before the methods around them. The
     // list hears nothing until the end: moving its current row for each method would cost a
     // selection notice per method.
-    int item = NextVisibleItem(0);
-    while (item >= 0) {
-      int next = item + 1;
-      if (ItemIsEnter(item) && ItemCollapsed(item)) {
-        FCollapsed[size_t(item)] = 0;
-        ShowMethodBody(item, MatchingExit(item));
-      } else if (ItemIsExit(item)) {
-        const int mark = NearestMarkAbove(item, ItemLevel(item));
-        if (mark >= 0 && ItemIsEnter(mark) && !ItemCollapsed(mark) && HideMethod(mark)) next = mark + 1;
+    // The entries walked and not yet closed are kept on a stack: an exit closes the one on top, the
+    // same pairing MatchingExit reports, so every method Toggle Method would collapse collapses here
+    // (the nesting levels can disagree with it once an entry or exit was deleted).
+    std::vector<int> open;
+    for (int item = NextVisibleItem(0); item >= 0; item = NextVisibleItem(item + 1)) {
+      if (ItemIsEnter(item)) {
+        if (ItemCollapsed(item)) {
+          FCollapsed[size_t(item)] = 0;
+          ShowMethodBody(item, MatchingExit(item));
+        }
+        open.push_back(item);
+      } else if (ItemIsExit(item) && !open.empty()) {
+        const int enter = open.back();
+        open.pop_back();
+        if (MatchingExit(enter) == item) HideMethod(enter);
       }
-      item = NextVisibleItem(next);
     }
     FList.SetRowCount(RowCount());
   }
@@ -450,8 +482,9 @@ int TQBViewRows::DeleteSelected() {
 }
 
 int TQBViewRows::CropToSelection() {
-  for (int item = NextVisibleItem(0); item >= 0; item = NextVisibleItem(item + 1))
-    FSelFlags[size_t(item)] ^= 1;
+  // Every item, hidden ones too: a hidden message carries the flag of the collapsed row that shows
+  // it, so the kept methods stay whole and nothing kept is left flagged.
+  for (uint8_t& flag : FSelFlags) flag ^= 1;
   if (ItemCount() > 0) {
     FSelLow = 0;
     FSelHigh = ItemCount() - 1;
@@ -492,7 +525,9 @@ void TQBViewRows::SelectRequest(int row, bool selected) {
 bool TQBViewRows::IsSelectedQuery(int row) const { return row >= 0 && row < RowCount() && IsRowSelected(row); }
 
 void TQBViewRows::SetRowSelected(int row, bool value) {
-  SetItemFlag(ItemOfRow(row), value);
+  const int item = ItemOfRow(row);
+  const int exit = ItemCollapsed(item) ? MatchingExit(item) : -1;
+  SetItemFlags(item, std::max(item, exit), value);
   FList.RepaintRow(row);
 }
 

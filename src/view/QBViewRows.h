@@ -86,9 +86,15 @@ public:
   bool GotoCurrentMessage() const;
   int CurrentRow() const { return FList.CurrentRow(); }
 
-  // Methods.
+  // Methods. The focused message stays focused when rows come or go above it; when a collapse hides
+  // it, the entry row of the method that hides it takes the focus.
   void CollapseMethod(int row);
+  // Opens the method, then (the command's own rule) the entry row is the only row selected.
   void ExpandMethod(int row);
+  // Opens the collapsed method in row on the way of a search or a go-to: its body becomes rows, none
+  // of them selected, and the entry row keeps its flag; no other flag changes. The list is not told
+  // where the focused message went; the caller moves the focus or calls KeepFocus.
+  void OpenMethod(int row);
   // Collapses the method that the exit in row closes; true when a method was collapsed.
   bool CollapseClosedMethod(int row);
   void ToggleMethod(int row);
@@ -119,8 +125,21 @@ public:
   int DeleteSelected();
   int CropToSelection();
 
-  // Selection. Flags live on items; a collapsed row carries those of its hidden body.
+  // The user's place: the focused item and how far below the top row it is.
+  struct TPlace {
+    int Item = -1;
+    int Offset = 0;
+  };
+  TPlace FocusedPlace() const;
+  // After rows came or went: the row that shows the place's item becomes current again at the same
+  // height, without selection requests, and the list reports it once; nothing happens when that row is
+  // current already.
+  void KeepFocus(const TPlace& place);
+
+  // Selection. Flags live on items; a collapsed row carries those of its hidden body, so every hidden
+  // item is selected exactly when the row that shows it is.
   bool IsRowSelected(int row) const { return ItemSelected(ItemOfRow(row)); }
+  // A collapsed row's flag goes to its whole method, as the list's selection request does.
   void SetRowSelected(int row, bool value);
   int SelectedCount() const;
   // Record numbers of the first and last selected rows; false when no row is selected.
@@ -143,26 +162,23 @@ private:
   void SetItemFlag(int item, bool value) { SetItemFlags(item, item, value); }
   // The nearest visible entry or exit item before item at the given level, -1 when none.
   int NearestMarkAbove(int item, int level) const;
-  // Makes the exit-closed entry at enterItem current and collapses it; true when something collapsed.
+  // Collapses the exit-closed entry at enterItem; it becomes current when no row is current or the
+  // collapse hides the current one. True when something collapsed.
   bool CollapseAt(int enterItem);
   // Items first..last become rows, or stop being rows, in the row map and the type index alike.
   void SetRowRange(int first, int last, bool visible);
-  // Hides the body and exit of the method entered at enterItem and marks it collapsed; false when it
-  // has no matching exit. The list is not told: the caller sets its row count.
+  // Hides the body and exit of the method entered at enterItem, gives them the entry's selection flag
+  // and marks it collapsed; false when it has no matching exit. The list is not told: the caller sets
+  // its row count.
   bool HideMethod(int enterItem);
   void HideMethodBody(int enterItem, int exitItem);
   void ShowMethodBody(int enterItem, int exitItem);
 
-  // The user's place before a bulk change: the focused item and how far below the top row it was.
-  struct TPlace {
-    int Item = -1;
-    int Offset = 0;
-  };
-  TPlace FocusedPlace() const;
   // The row that shows item: its own, or the nearest row above it (the entry row of the collapsed
   // method that hides it); -1 when the view has no rows.
   int RowShowing(int item) const;
-  // Flags only the row that shows the place's item and makes it current at the same height.
+  // Flags only the row that shows the place's item (a collapsed row with its method) and makes it
+  // current at the same height.
   void RestorePlace(const TPlace& place);
   void ClearSelectionFlags();
   void RemoveItems(const std::vector<uint8_t>& remove);

@@ -6,6 +6,11 @@ QString TQBViewSearch::NotFoundMessage(const QString& text) {
   return QStringLiteral("Search string '%1' not found.").arg(text);
 }
 
+QString TQBViewSearch::IncompleteMessage(int messages) {
+  return messages == 1 ? QStringLiteral("1 message could not be searched fully.")
+                       : QStringLiteral("%1 messages could not be searched fully.").arg(messages);
+}
+
 int TQBViewSearch::FindText(bool fresh, const QString& text, bool inDetails, bool fromCursor, bool forward) {
   if (FRows.RowCount() == 0) return -1;
   return FindText(fresh, TQBTextPattern(text, {}), inDetails, fromCursor, forward);
@@ -16,17 +21,39 @@ int TQBViewSearch::FindText(bool fresh, const TQBTextPattern& pattern, bool inDe
   if (FRows.RowCount() == 0) return -1;
   FPattern = &pattern;
   FInDetails = inDetails;
+  FSearched = FIncomplete = 0;
+  FTotal = FRows.RowCount();
+  FCancelled = false;
   const int start = StartRow(fresh, fromCursor, forward);
   // An empty text matches nothing, so it always ends in the notice; so does a find-next that has no
   // row left in its direction.
   const bool none = pattern.Text().isEmpty() || !pattern.IsValid() || start < 0;
-  const int found = none ? -1 : forward ? SearchForward(start) : SearchBackward(start);
+  // The methods the walk opens stay open; unless a row is found, the focused message stays focused
+  // and the selection as it was.
+  const TQBViewRows::TPlace place = FRows.FocusedPlace();
+  int found = -1;
+  {
+    TQBUpdateGuard update(FRows.List());
+    found = none ? -1 : forward ? SearchForward(start) : SearchBackward(start);
+    if (found >= 0)
+      FNavigator.SelectRow(found);
+    else
+      FRows.KeepFocus(place);
+  }
+  Report(found);
   FPattern = nullptr;
-  if (found >= 0)
-    FNavigator.SelectRow(found);
-  else
-    FRows.Host().ShowNotFound(NotFoundMessage(pattern.Text()));
   return found;
+}
+
+void TQBViewSearch::Report(int found) {
+  if (FCancelled) return;
+  if (found >= 0) {
+    if (FIncomplete > 0) FRows.Host().ShowStatusText(IncompleteMessage(FIncomplete));
+    return;
+  }
+  QString notice = NotFoundMessage(FPattern->Text());
+  if (FIncomplete > 0) notice += QStringLiteral("\r\r") + IncompleteMessage(FIncomplete);
+  FRows.Host().ShowNotFound(notice);
 }
 
 int TQBViewSearch::StartRow(bool fresh, bool fromCursor, bool forward) const {
@@ -42,10 +69,23 @@ int TQBViewSearch::StartRow(bool fresh, bool fromCursor, bool forward) const {
   return std::clamp(row, 0, last);
 }
 
-bool TQBViewSearch::ItemMatches(int item) const {
+TQBMatch TQBViewSearch::ItemMatch(int item) const {
   const TQBMessageRef m = FRows.MessageSet().At(FRows.ItemRecNo(item));
-  if (FPattern->Matches(m.MsgTextUtf8())) return true;
-  return FInDetails && FPattern->Matches(m.DetailsUtf8());
+  const TQBMatch text = FPattern->Match(m.MsgTextUtf8());
+  if (text == TQBMatch::Yes || !FInDetails) return text;
+  const TQBMatch details = FPattern->Match(m.DetailsUtf8());
+  return details == TQBMatch::No ? text : details;
+}
+
+bool TQBViewSearch::Test(int item) {
+  const TQBMatch match = ItemMatch(item);
+  if (match == TQBMatch::Yes) return true;
+  ++FSearched;
+  const bool incomplete = match == TQBMatch::Incomplete;
+  if (incomplete) ++FIncomplete;
+  if (FProgress && (incomplete || FSearched % RowsPerCheck == 0) && !FProgress->Continue(FSearched, FTotal))
+    FCancelled = true;
+  return false;
 }
 
 int TQBViewSearch::SearchForward(int row) {
@@ -53,8 +93,9 @@ int TQBViewSearch::SearchForward(int row) {
   // becomes the next rows and is walked in turn.
   if (row >= FRows.RowCount()) return -1;
   for (int item = FRows.ItemOfRow(row); item >= 0; item = FRows.NextVisibleItem(item + 1), ++row) {
-    if (ItemMatches(item)) return row;
-    if (FRows.ItemIsEnter(item) && FRows.ItemCollapsed(item)) FRows.ExpandMethod(row);
+    if (Test(item)) return row;
+    if (FCancelled) return -1;
+    if (FRows.ItemIsEnter(item) && FRows.ItemCollapsed(item)) FRows.OpenMethod(row);
   }
   return -1;
 }
@@ -72,10 +113,11 @@ int TQBViewSearch::ExitRowAfter(int row) const {
 
 int TQBViewSearch::SearchBackward(int row) {
   while (row >= 0) {
-    if (ItemMatches(FRows.ItemOfRow(row))) return row;
+    if (Test(FRows.ItemOfRow(row))) return row;
+    if (FCancelled) return -1;
     if (FRows.IsRowCollapsedMethod(row)) {
       // Open the method and search its body from its end.
-      FRows.ExpandMethod(row);
+      FRows.OpenMethod(row);
       row = ExitRowAfter(row) - 1;
     } else {
       --row;

@@ -14,6 +14,7 @@
 #include "shell/QBLogFollower.h"
 #include "shell/QBMessageCommands.h"
 #include "shell/QBSearchCommands.h"
+#include "shell/QBTerminateRequest.h"
 #include "shell/QBVocabulary.h"
 #include "window/areas/QBAreaAdapters.h"
 #include "window/areas/QBDetailPanel.h"
@@ -149,7 +150,7 @@ void TFrmViewer::CreateAreas() {
                                }});
 
   FInspectorHost = std::make_unique<TQBInspectorHost>(TQBInspectorHost::TParts{
-      *FViews, FLog, FSelectionListeners, *FDialogs.Inspector, *this});
+      *FViews, FLog, FSelectionListeners, *FDialogs.Inspector, *this, *FFeedback});
   FInspectedView = std::make_unique<TQBInspectedView>(*FViews, FSettings.Display, MessageSet);
   FPane = new TQBInspectorPane(*FInspectedView, *FInspectorHost, *FFeedback);
   FPane->SetPlugIns(InternalPlugInManager);
@@ -161,7 +162,10 @@ void TFrmViewer::CreateAreas() {
   const auto inspect = [this] { FInspectorHost->InspectFocusedMessage(); };
 
   FLogArea = std::make_unique<TQBLogWindow>(TQBLogWindow::TParts{
-      *this, FLog, FAdder, *FViews, *FFeedback, *FStatus, *FDialogs.Log, inspect});
+      *this, FLog, FAdder, *FViews, *FFeedback, *FStatus, *FDialogs.Log, [this, inspect] {
+        inspect();
+        FOrganizer->Commands().ReportLeftOut();
+      }});
   FLayoutWindow = std::make_unique<TQBLayoutWindow>(
       TQBLayoutWindow::TParts{*this, *FLayout, *FViews, *FViewTabs, *FDialogs.Errors, inspect});
   FLayoutCommands = std::make_unique<TQBLayoutCommands>(FSettings, *FLayoutWindow);
@@ -172,6 +176,9 @@ void TFrmViewer::CreateAreas() {
   FOverview = std::make_unique<TQBOverviewArea>(
       TQBOverviewArea::TParts{*FLayout->Pages(), FSettings.Display, FSearch->State()});
   FQuickFilter = std::make_unique<TQBQuickFilterArea>(TQBQuickFilterArea::TParts{*FLayout->Pages(), *FViews, *FFeedback});
+  FSearch->SetPost([this](std::function<void()> work) {
+    QMetaObject::invokeMethod(this, std::move(work), Qt::QueuedConnection);
+  });
   FFollowWindow = std::make_unique<TQBFollowWindow>(
       TQBFollowWindow::TParts{*FLogArea, *FViews, *FFeedback, [this] { return FCommandsRunning > 0; }});
   FFollower = std::make_unique<TQBLogFollower>(FLog, FAdder, *FFollowWindow, *FFeedback, FFollowWindow.get());
@@ -186,7 +193,7 @@ void TFrmViewer::CreateAreas() {
   TQBNavigator& navigator = FNavigation->Navigator();
 
   FPrintArea = std::make_unique<TQBPrintWindow>(
-      TQBPrintWindow::TParts{*this, *FLayout->Pages(), FSettings, *FViews, *FDialogs.Print, *FFeedback});
+      TQBPrintWindow::TParts{*this, *FLayout->Pages(), FSettings, FLog, *FViews, *FDialogs.Print, *FFeedback});
   FOptionsArea = std::make_unique<TQBOptionsWindow>(TQBOptionsWindow::TParts{
       *this, FSettings, *FViews, *FLayoutWindow, *FLayoutCommands, FPane->Inspectors(), *FDialogs.Options,
       [this] { ApplyFonts(); },
@@ -240,6 +247,7 @@ void TFrmViewer::ApplySettings() {
   FSearch->ReadSettings(FSettings);
   FOrganizer->Commands().ApplySettings(FSettings.Organizer);
   FProject->ApplySettings(FSettings.General, FFolders.DefaultProjects);
+  FFollower->SetMaxRecordBody(int64_t(FSettings.General.MaxFollowRecord) << 20);
   FFollower->SetOn(FSettings.General.FollowLogFile);
   FGeometry->Restore(FFirstStart);
   TQBInspectorSet& inspectors = FPane->Inspectors();
@@ -300,13 +308,18 @@ void TFrmViewer::showEvent(QShowEvent* event) {
 void TFrmViewer::closeEvent(QCloseEvent* event) {
   // A close that arrives while a report prints or a file loads (a terminate signal) waits for its end
   // and runs again then; the project's auto-save comes before the log's own question.
-  if (!FPrintArea->CanClose([this] { close(); })) {
+  if (!FPrintArea->CanClose([this] { close(); }) || !FSearch->CanClose([this] { close(); })) {
     event->ignore();
     return;
   }
-  if (!FLogArea->Loads().Gate().Busy() && !FProject->CanClose(FSettings.General.AutoSaveProject)) {
-    event->ignore();
-    return;
+  if (!FLogArea->Loads().Gate().Busy()) {
+    // No work is left that a terminate signal had to stop: the close is decided here, and a refused
+    // one leaves later loads and searches alone.
+    qbterminate::Reset();
+    if (!FProject->CanClose(FSettings.General.AutoSaveProject)) {
+      event->ignore();
+      return;
+    }
   }
   if (!FLogArea->Loads().CanClose([this] { close(); })) {
     event->ignore();

@@ -2,6 +2,7 @@
 
 #include "inspectors/QBCallStackList.h"
 #include "window/areas/QBDetailPanel.h"
+#include "window/QBTabStrip.h"
 #include "window/QBToolStrip.h"
 
 #include <QFrame>
@@ -83,7 +84,7 @@ QWidget* TQBMainLayout::BuildMessageSide() {
   column->addWidget(FViewToolBar);
   FPages = Named(new QStackedWidget(FMessages), "nbViews", QStringLiteral("Views"));
   column->addWidget(FPages, 1);
-  FTabs = Named(new QTabBar(FMessages), "tabViews", QStringLiteral("View tabs"));
+  FTabs = Named(new TQBTabStrip(FMessages), "tabViews", QStringLiteral("View tabs"));
   FTabs->setShape(QTabBar::RoundedSouth);
   FTabs->setDrawBase(true);
   FTabs->setExpanding(false);

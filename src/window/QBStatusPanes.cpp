@@ -1,5 +1,6 @@
 #include "window/QBStatusPanes.h"
 
+#include "model/QBDisplayText.h"
 #include "shell/QBStatusTexts.h"
 
 #include <QEvent>
@@ -42,8 +43,11 @@ private:
 // while the window has room for them.
 constexpr int LargestCount = 9'999'999;
 
-// The pane's text is its accessible value: "Message count: 12 out of 30 Messages".
-void SetPaneText(QLabel* pane, const QString& caption, const QString& text) {
+// The pane's text is its accessible value: "Message count: 12 out of 30 Messages". Texts carry names
+// from files (a view's, a project's, a log's), shown on the pane's one line with their controls and
+// line breaks as marks.
+void SetPaneText(QLabel* pane, const QString& caption, const QString& shownText) {
+  const QString text = VisibleName(shownText);
   pane->setText(text);
   pane->setAccessibleDescription(text);
   pane->setAccessibleName(text.isEmpty() ? caption : caption + QStringLiteral(": ") + text);

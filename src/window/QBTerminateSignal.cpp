@@ -1,5 +1,7 @@
 #include "window/QBTerminateSignal.h"
 
+#include "shell/QBTerminateRequest.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QSocketNotifier>
@@ -14,7 +16,10 @@ namespace {
 // The handler's end and the event loop's end of the pair.
 int SignalPipe[2] = {-1, -1};
 
+// Long work that does not return to the event loop for a while (a load, a search) sees the raised flag
+// at its next check and stops; the byte wakes the event loop, which then closes the window.
 void OnSignal(int) {
+  qbterminate::Request();
   const char byte = 1;
   [[maybe_unused]] const ssize_t written = ::write(SignalPipe[1], &byte, 1);
 }

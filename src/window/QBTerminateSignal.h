@@ -2,7 +2,8 @@
 // The terminate and interrupt signals (a session manager logging out, a test ending the program)
 // close the main window the way the user would: the project's auto-save and the exit prompt run and
 // the settings are written, instead of the program being killed. The signal handler only writes a
-// byte; the event loop reads it, so the close runs where the user's would.
+// byte and raises the terminate flag (shell/QBTerminateRequest.h), which a running load or search
+// looks at to stop; the event loop reads the byte, so the close runs where the user's would.
 //
 // A modal dialog (the plug-ins dialog, a question, the options) and an open menu run event loops of
 // their own, and the window cannot close beneath them: a signal first ends each of them as Cancel or

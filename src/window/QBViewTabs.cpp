@@ -1,5 +1,6 @@
 #include "window/QBViewTabs.h"
 
+#include "model/QBDisplayText.h"
 #include "shell/QBViewManager.h"
 #include "window/QBMenus.h"
 #include "view/widgets/QBMsgView.h"
@@ -23,6 +24,10 @@ QString ObjectNameOf(const QString& viewName) {
     if (c.isLetterOrNumber()) name += c;
   return name;
 }
+
+// A view's name as a tab or a menu entry shows it: names come from project files, so their controls,
+// line breaks and bidirectional marks are made visible, and an "&" is itself, not a mnemonic.
+QString CaptionOf(const QString& viewName) { return VisibleName(viewName).replace(u'&', QStringLiteral("&&")); }
 
 }  // namespace
 
@@ -69,12 +74,9 @@ void TQBViewTabs::DestroyView(QObject* view) { delete view; }
 void TQBViewTabs::InsertPage(int index, QObject* view, const QString& name) {
   auto* widget = qobject_cast<QWidget*>(view);
   widget->setObjectName(ObjectNameOf(name));
-  widget->setAccessibleName(name);
   FPages.insertWidget(index, widget);
-  Silently([&] {
-    FTabs.insertTab(index, name);
-    FTabs.setAccessibleTabName(index, name);
-  });
+  Silently([&] { FTabs.insertTab(index, QString()); });
+  SetCaption(index, name);
   if (auto* messageView = qobject_cast<IQBMessageView*>(view)) messageView->SetPopupMenu(FMenus.MessageList);
   // The program's own view opens the column menu on its header line.
   if (auto* ownView = qobject_cast<TQBMessageView*>(view)) ownView->SetHeaderPopupMenu(FMenus.MsgDetailsPopup);
@@ -139,9 +141,10 @@ void TQBViewTabs::PlaceCloseButton() {
 }
 
 void TQBViewTabs::SetCaption(int index, const QString& name) {
-  FTabs.setTabText(index, name);
-  FTabs.setAccessibleTabName(index, name);
-  if (QWidget* widget = FPages.widget(index)) widget->setAccessibleName(name);
+  const QString shown = VisibleName(name);
+  FTabs.setTabText(index, CaptionOf(name));
+  FTabs.setAccessibleTabName(index, shown);
+  if (QWidget* widget = FPages.widget(index)) widget->setAccessibleName(shown);
 }
 
 void TQBViewTabs::SetTabStripVisible(bool visible) { FTabs.setVisible(visible); }
@@ -161,7 +164,7 @@ void TQBViewTabs::FillSwitchToViewMenu() {
   if (!FManager) return;
   const QList<TQBSwitchEntry> entries = FManager->SwitchToViewEntries();
   for (qsizetype i = 0; i < entries.size(); ++i) {
-    QAction* entry = menu->addAction(entries[i].Caption);
+    QAction* entry = menu->addAction(CaptionOf(entries[i].Caption));
     entry->setCheckable(true);
     entry->setChecked(entries[i].Current);
     connect(entry, &QAction::triggered, this, [this, i] {

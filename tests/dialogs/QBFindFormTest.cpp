@@ -147,4 +147,23 @@ TEST_F(FindFormTest, AnInvalidExpressionKeepsTheDialogOpenAndSaysWhere) {
   EXPECT_EQ(plain.result(), QDialog::Accepted);
 }
 
+// A text longer than a search takes (pasted in) is refused on OK with the reason, in both modes, instead
+// of being cut to the field's length without a word.
+TEST_F(FindFormTest, ATextTooLongIsRefusedWithTheReason) {
+  for (const bool regex : {false, true}) {
+    FSaves = 0;
+    TFrmFind dialog(FHistory, [&](const TQBFindHistory&) { ++FSaves; });
+    dialog.show();
+    dialog.RegularExpression()->setChecked(regex);
+    dialog.FindText()->lineEdit()->setText(QString(100000, u'a'));
+    dialog.findChild<QPushButton*>("btnOK")->click();
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(dialog.ExpressionError()->text(), "The text to find is longer than 32767 characters.");
+    EXPECT_EQ(FSaves, 0);
+    dialog.FindText()->lineEdit()->setText(QString(10000, u'a'));
+    dialog.findChild<QPushButton*>("btnOK")->click();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+  }
+}
+
 }  // namespace

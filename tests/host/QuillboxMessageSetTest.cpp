@@ -141,6 +141,34 @@ TEST(MessageSet, EqualNamesGetOneIdWhateverTheirEncoding) {
   EXPECT_EQ(add(Utf8("")), 0u);
 }
 
+// Names equal with ASCII letters folded share the fold id of the first of them, looked up by text too;
+// the table follows names added after it was built and starts over when the store is emptied.
+TEST(MessageSet, FoldIdsJoinNamesThatDifferOnlyInAsciiCase) {
+  TQuillboxMessageSet set;
+  auto add = [&set](const char* app) {
+    TQBRawMessage m;
+    m.AppName = Utf8(app);
+    set.AppendMessage(0, m);
+    return set.At(set.RecNo()).AppNameId();
+  };
+  const uint32_t net = add("Net");
+  EXPECT_EQ(set.FindPoolFoldId("NET"), net);  // builds the table
+  EXPECT_EQ(set.FindPoolFoldId("Nets"), TQuillboxMessageSet::NoPoolId);
+  const uint32_t upper = add("NET");
+  EXPECT_NE(upper, net);
+  EXPECT_EQ(set.PoolFoldId(upper), net);
+  EXPECT_EQ(set.PoolFoldId(add("\xC3\xA4rger")), set.PoolFoldId(add("\xC3\xA4RGER")));
+  EXPECT_NE(set.PoolFoldId(add("\xC3\x84rger")), set.PoolFoldId(add("\xC3\xA4rger")));  // only ASCII folds
+  EXPECT_EQ(set.PoolFoldId(0), 0u);
+  const uint64_t generation = set.PoolGeneration();
+  set.Close();
+  set.Open();
+  EXPECT_NE(set.PoolGeneration(), generation);
+  EXPECT_EQ(set.FindPoolFoldId("net"), TQuillboxMessageSet::NoPoolId);
+  const uint32_t again = add("nEt");
+  EXPECT_EQ(set.FindPoolFoldId("NET"), again);
+}
+
 struct TDecodeCase {
   const char* Bytes;
   TQBTextEncoding Encoding;

@@ -77,6 +77,31 @@ QByteArray UnclosedMethods(int count) {
   return out;
 }
 
+// count messages; message n has thread name "T" followed by n modulo threads.
+QByteArray Threads(int count, int threads) {
+  QByteArray out;
+  out.reserve(qsizetype(count) * 120);
+  QByteArray thread;
+  for (int i = 0; i < count; ++i) {
+    thread = "T" + QByteArray::number(i % threads);
+    TQBRawMessage m = Message(qbmInfo, "message");
+    m.ThreadName = Utf8Bytes(thread);
+    AppendLogRecord(out, m);
+  }
+  return out;
+}
+
+// A project whose views are the places 1 to count, each filtering on its own thread.
+QByteArray ProjectOfViews(int count) {
+  QByteArray out = "[Views]\nViewCount=" + QByteArray::number(count) + "\n";
+  for (int place = 1; place <= count; ++place)
+    out += QByteArray::number(place) + "_ViewName=V" + QByteArray::number(place) + "\n";
+  for (int place = 1; place <= count; ++place)
+    out += "[" + QByteArray::number(place) + "_V" + QByteArray::number(place) +
+           "]\nCheckThreadName=1\nThreadName=T" + QByteArray::number(place) + "\n";
+  return out;
+}
+
 // One record that claims a text of almost 2 GB in a file whose bytes are a hole: sparse on disk, the
 // text ends at its first (zero) byte.
 bool WriteSparseClaim(const QString& path, QString* error) {
@@ -118,6 +143,38 @@ const std::vector<TBuilder>& Builders() {
       {{"sparse-2gb", "a sparse file whose first record claims a text of 2 GB", 0}, nullptr},
       {{"bidi-override", "a message text \"evil\" U+202E \"gpj.exe\"", 1},
        [] { return TwoMessages(qbmInfo, "evil\u202Egpj.exe", "evil\u202Egpj.exe\r\nline\u2066two\u2069"); }},
+      {{"threads-1m", "1,000,000 messages, each of its own thread, organized by thread", 0, "organize"},
+       [] { return Threads(1000000, 1000000); }},
+      {{"threads-100k-auto", "100,000 messages of 10,000 threads, loaded with Auto-Organize by thread", 0,
+        "auto-organize"},
+       [] { return Threads(100000, 10000); }},
+      {{"project-far-place", "a 53-byte project: ViewCount=2000000000 and one view at that place", 0, "project Far"},
+       [] { return QByteArray("[Views]\nViewCount=2000000000\n2000000000_ViewName=Far\n"); }},
+      {{"project-12k-views", "a project of 12,000 views, each on a thread", 0, "project V1"},
+       [] { return ProjectOfViews(12000); }},
+      {{"project-17mb", "a project file of 17 MB", 0, "refused-project"},
+       [] { return "[Views]\nViewCount=1\n1_ViewName=V\n[1_V]\nNote=" + Repeated("x", 17 * MB) + "\n"; }},
+  };
+  return builders;
+}
+
+// Logs for the file cases of the test (qbltool's outputs), not drawn in the window: the window
+// reports them as invalid in a dialog.
+QByteArray InvalidInTheMiddle() {
+  // 100 good records, one whose date is out of range, 900 more: a load stops after the first 100.
+  QByteArray out;
+  for (int i = 0; i < 1001; ++i) {
+    const QByteArray text = "message " + QByteArray::number(i);
+    TQBRawMessage m = Message(qbmInfo, text);
+    if (i == 100) m.Date = 1;
+    AppendLogRecord(out, m);
+  }
+  return out;
+}
+
+const std::vector<TBuilder>& FileBuilders() {
+  static const std::vector<TBuilder> builders = {
+      {{"invalid-mid", "100 good records, an invalid one and 900 more", 0}, InvalidInTheMiddle},
   };
   return builders;
 }
@@ -140,7 +197,9 @@ const TInput* FindInput(const QString& name) {
 }
 
 bool WriteInput(const QString& name, const QString& path, QString* error) {
-  for (const TBuilder& b : Builders()) {
+  std::vector<TBuilder> all = Builders();
+  all.insert(all.end(), FileBuilders().begin(), FileBuilders().end());
+  for (const TBuilder& b : all) {
     if (name != QLatin1String(b.Input.Name)) continue;
     if (!b.Bytes) return WriteSparseClaim(path, error);
     QFile file(path);

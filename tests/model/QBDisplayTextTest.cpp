@@ -23,6 +23,23 @@ TEST(DisplayText, BidirectionalControlsBecomeVisibleMarks) {
   }
 }
 
+// A view name from a project shown on one line: a line break would make a tab two lines high (or
+// hide the rest of the name), an ESC or BEL is nothing to look at, a bidirectional control reorders.
+TEST(DisplayText, ANameShowsItsLineBreaksAndControlsAsMarks) {
+  const struct {
+    QString Name, Shown;
+  } cases[] = {
+      {u"two\r\nlines"_qs, u"two\u21B5lines"_qs},
+      {u"a\rb\nc\u2028d\u2029e"_qs, u"a\u21B5b\u21B5c\u21B5d\u21B5e"_qs},
+      {u"\n\n"_qs, u"\u21B5\u21B5"_qs},
+      {u"esc\x1b[2Jbel\x07nul"_qs + QChar(0) + u"tab\tdel\x7f"_qs,
+       u"esc\u241B[2Jbel\u2407nul\u2400tab\u2409del\u2421"_qs},
+      {u"evil\u202Egpj.exe\n"_qs, u"evil\u27E8RLO\u27E9gpj.exe\u21B5"_qs},
+      {u"Plain & simple \u00e9"_qs, u"Plain & simple \u00e9"_qs},
+  };
+  for (const auto& c : cases) EXPECT_EQ(VisibleName(c.Name), c.Shown) << c.Name.toStdString();
+}
+
 TEST(DisplayText, ATextWithoutControlsIsNotCopied) {
   const QString text = QStringLiteral("plain text");
   EXPECT_EQ(VisibleBidiControls(text).constData(), text.constData());

@@ -128,6 +128,33 @@ TEST_F(LogTail, AnInvalidRecordStopsFollowingAndKeepsWhatCameBefore) {
   EXPECT_EQ(FTail.ReadNew(FAdder).Status, TStatus::Unchanged);
 }
 
+// A header that claims a body of gigabytes would make the tail wait for ever, taking every record
+// written after it as part of that body. A claim beyond the limit is invalid at that record, as the
+// load finds a bad record; a record not beyond it is still waited for.
+TEST_F(LogTail, ARecordBeingWrittenThatClaimsMoreThanTheLimitIsInvalid) {
+  FTail.SetMaxWaitedBody(1 << 20);
+  ASSERT_TRUE(LoadAndFollow().Ok());
+  ASSERT_TRUE(FWriter->Run("append 2"));
+  ASSERT_TRUE(FWriter->Run("claim 1000000"));
+  TQBLogTail::TResult read = FTail.ReadNew(FAdder);
+  EXPECT_EQ(read.Status, TStatus::Read);
+  EXPECT_EQ(read.MessagesAdded, 2);
+  EXPECT_EQ(FTail.ReadNew(FAdder).Status, TStatus::Unchanged) << "waited for";
+
+  FSet.Close();
+  FSet.Open();
+  ASSERT_TRUE(FWriter->Run("truncate"));
+  ASSERT_TRUE(FWriter->Run("append 2"));
+  ASSERT_TRUE(LoadAndFollow().Ok());
+  ASSERT_TRUE(FWriter->Run("claim 2147483000"));
+  read = FTail.ReadNew(FAdder);
+  EXPECT_EQ(read.Status, TStatus::Invalid);
+  EXPECT_EQ(read.MessagesAdded, 0);
+  EXPECT_EQ(read.InvalidOffset, FTail.Offset());
+  EXPECT_TRUE(read.Error.contains(QStringLiteral("claims a body of"))) << read.Error.toStdString();
+  EXPECT_FALSE(FTail.Following());
+}
+
 TEST_F(LogTail, AMissingFileIsWaitedForAndANewOneTakesItsPlace) {
   ASSERT_TRUE(FWriter->Run("append 1"));
   ASSERT_TRUE(LoadAndFollow().Ok());

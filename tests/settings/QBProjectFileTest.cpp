@@ -172,6 +172,9 @@ TEST_F(ProjectFileTest, ViewCountsThatListNothingReadNothing) {
       {"[Views]\nViewCount=-3\n1_ViewName=A\n", -3, 0},
       // A huge count reads only the places the file describes; a place without keys is no view.
       {"[Views]\nViewCount=2000000000\n1_ViewName=A\n3_ViewName=C\n", 2000000000, 2},
+      // The listed keys are walked, not the count's range (this one took 42 minutes).
+      {"[Views]\nViewCount=2000000000\n2000000000_ViewName=Far\n", 2000000000, 1},
+      {"[Views]\nViewCount=3\n3_viewclassname=Default\n2_Other=x\nx_ViewName=y\n4_ViewName=D\n", 3, 1},
   };
   for (const TCase& c : cases) {
     const TQBProjectContents contents = qbproject::ReadViews(TQBIniFile(Files.Write("n.qbp", c.Text), false));
@@ -181,6 +184,33 @@ TEST_F(ProjectFileTest, ViewCountsThatListNothingReadNothing) {
   EXPECT_EQ(qbproject::NoViewsMessage("/some/where/Empty.qbp"),
             "Project File (Empty.qbp) does not contain any views.\r\rThe project will still be loaded. Any new "
             "views that you add will be included with the project file the next time the project is saved.");
+}
+
+// A project opens at most MaxViews views, the first places listed; the file says how many it lists.
+TEST_F(ProjectFileTest, AProjectOpensAtMostMaxViewsViews) {
+  const int listed = qbproject::MaxViews + 2;
+  QByteArray text = "[Views]\nViewCount=" + QByteArray::number(listed) + "\n";
+  for (int place = listed; place >= 1; --place)
+    text += QByteArray::number(place) + "_ViewName=V" + QByteArray::number(place) + "\n";
+  const TQBProjectContents contents = qbproject::ReadViews(TQBIniFile(Files.Write("many.qbp", text), false));
+  EXPECT_EQ(contents.Listed, listed);
+  ASSERT_EQ(contents.Views.size(), qbproject::MaxViews);
+  EXPECT_EQ(contents.Views.front().Name, "V1");
+  EXPECT_EQ(contents.Views.back().Name, QStringLiteral("V%1").arg(qbproject::MaxViews));
+  EXPECT_EQ(qbproject::TooManyViewsMessage("/p/Many.qbp", listed),
+            QStringLiteral("Project File (Many.qbp) lists %1 views. Only the first 10000 were opened.").arg(listed));
+}
+
+// Only a regular file of at most 16 MB is read as a project; anything else says why.
+TEST_F(ProjectFileTest, OpeningRefusesWhatCannotBeAProject) {
+  QByteArray big = "[Views]\nViewCount=1\n1_ViewName=A\n";
+  big += "[1_A]\nNote=" + QByteArray(qbproject::MaxFileBytes - big.size() - 7, 'x') + "\n";
+  QString problem;
+  EXPECT_NE(qbproject::OpenProjectFile(Files.Write("limit.qbp", big.left(qbproject::MaxFileBytes)), &problem), nullptr);
+  EXPECT_EQ(qbproject::OpenProjectFile(Files.Write("over.qbp", big + "y\n"), &problem), nullptr);
+  EXPECT_EQ(problem, "The file is larger than 16 MB.");
+  EXPECT_EQ(qbproject::OpenProjectFile(Files.Path("missing.qbp"), &problem), nullptr);
+  EXPECT_FALSE(problem.isEmpty());
 }
 
 }  // namespace

@@ -49,6 +49,7 @@ TQBSettings ChangedSettings() {
   g.PrintSelection = false;
   g.PrintFontSize = 11;
   g.FollowLogFile = true;
+  g.MaxFollowRecord = 16;
   s.MessageFont = {"DejaVu Sans", 10, 255, 8};
   s.InspectorFont = {"Tahoma", 9, 65280, 4};
   s.InspectorFixedFont = {"Mono", 12, 1, 3};
@@ -183,6 +184,10 @@ INSTANTIATE_TEST_SUITE_P(
                     s.FontStyles.Entries[qbmError].Style = FontStyleBits;
                     s.FontStyles.FollowMessageFont(s.MessageFont);
                   })},
+        TReadCase{"MaxFollowRecordComesIntoRange", "[General]\nMaxFollowRecord=0\n",
+                  With([](TQBSettings& s) { s.General.MaxFollowRecord = 1; })},
+        TReadCase{"MaxFollowRecordAtMostTwoGigabytes", "[General]\nMaxFollowRecord=2147483647\n",
+                  With([](TQBSettings& s) { s.General.MaxFollowRecord = MaxFollowRecordLimit; })},
         TReadCase{"DamagedFileKeepsReadableValues",
                   "\xEF\xBB\xBF\x80\x81junk\n[Find\n[Find]\nFindForward\nFindInDetails=0\n[Find]\nFindInDetails=1\n",
                   With([](TQBSettings& s) { s.Find.FindInDetails = false; })}),

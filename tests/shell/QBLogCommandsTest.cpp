@@ -40,6 +40,11 @@ public:
   }
 };
 
+QByteArray Contents(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 // Asks the load to stop at its first progress report.
 class TStopAtOnce final : public IQBLogLoadEvents {
 public:
@@ -187,27 +192,46 @@ TEST_F(LogCommandsTest, WhatIsNotARegularFileIsRefusedBeforeTheLogIsTouched) {
   }
 }
 
-// Export writes the view somewhere else; written over the current log it would lose the log. Saving
-// to the current log is what replaces it.
-TEST_F(LogCommandsTest, ExportRefusesTheCurrentLogAndSaveStillWritesIt) {
+// No output replaces the log it was made from, whatever link names it: an export or a report would
+// lose the log. A save writes what the log held, so it may replace a log read whole; a load that
+// stopped early (an invalid record, or Stop) holds only part of the file, so saving over it would
+// lose the rest, and a save elsewhere is what is left.
+TEST_F(LogCommandsTest, NoOutputReplacesTheLogItCameFromNorASaveOneReadInPart) {
   const TQBRawMessage msg = qbtest::Message(0, "one");
-  const QString a = Files.Write(QStringLiteral("A.qbl"), qbtest::MarkedRecord(msg));
-  const QString link = Files.Path(QStringLiteral("link.qbl"));
-  ASSERT_TRUE(QFile::link(a, link));
-  ASSERT_TRUE(Commands.Load(a, false));
-  for (const QString& target : {a, link}) {
-    Window.Calls.clear();
-    Commands.Export(target, true);
-    EXPECT_EQ(Window.Calls, QStringList{QStringLiteral("error")}) << target.toStdString();
+  QByteArray many;
+  for (int n = 0; n < 5000; ++n) many += qbtest::MarkedRecord(msg);
+  TStopAtOnce stop;
+  const struct {
+    const char* Name;
+    QByteArray Bytes;
+    IQBLogLoadEvents* Events;
+    bool SaveOver;  // a save may replace the log
+  } logs[] = {
+      {"whole", qbtest::MarkedRecord(msg), nullptr, true},
+      {"invalid", qbtest::MarkedRecord(msg) + QByteArray(30, '\xFF') + qbtest::MarkedRecord(msg), nullptr, false},
+      {"stopped", many, &stop, false},
+  };
+  for (const auto& log : logs) {
+    SCOPED_TRACE(log.Name);
+    const QString path = Files.Write(QStringLiteral("%1.qbl").arg(log.Name), log.Bytes);
+    const QString link = Files.Path(QStringLiteral("%1-link.qbl").arg(log.Name));
+    ASSERT_TRUE(QFile::link(path, link));
+    Commands.Load(path, false, log.Events);
+    ASSERT_GT(MessageSet.GetRecordCount(), 0);
+    for (const QString& target : {path, link}) {
+      Window.Calls.clear();
+      Commands.Export(target, true);
+      EXPECT_EQ(Window.Calls, QStringList{QStringLiteral("error")}) << target.toStdString();
+      Window.Calls.clear();
+      EXPECT_EQ(Commands.SaveTo(target), log.SaveOver);
+      EXPECT_EQ(Window.Calls.contains(QStringLiteral("error")), !log.SaveOver);
+      if (!log.SaveOver) EXPECT_EQ(Contents(path), log.Bytes);
+    }
+    EXPECT_TRUE(Commands.SaveTo(Files.Path(QStringLiteral("%1-copy.qbl").arg(log.Name))));
   }
-  QFile log(a);
-  ASSERT_TRUE(log.open(QIODevice::ReadOnly));
-  EXPECT_EQ(log.readAll(), qbtest::MarkedRecord(msg));
-  log.close();
-  Adder.AddMessage(msg);
-  EXPECT_TRUE(Commands.Save());
-  ASSERT_TRUE(log.open(QIODevice::ReadOnly));
-  EXPECT_EQ(log.readAll(), qbtest::MarkedRecord(msg) + qbtest::MarkedRecord(msg));
+  EXPECT_EQ(State.OutputRefusal(Files.Path(QStringLiteral("stopped.qbl")), TQBOutputKind::Print),
+            QStringLiteral("Cannot print to \"%1\". It is the log file being viewed; choose another file.")
+                .arg(Files.Path(QStringLiteral("stopped.qbl"))));
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "support/QBAppenderProcess.h"
 #include "support/QBTestFiles.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QTest>
 
@@ -195,6 +196,49 @@ TEST_F(LogFollower, AnInvalidRecordStopsFollowingWithTheReportAndKeepsWhatWasRea
   EXPECT_FALSE(FFollower.Following());
   ASSERT_TRUE(FWriter->Run("append 1"));
   QTest::qWait(200);
+  ExpectUnbrokenSequence(FSet, 2);
+}
+
+// The followed file replaced by a link to a device: the reload cannot make it current again (the
+// window refuses it before loading, or the load fails), and following, which cannot go on, switches
+// itself off instead of staying ticked with nothing read.
+TEST_F(LogFollower, AReloadThatDoesNotMakeTheFileCurrentSwitchesFollowingOff) {
+  const struct {
+    const char* Name;
+    bool Loads;  // the reload runs the load (which fails) or is refused before it
+  } cases[] = {{"load fails", true}, {"refused", false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Name);
+    // A file of its own: qbappender keeps the fixture's log open and may create it again.
+    FPath = FFiles.Write(QStringLiteral("%1.qbl").arg(QLatin1String(c.Name)), {});
+    FWindow.Log.clear();
+    FWindow.Reload = [this, &c] {
+      if (c.Loads) Load();
+    };
+    FFollower.SetOn(true);
+    Load();
+    ASSERT_TRUE(FFollower.Following());
+    ASSERT_TRUE(QFile::remove(FPath));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), FPath));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return FWindow.Log.contains(QStringLiteral("stopped")); }, kWaitMs));
+    EXPECT_EQ(FWindow.Log, QStringList({"reload 1", "stopped"}));
+    EXPECT_FALSE(FFollower.IsOn());
+    EXPECT_FALSE(FFollower.Following());
+  }
+}
+
+// A record header that claims a body of gigabytes while following: invalid there, as a load finds a
+// bad record, instead of every later record being taken as that body.
+TEST_F(LogFollower, ARecordClaimingMoreThanTheLimitStopsFollowingWithTheInvalidLogReport) {
+  FFollower.SetMaxRecordBody(1 << 20);
+  FFollower.SetOn(true);
+  Load();
+  ASSERT_TRUE(FWriter->Run("append 2"));
+  ASSERT_TRUE(WaitForCount(2));
+  ASSERT_TRUE(FWriter->Run("claim 2000000000"));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !FWindow.Log.isEmpty(); }, kWaitMs));
+  EXPECT_EQ(FWindow.Log, QStringList({"stopped", "invalid live.qbl"}));
+  EXPECT_FALSE(FFollower.IsOn());
   ExpectUnbrokenSequence(FSet, 2);
 }
 

@@ -38,8 +38,10 @@ public:
     return true;
   }
   void UpdateCommands() override { ++Updates; }
+  void ShowStatusText(const QString& text) override { StatusTexts << text; }
 
   TDialogAnswer Answer;
+  QStringList StatusTexts;
   std::vector<TDialogCall> Dialogs;
   int Updates = 0;
 };
@@ -143,6 +145,31 @@ TEST_F(OrganizerCommandsTest, NewMessagesAreOrganizedOnlyWhileAutoOrganizeIsOn) 
   Store.Add({.Thread = "Timer"});
   EXPECT_EQ(Window.Names(), QStringList{"Thread Timer"});
   EXPECT_EQ(Window.Views[0]->ItemCount(), 0) << "the views observer hands the message over, not the organizer";
+}
+
+// Beyond MaxViews the organizer makes no view; the status pane says how many values it left out, after
+// Organize Messages at once and after the automatic pass when the window asks (a load ended).
+TEST_F(OrganizerCommandsTest, ValuesBeyondMaxViewsAreLeftOutAndReported) {
+  Store.Add({.App = "Timer", .Thread = "Timer"});
+  Commands.ApplySettings({orgAppName, false, 1});
+  Window.Answer = {true, orgThreadName, false};
+  Commands.OrganizeMessages();
+  EXPECT_EQ(Window.Names(), QStringList{"Thread Main"});
+  EXPECT_EQ(Window.StatusTexts,
+            QStringList{"The organizer makes at most 1 views ([Organizer] MaxViews): 2 more values got no view."});
+
+  Store.Adder().AddObserver(&Commands);
+  Commands.ApplySettings({orgAppName, true, 2});
+  Store.Add({.App = "Orders"});
+  Store.Add({.App = "Late"});
+  Store.Add({.App = "LATE"});
+  Store.Add({.App = "Later"});
+  EXPECT_EQ(Window.Names(), (QStringList{"Thread Main", "Orders"}));
+  Commands.ReportLeftOut();
+  Commands.ReportLeftOut();  // each value is reported once
+  ASSERT_EQ(Window.StatusTexts.size(), 2);
+  EXPECT_EQ(Window.StatusTexts[1],
+            "The organizer makes at most 2 views ([Organizer] MaxViews): 2 more values got no view.");
 }
 
 }  // namespace

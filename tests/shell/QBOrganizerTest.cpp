@@ -32,6 +32,13 @@ public:
   }
 };
 
+// The automatic pass for every message added, as Auto-Organize runs it.
+struct TAutoObserver : IQBNewMessageObserver {
+  TQBOrganizer& Organizer;
+  explicit TAutoObserver(TQBOrganizer& o) : Organizer(o) {}
+  void NewMessageAdded(int) override { Organizer.OrganizeNewMessage(); }
+};
+
 class OrganizerTest : public ::testing::Test {
 protected:
   void SetUp() override {
@@ -194,11 +201,7 @@ TEST_F(OrganizerTest, OnePassHoldsWhatFillingEachViewFromTheWholeStoreWould) {
 
 TEST_F(OrganizerTest, AutomaticPassMakesBackgroundViewsThatReceiveTheMessageAfterwards) {
   Organizer.SetOrganizeBy(orgThreadName);
-  struct TAutoObserver : IQBNewMessageObserver {
-    TQBOrganizer& Organizer;
-    explicit TAutoObserver(TQBOrganizer& o) : Organizer(o) {}
-    void NewMessageAdded(int) override { Organizer.OrganizeNewMessage(); }
-  } autoOrganize(Organizer);
+  TAutoObserver autoOrganize(Organizer);
   // The organizer hears of a message before the views.
   Store.Adder().AddObserver(&autoOrganize);
   Store.Adder().AddObserver(&Views);
@@ -231,6 +234,32 @@ TEST_F(OrganizerTest, AFailedViewEndsThePassAndLeavesTheValueForLater) {
   Views.Fail = false;
   Organizer.OrganizeAll(orgAppName | orgThreadName);
   EXPECT_EQ(Views.Names(), (QStringList{"A", "Thread T", "B", "C"}));
+}
+
+// At most MaxViews values keep views, made by the organizer or by hand; a value left out is counted
+// once, in any case of its ASCII letters, and gets its view once a view is removed and there is room.
+TEST_F(OrganizerTest, MaxViewsBoundsTheViewsAndCountsEachLeftOutValueOnce) {
+  Organizer.SetMaxViews(2);
+  for (const char* thread : {"A", "B", "C", "c", "D", "A"}) Store.Add({.Thread = thread});
+  EXPECT_EQ(Organizer.OrganizeAll(orgThreadName), 2);
+  EXPECT_EQ(Views.Names(), (QStringList{"Thread A", "Thread B"}));
+  EXPECT_EQ(Views.Views[0]->ItemCount(), 2);
+  EXPECT_EQ(Organizer.OrganizeAll(orgThreadName), 2) << "a second pass counts again";
+
+  Organizer.SetOrganizeBy(orgThreadName);
+  TAutoObserver autoOrganize(Organizer);
+  Store.Adder().AddObserver(&autoOrganize);
+  Store.Adder().AddObserver(&Views);
+  for (const char* thread : {"E", "e", "E", "F", "a"}) Store.Add({.Thread = thread});
+  EXPECT_EQ(Organizer.TakeLeftOut(), 2);
+  EXPECT_EQ(Organizer.TakeLeftOut(), 0);
+  Views.Views.erase(Views.Views.begin());  // "Thread A" goes
+  Store.Add({.Thread = "F"});
+  EXPECT_EQ(Views.Names(), (QStringList{"Thread B", "Thread F"}));
+  EXPECT_EQ(Views.Views[1]->ItemCount(), 1);
+  const std::unique_ptr<TQBHeadlessView> byHand = HandMadeView({.CheckAppName = true, .AppName = "G"});
+  Store.Add({.Thread = "G"});
+  EXPECT_EQ(Views.Views.size(), 2u) << "a view made by hand counts too";
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // The Print command apart from any window: what the dialog gets and gives back, what is kept, the
 // cursor and the error report.
 
+#include "support/QBTestFiles.h"
 #include "support/QBTestView.h"
 
 #include "shell/QBPrintCommands.h"
@@ -9,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QStringList>
 
 #include <stdexcept>
@@ -54,11 +56,13 @@ public:
     fontSize = 11;
     return true;
   }
+  QString PrintFile() override { return File; }
   void SetBusy(bool busy) override { Calls << (busy ? QStringLiteral("busy") : QStringLiteral("idle")); }
   void ReportError(const QString& text) override { Calls << QStringLiteral("error ") + text; }
   void ShowStatusText(const QString&) override {}
   void UpdateCommands() override {}
   bool Confirm = true;
+  QString File;  // empty: a printer on paper
   QStringList Calls;
 };
 
@@ -69,11 +73,12 @@ protected:
     Settings.Display.Columns = colCategory | colTimeStamp;
   }
   TQBSettings Settings;
+  TQBLogState Log;
   TQBTestView View{nullptr};
   TRecordingPrint Print;
   TCurrentView Current{View, Print};
   TPrintWindow Window;
-  TQBPrintCommands Commands{Settings, Current, Window, Window};
+  TQBPrintCommands Commands{Settings, Log, Current, Window, Window};
 };
 
 TEST_F(PrintCommandsTest, TheViewPrintsWithTheDialogsValuesAndTheWindowKeepsItsColumns) {
@@ -106,6 +111,25 @@ TEST_F(PrintCommandsTest, AnErrorOfAnotherKindGoesOnWithTheJobEndedAndTheCursorB
   EXPECT_THROW(Commands.PrintMessages(), int);
   EXPECT_EQ(Window.Calls.mid(1), (QStringList{"busy", "idle"}));
   EXPECT_FALSE(Commands.Printing());
+}
+
+// A PDF written over the log the messages came from would lose the log, whatever link names it.
+TEST_F(PrintCommandsTest, APdfFileThatIsTheLogBeingViewedIsRefused) {
+  qbtest::TTempFiles files;
+  const QString log = files.Write(QStringLiteral("in.qbl"), "log");
+  ASSERT_TRUE(QFile::link(log, files.Path(QStringLiteral("in.pdf"))));
+  Log.Inputs = {{log, false}};
+  for (const QString& file : {log, files.Path(QStringLiteral("in.pdf"))}) {
+    Window.Calls.clear();
+    Window.File = file;
+    Commands.PrintMessages();
+    ASSERT_EQ(Window.Calls.size(), 2);
+    EXPECT_TRUE(Window.Calls[1].startsWith(QStringLiteral("error Cannot print to"))) << Window.Calls[1].toStdString();
+  }
+  EXPECT_TRUE(Print.Calls.isEmpty());
+  Window.File = files.Path(QStringLiteral("out.pdf"));
+  Commands.PrintMessages();
+  EXPECT_EQ(Print.Calls.size(), 1);
 }
 
 TEST_F(PrintCommandsTest, WithoutAPrintingViewNothingIsAsked) {

@@ -66,6 +66,8 @@ public:
         view->AddCurrentMessage(false);
       }
   }
+  void BeginManyViews() override { Calls << "begin"; }
+  void EndManyViews() override { Calls << "end"; }
   void SelectFirstView() override { Calls << "first"; }
   void ProjectChanged() override { Calls << "changed"; }
 
@@ -192,7 +194,7 @@ TEST_F(ProjectCommandsTest, ClosingAnUnsavedSetAsksTheAdditionalViewsQuestionAnd
   Window.Modified = true;
   Window.Answer = qbNo;
   Commands.CloseProject();
-  EXPECT_EQ(Window.Calls, (QStringList{"ask-new", "remove", "changed"}));
+  EXPECT_EQ(Window.Calls, (QStringList{"ask-new", "begin", "remove", "end", "changed"}));
   EXPECT_TRUE(Window.Views.empty());
   EXPECT_FALSE(Window.Modified);
 }
@@ -213,8 +215,8 @@ TEST_F(ProjectCommandsTest, ARoundTripThroughAFileBringsBackTheViewsFilledFromTh
   Window.Calls.clear();
   Window.OpenName = Files.Path("two.qbp");
   Commands.OpenProject();
-  EXPECT_EQ(Window.Calls, (QStringList{"open-dialog:" + Files.Path(""), "remove", "create:Errors/Default",
-                                      "create:Server/Default", "first", "changed"}));
+  EXPECT_EQ(Window.Calls, (QStringList{"open-dialog:" + Files.Path(""), "begin", "remove", "create:Errors/Default",
+                                      "create:Server/Default", "end", "first", "changed"}));
   ASSERT_EQ(Window.Names(), (QStringList{"Errors", "Server"}));
   TQBFilterCriteria criteria;
   Window.Views[1]->GetFilterCriteria(criteria);
@@ -235,12 +237,32 @@ TEST_F(ProjectCommandsTest, AProjectWithoutViewsSaysSoAndOpensEmpty) {
   EXPECT_EQ(State.CurrentProject, path);
 }
 
-// What cannot be read as a project (a pipe, which would block the open, a folder, a missing file) is
-// reported before the views go, and the current project stays.
+// "All Messages" is the window's own first view: a project view named so (or so it reads) would pass
+// for it, so it gets a suffix. Its criteria are read under the name the file has.
+TEST_F(ProjectCommandsTest, AViewThatReadsAsAllMessagesGetsASuffix) {
+  const QString path = Files.Write(
+      "Names.qbp",
+      "[Views]\nViewCount=4\n1_ViewName=All Messages\n1_ViewClassName=Default\n2_ViewName=all  messages\n"
+      "2_ViewClassName=Default\n3_ViewNameEncoded=All%E2%80%8BMessages\n3_ViewName=AllMessages\n"
+      "3_ViewClassName=Default\n4_ViewName=All Messages 2\n4_ViewClassName=Default\n\n"
+      "[1_All Messages]\nCheckAppName=1\nAppName=Orders\n");
+  Window.OpenName = path;
+  Commands.OpenProject();
+  const QStringList created = Window.Calls.filter(QStringLiteral("create:"));
+  EXPECT_EQ(created, QStringList({"create:All Messages (2)/Default", "create:all  messages (2)/Default",
+                                  u"create:All\u200BMessages (2)/Default"_qs, "create:All Messages 2/Default"}));
+  ASSERT_EQ(Window.Views.size(), 4u);
+  EXPECT_EQ(Window.Views[0]->GetCount(), 2);
+}
+
+// What cannot be read as a project (a pipe, which would block the open, a folder, a missing file, a file
+// too large to be one) is reported before the views go, and the current project stays.
 TEST_F(ProjectCommandsTest, WhatIsNotARegularFileIsRefusedAndTheViewsStay) {
   const QString pipe = Files.Path("pipe.qbp");
   ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
-  for (const QString& path : {pipe, Files.Path(QString()), Files.Path("missing.qbp")}) {
+  const QString large = Files.Write("large.qbp", "[Views]\nViewCount=1\n1_ViewName=A\n" +
+                                                     QByteArray(qbproject::MaxFileBytes, ';') + "\n");
+  for (const QString& path : {pipe, Files.Path(QString()), Files.Path("missing.qbp"), large}) {
     SCOPED_TRACE(path.toStdString());
     Window.Views.clear();
     Window.Calls.clear();
@@ -250,6 +272,18 @@ TEST_F(ProjectCommandsTest, WhatIsNotARegularFileIsRefusedAndTheViewsStay) {
     EXPECT_EQ(Window.Views.size(), 1u);
     EXPECT_TRUE(State.CurrentProject.isEmpty());
   }
+}
+
+// More views than a project opens: the first ones are opened, and the window says how many were listed.
+TEST_F(ProjectCommandsTest, AProjectOfTooManyViewsOpensTheFirstAndSaysSo) {
+  const int listed = qbproject::MaxViews + 1;
+  QByteArray text = "[Views]\nViewCount=" + QByteArray::number(listed) + "\n";
+  for (int place = 1; place <= listed; ++place) text += QByteArray::number(place) + "_ViewName=V\n";
+  const QString path = Files.Write("Many.qbp", text);
+  EXPECT_TRUE(Commands.Open(path));
+  EXPECT_EQ(Window.Views.size(), size_t(qbproject::MaxViews));
+  EXPECT_TRUE(Window.Calls.contains("message:" + qbproject::TooManyViewsMessage(path, listed)));
+  EXPECT_EQ(State.CurrentProject, path);
 }
 
 TEST_F(ProjectCommandsTest, ClosingTheWindowSavesOnlyACurrentProjectWithAutoSaveOn) {

@@ -37,7 +37,10 @@ public:
   }
   void FindText(bool fresh, const QString& text, bool inDetails, bool fromCursor, bool forward) override {
     Calls << QStringLiteral("find %1 '%2' %3 %4 %5").arg(fresh).arg(text).arg(inDetails).arg(fromCursor).arg(forward);
+    if (WhileSearching) WhileSearching();
   }
+  // Runs inside FindText, as a close request reaches the window while a long search shows progress.
+  std::function<void()> WhileSearching;
   void GetFindOptions(bool& matchCase, bool& regularExpression) const override {
     matchCase = MatchCase, regularExpression = RegularExpression;
   }
@@ -257,6 +260,28 @@ TEST_F(SearchCommandsTest, WithoutTheInterfaceACommandNeedsItDoesNothing) {
     EXPECT_EQ(View.Calls.size(), c.ListUsed ? 2 : 0);
     EXPECT_EQ(View.GetBookmark(0) >= 0, c.ListUsed);
   }
+}
+
+// A close request while a search runs (a terminate signal reaching the window through the search's
+// progress) waits for the search's end and is then posted; with no search running it goes ahead.
+TEST_F(SearchCommandsTest, ACloseDuringASearchWaitsForItsEnd) {
+  QStringList events;
+  std::function<void()> posted;
+  Commands.SetPost([&](std::function<void()> work) {
+    events << "posted";
+    posted = std::move(work);
+  });
+  const auto close = [&events] { events << "closed"; };
+  EXPECT_TRUE(Commands.CanClose(close));
+  Parts.WhileSearching = [&] { events << (Commands.CanClose(close) ? "close now" : "close waits"); };
+  Commands.FindNext();
+  EXPECT_EQ(events, (QStringList{"close waits", "posted"}));
+  ASSERT_TRUE(posted);
+  posted();
+  EXPECT_EQ(events.last(), "closed");
+  Parts.WhileSearching = nullptr;
+  Commands.FindNext();
+  EXPECT_EQ(events.size(), 3) << "nothing is left waiting";
 }
 
 }  // namespace

@@ -10,6 +10,8 @@
 //   stream RATE SECS  RATE records a second for SECS seconds, written every 10 ms; each write ends
 //                     inside a record whose rest comes with the next write
 //   invalid           a record whose date is out of range
+//   claim N           the header of a record whose text claims N bytes, with the next whole record
+//                     after it (which a reader waiting for the claimed body would take as part of it)
 //   truncate          cuts the file to nothing (the next records start it again)
 //   replace N         puts a new file with N records in the log's place (rename over it)
 //   quit
@@ -49,6 +51,11 @@ public:
     QByteArray record = Record();
     qblog::WriteInt32(record.data() + qblog::CodeSize + qblog::marked::Date, 1);
     Write(record);
+  }
+  void Claim(int32_t length) {
+    QByteArray record = Record();
+    qblog::WriteInt32(record.data() + qblog::CodeSize + qblog::marked::TextLength, length);
+    Write(record.left(qblog::CodeSize + qblog::marked::HeaderSize) + Record());
   }
   void Truncate() { FFile.resize(0); }
   void Replace(int count) {
@@ -142,6 +149,7 @@ int main(int argc, char** argv) {
     else if (command == QLatin1String("rest")) appender.Rest();
     else if (command == QLatin1String("stream")) in >> n >> seconds, appender.Stream(n, seconds);
     else if (command == QLatin1String("invalid")) appender.Invalid();
+    else if (command == QLatin1String("claim")) in >> n, appender.Claim(n);
     else if (command == QLatin1String("truncate")) appender.Truncate();
     else if (command == QLatin1String("replace")) in >> n, appender.Replace(n);
     else if (command == QLatin1String("quit")) break;

@@ -230,4 +230,27 @@ TEST_F(QblTool, SaveAndExportTakeTheFilterOfAProjectView) {
     EXPECT_EQ(RunTool(args).Code, 2) << args.join(' ').toStdString();
 }
 
+// Names from a project reach a terminal in the error line: an ESC or a BEL in one must not act on it,
+// a NUL must not cut the line, a line break must not start another, and a project of thousands of
+// views must not make a line of megabytes.
+TEST_F(QblTool, AProjectsNamesInTheErrorLineAreEscapedWholeAndCutAfterTwenty) {
+  const QString log = FFiles.Write("p.qbl", MarkedRecord(Message(0, "m")));
+  QByteArray views = "[Views]\nViewCount=30\n1_ViewNameEncoded=esc%1B[31m bel%07 nul%00 end\n1_ViewName=x\n"
+                     "1_ViewClassName=Default\n2_ViewNameEncoded=two%0D%0Alines \\ rlo%E2%80%AE\n2_ViewName=y\n"
+                     "2_ViewClassName=Default\n";
+  for (int n = 3; n <= 30; ++n)
+    views += QByteArray::number(n) + "_ViewName=V" + QByteArray::number(n) + "\n" + QByteArray::number(n) +
+             "_ViewClassName=Default\n";
+  const QString project = FFiles.Write("names.qbp", views);
+  const TRun run = RunTool({"save", "--project", project, "--view", "no\x1b", log, FFiles.Path("out.qbl")});
+  EXPECT_EQ(run.Code, 2);
+  EXPECT_EQ(run.Err.count('\n'), 1) << run.Err.constData();
+  for (const char c : {'\x1b', '\x07', '\0', '\r'}) EXPECT_FALSE(run.Err.contains(c)) << int(c);
+  EXPECT_TRUE(run.Err.contains("no view 'no\\x1b'")) << run.Err.constData();
+  EXPECT_TRUE(run.Err.contains("'esc\\x1b[31m bel\\x07 nul\\x00 end', 'two\\r\\nlines \\\\ rlo\\u202e', 'V3'"))
+      << run.Err.constData();
+  EXPECT_TRUE(run.Err.endsWith("'V20', ... and 10 more\n")) << run.Err.constData();
+  EXPECT_FALSE(run.Err.contains("'V21'"));
+}
+
 }  // namespace

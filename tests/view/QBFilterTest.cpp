@@ -73,6 +73,18 @@ TEST(Filter, NameAnswersFollowTheStoreAfterItWasEmptied) {
   EXPECT_EQ(f.RowRecNos(), (std::vector<int>{2}));
 }
 
+// A criterion whose name no message carries yet matches the first message that brings it, in any case
+// of its ASCII letters; views on the same name keep nothing per name.
+TEST(Filter, NameArrivingAfterTheViewIsMatched) {
+  TViewFixture f;
+  f.View.SetFilterCriteria(App("Late"));
+  f.Add({0, "1", {}, "early"});
+  f.Add({0, "2", {}, "LATE"});
+  f.Add({0, "3", {}, "other"});
+  f.Add({0, "4", {}, "late"});
+  EXPECT_EQ(f.RowRecNos(), (std::vector<int>{2, 4}));
+}
+
 TEST(FilterSettings, SavesSwitchesAndOnlyTheValuesSwitchedOn) {
   TQBFilterCriteria c;
   c.CheckCategory = true;

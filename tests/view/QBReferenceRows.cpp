@@ -46,6 +46,7 @@ int TQBReferenceRows::FindMatchingExit(int p) const {
 }
 
 void TQBReferenceRows::CollapseMethod(int r) {
+  const TPlace place = FocusedPlace();
   const int p = Rows[size_t(r)];
   if (Type(p) != 9) return;  // only entries collapse
   const int e = FindMatchingExit(p);
@@ -56,25 +57,35 @@ void TQBReferenceRows::CollapseMethod(int r) {
   Rows.erase(Rows.begin() + r + 1, Rows.begin() + std::ptrdiff_t(end));
   FList.SetRowCount(int(Rows.size()));
   Items[size_t(p)].Collapsed = true;
+  // The hidden messages take the collapsed row's selection.
+  std::fill(SelFlags.begin() + p + 1, SelFlags.begin() + e + 1, SelFlags[size_t(p)]);
   FList.EndUpdate();
+  KeepFocus(place);
 }
 
-void TQBReferenceRows::ExpandMethod(int r) {
-  ClearSelection();
+void TQBReferenceRows::OpenMethod(int r) {
   const int p = Rows[size_t(r)];
   Items[size_t(p)].Collapsed = false;
   const int e = FindMatchingExit(p);
-  if (e >= 0) {
-    int count = 0;
-    int i = p + 1;
-    do {
-      Rows.insert(Rows.begin() + r + 1 + count, i);
-      ++count;
-      i = Items[size_t(i)].Collapsed ? FindMatchingExit(i) + 1 : i + 1;
-    } while (i <= e);
-    FList.SetRowCount(int(Rows.size()));
-  }
-  SelFlags[size_t(p)] = 1;
+  if (e < 0) return;
+  int count = 0;
+  int i = p + 1;
+  do {
+    Rows.insert(Rows.begin() + r + 1 + count, i);
+    ++count;
+    i = Items[size_t(i)].Collapsed ? FindMatchingExit(i) + 1 : i + 1;
+  } while (i <= e);
+  // A selected collapsed row's body was selected with it; as rows of their own, they were not chosen.
+  if (SelFlags[size_t(p)]) std::fill(SelFlags.begin() + p + 1, SelFlags.begin() + e + 1, 0);
+  FList.SetRowCount(int(Rows.size()));
+}
+
+void TQBReferenceRows::ExpandMethod(int r) {
+  const TPlace place = FocusedPlace();
+  ClearSelection();
+  OpenMethod(r);
+  SelFlags[size_t(Rows[size_t(r)])] = 1;
+  KeepFocus(place);
 }
 
 int TQBReferenceRows::ClosedMethodStart(int r) const {
@@ -92,7 +103,12 @@ int TQBReferenceRows::ClosedMethodStart(int r) const {
 bool TQBReferenceRows::CollapseClosedMethod(int r) {
   const int s = ClosedMethodStart(r);
   if (s < 0) return false;
-  FList.SetCurrentRow(s);
+  // The focus goes to the entry only when no row is focused or the collapse hides the focused one.
+  const int p = Rows[size_t(s)];
+  const int e = FindMatchingExit(p);
+  const int current = FList.CurrentRow();
+  const int focused = current >= 0 && current < int(Rows.size()) ? Rows[size_t(current)] : -1;
+  if (focused < 0 || (focused > p && focused <= e)) FList.SetCurrentRow(s);
   CollapseMethod(s);
   return FindMatchingExit(Rows[size_t(s)]) >= 0;
 }
@@ -117,14 +133,25 @@ TQBReferenceRows::TPlace TQBReferenceRows::FocusedPlace() const {
   return {Rows[size_t(r)], std::clamp(r - FList.TopRow(), 0, FList.PageRows() - 1)};
 }
 
+int TQBReferenceRows::RowShowing(int item) const {
+  // The item's own row, else the last row above it: the enter row of the collapsed method hiding it.
+  int row = 0;
+  for (int r = 0; r < int(Rows.size()) && Rows[size_t(r)] <= item; ++r) row = r;
+  return row;
+}
+
 void TQBReferenceRows::RestorePlace(const TPlace& place) {
   ClearSelection();
   if (place.Item < 0 || Rows.empty()) return;
-  // The item's own row, else the last row above it: the enter row of the collapsed method hiding it.
-  int row = 0;
-  for (int r = 0; r < int(Rows.size()) && Rows[size_t(r)] <= place.Item; ++r) row = r;
-  SelFlags[size_t(Rows[size_t(row)])] = 1;
+  const int row = RowShowing(place.Item);
+  SelectRequest(row, true);
   FList.RelocateCurrentRow(row, std::max(0, row - place.Offset));
+}
+
+void TQBReferenceRows::KeepFocus(const TPlace& place) {
+  if (place.Item < 0 || Rows.empty()) return;
+  const int row = RowShowing(place.Item);
+  if (row != FList.CurrentRow()) FList.RelocateCurrentRow(row, std::max(0, row - place.Offset));
 }
 
 void TQBReferenceRows::ExpandAll(bool fromStart) {
@@ -136,16 +163,19 @@ void TQBReferenceRows::ExpandAll(bool fromStart) {
 
 void TQBReferenceRows::CollapseAll() {
   const TPlace place = FocusedPlace();
+  // Rows of the entries not yet closed: an exit closes the last one, and it collapses when that is
+  // the exit FindMatchingExit gives it; collapsing goes on after its row.
+  std::vector<int> open;
   int i = 0;
   while (i < int(Rows.size())) {
     const int item = Rows[size_t(i)];
-    if (Items[size_t(item)].Collapsed && Type(item) == 9) {
-      ExpandMethod(i);
-      ++i;
-    } else if (!Items[size_t(item)].Collapsed && Type(item) == 10) {
-      // Collapsing goes on after the enter row of the method that collapsed.
-      const int s = ClosedMethodStart(i);
-      if (s >= 0 && FindMatchingExit(Rows[size_t(s)]) >= 0) {
+    if (Type(item) == 9) {
+      if (Items[size_t(item)].Collapsed) ExpandMethod(i);
+      open.push_back(i++);
+    } else if (Type(item) == 10 && !open.empty()) {
+      const int s = open.back();
+      open.pop_back();
+      if (FindMatchingExit(Rows[size_t(s)]) == item) {
         CollapseMethod(s);
         i = s + 1;
       } else {
@@ -184,7 +214,8 @@ int TQBReferenceRows::DeleteSelected() {
 }
 
 int TQBReferenceRows::CropToSelection() {
-  for (int item : Rows) SelFlags[size_t(item)] = SelFlags[size_t(item)] ? 0 : 1;
+  // Hidden messages too: they carry the flag of the row that shows them.
+  for (int& flag : SelFlags) flag = flag ? 0 : 1;
   FList.SetCurrentRow(-1);
   return DeleteSelected();
 }
@@ -200,32 +231,37 @@ void TQBReferenceRows::SelectRow(int r) {
   if (Rows.empty()) return;
   r = std::clamp(r, 0, int(Rows.size()) - 1);
   ClearSelection();
-  SelFlags[size_t(Rows[size_t(r)])] = 1;
+  SelectRequest(r, true);
+  if (FList.CurrentRow() == r) FList.SetCurrentRow(-1);
   FList.SetCurrentRow(r);
   const int top = r - FList.PageRows() / 2 + 1;
   if (top >= 0) FList.SetTopRow(top);
 }
 
 void TQBReferenceRows::GoToMessage(int recNo) {
+  const TPlace place = FocusedPlace();
   for (int r = 0; r < int(Rows.size()); ++r) {
     const int item = Rows[size_t(r)];
     if (Items[size_t(item)].RecNo >= recNo) {
       SelectRow(r);
       return;
     }
-    if (Items[size_t(item)].Collapsed && Type(item) == 9) ExpandMethod(r);
+    if (Items[size_t(item)].Collapsed && Type(item) == 9) OpenMethod(r);
   }
+  KeepFocus(place);
 }
 
 int TQBReferenceRows::FindTextForward(int start, const QByteArray& upperNeedle) {
+  const TPlace place = FocusedPlace();
   for (int r = start; r < int(Rows.size()); ++r) {
     const int item = Rows[size_t(r)];
     if (qbfilter::ContainsAsciiFolded(FSet.At(Items[size_t(item)].RecNo).MsgTextUtf8(), upperNeedle)) {
       SelectRow(r);
       return r;
     }
-    if (Items[size_t(item)].Collapsed && Type(item) == 9) ExpandMethod(r);
+    if (Items[size_t(item)].Collapsed && Type(item) == 9) OpenMethod(r);
   }
+  KeepFocus(place);
   return -1;
 }
 

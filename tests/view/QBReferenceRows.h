@@ -30,6 +30,9 @@ public:
   int FindMatchingExit(int p) const;
   void CollapseMethod(int r);
   void ExpandMethod(int r);
+  // Opens a method on the way of a go-to or a search: its body rows come unselected, no other flag
+  // changes.
+  void OpenMethod(int r);
   // The enter row of the method that the exit in row r closes, -1 when it closes none.
   int ClosedMethodStart(int r) const;
   bool CollapseClosedMethod(int r);
@@ -51,13 +54,16 @@ public:
 private:
   void ClearSelection() { std::fill(SelFlags.begin(), SelFlags.end(), 0); }
   // Expand All and Collapse All keep the focused message (or the row that hides it) focused, at the
-  // same height in the list.
+  // same height in the list, and make it the only row selected.
   struct TPlace {
     int Item = -1;
     int Offset = 0;
   };
   TPlace FocusedPlace() const;
+  int RowShowing(int item) const;
   void RestorePlace(const TPlace& place);
+  // Other row changes keep the focused message (or the row that hides it) focused, flags untouched.
+  void KeepFocus(const TPlace& place);
   TQuillboxMessageSet& FSet;
   IQBRowListHooks& FList;
   bool FAutoCollapse;

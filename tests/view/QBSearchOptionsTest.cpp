@@ -123,4 +123,72 @@ TEST(SearchOptions, AnExpressionLooksIntoCollapsedMethodsAsThePlainSearchDoes) {
   EXPECT_FALSE(f.Rows.IsRowCollapsedMethod(1));
 }
 
+// Forty "a" and a "!": "(a+)+$" tries every split of the a's before it fails, far beyond its step limit.
+const QByteArray kCatastrophic = QByteArray(40, 'a') + '!';
+const TQBTextPattern kNested(QStringLiteral("(a+)+$"), {false, true});
+
+// A text the expression gave up on is neither a match nor silently no match: the search counts such
+// messages (once each, text and details together) and says so at its end, found or not.
+TEST(SearchOptions, MessagesTheExpressionGaveUpOnAreCountedAndReported) {
+  EXPECT_EQ(kNested.Match(kCatastrophic), TQBMatch::Incomplete);
+  EXPECT_EQ(kNested.Match("aaa"), TQBMatch::Yes);
+  EXPECT_EQ(kNested.Match("b!"), TQBMatch::No);
+
+  TViewFixture f;
+  f.Add({0, kCatastrophic, kCatastrophic});
+  f.Add({0, "b!", kCatastrophic});
+  f.Add({0, "nothing"});
+  EXPECT_EQ(TQBViewSearch(f.View).FindText(true, kNested, true, false, true), -1);
+  EXPECT_EQ(f.Host.Notices,
+            QStringList{"Search string '(a+)+$' not found.\r\r2 messages could not be searched fully."});
+  f.Add({0, "ends in aaa"});
+  f.Host.Notices.clear();
+  TQBViewSearch search(f.View);
+  EXPECT_EQ(search.FindText(true, kNested, false, false, true), 3);
+  EXPECT_EQ(search.Incomplete(), 1);
+  EXPECT_TRUE(f.Host.Notices.isEmpty());
+  EXPECT_EQ(f.Host.StatusTexts, QStringList{"1 message could not be searched fully."});
+}
+
+// The progress is asked every RowsPerCheck rows and at once after a message the expression gave up
+// on; when it says stop, the search ends quietly with nothing selected.
+TEST(SearchOptions, TheProgressIsAskedAndCanStopTheSearch) {
+  struct TProgress : IQBSearchProgress {
+    std::vector<int> Asked;
+    size_t StopAt = SIZE_MAX;
+    bool Continue(int searched, int) override {
+      Asked.push_back(searched);
+      return Asked.size() < StopAt;
+    }
+  };
+  TViewFixture f;
+  for (int i = 0; i < 2 * TQBViewSearch::RowsPerCheck; ++i) f.Add({0, i == 5 ? kCatastrophic : QByteArray("b")});
+  TProgress asked;
+  EXPECT_EQ(TQBViewSearch(f.View, &asked).FindText(true, kNested, false, false, true), -1);
+  EXPECT_EQ(asked.Asked, (std::vector<int>{6, TQBViewSearch::RowsPerCheck, 2 * TQBViewSearch::RowsPerCheck}));
+
+  TProgress stop;
+  stop.StopAt = 1;
+  f.Host.Notices.clear();
+  TQBViewSearch search(f.View, &stop);
+  EXPECT_EQ(search.FindText(true, kNested, false, false, false), -1);
+  EXPECT_TRUE(search.Cancelled());
+  EXPECT_EQ(stop.Asked.size(), 1u);
+  EXPECT_TRUE(f.Host.Notices.isEmpty());
+  EXPECT_EQ(f.List.CurrentRow(), -1);
+}
+
+// A text longer than a search takes is refused with the reason, never cut short. (An expression may
+// fail to compile well below that length; the compiler then says so.)
+TEST(SearchOptions, ATextLongerThanASearchTakesIsInvalid) {
+  EXPECT_TRUE(TQBTextPattern(QString(TQBTextPattern::MaxTextLength, u'a'), {}).IsValid());
+  for (const TQBSearchOptions options : {TQBSearchOptions{}, TQBSearchOptions{false, true}}) {
+    const TQBTextPattern tooLong(QString(TQBTextPattern::MaxTextLength + 1, u'a'), options);
+    EXPECT_FALSE(tooLong.IsValid());
+    EXPECT_EQ(tooLong.ErrorString(), "The text to find is longer than 32767 characters.");
+    EXPECT_EQ(tooLong.ErrorOffset(), TQBTextPattern::MaxTextLength);
+    EXPECT_FALSE(tooLong.Matches(QByteArray(40000, 'a')));
+  }
+}
+
 }  // namespace

@@ -200,6 +200,17 @@ TEST_F(VListTest, ShiftKeysExtendFromTheAnchor) {
   EXPECT_EQ(List.ItemIndex(), 0);
 }
 
+// A row the program moves to (SetItemIndex) is the anchor, as a click's row is; a list that shrinks
+// below its anchor keeps it on a row.
+TEST_F(VListTest, AProgramMoveIsTheAnchorOfTheNextShiftExtension) {
+  Fill(100, 5);
+  List.SetItemIndex(60);
+  Key(Qt::Key_Down, Qt::ShiftModifier);
+  EXPECT_EQ(Sel.Rows, (std::set<int>{60, 61}));
+  List.SetNumItems(30);
+  EXPECT_EQ(List.AnchorRow(), 29);
+}
+
 TEST_F(VListTest, HomeAndEndScrollSidewaysOnlyWithAHorizontalBar) {
   Fill(100, 50);
   Key(Qt::Key_End);

@@ -21,10 +21,12 @@ struct TRecordingHost : IQBViewHostHooks {
   int Beeps = 0;
   int CommandUpdates = 0;
   QStringList Notices;
+  QStringList StatusTexts;
   bool AutoCollapse() const override { return AutoCollapseOn; }
   void UpdateCommands() override { ++CommandUpdates; }
   void Beep() override { ++Beeps; }
   void ShowNotFound(const QString& message) override { Notices << message; }
+  void ShowStatusText(const QString& text) override { StatusTexts << text; }
 };
 
 // A message to add; only the fields the tests vary.

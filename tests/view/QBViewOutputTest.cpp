@@ -1,4 +1,5 @@
 #include "QBViewFixture.h"
+#include "support/QBFileSizeLimit.h"
 
 #include "view/QBLogSave.h"
 #include "view/QBTextExport.h"
@@ -11,8 +12,8 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <sys/resource.h>
+#include <cstring>
+#include <functional>
 
 namespace {
 
@@ -55,20 +56,35 @@ TEST(Save, AFailedWriteKeepsThePreviousFileWhole) {
   const QByteArray old = "previous contents";
   const QString path = files.Write("target.qbl", old);
 
-  // A file size limit makes the write fail part-way, as a full disk would.
-  std::signal(SIGXFSZ, SIG_IGN);
-  rlimit saved{};
-  getrlimit(RLIMIT_FSIZE, &saved);
-  rlimit limited = saved;
-  limited.rlim_cur = 1024 * 1024;
-  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
-  const TQBSaveResult result = SaveViewToFile(f.Rows, path);
-  setrlimit(RLIMIT_FSIZE, &saved);
-
+  const TQBSaveResult result = qbtest::WithFileSizeLimit(1024 * 1024, [&] { return SaveViewToFile(f.Rows, path); });
   EXPECT_FALSE(result.Ok);
   EXPECT_GT(result.FailedRecNo, 1);
   EXPECT_TRUE(result.Message.startsWith(QStringLiteral("Message #%1 could not be saved to the log file:\r").arg(result.FailedRecNo)));
   EXPECT_EQ(ReadAll(path), old);
+}
+
+// Every writer names the system's reason for a failed write, not the "Unknown error" the temporary
+// file is left with once it is discarded.
+TEST(Outputs, AFailedWriteNamesTheSystemsReason) {
+  TViewFixture f;
+  const QByteArray big(64 * 1024, 'x');
+  for (int i = 0; i < 40; ++i) f.Add({0, big});
+  qbtest::TTempFiles files;
+  const QString reason = QString::fromLocal8Bit(std::strerror(EFBIG));
+  const QString path = files.Path("out");
+  const struct {
+    const char* Name;
+    std::function<QString()> Write;  // the error text
+  } outputs[] = {
+      {"save", [&] { return SaveViewToFile(f.Rows, path).Reason; }},
+      {"xml", [&] { QString e; return ExportViewXml(f.Rows, path, nullptr, &e), e; }},
+      {"txt", [&] { QString e; return ExportViewText(f.Rows, path, {}, nullptr, &e), e; }},
+  };
+  for (const auto& output : outputs) {
+    const QString error = qbtest::WithFileSizeLimit(256 * 1024, output.Write);
+    EXPECT_TRUE(error.endsWith(reason)) << output.Name << ": " << error.toStdString();
+    EXPECT_FALSE(QFile::exists(path)) << output.Name;
+  }
 }
 
 TEST(Save, AnUnwritableFolderIsReported) {

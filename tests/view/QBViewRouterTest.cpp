@@ -3,6 +3,7 @@
 // and an emptied store that hands name ids out again are followed.
 
 #include "view/QBHeadlessView.h"
+#include "view/QBViewRegistry.h"
 #include "view/QBViewRouter.h"
 #include "support/QBTestStore.h"
 
@@ -91,6 +92,15 @@ TEST_F(ViewRouterTest, CandidatesHoldEveryViewThatAcceptsAMessage) {
   // An emptied store hands the ids out again, to other names.
   FillStore(300, {"IO", "worker", "Main", "new", "", "MAIN"});
   CheckEveryMessage(router, views, 2);
+
+  // Views appended one by one, each indexed alone, for names already looked up as having no view.
+  for (int i = 0; i < 20; ++i) {
+    const uint64_t generation = qbviewregistry::Generation();
+    views.push_back(std::make_unique<TQBHeadlessView>(Set));
+    views.back()->SetFilterCriteria(RandomCriteria({"IO", "worker", "new", "MAIN", "Timer"}));
+    router.Append({views.back().get(), views.back().get()}, generation);
+    CheckEveryMessage(router, views, 2);
+  }
 }
 
 TEST_F(ViewRouterTest, AThreadViewIsOfferedOnlyItsThreadsMessages) {

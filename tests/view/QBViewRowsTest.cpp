@@ -55,6 +55,44 @@ TEST(Rows, CollapseOnExitIsStoredAsExitAndCollapsesAtOnce) {
   EXPECT_EQ(f.List.CurrentRow(), 1);
 }
 
+// A collapse-on-exit record takes the focus only from a row it hides: a row above keeps it, a row
+// inside gives it to the entry, and the collapsed row then stands for its whole method.
+TEST(Rows, CollapseOnExitTakesTheFocusOnlyFromARowItHides) {
+  struct TCase {
+    int Focused;  // row focused before the exit arrives
+    int Row;      // row focused after
+    V Selected;
+  } cases[] = {{0, 0, {1}}, {3, 1, {2, 3, 4, 5}}};
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Focused);
+    TViewFixture f;
+    f.AddTypes({0, 9, 0, 0});
+    f.List.SetCurrentRow(c.Focused);
+    f.AddTypes({43});
+    EXPECT_EQ(f.RowRecNos(), (V{1, 2}));
+    EXPECT_EQ(f.List.CurrentRow(), c.Row);
+    EXPECT_EQ(f.SelectedRecNos(), c.Selected);
+  }
+}
+
+// A search that finds nothing leaves the methods it opened open, the focused message focused (its row
+// moved down) and the chosen rows chosen: a chosen collapsed method keeps its entry row selected, and
+// its body, now rows of its own, comes unselected.
+TEST(Search, NothingFoundKeepsTheFocusedMessageAndTheChosenOnes) {
+  TViewFixture f;
+  f.AddTypes({9, 0, 10, 9, 0, 10, 0, 0});
+  f.Rows.CollapseMethod(0);
+  f.Rows.CollapseMethod(1);
+  f.List.SetCurrentRow(3);  // record 8
+  f.Rows.SetRowSelected(1, true);  // the second method, records 4 to 6
+  TQBViewSearch search(f.View);
+  EXPECT_EQ(search.FindText(true, "absent", false, false, true), -1);
+  EXPECT_EQ(f.Rows.RowCount(), 8);
+  EXPECT_EQ(f.Rows.GetRowRecNo(f.List.CurrentRow()), 8);
+  EXPECT_EQ(f.SelectedRecNos(), (V{4, 8}));
+  EXPECT_EQ(f.List.AnchorRow(), f.List.CurrentRow());
+}
+
 TEST(Rows, ExpandingAMethodKeepsItsInnerMethodsCollapsedUntilExpandAll) {
   TViewFixture f;
   f.AddTypes({9, 9, 9, 0, 10, 10, 10});  // A(B(C(x)))
@@ -116,7 +154,11 @@ TEST(Rows, ExpandAllAndCollapseAllKeepTheFocusedMessageInItsPlace) {
     EXPECT_EQ(f.Rows.GetRowRecNo(f.List.CurrentRow()), c.RecNo);
     EXPECT_EQ(f.List.TopRow(), c.Top);
     EXPECT_EQ(f.List.AnchorRow(), c.Row);
-    EXPECT_EQ(f.SelectedRecNos(), std::vector<int>{c.RecNo});
+    // The focused row is the only one selected; a collapsed one with its hidden messages.
+    std::vector<int> selected{c.RecNo};
+    if (f.Rows.IsRowCollapsedMethod(c.Row))
+      for (int recNo = 14; recNo <= 34; ++recNo) selected.push_back(recNo);
+    EXPECT_EQ(f.SelectedRecNos(), selected);
     EXPECT_EQ(f.List.Clicks() - clicks, 1);
   }
 }

@@ -5,14 +5,17 @@
 #include "support/QBDialogFakes.h"
 #include "support/QBModalAnswer.h"
 #include "support/QBTestFiles.h"
+#include "support/QBWait.h"
 
 #include "dialogs/QBEditMessageForm.h"
 #include "dialogs/QBFindForm.h"
 #include "dialogs/QBMessageDialogs.h"
+#include "dialogs/QBSearchProgress.h"
 #include "model/QBMessageTypes.h"
 #include "plugins/widgets/QBPlugInManager.h"
 #include "settings/QBIniFile.h"
 #include "shell/QBNavKinds.h"
+#include "shell/QBTerminateRequest.h"
 #include "shell/QBViewManager.h"
 #include "window/areas/QBDetailPanel.h"
 #include "window/areas/QBEditWindow.h"
@@ -36,6 +39,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -752,6 +756,61 @@ TEST_F(MainWindowEditTest, FindSearchesTheRowsOfTheTabShownWithOneSearchState) {
   Window->ViewManager().Select(0);
   Trigger(C::FindNext);
   EXPECT_EQ(CurrentRow(), 0);
+}
+
+// "(a+)+$" on forty "a" and a "!" tries every split of the a's; each message's match is bounded, so the
+// search ends, and the notice says how many messages the expression gave up on instead of a plain "not
+// found".
+TEST_F(MainWindowEditTest, AnExpressionThatGivesUpEndsAndSaysSo) {
+  for (int n = 0; n < 50; ++n) Add({qbmInfo, QByteArray(40, 'a') + '!'});
+  Add({qbmInfo, "plain"});
+  QString notice;
+  {
+    auto find = AnswerModal<TFrmFind>([](TFrmFind& dialog) {
+      dialog.FindText()->setEditText("(a+)+$");
+      dialog.RegularExpression()->setChecked(true);
+      dialog.findChild<QPushButton*>("btnOK")->click();
+    });
+    auto answer = AnswerModal<TFrmDisplayMessage>([&notice](TFrmDisplayMessage& d) {
+      notice = d.findChild<QLabel*>("lblMessage")->text();
+      d.accept();
+    });
+    Trigger(C::Find);
+  }
+  EXPECT_TRUE(notice.startsWith("Search string '(a+)+$' not found.")) << notice.toStdString();
+  EXPECT_TRUE(notice.endsWith("50 messages could not be searched fully.")) << notice.toStdString();
+}
+
+// A terminate signal while a long search shows its progress cancels the search at its next check (no
+// notice), and the window then closes.
+TEST_F(MainWindowEditTest, ATerminateSignalCancelsALongSearchAndThenCloses) {
+  QByteArray bytes;
+  for (int n = 0; n < 5000; ++n) bytes += qbtest::MarkedRecord(qbtest::Message(qbmInfo, QByteArray(40, 'a') + '!'));
+  ASSERT_TRUE(Window->LoadFile(Files.Write(QStringLiteral("Hostile.qbl"), bytes), false));
+  QTimer::singleShot(TQBSearchProgressDialog::ShowAfterMs + 100, Window.get(), [this] {
+    qbterminate::Request();
+    Window->close();
+  });
+  // A notice would be wrong, but must not hold the test.
+  int notices = 0;
+  QTimer noticeWatch;
+  QObject::connect(&noticeWatch, &QTimer::timeout, [&notices] {
+    if (auto* notice = qobject_cast<TFrmDisplayMessage*>(QApplication::activeModalWidget())) {
+      ++notices;
+      notice->accept();
+    }
+  });
+  noticeWatch.start(20);
+  {
+    auto find = AnswerModal<TFrmFind>([](TFrmFind& dialog) {
+      dialog.FindText()->setEditText("(a+)+$");
+      dialog.RegularExpression()->setChecked(true);
+      dialog.findChild<QPushButton*>("btnOK")->click();
+    });
+    Trigger(C::Find);
+  }
+  EXPECT_EQ(notices, 0);
+  QB_EXPECT_SOON(!Window->isVisible());
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include "support/QBTestWidgetView.h"
 #include "support/QBDialogFakes.h"
+#include "support/QBFileSizeLimit.h"
 #include "support/QBModalAnswer.h"
 #include "support/QBTestFiles.h"
 #include "support/QBWait.h"
@@ -14,6 +15,7 @@
 #include "model/QBLogLoader.h"
 #include "settings/QBIniFile.h"
 #include "shell/QBLogCommands.h"
+#include "shell/QBTerminateRequest.h"
 #include "window/QBMainForm.h"
 #include "window/QBMainLayout.h"
 #include "window/QBStatusPanes.h"
@@ -43,6 +45,8 @@
 #include <QUrl>
 
 #include <gtest/gtest.h>
+
+#include <cstring>
 
 namespace {
 
@@ -414,13 +418,18 @@ TEST_F(MainWindowTest, AQuestionDuringALoadTakesItsInput) {
   EXPECT_EQ(MessageSet.GetRecordCount(), 2);
 }
 
-// Escape or the Stop button ends a running load; what was read stays, as after an invalid record, and
-// no other input gets through meanwhile.
-TEST_F(MainWindowTest, EscapeAndStopEndALoadAndKeepWhatWasRead) {
+// A log of 10,000 messages: a load of it reports its progress, and so looks at its Stop, more than once.
+QString BigLog(qbtest::TTempFiles& files) {
   QByteArray bytes;
   const TQBRawMessage msg = qbtest::Message(0, "many");
   for (int n = 0; n < 10000; ++n) bytes += qbtest::MarkedRecord(msg);
-  const QString log = Files.Write(QStringLiteral("Big.qbl"), bytes);
+  return files.Write(QStringLiteral("Big.qbl"), bytes);
+}
+
+// Escape or the Stop button ends a running load; what was read stays, as after an invalid record, and
+// no other input gets through meanwhile.
+TEST_F(MainWindowTest, EscapeAndStopEndALoadAndKeepWhatWasRead) {
+  const QString log = BigLog(Files);
   Create();
   auto* open = Window->findChild<QToolButton*>(QStringLiteral("btnOpen"));
   ASSERT_NE(open, nullptr);
@@ -451,6 +460,23 @@ TEST_F(MainWindowTest, EscapeAndStopEndALoadAndKeepWhatWasRead) {
   }
 }
 
+// A terminate signal during a load (its handler raises the terminate flag, the event loop then asks the
+// window to close) stops the load at its next check instead of reading on, and the window then closes.
+TEST_F(MainWindowTest, ATerminateSignalStopsALoadAndThenCloses) {
+  const QString log = BigLog(Files);
+  Create();
+  // Handled by the load's first repaint.
+  QMetaObject::invokeMethod(Window.get(), [this] {
+    qbterminate::Request();
+    Window->close();
+  }, Qt::QueuedConnection);
+  EXPECT_FALSE(Window->LoadFile(log, false));
+  EXPECT_EQ(MessageSet.GetRecordCount(), 4096);
+  Script.Answers << qbNo;  // what was read is not saved
+  QB_EXPECT_SOON(!Window->isVisible());
+  EXPECT_FALSE(qbterminate::Requested()) << "the close took the request";
+}
+
 TEST_F(MainWindowTest, InvalidLogKeepsWhatWasReadAndReportsTheFile) {
   QString log = WriteLog(QStringLiteral("Broken.qbl"), {{0}, {1}});
   QFile file(log);
@@ -467,6 +493,58 @@ TEST_F(MainWindowTest, InvalidLogKeepsWhatWasReadAndReportsTheFile) {
   EXPECT_EQ(view->BeginUpdates, view->EndUpdates);
   EXPECT_FALSE(Window->LogState().Loading);
   EXPECT_TRUE(Window->StatusPanes().StatusMessage()->text().isEmpty());
+}
+
+// A log whose load stopped at an invalid record is shown in part: saving over it would lose the
+// records after the stop, so Save refuses it (and any link to it) with the reason; an export over it
+// would lose the log itself (a PDF too: MainWindowToolsTest). Each refusal leaves the file as it was; a save elsewhere
+// writes what was read.
+TEST_F(MainWindowTest, NoOutputReplacesALogReadOnlyInPart) {
+  QByteArray bytes;
+  for (const char* text : {"one", "two", "three"}) bytes += qbtest::MarkedRecord(qbtest::Message(0, text));
+  bytes += QByteArray(40, '\xFF') + qbtest::MarkedRecord(qbtest::Message(0, "after"));
+  const QString log = Files.Write(QStringLiteral("Partly.qbl"), bytes);
+  const QString link = Files.Path(QStringLiteral("link.qbl"));
+  ASSERT_TRUE(QFile::link(log, link));
+  Create({log});
+  ASSERT_EQ(Script.Errors.size(), 1);  // the invalid-log report
+  Script.Errors.clear();
+  Script.SaveNames << log << link;
+  Trigger(C::Save);
+  Trigger(C::Save);
+  Script.SaveNames << link;
+  Script.ExportFilter = QStringLiteral("XML Files (*.xml)");
+  Trigger(C::Export);
+  ASSERT_EQ(Script.Errors.size(), 3) << Script.Errors.join(u'|').toStdString();
+  for (const QString& verb : {"save", "save", "export"})
+    EXPECT_TRUE(Script.Errors.takeFirst().startsWith(QStringLiteral("Cannot %1 to").arg(verb)));
+  QFile file(log);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_EQ(file.readAll(), bytes);
+  const QString elsewhere = Files.Path(QStringLiteral("Read.qbl"));
+  Script.SaveNames << elsewhere;
+  Trigger(C::Save);
+  EXPECT_EQ(CountIn(elsewhere), 3);
+  EXPECT_TRUE(Script.Errors.isEmpty());
+}
+
+// A write that fails part-way (a file size limit stands in for a full disk: any user may set it)
+// reports the system's reason, and the earlier file stays.
+TEST_F(MainWindowTest, AnExportThatCannotBeWrittenNamesTheSystemsReason) {
+  QByteArray bytes;
+  const QByteArray text(200, 'x');
+  for (int n = 0; n < 500; ++n) bytes += qbtest::MarkedRecord(qbtest::Message(0, text));
+  Create({Files.Write(QStringLiteral("Big.qbl"), bytes)});
+  const QString out = Files.Write(QStringLiteral("out.xml"), "earlier");
+  Script.SaveNames << out;
+  Script.ExportFilter = QStringLiteral("XML Files (*.xml)");
+  qbtest::WithFileSizeLimit(16 * 1024, [&] { return Trigger(C::Export); });
+  ASSERT_EQ(Script.Errors.size(), 1);
+  EXPECT_TRUE(Script.Errors.front().endsWith(QString::fromLocal8Bit(std::strerror(EFBIG))))
+      << Script.Errors.front().toStdString();
+  QFile file(out);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_EQ(file.readAll(), "earlier");
 }
 
 TEST_F(MainWindowTest, FailuresAreReportedAndLeaveTheWindowUsable) {
@@ -667,6 +745,31 @@ TEST_F(MainWindowTest, TheTabMenuFollowsTheViewsOnEveryOpening) {
   tabs->setCurrentIndex(0);
   EXPECT_EQ(Window->Views().CurrentIndex(), 0);
   EXPECT_EQ(Window->CurrentView().View, Window->Views().At(0).View);
+}
+
+// View names come from project files: a line break, a control character or a bidirectional control
+// is shown as a visible mark on the tab, in the menu and to a screen reader, and an "&" is an "&",
+// not a mnemonic. The view keeps its name as it is.
+TEST_F(MainWindowTest, AViewsNameIsShownWithItsControlsVisible) {
+  Create();
+  const QString name = u"two\r\nlines \x1b[2J & evil\u202Egpj.exe"_qs;
+  const QString shown = u"two\u21B5lines \u241B[2J & evil\u27E8RLO\u27E9gpj.exe"_qs;
+  Window->ViewManager().InsertView({name, QStringLiteral("Default"), {}, true});
+  auto* tabs = Window->findChild<QTabBar*>(QStringLiteral("tabViews"));
+  auto* switchTo = Window->findChild<QMenu*>(QStringLiteral("mnuSwitchToView"));
+  ASSERT_TRUE(tabs && switchTo);
+  QString doubled = shown;
+  doubled.replace(u'&', QStringLiteral("&&"));
+  EXPECT_EQ(tabs->tabText(1), doubled);
+  EXPECT_EQ(tabs->accessibleTabName(1), shown);
+  emit switchTo->aboutToShow();
+  EXPECT_EQ(switchTo->actions()[1]->text(), doubled);
+  EXPECT_EQ(View().GetViewName(), name);
+  Window->ViewManager().RenameView(1, QStringLiteral("a\nb"));
+  EXPECT_EQ(tabs->tabText(1), u"a\u21B5b"_qs);
+  // A view's status text (a plug-in view may name itself in it) is one line as well.
+  Window->StatusPanes().SetStatusText(name);
+  EXPECT_EQ(Window->StatusPanes().StatusMessage()->text(), shown);
 }
 
 // With Auto-Organize on, a log that loads is organized before the views receive its messages: each

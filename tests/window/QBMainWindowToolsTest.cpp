@@ -77,7 +77,10 @@ protected:
   TFrmViewer& Open(int count = 12) {
     TQBShellDialogs dialogs;
     dialogs.Log = std::make_unique<qbtest::TNoLogDialogs>();
-    dialogs.Errors = std::make_unique<qbtest::TNoErrors>();
+    if (RecordedErrors)
+      dialogs.Errors = std::make_unique<qbtest::TRecordedErrors>(*RecordedErrors);
+    else
+      dialogs.Errors = std::make_unique<qbtest::TNoErrors>();
     Window = std::make_unique<TFrmViewer>(*Ini, TQBFolders{}, QStringList{}, std::move(dialogs));
     Window->resize(1000, 700);
     Window->show();
@@ -108,6 +111,7 @@ protected:
   std::unique_ptr<TQBIniFile> Ini;
   std::unique_ptr<TFrmViewer> Window;
   QString Pdf;
+  QStringList* RecordedErrors = nullptr;  // set: errors are recorded there instead of failing the test
 };
 
 TEST_F(MainWindowToolsTest, OptionsCancelLeavesViewsFontsAndStylesExactlyAsBefore) {
@@ -217,6 +221,34 @@ TEST_F(MainWindowToolsTest, PrintWithoutASelectionDisablesTheBoxAndPrintsEveryRo
   for (const char* want : {"All Messages", "Page: 1", "Message", "Date", "Line 1 of the log", "Line 12 of the log"})
     EXPECT_TRUE(text.contains(QLatin1String(want))) << want << "\n" << text.toStdString();
   EXPECT_FALSE(text.contains(QLatin1String("(Selection)")));
+}
+
+// The PDF file chosen for printing is the log being viewed, or a link to it: written, it would
+// replace the log. Print and Print Inspector Contents refuse it with a report once the dialog is
+// confirmed; the log stays as it was.
+TEST_F(MainWindowToolsTest, APdfOverTheLogBeingViewedIsRefused) {
+  QStringList errors;
+  RecordedErrors = &errors;
+  Open();
+  Window->CurrentView().List->SelectRow(0);
+  if (!Window->Settings().Display.Inspector) Trigger(C::ViewInspector);
+  const QString log = Window->LogState().CurrentFile;
+  QFile file(log);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QByteArray bytes = file.readAll();
+  file.close();
+  const QString link = Files.Path(QStringLiteral("link.pdf"));
+  ASSERT_TRUE(QFile::link(log, link));
+  for (const C command : {C::Print, C::PrintInspectorContents})
+    for (const QString& target : {log, link}) {
+      QBSetPdfOutput(QBSharedPrinter(), target);
+      auto answer = AnswerModal<TFrmPrint>([](TFrmPrint& f) { Click(Child<QPushButton>(&f, "btnOk")); });
+      Trigger(command);
+    }
+  ASSERT_EQ(errors.size(), 4);
+  for (const QString& error : errors) EXPECT_TRUE(error.startsWith(QStringLiteral("Cannot print to"))) << error.toStdString();
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_EQ(file.readAll(), bytes);
 }
 
 TEST_F(MainWindowToolsTest, PrintingTheSelectionMarksTheTitleAndPrintsOnlyTheSelectedRows) {

@@ -93,6 +93,8 @@ protected:
   }
 
   QString SettingsPath() { return Files.Path(QStringLiteral("QBFileViewer.ini")); }
+  // A test's own answers for the dialogs the script does not answer (views, organizer, ...).
+  virtual void AddDialogs(TQBShellDialogs&) {}
 
   // A session of the program started with args as its command line, its window given size (none
   // keeps the size the settings give it); returns once start-up has ended (the command-line log
@@ -103,6 +105,7 @@ protected:
     dialogs.Log = std::make_unique<TScriptedLog>(Script);
     dialogs.Search = std::make_unique<TScriptedSearch>(Script);
     dialogs.Project = std::make_unique<TScriptedProject>(Script);
+    AddDialogs(dialogs);
     TQBFolders folders;
     folders.DefaultLogs = Files.Path(QString());
     Window = std::make_unique<TFrmViewer>(*FIni, folders, args, std::move(dialogs));
@@ -125,7 +128,7 @@ protected:
     ASSERT_TRUE(Window->Action(cmd)->isEnabled()) << QBCommandInfo(cmd).Name;
     Window->Action(cmd)->trigger();
   }
-  TQBMessageView& View() { return *qobject_cast<TQBMessageView*>(Window->CurrentView().Object); }
+  TQBMessageView& View() const { return *qobject_cast<TQBMessageView*>(Window->CurrentView().Object); }
   static void ResetStore() {
     MessageSet.Close();
     MessageSet.Open();

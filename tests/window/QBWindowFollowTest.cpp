@@ -1,6 +1,7 @@
 // Follow Log File in the main window, with qbappender writing the log from a separate process: the
 // command and its setting, messages arriving through the views while the window repaints, the last
-// row kept current, a reload with its notice, and the invalid-log report.
+// row kept current, a reload with its notice and the view still following the end after it, and the
+// invalid-log report.
 
 #include "QBViewerWindowFixture.h"
 
@@ -9,7 +10,10 @@
 #include "support/QBAppenderProcess.h"
 
 #include <QAction>
+#include <QFile>
 #include <QLabel>
+
+#include <functional>
 
 using namespace qbtest;
 
@@ -119,6 +123,35 @@ TEST_F(WindowFollow, ATruncatedFileIsLoadedAgainAndTheStatusBarSaysSo) {
   EXPECT_TRUE(Window->Follower().Following());
 }
 
+// A view that followed the end goes on following it after a reload: its last row is current again
+// and records that arrive later scroll into view, whether the reload left rows or none.
+TEST_F(WindowFollow, AfterAReloadTheViewFollowsTheEndAsBefore) {
+  const struct {
+    const char* Name;
+    const char* Change;  // what the writer does to the file
+    const char* Then;    // and then, before the rows are counted
+    int Rows;
+  } cases[] = {{"truncated", "truncate", "append 3", 3}, {"replaced", "replace 20", nullptr, 20}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Name);
+    TearDown();
+    SetUp();
+    Create();
+    FollowOn();
+    ASSERT_TRUE(Run("append 50"));
+    ASSERT_TRUE(Window->LoadFile(FPath, false));
+    View().SetItemIndex(49);
+    ASSERT_TRUE(Run(QString::fromLatin1(c.Change)));
+    if (c.Then) ASSERT_TRUE(Run(QString::fromLatin1(c.Then)));
+    ASSERT_TRUE(WaitForRows(c.Rows)) << View().GetCount();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return View().GetItemIndex() == c.Rows - 1; }, kWaitMs)) << View().GetItemIndex();
+    ASSERT_TRUE(Run("append 100"));
+    ASSERT_TRUE(WaitForRows(c.Rows + 100));
+    EXPECT_EQ(View().GetItemIndex(), c.Rows + 99);
+    EXPECT_GE(View().TopIndex() + View().PageRows(), c.Rows + 100);
+  }
+}
+
 TEST_F(WindowFollow, AnInvalidRecordStopsFollowingWithTheInvalidLogReport) {
   Create();
   FollowOn();
@@ -129,6 +162,48 @@ TEST_F(WindowFollow, AnInvalidRecordStopsFollowingWithTheInvalidLogReport) {
   EXPECT_TRUE(Script.Errors.front().startsWith("The following log file contains invalid messages:"));
   EXPECT_FALSE(Window->Action(TQBCmd::FollowLogFile)->isChecked());
   EXPECT_EQ(View().GetCount(), 2);
+}
+
+// Ways a followed file stops being followable: it becomes a link to a device (the reload of it is
+// refused), or a record header claims a body of gigabytes (the log is invalid there). Each is reported
+// once and unticks Follow Log File; what was read stays, and nothing more is read.
+TEST_F(WindowFollow, AFileThatCannotBeFollowedAnyMoreIsReportedAndFollowingSwitchesOff) {
+  const struct {
+    const char* Name;
+    std::function<void()> Spoil;
+    const char* Report;
+  } cases[] = {
+      {"zero",
+       [this] {
+         ASSERT_TRUE(QFile::remove(FPath));
+         ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), FPath));
+       },
+       "Cannot open file"},
+      {"claim", [this] { ASSERT_TRUE(Run("claim 2000000000")); },
+       "The following log file contains invalid messages:"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Name);
+    FWriter.reset();
+    FPath = Files.Write(QStringLiteral("%1.qbl").arg(QLatin1String(c.Name)), {});
+    FWriter = std::make_unique<TAppenderProcess>(FPath);
+    ASSERT_TRUE(FWriter->Started());
+    Create();
+    Script.Errors.clear();
+    FollowOn();
+    ASSERT_TRUE(Window->LoadFile(FPath, false));
+    ASSERT_TRUE(Run("append 2"));
+    ASSERT_TRUE(WaitForRows(2));
+    c.Spoil();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !Script.Errors.isEmpty(); }, kWaitMs));
+    QTest::qWait(300);
+    ASSERT_EQ(Script.Errors.size(), 1) << Script.Errors.join(u'|').toStdString();
+    EXPECT_TRUE(Script.Errors.front().startsWith(QLatin1String(c.Report))) << Script.Errors.front().toStdString();
+    EXPECT_FALSE(Window->Action(TQBCmd::FollowLogFile)->isChecked());
+    EXPECT_FALSE(Window->Follower().Following());
+    EXPECT_EQ(MessageSet.GetRecordCount(), 2);
+    EndSession();
+  }
 }
 
 TEST_F(WindowFollow, TheCommandsStateIsKeptInTheSettingsFile) {

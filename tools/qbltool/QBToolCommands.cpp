@@ -1,13 +1,53 @@
 #include "QBToolCommands.h"
 
+#include "model/QBDisplayText.h"
+
 #include <iterator>
 
 namespace qbltool {
 
 void TToolIO::Error(const QString& message) const {
-  std::fprintf(Err, "qbltool: %s\n", message.toUtf8().constData());
+  // Written by length: a NUL inside the message would end a C string there.
+  const QByteArray line = "qbltool: " + EscapedText(message, false).toUtf8() + '\n';
+  std::fwrite(line.constData(), 1, size_t(line.size()), Err);
   std::fflush(Err);
 }
+
+namespace {
+
+// The escape of a character that must not reach the line as it is; empty for any other.
+QString EscapeOf(char16_t c) {
+  switch (c) {
+    case u'\r': return QStringLiteral("\\r");
+    case u'\n': return QStringLiteral("\\n");
+    case u'\t': return QStringLiteral("\\t");
+    default: break;
+  }
+  if (c < 0x20 || (c >= 0x7F && c < 0xA0)) return QStringLiteral("\\x%1").arg(int(c), 2, 16, QLatin1Char('0'));
+  // Bidirectional controls reorder what follows them, line separators break the line.
+  if (IsBidiControl(c) || c == 0x2028 || c == 0x2029)
+    return QStringLiteral("\\u%1").arg(int(c), 4, 16, QLatin1Char('0'));
+  return {};
+}
+
+}  // namespace
+
+QString EscapedText(const QString& text, bool backslashes) {
+  QString out;
+  out.reserve(text.size());
+  for (const QChar ch : text) {
+    const char16_t c = ch.unicode();
+    if (const QString escape = EscapeOf(c); !escape.isEmpty())
+      out += escape;
+    else if (backslashes && c == u'\\')
+      out += QStringLiteral("\\\\");
+    else
+      out += ch;
+  }
+  return out;
+}
+
+QString QuotedName(const QString& name) { return QLatin1Char('\'') + EscapedText(name, true) + QLatin1Char('\''); }
 
 namespace {
 

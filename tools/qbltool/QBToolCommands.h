@@ -20,9 +20,17 @@ struct TToolIO {
   FILE* Out;
   FILE* Err;
   void Write(const QByteArray& bytes) const { std::fwrite(bytes.constData(), 1, size_t(bytes.size()), Out); }
-  // Prints "qbltool: <message>" on the error stream.
+  // Prints "qbltool: <message>" on the error stream as one line: control characters in it (from a file
+  // name, say) are escaped as in EscapedText, so none reaches the terminal and a NUL cuts nothing.
   void Error(const QString& message) const;
 };
+
+// text with every character that would act on a terminal or on the line escaped: "\r", "\n", "\t",
+// other control characters as "\xHH" (NUL as "\x00"), bidirectional controls as "\uHHHH". With
+// backslashes set, a backslash becomes "\\" too, so an escaped name reads back unambiguously.
+QString EscapedText(const QString& text, bool backslashes);
+// A name from a file (a view name) in single quotes, escaped with its backslashes.
+QString QuotedName(const QString& name);
 
 // One subcommand: its name, its usage line, and the function that runs it on the arguments after
 // the name.

@@ -5,7 +5,6 @@
 #include "QBToolLoad.h"
 #include "QBToolView.h"
 
-#include "model/QBFileCheck.h"
 #include "view/QBTextExport.h"
 #include "view/QBXmlExport.h"
 
@@ -30,12 +29,8 @@ int RunExport(const QStringList& args, const TToolIO& io) {
   }
   if (options.Files.size() != 2) return UsageError(io, kUsage);
   if (const int code = ApplyProjectView(options, io); code != ExitOk) return code;
-  if (!CheckOutputTarget(options.Files[1], io)) return ExitUsage;
-  // Whatever link or spelling leads there, the export must not replace the log it reads.
-  if (IsSameFile(options.Files[0], options.Files[1])) {
-    io.Error(QStringLiteral("cannot write '%1': it is the log being exported").arg(options.Files[1]));
+  if (!CheckOutputTarget(options.Files[1], io, options.Files[0], QStringLiteral("it is the log being exported")))
     return ExitUsage;
-  }
   TToolView view(options.Filter);
   const int loaded = view.Load(options.Files[0], io);
   if (loaded == ExitUsage) return loaded;

@@ -35,10 +35,11 @@ QString SiblingProgram(const QString& name) {
   return QDir(dir).filePath(name);
 }
 
-bool CheckOutputTarget(const QString& path, const TToolIO& io) {
-  const QString problem = OutputTargetProblem(path);
-  if (problem.isEmpty()) return true;
-  io.Error(QStringLiteral("cannot write '%1': %2").arg(path, problem));
+bool CheckOutputTarget(const QString& target, const TToolIO& io, const QString& input, const QString& isInput) {
+  const TQBOutputCheck check = CheckOutput(target, input.isEmpty() ? QStringList() : QStringList{input});
+  if (check.Ok()) return true;
+  const bool notRegular = check.Verdict == TQBOutputCheck::TVerdict::NotRegular;
+  io.Error(QStringLiteral("cannot write '%1': %2").arg(target, notRegular ? check.Reason : isInput));
   return false;
 }
 

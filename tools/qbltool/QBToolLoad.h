@@ -17,9 +17,12 @@ TToolLoad LoadForTool(const QString& path, TQuillboxMessageSet& set, const TTool
 
 // The path of a program built beside qbltool (the programs that link the viewer's widgets).
 QString SiblingProgram(const QString& name);
-// False, after the error line "cannot write '<path>': <reason>", when path exists and is not a regular
-// file: a device node or a pipe is never written to or replaced.
-bool CheckOutputTarget(const QString& path, const TToolIO& io);
+// False, after the error line "cannot write '<target>': <reason>", when target may not be written
+// (CheckOutput): it exists and is not a regular file (a device node or a pipe is never written to or
+// replaced), or it is input, whatever link or spelling leads there; isInput is the reason then ("it
+// is the log being exported").
+bool CheckOutputTarget(const QString& target, const TToolIO& io, const QString& input = {},
+                       const QString& isInput = {});
 
 // Prints "usage: qbltool <usage>" and returns ExitUsage.
 int UsageError(const TToolIO& io, const char* usage);

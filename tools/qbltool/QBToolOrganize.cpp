@@ -1,6 +1,7 @@
 // qbltool organize --by LIST FILE.qbl: runs "Organize Messages" with the listed fields over the loaded
 // log, on views made as the viewer makes them, and prints each view created: its name, a tab and the
-// number of messages it holds (visible or inside collapsed methods).
+// number of messages it holds (visible or inside collapsed methods). Like the viewer it makes at most
+// the default number of views and says on standard error how many values it left out.
 
 #include "QBToolCommands.h"
 #include "QBToolLoad.h"
@@ -98,11 +99,12 @@ int RunOrganize(const QStringList& args, const TToolIO& io) {
   {
     TInstalled installed(organizer);
     organizer.SetViews(&views);
-    organizer.OrganizeAll(fields);
+    const int leftOut = organizer.OrganizeAll(fields);
     QByteArray out;
     for (const auto& view : views.Views())
       out += view->GetViewName().toUtf8() + '\t' + QByteArray::number(view->ItemCount()) + '\n';
     io.Write(out);
+    if (leftOut > 0) io.Error(organizer.LeftOutText(leftOut));
   }
   return load.ExitCode;
 }

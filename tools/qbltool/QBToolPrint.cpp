@@ -35,9 +35,13 @@ bool ParsePrintOptions(const QStringList& args, TViewOptions& options, const TTo
   return false;
 }
 
+bool CheckPrintTarget(const TViewOptions& options, const TToolIO& io) {
+  return CheckOutputTarget(options.Pdf, io, options.Files[0], QStringLiteral("it is the log being printed"));
+}
+
 int RunPrint(const QStringList& args, const TToolIO& io) {
   TViewOptions options;
-  if (!ParsePrintOptions(args, options, io)) return ExitUsage;
+  if (!ParsePrintOptions(args, options, io) || !CheckPrintTarget(options, io)) return ExitUsage;
   const QString printer = SiblingProgram(QStringLiteral("qbprint"));
   if (!QFileInfo(printer).isExecutable()) {
     io.Error(QStringLiteral("cannot print '%1': the report printer '%2' is missing").arg(options.Files[0], printer));

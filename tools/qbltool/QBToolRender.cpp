@@ -32,7 +32,7 @@ constexpr int kRenderTimeoutMs = 10 * 60 * 1000;
 
 int RunRender(const QStringList& args, const TToolIO& io) {
   if (!ValidOptions(args)) return UsageError(io, kUsage);
-  if (!CheckOutputTarget(args[1], io)) return ExitUsage;
+  if (!CheckOutputTarget(args[1], io, args[0], QStringLiteral("it is the log being drawn"))) return ExitUsage;
   {
     TQuillboxMessageSet set;
     const TToolLoad load = LoadForTool(args[0], set, io);

@@ -12,7 +12,18 @@ namespace {
 constexpr char kUsage[] =
     "save [[--app TEXT] [--category TEXT] [--pid N] [--thread TEXT] [--computer TEXT] [--text SUBSTRING] "
     "[--types LIST] | --project FILE.qbp --view NAME] IN.qbl OUT.qbl";
+
+// The window's report of a message that could not be written is a dialog's text with line breaks;
+// one line here, with the system's reason.
+QString SaveFailureLine(const TQBSaveResult& saved, const QString& path) {
+  if (saved.FailedRecNo < 0) return QStringLiteral("cannot save '%1': %2").arg(path, saved.Message.simplified());
+  return QStringLiteral("cannot save '%1': message #%2 could not be written: %3; the file was left as it was")
+      .arg(path)
+      .arg(saved.FailedRecNo)
+      .arg(saved.Reason);
 }
+
+}  // namespace
 
 int RunSave(const QStringList& args, const TToolIO& io) {
   TViewOptions options;
@@ -23,15 +34,21 @@ int RunSave(const QStringList& args, const TToolIO& io) {
   }
   if (options.Files.size() != 2) return UsageError(io, kUsage);
   if (const int code = ApplyProjectView(options, io); code != ExitOk) return code;
-  // Saving onto the log itself is fine: the whole log is read before the file is replaced.
+  // Saving onto a log read whole is fine: the whole log is read before the file is replaced.
   if (!CheckOutputTarget(options.Files[1], io)) return ExitUsage;
   TToolView view(options.Filter);
   const int loaded = view.Load(options.Files[0], io);
   if (loaded == ExitUsage) return loaded;
+  // A load that stopped at an invalid record holds only the messages before it: the records after it
+  // exist in the file alone.
+  if (loaded == ExitInvalidRecord &&
+      !CheckOutputTarget(options.Files[1], io, options.Files[0],
+                         QStringLiteral("it is the log being saved, read only up to its invalid record; saving "
+                                        "over it would lose the records after that")))
+    return ExitUsage;
   const TQBSaveResult saved = SaveViewToFile(view.Rows(), options.Files[1]);
   if (!saved.Ok) {
-    // The report text has carriage returns for a message box; one line here.
-    io.Error(QStringLiteral("cannot save '%1': %2").arg(options.Files[1], saved.Message.simplified()));
+    io.Error(SaveFailureLine(saved, options.Files[1]));
     return ExitUsage;
   }
   return loaded;

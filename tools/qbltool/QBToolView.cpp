@@ -2,13 +2,11 @@
 
 #include "QBToolLoad.h"
 
-#include "model/QBFileCheck.h"
 #include "settings/QBProjectFile.h"
 #include "view/QBHeadlessView.h"
 
-#include <QFile>
-
 #include <limits>
+#include <memory>
 
 namespace qbltool {
 namespace {
@@ -138,43 +136,47 @@ bool ParseViewOptions(const QStringList& args, TViewCommand command, TViewOption
 
 namespace {
 
-// A view name on one line: line breaks and tabs shown as escapes.
-QString OneLine(QString name) {
-  return name.replace(QLatin1Char('\\'), QStringLiteral("\\\\"))
-      .replace(QLatin1Char('\r'), QStringLiteral("\\r"))
-      .replace(QLatin1Char('\n'), QStringLiteral("\\n"))
-      .replace(QLatin1Char('\t'), QStringLiteral("\\t"));
+// The error line lists this many of a project's names: a project of a million views must not make a
+// line of megabytes.
+constexpr qsizetype kListedNames = 20;
+
+// "the project holds: 'A', 'B', ... and N more".
+QString HeldNames(const TQBProjectContents& contents) {
+  if (contents.Views.empty()) return QStringLiteral("the project holds no views");
+  QStringList names;
+  for (const TQBProjectView& entry : contents.Views) {
+    if (names.size() == kListedNames) break;
+    names << QuotedName(entry.Name);
+  }
+  QString list = QStringLiteral("the project holds: ") + names.join(QStringLiteral(", "));
+  if (const qsizetype more = qsizetype(contents.Views.size()) - names.size(); more > 0)
+    list += QStringLiteral(", ... and %1 more").arg(more);
+  return list;
 }
 
 }  // namespace
 
 int ApplyProjectView(TViewOptions& options, const TToolIO& io) {
   if (options.Project.isEmpty() && options.ViewName.isEmpty()) return ExitOk;
-  // A pipe or a device given as the project is refused without blocking, as a log would be.
-  QFile file;
-  if (QString problem; !OpenInputFile(file, options.Project, &problem)) {
+  // A pipe or a device given as the project is refused without blocking, as a log would be, and so is
+  // a file too large to be a project.
+  QString problem;
+  const std::unique_ptr<TQBIniFile> file = qbproject::OpenProjectFile(options.Project, &problem);
+  if (!file) {
     io.Error(QStringLiteral("cannot open '%1': %2").arg(options.Project, problem));
     return ExitUsage;
   }
-  file.close();
-  TQBIniFile ini(options.Project, false);
+  TQBIniFile& ini = *file;
   const TQBProjectContents contents = qbproject::ReadViews(ini);
-  QStringList names;
   for (const TQBProjectView& entry : contents.Views) {
-    if (entry.Name != options.ViewName) {
-      names << QLatin1Char('\'') + OneLine(entry.Name) + QLatin1Char('\'');
-      continue;
-    }
+    if (entry.Name != options.ViewName) continue;
     // The view loads its filter as a view of the viewer does when the project opens.
     TQBHeadlessView view;
     qbproject::LoadViewFilter(ini, entry, view);
     view.GetFilterCriteria(options.Filter);
     return ExitOk;
   }
-  io.Error(QStringLiteral("no view '%1' in '%2'; %3")
-               .arg(OneLine(options.ViewName), options.Project,
-                    names.isEmpty() ? QStringLiteral("the project holds no views")
-                                    : QStringLiteral("the project holds: ") + names.join(QStringLiteral(", "))));
+  io.Error(QStringLiteral("no view %1 in '%2'; %3").arg(QuotedName(options.ViewName), options.Project, HeldNames(contents)));
   return ExitUsage;
 }
 

@@ -44,6 +44,9 @@ int ApplyProjectView(TViewOptions& options, const TToolIO& io);
 // The options of print: those of ParseViewOptions, --pdf required and one log file. On bad input the
 // error and the usage line go to the error stream and false is returned.
 bool ParsePrintOptions(const QStringList& args, TViewOptions& options, const TToolIO& io);
+// False, after the error line, when the PDF may not be written: a device node or a pipe, or the log
+// being printed.
+bool CheckPrintTarget(const TViewOptions& options, const TToolIO& io);
 
 // A log loaded into a store and one view filled from it.
 class TToolView {

@@ -1,6 +1,7 @@
 #include "view/widgets/QBMsgViewDialogs.h"
 
 #include "view/QBPrintReport.h"
+#include "view/QBViewSearch.h"
 
 namespace {
 
@@ -9,6 +10,10 @@ IQBMsgViewDialogs* InstalledDialogs = nullptr;
 }  // namespace
 
 std::unique_ptr<IQBPrintProgress> IQBMsgViewDialogs::BeginPrintProgress(QWidget*, const QString&) { return nullptr; }
+
+std::unique_ptr<IQBSearchProgress> IQBMsgViewDialogs::BeginSearchProgress(QWidget*, const QString&) {
+  return nullptr;
+}
 
 namespace qbmsgviewdialogs {
 

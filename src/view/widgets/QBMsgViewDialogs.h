@@ -1,6 +1,6 @@
 #pragma once
 // The dialogs a message view opens on its own: the jump-to dialog, the edit message dialog, the find
-// dialog, the information box of a search that found nothing and the progress of printing. The view
+// dialog, the information box of a search that found nothing and the progress of printing and searching. The view
 // does not know the dialog classes; it asks through this interface, which the program installs once for
 // every view (and a test per view), so the view's code and tests need no modal windows.
 
@@ -9,6 +9,7 @@
 #include <memory>
 
 class IQBPrintProgress;
+class IQBSearchProgress;
 struct TQBFindRequest;
 class QFont;
 class QRect;
@@ -34,6 +35,9 @@ public:
   // The progress of printing title, modal over the whole program while the job runs, with a Cancel
   // button. Null (the default) prints without showing progress.
   virtual std::unique_ptr<IQBPrintProgress> BeginPrintProgress(QWidget* view, const QString& title);
+  // The progress of a search for text over view, shown once the search takes a while, with a Cancel
+  // button. Null (the default) searches to the end without asking.
+  virtual std::unique_ptr<IQBSearchProgress> BeginSearchProgress(QWidget* view, const QString& text);
 };
 
 namespace qbmsgviewdialogs {

@@ -35,6 +35,10 @@ void TQBMsgViewHostHooks::ShowNotFound(const QString& message) {
   if (IQBMsgViewDialogs* dialogs = FView.Dialogs()) dialogs->ShowInfo(&FView, message);
 }
 
+void TQBMsgViewHostHooks::ShowStatusText(const QString& text) {
+  if (ViewerHost) ViewerHost->ShowStatusText(text);
+}
+
 void TQBMsgViewHostHooks::HideHint() {
   FView.HideHint();
 }

@@ -17,6 +17,7 @@ public:
   void ViewCleared() override;
   void Beep() override;
   void ShowNotFound(const QString& message) override;
+  void ShowStatusText(const QString& text) override;
   void HideHint() override;
 
   void SetProgressTotal(int total) override;

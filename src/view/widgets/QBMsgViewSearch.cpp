@@ -19,5 +19,7 @@ void TQBMessageView::FindText(bool fresh, const QString& text, bool inDetails, b
   HideHint();
   // Compiled once for the whole search.
   const TQBTextPattern pattern(text, FFindOptions);
-  TQBViewSearch(FModel).FindText(fresh, pattern, inDetails, fromCursor, forward);
+  IQBMsgViewDialogs* dialogs = Dialogs();
+  const std::unique_ptr<IQBSearchProgress> progress = dialogs ? dialogs->BeginSearchProgress(this, text) : nullptr;
+  TQBViewSearch(FModel, progress.get()).FindText(fresh, pattern, inDetails, fromCursor, forward);
 }

@@ -3,6 +3,8 @@
 #include "view/widgets/QBSeparatorPainter.h"
 #include "view/widgets/QBSharedPrinter.h"
 
+#include "model/QBFileCheck.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFontDatabase>
@@ -73,6 +75,9 @@ bool QBPrintViewReport(QPrinter& printer, const TQBViewRows& rows, const TQBPrin
     return done;
   }
   const QString path = printer.outputFileName();
+  // Written through a temporary file that then takes the name: a device node or a pipe is refused,
+  // never replaced by a file.
+  if (const QString problem = OutputTargetProblem(path); !problem.isEmpty()) throw CannotWrite(path, problem);
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly)) throw CannotWrite(path, file.errorString());
   bool done = false;

@@ -25,6 +25,11 @@ bool QBPrintsToPdf(const QPrinter& printer) {
   return printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty();
 }
 
+QString QBSharedPdfFile() {
+  const QPrinter& printer = QBSharedPrinter();
+  return QBPrintsToPdf(printer) ? printer.outputFileName() : QString();
+}
+
 void QBSetPdfOutput(QPrinter& printer, const QString& path) {
   printer.setOutputFormat(QPrinter::PdfFormat);
   printer.setOutputFileName(path);

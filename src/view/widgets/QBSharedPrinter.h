@@ -11,6 +11,8 @@ QPrinter& QBSharedPrinter();
 
 // Whether a printer writes a PDF file instead of printing on paper.
 bool QBPrintsToPdf(const QPrinter& printer);
+// The file the shared printer writes as the print dialog left it; empty when it prints on paper.
+QString QBSharedPdfFile();
 // Makes a printer write a PDF file at path.
 void QBSetPdfOutput(QPrinter& printer, const QString& path);
 // The current printer as the print dialog names it: the printer's name, or "PDF file: " and the path.

@@ -46,6 +46,7 @@ void TQBCustomVirtualListBox::SetNumItems(int count) {
   const int old = FNumItems;
   FNumItems = count;
   if (FItemIndex >= count) SetItemIndex(-1);
+  FAnchor = std::clamp(FAnchor, 0, std::max(0, count - 1));
   if (count == 0)
     FTopIndex = 0;  // ScrollTo(-1) would be ignored and leave the top row past the end
   else if (count < FTopIndex + FPageRows)
@@ -76,6 +77,9 @@ void TQBCustomVirtualListBox::SetItemIndex(int index) {
   FItemIndex = index;
   FCaretRow = -1;
   if (index < 0) return;
+  // A row the program or a click moves to is where the next Shift-extension starts, as in every list
+  // control; an anchor left behind made a routine Shift+Down select every row back to an old click.
+  FAnchor = index;
   MakeVisible(index);
   Select(index, true);
   MoveCaret(index);

@@ -41,8 +41,8 @@ public:
   // below its top row shows its last page.
   void SetNumItems(int count);
   int ItemIndex() const { return FItemIndex; }
-  // Makes index (clamped to the last row) current: unselects the old row, selects the new one, scrolls
-  // it into view and raises the click event unless a mouse drag is running.
+  // Makes index (clamped to the last row) current: unselects the old row, selects the new one, makes it
+  // the anchor, scrolls it into view and raises the click event unless a mouse drag is running.
   virtual void SetItemIndex(int index);
   int TopIndex() const { return FTopIndex; }
   virtual void SetTopIndex(int index);

@@ -1,7 +1,9 @@
 #pragma once
 // The window's side of Follow Log File (TQBLogFollower does the following): when followed messages
 // may come in, the current view's update bracket around them and its last row kept current, the
-// reload of a truncated or replaced file with its notice in the status bar, and the reports.
+// reload of a truncated or replaced file with its notice in the status bar, and the reports. A reload
+// leaves the last row current again when the view followed the end, and later records keep
+// scrolling into view.
 
 #include "model/QBLogLoader.h"
 #include "shell/QBLogFollower.h"
@@ -9,6 +11,7 @@
 #include <functional>
 
 class IQBMessageViewList;
+struct TQBViewBinding;
 class TQBLogWindow;
 class TQBViewManager;
 
@@ -38,7 +41,12 @@ public:
   static QString ReloadNotice(const QString& path, TQBFollowReload reason);
 
 private:
+  // Whether the current view follows the end: its last row is current, or it was emptied by a reload
+  // while it followed the end and no row has come in since.
+  bool FollowsEnd(const TQBViewBinding& view) const;
+
   TParts P;
   IQBMessageViewList* FBracketed = nullptr;  // the view held in its update bracket
   bool FLastRowCurrent = false;
+  bool FEndAfterReload = false;
 };

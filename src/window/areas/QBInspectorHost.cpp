@@ -3,7 +3,9 @@
 #include "inspectors/QBInspectorPane.h"
 #include "shell/QBLogState.h"
 #include "shell/QBSelectionListeners.h"
+#include "shell/QBAreaFeedback.h"
 #include "shell/QBViewManager.h"
+#include "view/widgets/QBSharedPrinter.h"
 #include "window/dialogs/QBInspectorDialogs.h"
 
 void TQBInspectorHost::SelectionChanged() {
@@ -27,5 +29,10 @@ void TQBInspectorHost::MessageFocused() { P.Listeners.MessageFocused(); }
 void TQBInspectorHost::ClearMessageDetails() { P.Listeners.MessageCleared(); }
 
 bool TQBInspectorHost::RunInspectorPrintDialog(QString& title) {
-  return P.Dialogs.AskInspectorPrintTitle(&P.Window, title);
+  if (!P.Dialogs.AskInspectorPrintTitle(&P.Window, title)) return false;
+  const QString file = QBSharedPdfFile();
+  if (file.isEmpty()) return true;
+  const QString refusal = P.Log.OutputRefusal(file, TQBOutputKind::Print);
+  if (!refusal.isEmpty()) P.Feedback.ReportError(refusal);
+  return refusal.isEmpty();
 }

@@ -7,6 +7,7 @@
 #include "inspectors/QBInspectorPaneHost.h"
 #include "shell/QBCommandRules.h"
 
+class IQBAreaFeedback;
 class IQBInspectorDialogs;
 class QWidget;
 class TQBInspectorPane;
@@ -22,6 +23,7 @@ public:
     TQBSelectionListeners& Listeners;
     IQBInspectorDialogs& Dialogs;
     QWidget& Window;  // the print dialog stands over it
+    IQBAreaFeedback& Feedback;
   };
   explicit TQBInspectorHost(const TParts& parts) : P(parts) {}
 
@@ -38,6 +40,8 @@ public:
   // IQBInspectorPaneHost
   void MessageFocused() override;
   void ClearMessageDetails() override;
+  // The dialog, then the PDF file it left checked: a PDF printer writes straight into its file, so
+  // one that is a log the messages were read from (or a device, a pipe) is refused with a report.
   bool RunInspectorPrintDialog(QString& title) override;
 
 private:

@@ -1,5 +1,6 @@
 #include "window/areas/QBLoadProgress.h"
 
+#include "shell/QBTerminateRequest.h"
 #include "window/QBStatusPanes.h"
 
 #include <quillbox/QBCustomViewIntf.h>
@@ -76,6 +77,8 @@ void TQBLoadProgress::Progress(int64_t position, int64_t size) {
   FSinceRepaint.start();
   QCoreApplication::processEvents();
 }
+
+bool TQBLoadProgress::StopRequested() { return FStop || qbterminate::Requested(); }
 
 bool TQBLoadProgress::eventFilter(QObject* watched, QEvent* event) {
   if (!IsUserInput(event->type())) return false;

@@ -32,7 +32,8 @@ public:
 
   void ResetSeparatorAdded() override;
   void Progress(int64_t position, int64_t size) override;
-  bool StopRequested() override { return FStop; }
+  // Stop, Escape, or a terminate signal.
+  bool StopRequested() override;
 
   // Milliseconds between repaints: well under the 200 ms at which a window looks hung, with room for
   // a slow record batch.

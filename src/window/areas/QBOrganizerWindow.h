@@ -35,6 +35,7 @@ private:
   // IQBOrganizerWindow
   bool RunOrganizerSettings(TQBOrganizerForm form, uint8_t& fields, bool& autoOrganize) override;
   void UpdateCommands() override;
+  void ShowStatusText(const QString& text) override;
   // IQBOrganizerViews
   TQBOrganizedView CreateOrganizedView(const QString& name, const TQBFilterCriteria& criteria) override;
   void ShowOrganizedView(const TQBOrganizedView& view) override;
@@ -44,4 +45,6 @@ private:
   TParts P;
   TQBOrganizer FOrganizer;
   TQBOrganizerCommands FCommands;
+  // A bulk of the automatic pass's views is open until the event loop runs next.
+  bool FBulkOpen = false;
 };

@@ -1,5 +1,6 @@
 #include "window/areas/QBPrintWindow.h"
 
+#include "view/widgets/QBSharedPrinter.h"
 #include "window/dialogs/QBPrintDialogs.h"
 
 #include <QMetaObject>
@@ -22,3 +23,5 @@ bool TQBPrintWindow::AskMessagePrint(QString& title, bool hasSelection, bool& pr
                                      int& fontSize) {
   return P.Dialogs.AskMessagePrint(&P.ViewsArea, title, hasSelection, printSelection, columns, fontSize);
 }
+
+QString TQBPrintWindow::PrintFile() { return QBSharedPdfFile(); }

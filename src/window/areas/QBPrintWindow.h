@@ -16,12 +16,13 @@ public:
     QWidget& Window;     // the context a close after the job is posted to
     QWidget& ViewsArea;  // what the print dialog is centred over
     TQBSettings& Settings;
+    const TQBLogState& Log;
     const IQBCurrentView& Views;
     IQBPrintDialogs& Dialogs;
     IQBAreaFeedback& Feedback;
   };
   explicit TQBPrintWindow(const TParts& parts)
-      : P(parts), FCommands(parts.Settings, parts.Views, *this, parts.Feedback) {}
+      : P(parts), FCommands(parts.Settings, parts.Log, parts.Views, *this, parts.Feedback) {}
 
   // Print...
   void Print();
@@ -32,6 +33,7 @@ public:
 private:
   bool AskMessagePrint(QString& title, bool hasSelection, bool& printSelection, TQBColumnSet& columns,
                        int& fontSize) override;
+  QString PrintFile() override;
 
   TParts P;
   TQBPrintCommands FCommands;

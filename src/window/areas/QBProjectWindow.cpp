@@ -59,6 +59,10 @@ void TQBProjectWindow::FillViews(const QList<IQBMessageView*>& views) {
   P.Views.RefillViews(indexes);
 }
 
+void TQBProjectWindow::BeginManyViews() { P.Views.BeginBulk(); }
+
+void TQBProjectWindow::EndManyViews() { P.Views.EndBulk(); }
+
 void TQBProjectWindow::SelectFirstView() { P.Views.Select(0); }
 
 void TQBProjectWindow::ProjectChanged() {

@@ -51,6 +51,8 @@ private:
   void RemoveProjectViews() override;
   IQBMessageView* CreateProjectView(const QString& name, const QString& className) override;
   void FillViews(const QList<IQBMessageView*>& views) override;
+  void BeginManyViews() override;
+  void EndManyViews() override;
   void SelectFirstView() override;
   void ProjectChanged() override;
   void ProjectFileUsed(const QString& path) override {

@@ -92,20 +92,29 @@ void TWindowModel::Save(const QString& path) {
   LogModified = false;
 }
 
+bool TWindowModel::FollowsEnd() const {
+  const int rows = int(Rows(View()).size());
+  return rows > 0 ? FocusRow(View()) == rows - 1 : EndAfterReload;
+}
+
 void TWindowModel::FollowAppended(const std::vector<TMessage>& added) {
   const int rows = int(Rows(View()).size());
-  const bool atEnd = rows > 0 && FocusRow(View()) == rows - 1;
+  const bool atEnd = FollowsEnd();
   for (const TMessage& m : added) AddMessage(m);
   // Like `tail -f`: a view that showed its last row keeps showing the last row.
   const int now = int(Rows(View()).size());
-  if (atEnd && now > rows) SetCurrentRow(now - 1);
+  if (atEnd && now > rows) {
+    SetCurrentRow(now - 1);
+    EndAfterReload = false;
+  }
 }
 
 void TWindowModel::FollowReload() {
-  const int rows = int(Rows(View()).size());
-  const bool atEnd = rows > 0 && FocusRow(View()) == rows - 1;
+  const bool atEnd = FollowsEnd();
   Load(CurrentFile);
   const int now = int(Rows(View()).size());
+  // A file cut to nothing is still followed: the first records that arrive make their last row current.
+  EndAfterReload = atEnd && now == 0;
   if (atEnd && now > 0) MoveTo(now - 1);
 }
 

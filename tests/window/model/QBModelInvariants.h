@@ -1,7 +1,7 @@
 #pragma once
 // What must hold after every step, in the order it is checked: each check compares the window with
 // the model and says, in one sentence, where they part. To add an invariant, add a function to the
-// table in QBModelInvariants.cpp; its name is what a known fault and a shrunk sequence refer to.
+// table in QBModelInvariants.cpp; its name is what a shrunk sequence refers to.
 
 #include <QString>
 

@@ -66,6 +66,8 @@ public:
   QString CurrentFile;
   bool LogModified = false;
   bool Following = false;
+  // A reload left the followed view empty while it showed its last row.
+  bool EndAfterReload = false;
   // Views and projects.
   std::vector<TView> Views{TView(QStringLiteral("All Messages"), {})};
   int Current = 0;
@@ -157,8 +159,10 @@ public:
   // Follow Log File read what was appended to the current file.
   void FollowAppended(const std::vector<TMessage>& added);
   // The current file was cut or replaced: it is loaded again, and a view that showed its last row
-  // shows the new last row.
+  // shows the new last row (or, cut to nothing, the last row of the first records that arrive).
   void FollowReload();
+  // The current view shows its last row, or was left empty by a reload while it did.
+  bool FollowsEnd() const;
 
 private:
   void AppendItem(TView& v, int recNo);

@@ -209,6 +209,16 @@ public:
   QByteArrayView PoolUtf8(uint32_t id) const;
   // Number of distinct interned names, so callers can keep per-name tables indexed by id.
   uint32_t PoolSize() const;
+  // Names that are equal once ASCII letters are folded (as the filters and the organizer compare them)
+  // share one fold id: the smallest id among them. A filter compares fold ids instead of text, and
+  // each name is folded once, however many views ask. The table is built on first use.
+  uint32_t PoolFoldId(uint32_t id) const;
+  // The fold id of UTF-8 text, or NoPoolId when no interned name folds to the same text (yet).
+  uint32_t FindPoolFoldId(QByteArrayView utf8) const;
+  static constexpr uint32_t NoPoolId = UINT32_MAX;
+  // Changes whenever the pool is emptied (the store was closed): ids and fold ids kept from before
+  // may name other names now.
+  uint64_t PoolGeneration() const { return FPoolGeneration; }
   // Bytes held by the store, for diagnostics and benchmarks.
   int64_t MemoryUsed() const;
 
@@ -243,6 +253,7 @@ private:
   std::vector<std::unique_ptr<TQBMsgRecord[]>> FChunks;
   std::unique_ptr<TQBTextArena> FArena;
   std::unique_ptr<TQBStringPool> FPool;
+  uint64_t FPoolGeneration = 0;
 };
 
 // The one message set of the process, created open and empty before any window exists.
