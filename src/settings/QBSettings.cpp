@@ -76,6 +76,7 @@ void TQBDisplaySettings::Visit(Self& s, const Io& io) {
   io.Integer("RightSplitFixed", s.RightSplitFixed);
   io.Bool("WrapButtons", s.WrapButtons);
   io.Bool("DetailPanel", s.DetailPanel);
+  io.Bool("Timeline", s.Timeline);
   io.Flag("Category", s.Columns, uint16_t(colCategory));
   io.Flag("AppName", s.Columns, uint16_t(colAppName));
   io.Flag("ComputerName", s.Columns, uint16_t(colComputerName));

@@ -2,6 +2,7 @@
 
 #include "inspectors/QBCallStackList.h"
 #include "window/areas/QBDetailPanel.h"
+#include "window/areas/QBTimelinePanel.h"
 #include "window/QBToolStrip.h"
 
 #include <QFrame>
@@ -81,6 +82,9 @@ QWidget* TQBMainLayout::BuildMessageSide() {
   auto* column = TightColumn(FMessages);
   FViewToolBar = Named(new TQBToolStrip(FMessages), "tbView", QStringLiteral("View toolbar"));
   column->addWidget(FViewToolBar);
+  FTimeline = new TQBTimelinePanel(FMessages);
+  FTimeline->hide();
+  column->addWidget(FTimeline);
   FPages = Named(new QStackedWidget(FMessages), "nbViews", QStringLiteral("Views"));
   column->addWidget(FPages, 1);
   FTabs = Named(new QTabBar(FMessages), "tabViews", QStringLiteral("View tabs"));
@@ -119,6 +123,7 @@ void TQBMainLayout::Apply(const TQBPaneFlags& flags) {
   FCallStack->setVisible(callStack);
   FMessages->setVisible(messages);
   FDetail->setVisible(flags.DetailPanel);
+  FTimeline->setVisible(flags.Timeline);
   FSplLeft->setVisible(messages || (flags.InspectorOnBottom && flags.Inspector));
   FSplRight->setVisible((flags.Inspector && !flags.InspectorOnBottom) || callStack);
 }

@@ -82,7 +82,8 @@ void BuildView(QMenuBar* bar, const TQBCommandTable& commands, TQBMenus& menus) 
             C::ViewProcessID, C::ViewThread, C::ViewDate, Sep, C::ViewTimeStamp, C::ViewTimeDiff,
             C::ViewTimeOffset});
   view->addMenu(menus.MsgDetailsPopup);
-  AddItems(view, commands, {Sep, C::ViewDetailPanel, C::ViewInspector, C::FullSizeInspector, C::InspectorOnBottom,
+  AddItems(view, commands, {Sep, C::ViewDetailPanel, C::ViewTimeline, C::ViewInspector, C::FullSizeInspector,
+                            C::InspectorOnBottom,
                             Sep, C::ViewCallStack, Sep, C::FlattenStructure, Sep, C::Refresh, C::FollowLogFile, C::AlwaysOnTop,
                             C::WrapButtons});
   menus.Position = NewMenu(view, QStringLiteral("Position &Viewer"), "mnuPositionViewer");
