@@ -22,18 +22,8 @@ bool TQBTimelineCounts::CatchUp() {
   }
   if (items == FCounted) return false;
   // The range with the new items; the size it needs decides between adding and counting again.
-  const TQuillboxMessageSet& set = FRows.MessageSet();
   int64_t first = FFirst, last = FLast;
-  bool any = false;
-  for (int item = FCounted; item < items; ++item) {
-    const TQBMessageRef m = set.At(FRows.ItemRecNo(item));
-    if (!qbtypes::IsWritten(m.MsgType())) continue;
-    const int64_t instant = InstantOf(m.TimeStamp());
-    first = std::min(first, instant);
-    last = std::max(last, instant);
-    any = true;
-  }
-  if (!any) {
+  if (!WidenRange(FCounted, items, first, last)) {
     FCounted = items;
     return false;
   }
@@ -42,6 +32,8 @@ bool TQBTimelineCounts::CatchUp() {
     return true;
   }
   if (FHistogram.Empty()) FHistogram.Reset(ChooseBucketSize(first, last, FMaxBuckets));
+  FFirst = first;
+  FLast = last;
   FHistogram.Cover(first, last);
   CountItems(FCounted, items);
   FCounted = items;
@@ -51,20 +43,27 @@ bool TQBTimelineCounts::CatchUp() {
 void TQBTimelineCounts::Recount() {
   FGeneration = FRows.Generation();
   const int items = FRows.ItemCount();
-  const TQuillboxMessageSet& set = FRows.MessageSet();
   FFirst = std::numeric_limits<int64_t>::max();
   FLast = std::numeric_limits<int64_t>::min();
-  for (int item = 0; item < items; ++item) {
-    const TQBMessageRef m = set.At(FRows.ItemRecNo(item));
-    if (!qbtypes::IsWritten(m.MsgType())) continue;
-    const int64_t instant = InstantOf(m.TimeStamp());
-    FFirst = std::min(FFirst, instant);
-    FLast = std::max(FLast, instant);
-  }
+  WidenRange(0, items, FFirst, FLast);
   FHistogram.Reset(FFirst <= FLast ? ChooseBucketSize(FFirst, FLast, FMaxBuckets) : MsPerSecond);
   if (FFirst <= FLast) FHistogram.Cover(FFirst, FLast);
   CountItems(0, items);
   FCounted = items;
+}
+
+bool TQBTimelineCounts::WidenRange(int from, int to, int64_t& first, int64_t& last) const {
+  const TQuillboxMessageSet& set = FRows.MessageSet();
+  bool any = false;
+  for (int item = from; item < to; ++item) {
+    const TQBMessageRef m = set.At(FRows.ItemRecNo(item));
+    if (!qbtypes::IsWritten(m.MsgType())) continue;
+    const int64_t instant = InstantOf(m.TimeStamp());
+    first = std::min(first, instant);
+    last = std::max(last, instant);
+    any = true;
+  }
+  return any;
 }
 
 void TQBTimelineCounts::CountItems(int from, int to) {
@@ -73,9 +72,6 @@ void TQBTimelineCounts::CountItems(int from, int to) {
     const TQBMessageRef m = set.At(FRows.ItemRecNo(item));
     const int32_t type = m.MsgType();
     if (!qbtypes::IsWritten(type)) continue;
-    const int64_t instant = InstantOf(m.TimeStamp());
-    FFirst = std::min(FFirst, instant);
-    FLast = std::max(FLast, instant);
-    FHistogram.Add(instant, KindOf(type));
+    FHistogram.Add(InstantOf(m.TimeStamp()), KindOf(type));
   }
 }

@@ -31,6 +31,9 @@ public:
 
 private:
   void Recount();
+  // Widens first..last by the written items from..to-1; false when there is none among them.
+  bool WidenRange(int from, int to, int64_t& first, int64_t& last) const;
+  // Adds the written items from..to-1 to their buckets, which the histogram already covers.
   void CountItems(int from, int to);
 
   const TQBViewRows& FRows;
