@@ -105,6 +105,7 @@ void TQBDisplaySettings::Visit(Self& s, const Io& io) {
   io.Integer("DisplayType", s.Inspectors.DisplayType);
   // Keys of this program's own, after those a live receiver writes.
   io.Bool("OverviewBar", s.OverviewBar);
+  io.Bool("Timeline", s.Timeline);
 }
 
 template <typename Self, typename Io>

@@ -19,7 +19,7 @@ enum class TQBCmd : int {
   JumpToBookmark5, JumpToBookmark6, JumpToBookmark7, JumpToBookmark8, JumpToBookmark9,
   ClearBookmarks, SyncMsgMode, SelectNavMsg, NavFirst, NavPrevious, NavNext, NavLast,
   // View
-  SelectColumns, HideExtraColumns, ViewDetailPanel, ViewInspector, FullSizeInspector, InspectorOnBottom,
+  SelectColumns, HideExtraColumns, ViewDetailPanel, ViewTimeline, ViewInspector, FullSizeInspector, InspectorOnBottom,
   ViewCallStack, FlattenStructure, Refresh, FollowLogFile, AlwaysOnTop,
   PosUpperLeft, PosUpperRight, PosLowerRight, PosLowerLeft, PosLeft, PosTop, PosRight, PosBottom,
   // Methods

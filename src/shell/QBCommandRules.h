@@ -53,6 +53,7 @@ struct TQBCommandInputs {
   bool CallStackShown = false;
   bool DetailPanel = false;
   bool OverviewBar = false;
+  bool Timeline = false;
   bool WrapButtons = false;
   bool AlwaysOnTop = false;
   bool AutoCollapse = false;

@@ -81,6 +81,7 @@ constexpr std::array<TQBCommandInfo, QBCommandCount> kCommands{{
   {C::HideExtraColumns, "actHideExtraColumns", "Hide Extra Columns", "F4", "Hide Extra Columns", "columns-hide", true},
   {C::ViewDetailPanel, "actViewDetailPanel", "Message Detail Panel", "", "Show/Hide Message Detail Panel",
    "detail-panel", true},
+  {C::ViewTimeline, "actViewTimeline", "Timeline", "Ctrl+Shift+T", "Show/Hide Timeline", "", true},
   {C::ViewInspector, "actViewInspector", "Inspector", "F11", "Show/Hide Inspector Pane", "inspector", true},
   {C::FullSizeInspector, "actFullSizeInspector", "Full Size Inspector", "Ctrl+F11",
    "Resize Inspector Pane to occupy\rthe full size of the Viewer", "", true},

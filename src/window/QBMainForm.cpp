@@ -18,6 +18,7 @@
 #include "shell/QBVocabulary.h"
 #include "window/areas/QBAreaAdapters.h"
 #include "window/areas/QBDetailPanel.h"
+#include "window/areas/QBTimelineArea.h"
 #include "window/areas/QBEditWindow.h"
 #include "window/areas/QBFollowWindow.h"
 #include "window/areas/QBInspectorHost.h"
@@ -143,6 +144,7 @@ void TFrmViewer::CreateAreas() {
       *this, *FLayout->Pages(), *FViews, MessageSet, *FDialogs.Views, [this](const QString& topic) {
         FHelp->ShowTopic(topic);
       }});
+  FLayout->Timeline()->Bind(TimelineBindings(*FViews, FViewArea->Commands(), [this] { UpdateCommands(); }));
   FProject = std::make_unique<TQBProjectWindow>(
       TQBProjectWindow::TParts{*this, *FViews, *FStatus, *FDialogs.Project, *FFeedback,
                                [this](const QString& path) {
@@ -280,7 +282,8 @@ TFrmViewer::~TFrmViewer() {
   FSelectionListeners.Remove(&FNavigation->Navigator());
   FSelectionListeners.Remove(FLayout->DetailPanel());
   // The views go before the host interface they may call while being destroyed, and the pane before
-  // its host.
+  // its host. The timeline lets go of the views first.
+  FLayout->Timeline()->Bind({});
   FViews->FreeViews();
   delete FPane;
   FPane = nullptr;

@@ -91,6 +91,7 @@ void ConnectLayoutCommands(const THandle& handle, TQBLayoutCommands& layout, TQB
   handle(TQBCmd::InspectorOnBottom, [&layout] { layout.ToggleInspectorOnBottom(); });
   handle(TQBCmd::ViewCallStack, [&layout] { layout.ToggleCallStack(); });
   handle(TQBCmd::ViewDetailPanel, [&layout] { layout.ToggleDetailPanel(); });
+  handle(TQBCmd::ViewTimeline, [&layout] { layout.ToggleTimeline(); });
   handle(TQBCmd::WrapButtons, [&layout] { layout.ToggleWrapButtons(); });
   handle(TQBCmd::AlwaysOnTop, [&layout] { layout.ToggleAlwaysOnTop(); });
   for (TQBCmd cmd : {TQBCmd::AllDetails, TQBCmd::ViewMsgOnly, TQBCmd::ViewCategory, TQBCmd::ViewAppName,

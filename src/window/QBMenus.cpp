@@ -82,9 +82,9 @@ void BuildView(QMenuBar* bar, const TQBCommandTable& commands, TQBMenus& menus) 
             C::ViewProcessID, C::ViewThread, C::ViewDate, Sep, C::ViewTimeStamp, C::ViewTimeDiff,
             C::ViewTimeOffset});
   view->addMenu(menus.MsgDetailsPopup);
-  AddItems(view, commands, {Sep, C::ViewDetailPanel, C::ViewOverviewBar, C::ViewInspector, C::FullSizeInspector, C::InspectorOnBottom,
-                            Sep, C::ViewCallStack, Sep, C::FlattenStructure, Sep, C::Refresh, C::FollowLogFile, C::AlwaysOnTop,
-                            C::WrapButtons});
+  AddItems(view, commands, {Sep, C::ViewDetailPanel, C::ViewOverviewBar, C::ViewTimeline, C::ViewInspector,
+                            C::FullSizeInspector, C::InspectorOnBottom, Sep, C::ViewCallStack, Sep,
+                            C::FlattenStructure, Sep, C::Refresh, C::FollowLogFile, C::AlwaysOnTop, C::WrapButtons});
   menus.Position = NewMenu(view, QStringLiteral("Position &Viewer"), "mnuPositionViewer");
   AddItems(menus.Position, commands, {C::PosUpperLeft, C::PosUpperRight, C::PosLowerRight, C::PosLowerLeft,
                                       C::PosLeft, C::PosTop, C::PosRight, C::PosBottom});

@@ -62,6 +62,7 @@ const TCommand kCommands[] = {
     {"organize", "organize --by LIST FILE.qbl", RunOrganize},
     {"print", "print --pdf OUT.pdf [--title TEXT] [--font-size N] [--columns LIST] [FILTER | --project FILE.qbp --view NAME] IN.qbl",
      RunPrint},
+    {"histogram", "histogram --bucket DURATION [FILTER | --project FILE.qbp --view NAME] IN.qbl", RunHistogram},
 };
 
 int Usage(const TToolIO& io) {
