@@ -1,5 +1,6 @@
-// qbrender FILE.qbl OUT.png [--size WxH] [--select ROW] [--copy-inspector OUT.txt]
-// [--print-inspector OUT.pdf]: the main window with the log loaded (and the row selected), drawn
+// qbrender FILE.qbl OUT.png [--size WxH] [--select ROW] [--quick-filter TEXT] [--exclude TEXT]
+// [--copy-inspector OUT.txt] [--print-inspector OUT.pdf]: the main window with the log loaded (and the
+// row selected, the quick filter narrowing the view to TEXT and hiding what --exclude names), drawn
 // offscreen into a PNG. It runs the viewer's own start-up and window; only the settings file is left
 // untouched. The two inspector options also save what Copy and Print Inspector Contents give for the
 // selected message, without the print dialog, so scripts can look at them and time them.
@@ -16,12 +17,15 @@
 #include "settings/QBFolders.h"
 #include "window/QBMainForm.h"
 #include "window/QBViewerApp.h"
+#include "window/areas/QBQuickFilterArea.h"
+#include "window/areas/QBQuickFilterBox.h"
 #include "view/widgets/QBMsgView.h"
 
 #include <quillbox/QBCustomViewClass.h>
 
 #include <QApplication>
 #include <QClipboard>
+#include <QLineEdit>
 #include <QFile>
 #include <QPrinter>
 #include <QRegularExpression>
@@ -36,8 +40,8 @@ const TQBViewClassOf<TQBMessageView> MessageViewClass;
 
 int Usage() {
   std::fprintf(stderr,
-               "usage: qbrender FILE.qbl OUT.png [--size WxH] [--select ROW] [--copy-inspector OUT.txt] "
-               "[--print-inspector OUT.pdf]\n"
+               "usage: qbrender FILE.qbl OUT.png [--size WxH] [--select ROW] [--quick-filter TEXT] "
+               "[--exclude TEXT] [--copy-inspector OUT.txt] [--print-inspector OUT.pdf]\n"
                "       qbrender --plugins\n");
   return 2;
 }
@@ -79,6 +83,15 @@ int SaveInspectorContents(TFrmViewer& window, const QString& copyFile, const QSt
   return 0;
 }
 
+// The quick filter as a user would have typed it, with the narrowing complete.
+void ApplyQuickFilter(TFrmViewer& window, const QString& text, const QString& exclude) {
+  TQBQuickFilterBox& box = window.QuickFilter().Box();
+  box.AddExclusion({exclude, {}, false});
+  box.TextField()->setText(text);
+  window.QuickFilter().Finish();
+  QApplication::processEvents();
+}
+
 // The viewer's start-up of the plug-ins, with their error reports on standard error instead of boxes
 // that nobody could answer offscreen.
 int ListPlugIns() {
@@ -106,9 +119,11 @@ int main(int argc, char** argv) {
   QApplication app(count, args.data());
   QStringList params = QApplication::arguments().mid(1);
   if (params == QStringList{QStringLiteral("--plugins")}) return ListPlugIns();
-  QString sizeText, selectText, copyFile, printFile;
+  QString sizeText, selectText, copyFile, printFile, quickText, excludeText;
   if (!TakeOption(params, QStringLiteral("--size"), sizeText) ||
       !TakeOption(params, QStringLiteral("--select"), selectText) ||
+      !TakeOption(params, QStringLiteral("--quick-filter"), quickText) ||
+      !TakeOption(params, QStringLiteral("--exclude"), excludeText) ||
       !TakeOption(params, QStringLiteral("--copy-inspector"), copyFile) ||
       !TakeOption(params, QStringLiteral("--print-inspector"), printFile))
     return Usage();
@@ -132,8 +147,8 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "qbrender: cannot write %s: %s\n", qPrintable(out), qPrintable(reason));
     return 2;
   }
-  if (copyFile.isEmpty() && printFile.isEmpty())
-    return QBRenderViewer(params[0], params[1], size, MessageViewClass, selectRow);
-  return QBRenderViewer(params[0], params[1], size, MessageViewClass, selectRow,
-                        [&](TFrmViewer& window) { return SaveInspectorContents(window, copyFile, printFile); });
+  return QBRenderViewer(params[0], params[1], size, MessageViewClass, selectRow, [&](TFrmViewer& window) {
+    if (!quickText.isEmpty() || !excludeText.isEmpty()) ApplyQuickFilter(window, quickText, excludeText);
+    return copyFile.isEmpty() && printFile.isEmpty() ? 0 : SaveInspectorContents(window, copyFile, printFile);
+  });
 }

@@ -143,6 +143,7 @@ QGroupBox* TFrmViewFilter::BuildDetails(const qbviewfilter::TQBValueLists& lists
       {TCriterion::ProcessID, "chkProcessID", "&Process ID", FProcessID},
       {TCriterion::ThreadName, "chkThreadName", "&Thread", FThreadName},
       {TCriterion::MessageText, "chkMessageText", "Message Te&xt", FMessageText},
+      {TCriterion::TimeRange, "chkTimeRange", "Time Ran&ge", BuildTimeRange(left)},
   };
   for (const auto& r : rows) {
     QCheckBox* check = AddValueCriterion(r.Criterion, r.Name, r.Caption, r.Field);
@@ -151,7 +152,8 @@ QGroupBox* TFrmViewFilter::BuildDetails(const qbviewfilter::TQBValueLists& lists
   }
   for (QComboBox* box : {FAppName, FCategory, FComputerName, FProcessID, FThreadName})
     connect(box, &QComboBox::editTextChanged, this, &TFrmViewFilter::UpdateAutoName);
-  connect(FMessageText, &QLineEdit::textChanged, this, &TFrmViewFilter::UpdateAutoName);
+  for (QLineEdit* edit : {FMessageText, FTimeFrom, FTimeTo})
+    connect(edit, &QLineEdit::textChanged, this, &TFrmViewFilter::UpdateAutoName);
   auto* noFilter = new QPushButton(QStringLiteral("No Filter"), left);
   noFilter->setObjectName(QStringLiteral("btnNoFilter"));
   connect(noFilter, &QPushButton::clicked, this, &TFrmViewFilter::NoFilter);
@@ -189,6 +191,30 @@ QGroupBox* TFrmViewFilter::BuildDetails(const qbviewfilter::TQBValueLists& lists
   layout->addWidget(separator);
   layout->addWidget(right);
   return FDetails;
+}
+
+QWidget* TFrmViewFilter::BuildTimeRange(QWidget* parent) {
+  FTimeRange = new QWidget(parent);
+  FTimeRange->setObjectName(QStringLiteral("pnlTimeRange"));
+  FTimeRange->setEnabled(false);
+  const auto newEnd = [this](const char* name, const char* accessibleName) {
+    auto* edit = new QLineEdit(FTimeRange);
+    edit->setObjectName(QString::fromLatin1(name));
+    edit->setAccessibleName(QString::fromLatin1(accessibleName));
+    edit->setPlaceholderText(QStringLiteral("yyyy-mm-dd hh:mm:ss.zzz"));
+    return edit;
+  };
+  FTimeFrom = newEnd("edtTimeFrom", "Time Range from");
+  FTimeTo = newEnd("edtTimeTo", "Time Range to");
+  auto* to = new QLabel(QStringLiteral("to"), FTimeRange);
+  auto* layout = new QHBoxLayout(FTimeRange);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(FTimeFrom, 1);
+  layout->addWidget(to);
+  layout->addWidget(FTimeTo, 1);
+  // Ticking the criterion or a report about it puts the caret in the first end.
+  FTimeRange->setFocusProxy(FTimeFrom);
+  return FTimeRange;
 }
 
 QCheckBox* TFrmViewFilter::AddValueCriterion(TCriterion criterion, const char* checkName, const char* caption,
@@ -256,7 +282,7 @@ void TFrmViewFilter::SetAllTypes(bool down) {
 void TFrmViewFilter::NoFilter() {
   // The order in which the criteria are unticked, each as if clicked; the texts stay.
   QCheckBox* const order[] = {FCriteria[0].Check, FCriteria[1].Check, FCriteria[2].Check, FMsgType,
-                              FCriteria[3].Check, FCriteria[4].Check, FCriteria[5].Check};
+                              FCriteria[3].Check, FCriteria[4].Check, FCriteria[5].Check, FCriteria[6].Check};
   for (QCheckBox* check : order) check->setChecked(false);
 }
 
@@ -316,6 +342,9 @@ TQBFilterForm TFrmViewFilter::Form() const {
   form.MessageText = FMessageText->text();
   form.CheckMsgType = FMsgType->isChecked();
   for (int i = 0; i < qbviewfilter::TypeButtonCount; ++i) form.Down.set(size_t(i), FTypeButtons[size_t(i)]->isChecked());
+  form.CheckTimeRange = FCriteria[6].Check->isChecked();
+  form.TimeFrom = FTimeFrom->text();
+  form.TimeTo = FTimeTo->text();
   return form;
 }
 
@@ -334,6 +363,9 @@ void TFrmViewFilter::ApplyForm(const TQBFilterForm& form) {
   FMessageText->setText(form.MessageText);
   FMsgType->setChecked(form.CheckMsgType);
   for (int i = 0; i < qbviewfilter::TypeButtonCount; ++i) FTypeButtons[size_t(i)]->setChecked(form.Down.test(size_t(i)));
+  FCriteria[6].Check->setChecked(form.CheckTimeRange);
+  FTimeFrom->setText(form.TimeFrom);
+  FTimeTo->setText(form.TimeTo);
 }
 
 void TFrmViewFilter::LoadCriteria(const TQBFilterCriteria& criteria) {

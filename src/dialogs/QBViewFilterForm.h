@@ -61,6 +61,7 @@ private:
   QWidget* BuildNameRow();
   QGroupBox* BuildDetails(const qbviewfilter::TQBValueLists& lists);
   QWidget* BuildTypeGrid(QWidget* parent);
+  QWidget* BuildTimeRange(QWidget* parent);
   QCheckBox* AddValueCriterion(qbviewfilter::TCriterion criterion, const char* checkName, const char* caption,
                                QWidget* field);
   void CriterionToggled(const TValueCriterion& criterion, bool on);
@@ -85,7 +86,10 @@ private:
   QComboBox* FProcessID = nullptr;
   QComboBox* FThreadName = nullptr;
   QLineEdit* FMessageText = nullptr;
-  std::array<TValueCriterion, 6> FCriteria{};
+  QWidget* FTimeRange = nullptr;  // the two ends side by side, one field of the time range criterion
+  QLineEdit* FTimeFrom = nullptr;
+  QLineEdit* FTimeTo = nullptr;
+  std::array<TValueCriterion, 7> FCriteria{};
   int FCriterionCount = 0;
   QCheckBox* FMsgType = nullptr;
   std::array<QToolButton*, qbviewfilter::TypeButtonCount> FTypeButtons{};

@@ -103,6 +103,9 @@ void TQBDisplaySettings::Visit(Self& s, const Io& io) {
   io.Bool("StrListJumpToEnd", s.Inspectors.StrListJumpToEnd);
   io.Bool("MonospaceTextLineNumbers", s.Inspectors.MonospaceTextLineNumbers);
   io.Integer("DisplayType", s.Inspectors.DisplayType);
+  // Keys of this program's own, after those a live receiver writes.
+  io.Bool("OverviewBar", s.OverviewBar);
+  io.Bool("Timeline", s.Timeline);
 }
 
 template <typename Self, typename Io>

@@ -47,6 +47,8 @@ struct TQBDisplaySettings {
   int32_t RightSplitFixed = -1;  // height of the call stack pane
   bool WrapButtons = false;
   bool DetailPanel = false;
+  bool OverviewBar = true;  // the strip of marks beside the message list's scroll bar
+  bool Timeline = false;
   TQBColumnSet Columns = 0;  // TQBColumn flags; at most one of the three time columns
   bool HideExtraColumns = false;
   int32_t MarkerColor = 15128749;

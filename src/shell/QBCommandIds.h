@@ -19,7 +19,7 @@ enum class TQBCmd : int {
   JumpToBookmark5, JumpToBookmark6, JumpToBookmark7, JumpToBookmark8, JumpToBookmark9,
   ClearBookmarks, SyncMsgMode, SelectNavMsg, NavFirst, NavPrevious, NavNext, NavLast,
   // View
-  SelectColumns, HideExtraColumns, ViewDetailPanel, ViewInspector, FullSizeInspector, InspectorOnBottom,
+  SelectColumns, HideExtraColumns, ViewDetailPanel, ViewTimeline, ViewInspector, FullSizeInspector, InspectorOnBottom,
   ViewCallStack, FlattenStructure, Refresh, FollowLogFile, AlwaysOnTop,
   PosUpperLeft, PosUpperRight, PosLowerRight, PosLowerLeft, PosLeft, PosTop, PosRight, PosBottom,
   // Methods
@@ -34,6 +34,8 @@ enum class TQBCmd : int {
   ViewPrior, ViewNext, ViewMoveLeft, ViewMoveRight, WrapButtons,
   AllDetails, ViewMsgOnly, ViewCategory, ViewAppName, ViewComputerName, ViewProcessID, ViewThread,
   ViewDate, ViewTimeStamp, ViewTimeDiff, ViewTimeOffset,
+  // The overview bar and the quick filter
+  ViewOverviewBar, QuickFilter,
   // Kept for stored layouts of a live receiver; always hidden in this program
   ViewScratchPad, BlockMessages, AutoScroll,
   Count

@@ -20,7 +20,8 @@ void AlwaysEnabled(TRuleSink& s) {
   for (TQBCmd cmd : {TQBCmd::Open, TQBCmd::Append, TQBCmd::NewProject, TQBCmd::OpenProject, TQBCmd::CloseProject,
                      TQBCmd::Exit, TQBCmd::AddNote, TQBCmd::AddCheckPoint, TQBCmd::AddSeparator,
                      TQBCmd::AddResetSeparator, TQBCmd::ClearAll, TQBCmd::SelectNavMsg, TQBCmd::SelectColumns,
-                     TQBCmd::ViewDetailPanel, TQBCmd::AlwaysOnTop, TQBCmd::PosUpperLeft, TQBCmd::PosUpperRight,
+                     TQBCmd::ViewDetailPanel, TQBCmd::ViewTimeline, TQBCmd::AlwaysOnTop, TQBCmd::PosUpperLeft,
+                     TQBCmd::PosUpperRight,
                      TQBCmd::PosLowerRight, TQBCmd::PosLowerLeft, TQBCmd::PosLeft, TQBCmd::PosTop, TQBCmd::PosRight,
                      TQBCmd::PosBottom, TQBCmd::AutoOrganize, TQBCmd::AutoOrganizeSettings, TQBCmd::ViewNew,
                      TQBCmd::Options, TQBCmd::PlugIns, TQBCmd::HelpProduct, TQBCmd::HelpQuillbox,
@@ -101,6 +102,10 @@ void LayoutRules(const TQBCommandInputs& in, TRuleSink& s) {
   s.Enable(TQBCmd::ViewCallStack, !in.FullSizeInspector);
   s.Check(TQBCmd::ViewCallStack, in.CallStackShown);
   s.Check(TQBCmd::ViewDetailPanel, in.DetailPanel);
+  s.Enable(TQBCmd::ViewOverviewBar, true);
+  s.Check(TQBCmd::ViewOverviewBar, in.OverviewBar);
+  s.Enable(TQBCmd::QuickFilter, in.List);
+  s.Check(TQBCmd::ViewTimeline, in.Timeline);
   s.Check(TQBCmd::WrapButtons, in.WrapButtons);
   s.Check(TQBCmd::AlwaysOnTop, in.AlwaysOnTop);
   s.Check(TQBCmd::AutoOrganize, in.AutoOrganize);

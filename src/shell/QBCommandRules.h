@@ -52,6 +52,8 @@ struct TQBCommandInputs {
   bool InspectorOnBottom = false;
   bool CallStackShown = false;
   bool DetailPanel = false;
+  bool OverviewBar = false;
+  bool Timeline = false;
   bool WrapButtons = false;
   bool AlwaysOnTop = false;
   bool AutoCollapse = false;

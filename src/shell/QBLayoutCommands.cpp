@@ -4,7 +4,7 @@
 
 TQBPaneFlags TQBLayoutCommands::PaneFlags() const {
   const TQBDisplaySettings& d = FSettings.Display;
-  return {d.Inspector, d.CallStack, d.InspectorOnBottom, FFullSize, d.DetailPanel};
+  return {d.Inspector, d.CallStack, d.InspectorOnBottom, FFullSize, d.DetailPanel, d.Timeline};
 }
 
 void TQBLayoutCommands::ApplySettings() {
@@ -40,6 +40,7 @@ void TQBLayoutCommands::ToggleFullSizeInspector() {
 void TQBLayoutCommands::ToggleInspectorOnBottom() { ToggleDisplayFlag(FSettings.Display.InspectorOnBottom); }
 void TQBLayoutCommands::ToggleCallStack() { ToggleDisplayFlag(FSettings.Display.CallStack); }
 void TQBLayoutCommands::ToggleDetailPanel() { ToggleDisplayFlag(FSettings.Display.DetailPanel); }
+void TQBLayoutCommands::ToggleTimeline() { ToggleDisplayFlag(FSettings.Display.Timeline); }
 
 void TQBLayoutCommands::ToggleWrapButtons() {
   FSettings.Display.WrapButtons = !FSettings.Display.WrapButtons;
@@ -84,6 +85,7 @@ void TQBLayoutCommands::GatherInputs(TQBCommandInputs& in) const {
   const TQBDisplaySettings& d = FSettings.Display;
   in.InspectorShown = d.Inspector, in.FullSizeInspector = FFullSize, in.InspectorOnBottom = d.InspectorOnBottom;
   in.CallStackShown = d.CallStack, in.DetailPanel = d.DetailPanel, in.WrapButtons = d.WrapButtons;
+  in.Timeline = d.Timeline;
   in.AlwaysOnTop = d.AlwaysOnTop, in.Columns = d.Columns, in.HideExtraColumns = d.HideExtraColumns;
   in.AutoCollapse = FSettings.General.AutoCollapse, in.Flatten = FSettings.General.FlattenStructure;
 }

@@ -44,6 +44,7 @@ public:
   void ToggleInspectorOnBottom();
   void ToggleCallStack();
   void ToggleDetailPanel();
+  void ToggleTimeline();
   void ToggleWrapButtons();
   void ToggleAlwaysOnTop();
   // All Details, Message Only and the nine column toggles.

@@ -15,6 +15,7 @@ struct TQBPaneFlags {
   bool InspectorOnBottom = false;
   bool FullSize = false;
   bool DetailPanel = false;
+  bool Timeline = false;
   friend bool operator==(const TQBPaneFlags&, const TQBPaneFlags&) = default;
 };
 

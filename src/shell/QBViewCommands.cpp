@@ -1,5 +1,7 @@
 #include "shell/QBViewCommands.h"
 
+#include "view/QBViewFilterRules.h"
+
 void TQBViewCommands::NewView() {
   TQBViewFilterRequest request;
   request.NewView = true;
@@ -19,6 +21,17 @@ void TQBViewCommands::NewView() {
   }
   if (!FQuestions.RunViewFilter(request)) return;
   FViews.InsertView({request.Name, request.ClassName, request.Result, true, true});
+}
+
+void TQBViewCommands::NewViewForTimeRange(const TQBTimeRange& range) {
+  TQBFilterCriteria criteria;
+  const TQBViewBinding& current = FViews.Current();
+  if (current.List) current.List->GetFilterCriteria(criteria);
+  criteria.CheckTimeRange = true;
+  criteria.TimeRange = range;
+  qbviewfilter::TQBFilterForm form;
+  qbviewfilter::LoadCriteria(criteria, form);
+  FViews.InsertView({qbviewfilter::AutoName(form), QStringLiteral("Default"), criteria, true, true});
 }
 
 void TQBViewCommands::ModifyView() {

@@ -46,6 +46,9 @@ public:
       : FViews(views), FSet(set), FQuestions(questions) {}
 
   void NewView();
+  // New View for This Time Range: a view with the current view's criteria and the range added (its
+  // ends included), named by the auto-name rules, filled and made current without a dialog.
+  void NewViewForTimeRange(const TQBTimeRange& range);
   void ModifyView();
   void RemoveView() { FViews.RemoveView(FViews.CurrentIndex()); }
   void RemoveAllViews();

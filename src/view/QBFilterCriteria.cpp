@@ -1,5 +1,9 @@
 #include "view/QBFilterCriteria.h"
 
+#include "model/QBTimeStamp.h"
+
+#include <QRegularExpression>
+
 namespace qbfilter {
 namespace {
 
@@ -35,6 +39,47 @@ std::bitset<256> DecodeMsgTypes(const QString& text) {
   return types;
 }
 
+QString TimeStampText(const TQBTimeStamp& ts) { return qbtime::FormatTimeStamp(ts); }
+
+bool ReadStoredTimeStamp(const QString& text, TQBTimeStamp& ts) {
+  static const QRegularExpression pattern(
+      QStringLiteral("^(\\d{4})-(\\d{2})-(\\d{2}) (\\d{2}):(\\d{2}):(\\d{2})\\.(\\d{3})$"));
+  const QRegularExpressionMatch m = pattern.match(text);
+  if (!m.hasMatch()) return false;
+  const auto field = [&m](int n) { return m.capturedView(n).toInt(); };
+  const QDate date(field(1), field(2), field(3));
+  if (!date.isValid() || field(4) > 23 || field(5) > 59 || field(6) > 59) return false;
+  ts.Date = qbtime::DayOf(date);
+  ts.Time = ((field(4) * 60 + field(5)) * 60 + field(6)) * 1000 + field(7);
+  return true;
+}
+
+namespace {
+
+const QString kCheckTimeRange = QStringLiteral("CheckTimeRange");
+const QString kTimeFrom = QStringLiteral("TimeFrom");
+const QString kTimeTo = QStringLiteral("TimeTo");
+
+void SaveTimeRange(const TQBFilterCriteria& c, IQBSettingsWriter& w) {
+  if (!c.CheckTimeRange) return;
+  w.WriteBool(kCheckTimeRange, true);
+  w.WriteString(kTimeFrom, TimeStampText(c.TimeRange.From));
+  w.WriteString(kTimeTo, TimeStampText(c.TimeRange.To));
+}
+
+// A range whose ends cannot be read is no criterion: the view shows what it would without it.
+void LoadTimeRange(const IQBSettingsReader& r, TQBFilterCriteria& c) {
+  if (!r.ReadBool(kCheckTimeRange, false)) return;
+  TQBTimeRange range;
+  if (!ReadStoredTimeStamp(r.ReadString(kTimeFrom, {}), range.From) ||
+      !ReadStoredTimeStamp(r.ReadString(kTimeTo, {}), range.To))
+    return;
+  c.CheckTimeRange = true;
+  c.TimeRange = range;
+}
+
+}  // namespace
+
 void SaveFilter(const TQBFilterCriteria& c, IQBSettingsWriter& w) {
   w.WriteBool(QStringLiteral("CheckMsgTypes"), c.CheckMsgTypes);
   if (c.CheckMsgTypes) w.WriteString(QStringLiteral("MsgTypes"), EncodeMsgTypes(c.MsgTypes));
@@ -50,6 +95,7 @@ void SaveFilter(const TQBFilterCriteria& c, IQBSettingsWriter& w) {
   if (c.CheckComputerName) w.WriteString(QStringLiteral("ComputerName"), c.ComputerName);
   w.WriteBool(QStringLiteral("CheckMessageText"), c.CheckMessageText);
   if (c.CheckMessageText) w.WriteString(QStringLiteral("MessageText"), c.MessageText);
+  SaveTimeRange(c, w);
 }
 
 TQBFilterCriteria LoadFilter(const IQBSettingsReader& r) {
@@ -68,6 +114,7 @@ TQBFilterCriteria LoadFilter(const IQBSettingsReader& r) {
   c.MessageText = r.ReadString(QStringLiteral("MessageText"), {});
   c.CheckMsgTypes = r.ReadBool(QStringLiteral("CheckMsgTypes"), false);
   c.MsgTypes = DecodeMsgTypes(r.ReadString(QStringLiteral("MsgTypes"), {}));
+  LoadTimeRange(r, c);
   return c;
 }
 

@@ -1,5 +1,7 @@
 #include "view/QBFilterMatcher.h"
 
+#include "view/QBTimeIndex.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -83,6 +85,8 @@ void TQBFilterMatcher::SetCriteria(const TQBFilterCriteria& criteria) {
   setName(FThread, criteria.CheckThreadName, criteria.ThreadName);
   setName(FComputer, criteria.CheckComputerName, criteria.ComputerName);
   FTextUpper = qbfilter::UpperAscii(criteria.MessageText.toUtf8());
+  FFromKey = TQBTimeIndex::Key(criteria.TimeRange.From);
+  FToKey = TQBTimeIndex::Key(criteria.TimeRange.To);
 }
 
 bool TQBFilterMatcher::Matches(const TQuillboxMessageSet& set, const TQBMessageRef& m) {
@@ -92,6 +96,10 @@ bool TQBFilterMatcher::Matches(const TQuillboxMessageSet& set, const TQBMessageR
     if (type < 0 || type > 255 || !c.MsgTypes.test(size_t(type))) return false;
   }
   if (c.CheckProcessID && m.ProcessID() != uint32_t(c.ProcessID)) return false;
+  if (c.CheckTimeRange) {
+    const int64_t key = TQBTimeIndex::Key(m.TimeStamp());
+    if (key < FFromKey || key > FToKey) return false;
+  }
   if (FApp.On && !FApp.Matches(set, m.AppNameId())) return false;
   if (FCategory.On && !FCategory.Matches(set, m.CategoryId())) return false;
   if (FThread.On && !FThread.Matches(set, m.ThreadNameId())) return false;

@@ -41,6 +41,7 @@ private:
   TQBFilterCriteria FCriteria;
   TNameCriterion FApp, FCategory, FThread, FComputer;
   QByteArray FTextUpper;  // the text criterion, UTF-8 with ASCII letters upper-cased
+  int64_t FFromKey = 0, FToKey = 0;  // the time range as ordered numbers (TQBTimeIndex::Key)
 };
 
 namespace qbfilter {

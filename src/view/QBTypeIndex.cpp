@@ -80,6 +80,11 @@ int TQBTypeIndex::NextMatch(int32_t wanted, int item) const {
   return bucket->Items[size_t(bucket->Rows.ItemOfRow(rowsBefore))];
 }
 
+int TQBTypeIndex::RowCount(int32_t wanted) const {
+  const TBucket* bucket = Find(KeyOf(wanted));
+  return bucket ? bucket->Rows.RowCount() : 0;
+}
+
 int TQBTypeIndex::PrevMatch(int32_t wanted, int item) const {
   const TBucket* bucket = Find(KeyOf(wanted));
   if (!bucket) return -1;

@@ -38,6 +38,8 @@ public:
   int NextMatch(int32_t wanted, int item) const;
   // The last row item at or before item whose type matches wanted; -1 when none.
   int PrevMatch(int32_t wanted, int item) const;
+  // How many row items match wanted: O(1), for the overview bar's counts.
+  int RowCount(int32_t wanted) const;
 
   // Whether a message of type matches a wanted code: exactly below 100, any custom code from 100 up.
   static bool TypeMatches(int32_t type, int32_t wanted) { return wanted < 100 ? type == wanted : type >= 100; }

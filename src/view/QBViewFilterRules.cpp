@@ -1,6 +1,7 @@
 #include "view/QBViewFilterRules.h"
 
 #include "model/QBMessageTypes.h"
+#include "view/QBTimeIndex.h"
 
 #include <QHash>
 #include <QSet>
@@ -62,6 +63,25 @@ void AppendPart(QString& text, const QString& separator, const char* key, const 
   else text += separator + piece;
 }
 
+// "Time=hh:mm:ss-hh:mm:ss": the times of day of the range's ends (as typed when they cannot be read).
+QString TimeRangePart(const TQBFilterForm& form) {
+  const auto timeOfDay = [](const QString& text) {
+    TQBTimeStamp ts;
+    return qbfilter::ReadStoredTimeStamp(text, ts) ? qbfilter::TimeStampText(ts).mid(11, 8) : text;
+  };
+  return timeOfDay(form.TimeFrom) + QLatin1Char('-') + timeOfDay(form.TimeTo);
+}
+
+// The range the form's texts give; nothing when either end cannot be read or the ends are reversed.
+std::optional<TQBTimeRange> FormTimeRange(const TQBFilterForm& form) {
+  TQBTimeRange range;
+  if (!qbfilter::ReadStoredTimeStamp(form.TimeFrom.trimmed(), range.From) ||
+      !qbfilter::ReadStoredTimeStamp(form.TimeTo.trimmed(), range.To))
+    return std::nullopt;
+  if (TQBTimeIndex::Key(range.From) > TQBTimeIndex::Key(range.To)) return std::nullopt;
+  return range;
+}
+
 }  // namespace
 
 QString AutoName(const TQBFilterForm& form) {
@@ -79,6 +99,7 @@ QString AutoName(const TQBFilterForm& form) {
       if (form.Down.test(size_t(i))) AppendPart(types, QStringLiteral(","), nullptr, QLatin1String(TypeButtons()[size_t(i)].AutoNameWord));
     if (!types.isEmpty()) AppendPart(name, bar, "MsgTypes", types);
   }
+  if (form.CheckTimeRange) AppendPart(name, bar, "Time", TimeRangePart(form));
   return name;
 }
 
@@ -120,6 +141,10 @@ std::optional<TQBFilterReport> CheckForm(const TQBFilterForm& form) {
   };
   // In the order of the report; the field of the last failing one takes the focus.
   const TCheck checks[] = {
+      {form.CheckTimeRange && !FormTimeRange(form),
+       "Please specify the time range as two time stamps (yyyy-mm-dd hh:mm:ss.zzz), the first not after the "
+       "second.",
+       TCriterion::TimeRange},
       {form.CheckMessageText && form.MessageText.isEmpty(), "Please specify a message sub-string.",
        TCriterion::MessageText},
       {form.CheckThreadName && form.ThreadName.isEmpty(), "Please specify a Thread Name or ID.", TCriterion::ThreadName},
@@ -156,6 +181,11 @@ void LoadCriteria(const TQBFilterCriteria& c, TQBFilterForm& form) {
   form.CheckMsgType = c.CheckMsgTypes;
   for (int i = 0; i < TypeButtonCount; ++i)
     if (c.MsgTypes.test(size_t(TypeButtons()[size_t(i)].Code))) form.Down.set(size_t(i));
+  form.CheckTimeRange = c.CheckTimeRange;
+  if (c.CheckTimeRange) {
+    form.TimeFrom = qbfilter::TimeStampText(c.TimeRange.From);
+    form.TimeTo = qbfilter::TimeStampText(c.TimeRange.To);
+  }
 }
 
 TQBFilterCriteria ReadCriteria(const TQBFilterForm& form) {
@@ -175,6 +205,10 @@ TQBFilterCriteria ReadCriteria(const TQBFilterForm& form) {
   c.CheckMsgTypes = form.CheckMsgType;
   for (int i = 0; i < TypeButtonCount; ++i)
     if (form.Down.test(size_t(i))) c.MsgTypes.set(size_t(TypeButtons()[size_t(i)].Code));
+  // An unreadable range is reported by CheckForm; unticked, or unread, it filters nothing.
+  const std::optional<TQBTimeRange> range = FormTimeRange(form);
+  c.CheckTimeRange = form.CheckTimeRange && range.has_value();
+  if (range) c.TimeRange = *range;
   return c;
 }
 

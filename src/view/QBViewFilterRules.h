@@ -32,8 +32,8 @@ inline constexpr int TypeButtonCount = 36;
 // The buttons in the fixed order in which the dialog reads them and the auto name lists them.
 const std::array<TTypeButton, TypeButtonCount>& TypeButtons();
 
-// The six criteria with a value field.
-enum class TCriterion { AppName, Category, ComputerName, ProcessID, ThreadName, MessageText };
+// The criteria with a value field (the time range's is the pair of its ends).
+enum class TCriterion { AppName, Category, ComputerName, ProcessID, ThreadName, MessageText, TimeRange };
 
 // The dialog's contents: the ticks, the texts of the value fields as typed, and the type buttons
 // that are down (by their place in TypeButtons()).
@@ -52,6 +52,9 @@ struct TQBFilterForm {
   QString MessageText;
   bool CheckMsgType = false;
   std::bitset<TypeButtonCount> Down;
+  bool CheckTimeRange = false;
+  QString TimeFrom;  // "yyyy-MM-dd hh:mm:ss.zzz", as typed
+  QString TimeTo;
 };
 
 // Stored lengths of the texts.
@@ -61,7 +64,7 @@ inline constexpr int ComputerNameLength = 15;
 inline constexpr int ThreadNameLength = 25;
 inline constexpr int MessageTextLength = 40;
 
-// The name proposed for the ticked criteria, e.g. "Net | PID=1234 | MsgTypes=Info,Errors".
+// The name proposed for the ticked criteria, e.g. "Net | PID=1234 | MsgTypes=Info,Errors | Time=09:15:00-09:20:00".
 QString AutoName(const TQBFilterForm& form);
 // SyncAutoNameCheck: whether the name is exactly (case counts) the auto name of the form.
 bool IsAutoName(const QString& name, const TQBFilterForm& form);

@@ -23,16 +23,7 @@ void TQBViewNavigator::SelectRow(int row) {
 void TQBViewNavigator::GoToMessage(int recNo) {
   // Items are in store order, so the wanted item is found by bisection. Every collapsed method that a
   // walk from the top would pass before reaching it is opened, which also uncovers the item itself.
-  const int count = FRows.ItemCount();
-  int lo = 0, hi = count;
-  while (lo < hi) {
-    const int mid = lo + (hi - lo) / 2;
-    if (FRows.ItemRecNo(mid) < recNo)
-      lo = mid + 1;
-    else
-      hi = mid;
-  }
-  RevealAndSelect(lo);
+  RevealAndSelect(FRows.ItemAtOrAfterRecNo(recNo));
 }
 
 void TQBViewNavigator::RevealAndSelect(int target) {

@@ -49,6 +49,10 @@ void TQBViewRows::AppendCurrentMessage() {
 
   AddItem(recNo, level, collapseOnExit ? qbmExitMethod : type);
   FList.SetRowCount(RowCount());
+  if (FQuickTest) {
+    if (ItemIsExit(ItemCount() - 1)) CollapseArrivedExit(ItemCount() - 1, collapseOnExit);
+    return;
+  }
   const int row = RowCount() - 1;
   if (row == 0) return;
   if (collapseOnExit) {
@@ -68,8 +72,10 @@ void TQBViewRows::AddItem(int recNo, int level, int32_t type) {
   FCollapsed.push_back(0);
   FKinds.push_back(kind);
   FMatch.push_back(-1);
-  FRows.Append(true);
-  FTypes.Append(type, true);
+  const bool shown = !FQuickTest || FQuickTest(recNo);
+  if (FQuickTest) FQuickPasses.push_back(shown ? 1 : 0);
+  FRows.Append(shown);
+  FTypes.Append(type, shown);
   IndexMethodItem(ItemCount() - 1);
 }
 
@@ -80,6 +86,7 @@ void TQBViewRows::IndexMethodItem(int item) {
     FOpen.push_back(item);
   } else if (!FOpen.empty()) {
     FMatch[size_t(FOpen.back())] = item;
+    FLastClosedEntry = FOpen.back();
     FOpen.pop_back();
   }
   const size_t level = size_t(FLevels[size_t(item)]);
@@ -120,6 +127,10 @@ int TQBViewRows::PrevRowOfType(int32_t wanted, int row) const {
   return item < 0 ? -1 : RowOfItem(item);
 }
 
+int TQBViewRows::ItemAtOrAfterRecNo(int recNo) const {
+  return int(std::lower_bound(FRecNos.begin(), FRecNos.end(), recNo) - FRecNos.begin());
+}
+
 bool TQBViewRows::GotoCurrentMessage() const {
   const int row = CurrentRow();
   if (row < 0 || row >= RowCount()) return false;
@@ -147,8 +158,25 @@ int TQBViewRows::NearestMarkAbove(int item, int level) const {
 // Collapsing and expanding
 
 void TQBViewRows::SetRowRange(int first, int last, bool visible) {
+  if (visible && FQuickTest) {
+    ShowPassingRuns(first, last);
+    return;
+  }
   FRows.SetRange(first, last, visible);
   FTypes.SetRange(first, last, visible);
+}
+
+void TQBViewRows::ShowPassingRuns(int first, int last) {
+  for (int i = first; i <= last;) {
+    while (i <= last && !QuickPasses(i)) ++i;
+    int end = i;
+    while (end <= last && QuickPasses(end)) ++end;
+    if (i < end) {
+      FRows.SetRange(i, end - 1, true);
+      FTypes.SetRange(i, end - 1, true);
+    }
+    i = end;
+  }
 }
 
 void TQBViewRows::HideMethodBody(int enterItem, int exitItem) { SetRowRange(enterItem + 1, exitItem, false); }
@@ -336,6 +364,40 @@ void TQBViewRows::CollapseAll() {
 }
 
 // ---------------------------------------------------------------------------------------------------
+// Quick filter
+
+void TQBViewRows::SetQuickFilter(TQuickTest test, std::vector<uint8_t> passes) {
+  const TPlace place = FocusedPlace();
+  {
+    TQBUpdateGuard update(FList);
+    FQuickTest = std::move(test);
+    FQuickPasses.clear();
+    if (FQuickTest) {
+      FQuickPasses = std::move(passes);
+      FQuickPasses.resize(std::min(FQuickPasses.size(), FRecNos.size()));
+      for (size_t i = FQuickPasses.size(); i < FRecNos.size(); ++i) FQuickPasses.push_back(FQuickTest(FRecNos[i]) ? 1 : 0);
+    }
+    std::vector<uint8_t> visible(FRecNos.size(), 0);
+    for (int i = 0; i < ItemCount();) {
+      visible[size_t(i)] = QuickPasses(i) ? 1 : 0;
+      const int exit = ItemCollapsed(i) ? MatchingExit(i) : -1;
+      i = exit > i ? exit + 1 : i + 1;
+    }
+    AssignVisibility(visible);
+    FList.SetRowCount(RowCount());
+  }
+  RestorePlace(place);
+  FHost.UpdateCommands();
+}
+
+void TQBViewRows::CollapseArrivedExit(int exitItem, bool collapseOnExit) {
+  const int entry = FLastClosedEntry;
+  if (entry < 0 || MatchingExit(entry) != exitItem || ItemCollapsed(entry)) return;
+  if (!collapseOnExit && !(FHost.AutoCollapse() && entry == exitItem - 1)) return;
+  if (HideMethod(entry)) FList.SetRowCount(RowCount());
+}
+
+// ---------------------------------------------------------------------------------------------------
 // Removing
 
 void TQBViewRows::ClearView() {
@@ -351,6 +413,7 @@ void TQBViewRows::ClearView() {
     FMatch.clear();
     FOpen.clear();
     FMarksByLevel.clear();
+    FQuickPasses.clear();
     FRows.Clear();
     FTypes.Clear();
     ++FGeneration;
@@ -373,20 +436,26 @@ void TQBViewRows::RemoveItems(const std::vector<uint8_t>& remove) {
     FSelFlags[kept] = FSelFlags[i];
     FCollapsed[kept] = FCollapsed[i];
     FKinds[kept] = FKinds[i];
+    if (FQuickTest) FQuickPasses[kept] = FQuickPasses[i];
     visible.push_back(FRows.IsVisible(int(i)) ? 1 : 0);
     ++kept;
   }
   for (auto* v : {&FRecNos, &FLevels}) v->resize(kept);
   for (auto* v : {&FSelFlags, &FCollapsed, &FKinds}) v->resize(kept);
+  if (FQuickTest) FQuickPasses.resize(kept);
   FMatch.assign(kept, -1);
   // Kept items only move towards the front: the old upper bound of the selected span still holds.
   FSelLow = 0;
-  FRows.Assign(visible);
-  std::vector<int32_t> types(kept);
-  for (size_t i = 0; i < kept; ++i) types[i] = ItemType(int(i));
-  FTypes.Assign(types, visible);
+  AssignVisibility(visible);
   // Removing entries or exits changes which exit matches which entry.
   RebuildMethodIndex();
+}
+
+void TQBViewRows::AssignVisibility(const std::vector<uint8_t>& visible) {
+  FRows.Assign(visible);
+  std::vector<int32_t> types(FRecNos.size());
+  for (size_t i = 0; i < types.size(); ++i) types[i] = ItemType(int(i));
+  FTypes.Assign(types, visible);
 }
 
 int TQBViewRows::DeleteSelected() {

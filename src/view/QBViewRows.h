@@ -23,6 +23,7 @@
 
 #include <climits>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 class TQBViewRows : public IQBListSelectionTarget {
@@ -69,6 +70,11 @@ public:
   // navigation matches types; -1 when none. Any row past the end (before the start) is allowed.
   int NextRowOfType(int32_t wanted, int row) const;
   int PrevRowOfType(int32_t wanted, int row) const;
+  // How many rows have a message type matching wanted; O(1).
+  int RowCountOfType(int32_t wanted) const { return FTypes.RowCount(wanted); }
+  // The first item whose record number is at least recNo (items are in store order); ItemCount() when
+  // none.
+  int ItemAtOrAfterRecNo(int recNo) const;
   // A method entry row whose method is collapsed.
   bool IsRowCollapsedMethod(int row) const;
   // Messages strictly between the entry in row and its exit; 0 when row is no entry or has no exit.
@@ -100,6 +106,16 @@ public:
   // The rows change in one bracket and the list hears of the new current row once.
   void ExpandAll(bool fromStart);
   void CollapseAll();
+
+  // Quick filter. With a test, only items whose messages pass it are rows; the bodies of collapsed
+  // methods stay hidden as before, and showing a body again shows only its passing items. passes holds
+  // the test's answers for the first items (a scan done beforehand, a slice at a time); the test is
+  // asked for the others and for every item added later. An empty test makes every item a row again
+  // that no collapsed method hides. The focused message keeps its place, as after Collapse All.
+  // Under a quick filter a message that closes a method collapses the method its bracket opened.
+  using TQuickTest = std::function<bool(int recNo)>;
+  void SetQuickFilter(TQuickTest test, std::vector<uint8_t> passes);
+  bool HasQuickFilter() const { return bool(FQuickTest); }
 
   // Removing.
   // Counts the removals (Clear, Delete, Crop): an index kept beside the items starts over when it
@@ -166,6 +182,15 @@ private:
   void RestorePlace(const TPlace& place);
   void ClearSelectionFlags();
   void RemoveItems(const std::vector<uint8_t>& remove);
+  // The row map and the type index from one flag per item.
+  void AssignVisibility(const std::vector<uint8_t>& visible);
+  // Whether the quick filter lets item through (true without one).
+  bool QuickPasses(int item) const { return !FQuickTest || FQuickPasses[size_t(item)] != 0; }
+  // Items first..last that pass the quick filter become rows, in runs.
+  void ShowPassingRuns(int first, int last);
+  // A method closed by a message added under a quick filter: collapsed by its bracket match when the
+  // message says so, or when auto-collapse is on and the method is empty.
+  void CollapseArrivedExit(int exitItem, bool collapseOnExit);
 
   TQuillboxMessageSet& FSet;
   IQBRowListHooks& FList;
@@ -182,6 +207,9 @@ private:
   TQBRowIndex FRows;
   TQBTypeIndex FTypes{[this](int item) { return ItemType(item); }};
   int32_t FDepth = 0;
+  int FLastClosedEntry = -1;  // the entry that the last indexed exit closed
+  TQuickTest FQuickTest;
+  std::vector<uint8_t> FQuickPasses;  // one flag per item while FQuickTest is set
   uint64_t FGeneration = 0;
   bool FClearing = false;
   // Every set selection flag lies in FSelLow..FSelHigh, so clearing the selection (done by every

@@ -81,6 +81,7 @@ constexpr std::array<TQBCommandInfo, QBCommandCount> kCommands{{
   {C::HideExtraColumns, "actHideExtraColumns", "Hide Extra Columns", "F4", "Hide Extra Columns", "columns-hide", true},
   {C::ViewDetailPanel, "actViewDetailPanel", "Message Detail Panel", "", "Show/Hide Message Detail Panel",
    "detail-panel", true},
+  {C::ViewTimeline, "actViewTimeline", "Timeline", "Ctrl+Shift+T", "Show/Hide Timeline", "", true},
   {C::ViewInspector, "actViewInspector", "Inspector", "F11", "Show/Hide Inspector Pane", "inspector", true},
   {C::FullSizeInspector, "actFullSizeInspector", "Full Size Inspector", "Ctrl+F11",
    "Resize Inspector Pane to occupy\rthe full size of the Viewer", "", true},
@@ -148,6 +149,10 @@ constexpr std::array<TQBCommandInfo, QBCommandCount> kCommands{{
   {C::ViewTimeStamp, "actViewTimeStamp", "Time Stamp", "", "Show Time Stamp", "", true},
   {C::ViewTimeDiff, "actViewTimeDiff", "Time Difference", "", "Show Time-Difference from previous message", "", true},
   {C::ViewTimeOffset, "actViewTimeOffset", "Time Offset", "", "Show Time-Offset from beginning of log", "", true},
+
+  {C::ViewOverviewBar, "actViewOverviewBar", "Overview Bar", "", "Show/Hide the Overview Bar\rbeside the Message List",
+   "", true},
+  {C::QuickFilter, "actQuickFilter", "Quick Filter", "Ctrl+Shift+F", "Filter the View as You Type", "", false},
 
   {C::ViewScratchPad, "actViewScratchPad", "Scratch Pad", "", "", "", true},
   {C::BlockMessages, "actBlockMessages", "Block Messages", "", "", "", true},

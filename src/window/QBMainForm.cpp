@@ -18,6 +18,7 @@
 #include "shell/QBVocabulary.h"
 #include "window/areas/QBAreaAdapters.h"
 #include "window/areas/QBDetailPanel.h"
+#include "window/areas/QBTimelineArea.h"
 #include "window/areas/QBEditWindow.h"
 #include "window/areas/QBFollowWindow.h"
 #include "window/areas/QBInspectorHost.h"
@@ -26,7 +27,9 @@
 #include "window/QBMainLayout.h"
 #include "window/areas/QBNavigationWindow.h"
 #include "window/areas/QBOrganizerWindow.h"
+#include "window/areas/QBOverviewArea.h"
 #include "window/areas/QBProjectWindow.h"
+#include "window/areas/QBQuickFilterArea.h"
 #include "window/areas/QBOptionsWindow.h"
 #include "window/areas/QBPrintWindow.h"
 #include "window/areas/QBRecentMenu.h"
@@ -141,6 +144,7 @@ void TFrmViewer::CreateAreas() {
       *this, *FLayout->Pages(), *FViews, MessageSet, *FDialogs.Views, [this](const QString& topic) {
         FHelp->ShowTopic(topic);
       }});
+  FLayout->Timeline()->Bind(TimelineBindings(*FViews, FViewArea->Commands(), [this] { UpdateCommands(); }));
   FProject = std::make_unique<TQBProjectWindow>(
       TQBProjectWindow::TParts{*this, *FViews, *FStatus, *FDialogs.Project, *FFeedback,
                                [this](const QString& path) {
@@ -171,6 +175,9 @@ void TFrmViewer::CreateAreas() {
   FMessageCommands = std::make_unique<TQBMessageCommands>(*FViews, FLog, inspect);
   FTimeQuestion = std::make_unique<TQBTimeQuestion>(*FViews, *FDialogs.Search);
   FSearch = std::make_unique<TQBSearchCommands>(*FViews, MessageSet, *FTimeQuestion);
+  FOverview = std::make_unique<TQBOverviewArea>(
+      TQBOverviewArea::TParts{*FLayout->Pages(), FSettings.Display, FSearch->State()});
+  FQuickFilter = std::make_unique<TQBQuickFilterArea>(TQBQuickFilterArea::TParts{*FLayout->Pages(), *FViews, *FFeedback});
   FSearch->SetPost([this](std::function<void()> work) {
     QMetaObject::invokeMethod(this, std::move(work), Qt::QueuedConnection);
   });
@@ -208,7 +215,7 @@ void TFrmViewer::CreateAreas() {
   FSelectionListeners.Add(FLayout->DetailPanel());
   FInputSources = {FViews.get(),          &FLogArea->Commands(),    FLayoutCommands.get(),
                    FInspectorHost.get(), &FOrganizer->Commands(), &navigator,
-                   FFollower.get()};
+                   FFollower.get(),        FOverview.get()};
 }
 
 void TFrmViewer::CreateRecentMenus() {
@@ -275,7 +282,8 @@ TFrmViewer::~TFrmViewer() {
   FSelectionListeners.Remove(&FNavigation->Navigator());
   FSelectionListeners.Remove(FLayout->DetailPanel());
   // The views go before the host interface they may call while being destroyed, and the pane before
-  // its host.
+  // its host. The timeline lets go of the views first.
+  FLayout->Timeline()->Bind({});
   FViews->FreeViews();
   delete FPane;
   FPane = nullptr;

@@ -48,6 +48,8 @@ class TQBNavigationWindow;
 class TQBOrganizerWindow;
 class TQBProjectWindow;
 class TQBOptionsWindow;
+class TQBOverviewArea;
+class TQBQuickFilterArea;
 class TQBPrintWindow;
 class TQBSearchCommands;
 class TQBStatusPanes;
@@ -91,6 +93,8 @@ public:
   TQBLogFollower& Follower() const { return *FFollower; }
   TQBRecentMenu& RecentFiles() const { return *FRecentFiles; }
   TQBRecentMenu& RecentProjects() const { return *FRecentProjects; }
+  TQBOverviewArea& Overview() const { return *FOverview; }
+  TQBQuickFilterArea& QuickFilter() const { return *FQuickFilter; }
   // Load(path, append) as Open and Append run it after their dialogs; false also when it has to wait
   // for a load that runs.
   bool LoadFile(const QString& path, bool append);
@@ -174,6 +178,8 @@ private:
   std::unique_ptr<TQBMessageCommands> FMessageCommands;
   std::unique_ptr<TQBTimeQuestion> FTimeQuestion;
   std::unique_ptr<TQBSearchCommands> FSearch;
+  std::unique_ptr<TQBOverviewArea> FOverview;
+  std::unique_ptr<TQBQuickFilterArea> FQuickFilter;
   std::unique_ptr<TQBEditWindow> FEdit;
   std::unique_ptr<TQBNavigationWindow> FNavigation;
   std::unique_ptr<TQBWindowGeometry> FGeometry;

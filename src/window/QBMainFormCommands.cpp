@@ -16,6 +16,8 @@
 #include "window/areas/QBLogWindow.h"
 #include "window/areas/QBNavigationWindow.h"
 #include "window/areas/QBOrganizerWindow.h"
+#include "window/areas/QBOverviewArea.h"
+#include "window/areas/QBQuickFilterArea.h"
 #include "window/areas/QBProjectWindow.h"
 #include "window/areas/QBOptionsWindow.h"
 #include "window/areas/QBPrintWindow.h"
@@ -89,6 +91,7 @@ void ConnectLayoutCommands(const THandle& handle, TQBLayoutCommands& layout, TQB
   handle(TQBCmd::InspectorOnBottom, [&layout] { layout.ToggleInspectorOnBottom(); });
   handle(TQBCmd::ViewCallStack, [&layout] { layout.ToggleCallStack(); });
   handle(TQBCmd::ViewDetailPanel, [&layout] { layout.ToggleDetailPanel(); });
+  handle(TQBCmd::ViewTimeline, [&layout] { layout.ToggleTimeline(); });
   handle(TQBCmd::WrapButtons, [&layout] { layout.ToggleWrapButtons(); });
   handle(TQBCmd::AlwaysOnTop, [&layout] { layout.ToggleAlwaysOnTop(); });
   for (TQBCmd cmd : {TQBCmd::AllDetails, TQBCmd::ViewMsgOnly, TQBCmd::ViewCategory, TQBCmd::ViewAppName,
@@ -166,6 +169,8 @@ void TFrmViewer::ConnectCommands() {
   ConnectNavigationCommands(handle, FNavigation->Navigator());
   ConnectProjectCommands(handle, FProject->Commands());
   Handle(TQBCmd::Print, [this] { FPrintArea->Print(); });
+  Handle(TQBCmd::ViewOverviewBar, [this] { FOverview->Toggle(); });
+  Handle(TQBCmd::QuickFilter, [this] { FQuickFilter->Focus(); });
   TQBOptionsWindow& options = *FOptionsArea;
   Handle(TQBCmd::Options, [&options] { options.Options(); });
   Handle(TQBCmd::SelectColumns, [&options] { options.SelectColumns(); });

@@ -3,6 +3,7 @@
 #include "inspectors/QBCallStackList.h"
 #include "window/areas/QBDetailPanel.h"
 #include "window/QBTabStrip.h"
+#include "window/areas/QBTimelinePanel.h"
 #include "window/QBToolStrip.h"
 
 #include <QFrame>
@@ -82,6 +83,9 @@ QWidget* TQBMainLayout::BuildMessageSide() {
   auto* column = TightColumn(FMessages);
   FViewToolBar = Named(new TQBToolStrip(FMessages), "tbView", QStringLiteral("View toolbar"));
   column->addWidget(FViewToolBar);
+  FTimeline = new TQBTimelinePanel(FMessages);
+  FTimeline->hide();
+  column->addWidget(FTimeline);
   FPages = Named(new QStackedWidget(FMessages), "nbViews", QStringLiteral("Views"));
   column->addWidget(FPages, 1);
   FTabs = Named(new TQBTabStrip(FMessages), "tabViews", QStringLiteral("View tabs"));
@@ -120,6 +124,7 @@ void TQBMainLayout::Apply(const TQBPaneFlags& flags) {
   FCallStack->setVisible(callStack);
   FMessages->setVisible(messages);
   FDetail->setVisible(flags.DetailPanel);
+  FTimeline->setVisible(flags.Timeline);
   FSplLeft->setVisible(messages || (flags.InspectorOnBottom && flags.Inspector));
   FSplRight->setVisible((flags.Inspector && !flags.InspectorOnBottom) || callStack);
 }

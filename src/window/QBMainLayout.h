@@ -5,7 +5,8 @@
 //   client area (4-pixel border)
 //   +- splMain (vertical bar, 7 px) ---------------------------------------------+
 //   | splLeft (horizontal bar)                      | splRight (horizontal bar)  |
-//   |   pnlMessages: tbView / nbViews / tabViews /  |   pnlInspector             |
+//   |   pnlMessages: tbView / pnlTimeline / nbViews |   pnlInspector             |
+//   |                / tabViews /                   |                            |
 //   |                pnlMsgDetails                  |   pnlCallStack             |
 //   |   [pnlInspector here with Inspector on Bottom]|                            |
 //   +-----------------------------------------------+----------------------------+
@@ -19,6 +20,7 @@
 
 class QFrame;
 class TQBDetailPanel;
+class TQBTimelinePanel;
 class QLabel;
 class QSplitter;
 class QStackedWidget;
@@ -48,6 +50,7 @@ public:
   QStackedWidget* Pages() const { return FPages; }
   QTabBar* Tabs() const { return FTabs; }
   TQBDetailPanel* DetailPanel() const { return FDetail; }
+  TQBTimelinePanel* Timeline() const { return FTimeline; }
   QWidget* InspectorPane() const { return FInspector; }
   QWidget* CallStackPane() const { return FCallStack; }
   QLabel* CallStackHeader() const { return FCallStackHeader; }
@@ -81,6 +84,7 @@ private:
   QStackedWidget* FPages = nullptr;
   QTabBar* FTabs = nullptr;
   TQBDetailPanel* FDetail = nullptr;
+  TQBTimelinePanel* FTimeline = nullptr;
   QWidget* FInspector = nullptr;
   QWidget* FCallStack = nullptr;
   QLabel* FCallStackHeader = nullptr;

@@ -59,7 +59,7 @@ void BuildFileAndEdit(QMenuBar* bar, const TQBCommandTable& commands, TQBMenus& 
 
 void BuildSearch(QMenuBar* bar, const TQBCommandTable& commands, TQBMenus& menus) {
   QMenu* search = NewMenu(bar, QStringLiteral("&Search"), "mnuSearch");
-  AddItems(search, commands, {C::Find, C::FindNext, C::JumpToMsg, C::GoToTime, Sep});
+  AddItems(search, commands, {C::Find, C::FindNext, C::QuickFilter, C::JumpToMsg, C::GoToTime, Sep});
   menus.ToggleBookmarks =
       BookmarkMenu(search, commands, QStringLiteral("Toggle &Bookmarks"), "mnuToggleBookmarks", ToggleBookmarkCmd);
   menus.JumpToBookmarks =
@@ -82,9 +82,9 @@ void BuildView(QMenuBar* bar, const TQBCommandTable& commands, TQBMenus& menus) 
             C::ViewProcessID, C::ViewThread, C::ViewDate, Sep, C::ViewTimeStamp, C::ViewTimeDiff,
             C::ViewTimeOffset});
   view->addMenu(menus.MsgDetailsPopup);
-  AddItems(view, commands, {Sep, C::ViewDetailPanel, C::ViewInspector, C::FullSizeInspector, C::InspectorOnBottom,
-                            Sep, C::ViewCallStack, Sep, C::FlattenStructure, Sep, C::Refresh, C::FollowLogFile, C::AlwaysOnTop,
-                            C::WrapButtons});
+  AddItems(view, commands, {Sep, C::ViewDetailPanel, C::ViewOverviewBar, C::ViewTimeline, C::ViewInspector,
+                            C::FullSizeInspector, C::InspectorOnBottom, Sep, C::ViewCallStack, Sep,
+                            C::FlattenStructure, Sep, C::Refresh, C::FollowLogFile, C::AlwaysOnTop, C::WrapButtons});
   menus.Position = NewMenu(view, QStringLiteral("Position &Viewer"), "mnuPositionViewer");
   AddItems(menus.Position, commands, {C::PosUpperLeft, C::PosUpperRight, C::PosLowerRight, C::PosLowerLeft,
                                       C::PosLeft, C::PosTop, C::PosRight, C::PosBottom});

@@ -231,6 +231,29 @@ TEST_F(ViewFilterDialogTest, ModifyingLoadsTheCriteriaAndTicksAutoNameOnlyForThe
   EXPECT_TRUE(Edit("edtViewName")->isEnabled());
 }
 
+TEST_F(ViewFilterDialogTest, TheTimeRangeRowLoadsReadsAndNamesItsRange) {
+  EXPECT_EQ(Check("chkTimeRange")->text(), "Time Ran&ge");
+  EXPECT_FALSE(Edit("edtTimeFrom")->isEnabled());
+  TQBFilterCriteria criteria;
+  criteria.CheckTimeRange = true;
+  criteria.TimeRange = {{(23 * 3600 + 30 * 60) * 1000, 738886}, {15 * 60 * 1000 - 1, 738887}};
+  Dialog->LoadCriteria(criteria);
+  EXPECT_TRUE(Edit("edtTimeFrom")->isEnabled());
+  EXPECT_EQ(Edit("edtTimeFrom")->text(), "2024-01-01 23:30:00.000");
+  EXPECT_EQ(Edit("edtTimeTo")->text(), "2024-01-02 00:14:59.999");
+  EXPECT_EQ(Dialog->ReadCriteria(), criteria);
+
+  // Ticked by hand, the caret goes to the first end; the auto name follows the texts.
+  Click(Check("chkTimeRange"));
+  Check("chkAutoName")->setChecked(true);
+  Click(Check("chkTimeRange"));
+  EXPECT_TRUE(Edit("edtTimeFrom")->hasFocus());
+  Edit("edtTimeTo")->setText("2024-01-02 00:05:00.000");
+  EXPECT_EQ(Dialog->ViewName(), "Time=23:30:00-00:05:00");
+  Click(Dialog.get(), "btnNoFilter");
+  EXPECT_FALSE(Check("chkTimeRange")->isChecked()) << "No Filter unticks it too";
+}
+
 TEST_F(ViewFilterDialogTest, PrefillShowsTheMessageWithoutTickingAnything) {
   TQuillboxMessage message;
   Set.GetMessage(1, message);

@@ -253,4 +253,91 @@ TEST_F(QblTool, AProjectsNamesInTheErrorLineAreEscapedWholeAndCutAfterTwenty) {
   EXPECT_FALSE(run.Err.contains("'V21'"));
 }
 
+// Messages at given days and times of day, with a time bias the histogram must not apply.
+struct TTimed {
+  int32_t Type;
+  int32_t Day;
+  int32_t Hour, Minute, Second, Ms;
+};
+QByteArray TimedLog(std::initializer_list<TTimed> rows) {
+  QByteArray bytes;
+  for (const TTimed& r : rows) {
+    TQBRawMessage m = Message(r.Type, "t");
+    m.Date = r.Day;
+    m.Time = ((r.Hour * 60 + r.Minute) * 60 + r.Second) * 1000 + r.Ms;
+    m.TimeBias = -120;
+    bytes += MarkedRecord(m);
+  }
+  return bytes;
+}
+
+// Across midnight, out of order, with empty buckets, a collapsed method and an application start.
+QByteArray MidnightLog() {
+  return TimedLog({{qbmInfo, kDay, 23, 10, 0, 0},
+                   {qbmEnterMethod, kDay, 23, 12, 0, 0},
+                   {qbmInfo, kDay, 23, 12, 0, 1},
+                   {qbmExitMethod, kDay, 23, 12, 0, 2},
+                   {qbmError, kDay, 23, 59, 59, 999},
+                   {qbmAppStartSeparator, kDay + 1, 0, 5, 0, 0},
+                   {qbmWarning, kDay + 1, 0, 0, 0, 0},
+                   {qbmException, kDay + 1, 0, 29, 59, 999},
+                   {qbmInfo, kDay, 23, 40, 0, 0},
+                   {qbmWarning, kDay + 1, 1, 40, 0, 0}});
+}
+
+TEST_F(QblTool, HistogramCountsEveryBucketFromTheFirstMessageToTheLast) {
+  const QString log = FFiles.Write("h.qbl", MidnightLog());
+  const TRun run = RunTool({"histogram", "--bucket", "30m", log});
+  ASSERT_EQ(run.Code, 0) << run.Err.constData();
+  EXPECT_EQ(run.Out,
+            "2024-01-01 23:00:00.000\t4\t0\t0\n"
+            "2024-01-01 23:30:00.000\t2\t1\t0\n"
+            "2024-01-02 00:00:00.000\t2\t1\t1\n"
+            "2024-01-02 00:30:00.000\t0\t0\t0\n"
+            "2024-01-02 01:00:00.000\t0\t0\t0\n"
+            "2024-01-02 01:30:00.000\t1\t0\t1\n");
+  EXPECT_TRUE(run.Err.isEmpty());
+
+  // The messages counted are those save writes with the same filter.
+  const QString out = FFiles.Path("saved.qbl");
+  for (const QStringList& filter : {QStringList{}, QStringList{"--types", "0,2,9"}}) {
+    ASSERT_EQ(RunTool(QStringList{"save"} + filter + QStringList{log, out}).Code, 0);
+    const TRun counted = RunTool(QStringList{"histogram", "--bucket", "1d"} + filter + QStringList{log});
+    qlonglong total = 0;
+    for (const QByteArray& line : counted.Out.split('\n'))
+      if (!line.isEmpty()) total += line.split('\t')[1].toLongLong();
+    EXPECT_EQ(total, JsonLines(RunTool({"dump", out}).Out).size()) << filter.join(' ').toStdString();
+  }
+}
+
+TEST_F(QblTool, HistogramRefusesBadBucketsAndPrintsNothingForAnEmptyView) {
+  const QString log = FFiles.Write("h.qbl", MidnightLog());
+  for (const char* bucket : {"0s", "0ms", "5", "s", "5x", "-1s", "1.5s", " 5s", "5 s", "5S", "5mm",
+                             "9999999999999999999d", "1ms"}) {
+    const TRun run = RunTool({"histogram", "--bucket", bucket, log});
+    EXPECT_EQ(run.Code, 2) << bucket;
+    EXPECT_TRUE(run.Out.isEmpty()) << bucket;
+    EXPECT_EQ(run.Err.count('\n'), 1) << bucket << ": " << run.Err.constData();
+  }
+  EXPECT_TRUE(RunTool({"histogram", "--bucket", "1ms", log}).Err.contains("1000000")) << "the limit is named";
+  EXPECT_EQ(RunTool({"histogram", log}).Code, 2) << "--bucket is required";
+  EXPECT_EQ(RunTool({"histogram", "--bucket", "1s", "--width", "3", log}).Code, 2);
+
+  const TRun empty = RunTool({"histogram", "--bucket", "1s", "--text", "nowhere", log});
+  EXPECT_EQ(empty.Code, 0);
+  EXPECT_TRUE(empty.Out.isEmpty());
+  EXPECT_TRUE(empty.Err.isEmpty());
+}
+
+TEST_F(QblTool, HistogramTakesTheTimeRangeOfAProjectView) {
+  const QString log = FFiles.Write("h.qbl", MidnightLog());
+  const QString project = FFiles.Write(
+      "views.qbp",
+      "[Views]\nViewCount=1\n1_ViewName=Night\n1_ViewClassName=Default\n\n[1_Night]\nCheckTimeRange=1\n"
+      "TimeFrom=2024-01-01 23:40:00.000\nTimeTo=2024-01-02 00:00:00.000\n");
+  const TRun run = RunTool({"histogram", "--bucket", "1h", "--project", project, "--view", "Night", log});
+  ASSERT_EQ(run.Code, 0) << run.Err.constData();
+  EXPECT_EQ(run.Out, "2024-01-01 23:00:00.000\t2\t1\t0\n2024-01-02 00:00:00.000\t1\t0\t1\n");
+}
+
 }  // namespace

@@ -35,6 +35,15 @@ TQBFilterCriteria Types(std::initializer_list<int> codes, bool on = true) {
   return c;
 }
 
+// The range from..to of times of day on kDay (a To past 24 h lies on the next day).
+TQBFilterCriteria During(int32_t fromMs, int32_t toMs) {
+  TQBFilterCriteria c;
+  c.CheckTimeRange = true;
+  c.TimeRange = {{fromMs % 86400000, qbtest::kDay + fromMs / 86400000}, {toMs % 86400000, qbtest::kDay + toMs / 86400000}};
+  return c;
+}
+constexpr int32_t kHour = 3600000;
+
 TEST(Filter, MatchesAsTheCriteriaSay) {
   const TMatchCase cases[] = {
       {"all switches off", {}, {0, "x", {}, "any"}, true},
@@ -50,6 +59,13 @@ TEST(Filter, MatchesAsTheCriteriaSay) {
       {"type in set", Types({2}), {2, "x"}, true},
       {"custom 1000 never passes", Types({100}), {1000, "x"}, false},
       {"type set switched off", Types({2}, false), {5, "x"}, true},
+      {"time range: the first instant", During(kHour, 2 * kHour), {0, "x", {}, {}, kHour}, true},
+      {"time range: the last instant", During(kHour, 2 * kHour), {0, "x", {}, {}, 2 * kHour}, true},
+      {"time range: a millisecond early", During(kHour, 2 * kHour), {0, "x", {}, {}, kHour - 1}, false},
+      {"time range: a millisecond late", During(kHour, 2 * kHour), {0, "x", {}, {}, 2 * kHour + 1}, false},
+      {"time range: the same time a day later", During(kHour, 2 * kHour), {0, "x", {}, {}, kHour, qbtest::kDay + 1},
+       false},
+      {"time range across midnight", During(23 * kHour, 25 * kHour), {0, "x", {}, {}, 0, qbtest::kDay + 1}, true},
   };
   for (const TMatchCase& c : cases) {
     SCOPED_TRACE(c.Name);
@@ -115,6 +131,30 @@ TEST(FilterSettings, RoundTripsEveryField) {
   ini.SetSection("View");
   qbfilter::SaveFilter(c, ini.Writer());
   EXPECT_EQ(qbfilter::LoadFilter(ini.Reader()), c);
+}
+
+TEST(FilterSettings, TheTimeRangeIsStoredUnderKeysOfItsOwnAfterTheOthers) {
+  TQBFilterCriteria c = During(23 * kHour, 25 * kHour + 1);
+  c.CheckCategory = true;
+  c.Category = "Net";
+  TQBIniFile ini(QString(), false);
+  ini.SetSection("View");
+  qbfilter::SaveFilter(c, ini.Writer());
+  // The keys an older reader knows come first and unchanged; it skips the three after them.
+  EXPECT_EQ(ini.ReadSection("View"),
+            (QStringList{"CheckMsgTypes", "CheckAppName", "CheckCategory", "Category", "CheckProcessID", "CheckThreadName",
+                         "CheckComputerName", "CheckMessageText", "CheckTimeRange", "TimeFrom", "TimeTo"}));
+  EXPECT_EQ(ini.Document().Value("View", "TimeFrom"), "2024-01-01 23:00:00.000");
+  EXPECT_EQ(ini.Document().Value("View", "TimeTo"), "2024-01-02 01:00:00.001");
+  EXPECT_EQ(qbfilter::LoadFilter(ini.Reader()), c);
+
+  // Ends that cannot be read leave the view without a time range rather than empty.
+  for (const char* bad : {"", "2024-01-01", "2024-13-01 00:00:00.000", "2024-01-01T00:00:00.000"}) {
+    ini.Writer().WriteString("TimeTo", bad);
+    const TQBFilterCriteria read = qbfilter::LoadFilter(ini.Reader());
+    EXPECT_FALSE(read.CheckTimeRange) << bad;
+    EXPECT_TRUE(read.CheckCategory) << bad;
+  }
 }
 
 TEST(FilterSettings, MissingOrUnreadableKeysGiveDefaults) {

@@ -193,6 +193,40 @@ TEST(ViewFilterRulesTest, ReadingCutsTheStoredLengthsAndLoadingPressesTheTypesBu
   EXPECT_EQ(target.Down, Down({"Notes", "Errors"})) << "buttons of other codes stay as they were";
 }
 
+TEST(ViewFilterRulesTest, TimeRangeCriterion) {
+  const QString from = "2024-01-01 23:55:00.000", to = "2024-01-02 00:05:30.250";
+  const TQBFilterForm form{.CheckTimeRange = true, .TimeFrom = from, .TimeTo = to};
+  EXPECT_EQ(AutoName(form), "Time=23:55:00-00:05:30");
+  EXPECT_EQ(AutoName({.CheckCategory = true, .Category = "Net", .CheckTimeRange = true, .TimeFrom = from,
+                      .TimeTo = "later"}),
+            "Net | Time=23:55:00-later")
+      << "an end that cannot be read shows as typed";
+  EXPECT_EQ(AutoName({.TimeFrom = from, .TimeTo = to}), "") << "unticked";
+
+  EXPECT_FALSE(CheckForm(form).has_value());
+  EXPECT_FALSE(CheckForm({.CheckTimeRange = true, .TimeFrom = from, .TimeTo = from}).has_value()) << "one instant";
+  for (const TQBFilterForm& bad : {TQBFilterForm{.CheckTimeRange = true, .TimeFrom = to, .TimeTo = from},
+                                   TQBFilterForm{.CheckTimeRange = true, .TimeFrom = from},
+                                   TQBFilterForm{.CheckTimeRange = true, .TimeFrom = "2024-02-30 00:00:00.000", .TimeTo = to},
+                                   TQBFilterForm{.CheckTimeRange = true, .TimeFrom = "2024-01-01 24:00:00.000", .TimeTo = to},
+                                   TQBFilterForm{.CheckTimeRange = true, .TimeFrom = "2024-01-01 23:55", .TimeTo = to}}) {
+    const auto report = CheckForm(bad);
+    ASSERT_TRUE(report.has_value()) << bad.TimeFrom.toStdString() << " .. " << bad.TimeTo.toStdString();
+    EXPECT_EQ(report->Focus, TCriterion::TimeRange);
+    EXPECT_TRUE(report->Text.contains("time range"));
+  }
+
+  const TQBFilterCriteria c = ReadCriteria(form);
+  ASSERT_TRUE(c.CheckTimeRange);
+  EXPECT_EQ(c.TimeRange.From, (TQBTimeStamp{(23 * 60 + 55) * 60000, 738886}));
+  EXPECT_EQ(c.TimeRange.To, (TQBTimeStamp{5 * 60000 + 30250, 738887}));
+  TQBFilterForm loaded;
+  LoadCriteria(c, loaded);
+  EXPECT_TRUE(loaded.CheckTimeRange);
+  EXPECT_EQ(loaded.TimeFrom, from);
+  EXPECT_EQ(loaded.TimeTo, to);
+}
+
 TEST(ViewFilterRulesTest, ValueListsHoldEachStoreValueOnceSortedWithoutCase) {
   TQuillboxMessageSet set;
   qbtest::TTestStore store(set);

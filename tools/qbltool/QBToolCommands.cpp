@@ -55,13 +55,14 @@ const TCommand kCommands[] = {
     {"dump", "dump FILE.qbl", RunDump},
     {"gen", "gen [--count N] [--seed S] [--apps N] [--processes N] [--threads N] [--categories N] OUT.qbl", RunGen},
     {"stats", "stats FILE.qbl", RunStats},
-    {"render", "render FILE.qbl OUT.png [--size WxH]", RunRender},
+    {"render", "render FILE.qbl OUT.png [--size WxH] [--quick-filter TEXT] [--exclude TEXT]", RunRender},
     {"save", "save [FILTER | --project FILE.qbp --view NAME] IN.qbl OUT.qbl", RunSave},
     {"export", "export --format xml|txt [--columns LIST] [FILTER | --project FILE.qbp --view NAME] IN.qbl OUT",
      RunExport},
     {"organize", "organize --by LIST FILE.qbl", RunOrganize},
     {"print", "print --pdf OUT.pdf [--title TEXT] [--font-size N] [--columns LIST] [FILTER | --project FILE.qbp --view NAME] IN.qbl",
      RunPrint},
+    {"histogram", "histogram --bucket DURATION [FILTER | --project FILE.qbp --view NAME] IN.qbl", RunHistogram},
 };
 
 int Usage(const TToolIO& io) {

@@ -48,6 +48,7 @@ int RunSave(const QStringList& args, const TToolIO& io);
 int RunExport(const QStringList& args, const TToolIO& io);
 int RunOrganize(const QStringList& args, const TToolIO& io);
 int RunPrint(const QStringList& args, const TToolIO& io);
+int RunHistogram(const QStringList& args, const TToolIO& io);
 
 }  // namespace qbltool
 

@@ -108,6 +108,8 @@ bool ParseViewOptions(const QStringList& args, TViewCommand command, TViewOption
       if (!ParseColumns(value, o.Columns, error)) return false;
     } else if (printing && a == QLatin1String("--pdf")) {
       o.Pdf = value;
+    } else if (command == TViewCommand::Histogram && a == QLatin1String("--bucket")) {
+      o.Bucket = value;
     } else if (printing && a == QLatin1String("--title")) {
       o.Title = value;
     } else if (printing && a == QLatin1String("--font-size")) {

@@ -26,12 +26,13 @@ struct TViewOptions {
   QString Pdf;                 // print only: the PDF file to write
   QString Title;               // print only; empty: the log file's name
   int FontSize = 8;            // print only, 6 to 36 points
+  QString Bucket;              // histogram only: the bucket's duration as given
   QStringList Files;           // the positional arguments
 };
 
 // The command whose options are parsed: each admits the filter options (or --project with --view)
 // and its own.
-enum class TViewCommand { Save, Export, Print };
+enum class TViewCommand { Save, Export, Print, Histogram };
 
 // Parses args for command. False with *error set on bad input, also when --project and --view do not
 // come together or come with FILTER options.

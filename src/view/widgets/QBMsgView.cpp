@@ -85,6 +85,13 @@ void TQBMessageView::DrawHeader(QPainter& painter) {
                   palette());
 }
 
+void TQBMessageView::SetHighlight(std::optional<TQBQuickTerm> term) {
+  if (term && term->Text.isEmpty()) term.reset();
+  if (term == FHighlight) return;
+  FHighlight = std::move(term);
+  RepaintAllRows();
+}
+
 void TQBMessageView::paintEvent(QPaintEvent* event) {
   auto context = std::make_unique<TQBRowPaintContext>();
   context->Model = &FModel;
@@ -94,6 +101,7 @@ void TQBMessageView::paintEvent(QPaintEvent* event) {
   context->Palette = palette();
   context->CurrentRow = ItemIndex();
   context->RowHeight = RowHeight();
+  context->Highlight = FHighlight ? &*FHighlight : nullptr;
   FPaintContext = std::move(context);
   FRowPainter = std::make_unique<TQBRowPainter>(*FPaintContext);
   try {

@@ -13,6 +13,7 @@
 #include "view/widgets/QBRowPainter.h"
 #include "view/widgets/QBVList.h"
 #include "view/widgets/QBViewDisplay.h"
+#include "view/QBQuickFilter.h"
 #include "view/QBTextPattern.h"
 #include "view/QBViewModel.h"
 #include "view/QBViewNavigation.h"
@@ -24,6 +25,7 @@
 #include <QPointer>
 
 #include <memory>
+#include <optional>
 
 class IQBMsgViewDialogs;
 class TQBMsgViewHostHooks;
@@ -57,6 +59,8 @@ public:
   const TQBViewModel& Model() const { return FModel; }
   const TQBViewDisplay& Display() const { return FDisplay; }
   const TQBColumnWidths& ColumnWidths() const { return FWidths; }
+  // The text whose matches the rows mark in the message text (the quick filter's); none marks nothing.
+  void SetHighlight(std::optional<TQBQuickTerm> term);
   // The hint window, once it was needed.
   TQBMessageViewHintWindow* HintWindow() const { return FHint; }
   // The layout of the detail columns at the current width.
@@ -217,4 +221,5 @@ private:
   TQBTextCache FTextCache;
   bool FInNavigationKey = false;
   TQBSearchOptions FFindOptions;
+  std::optional<TQBQuickTerm> FHighlight;
 };

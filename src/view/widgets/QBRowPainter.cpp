@@ -164,6 +164,7 @@ void TQBRowPainter::PaintMessage(QPainter& painter, const TRow& r, const QString
   const QRect column(r.MsgLeft, top, std::max(0, r.MsgRight - r.MsgLeft), height);
   if ((r.MsgLeft >= 0 || fullRight >= 0) && r.MsgLeft < r.MsgRight + qbicons::IconSize.width() + 4) {
     painter.fillRect(column, r.Back);
+    if (FContext.Highlight) PaintHighlight(painter, r, fm, shown, column);
     painter.setPen(color);
     DrawClipped(painter, font, r.MsgLeft, top, shown, FContext.Texts->Width(shown, font), column);
     painter.fillRect(QRect(r.Rect.left(), top, std::max(0, r.MsgLeft - r.Rect.left()), height), r.Back);
@@ -174,6 +175,19 @@ void TQBRowPainter::PaintMessage(QPainter& painter, const TRow& r, const QString
     painter.fillRect(QRect(r.Rect.left(), top, std::max(0, r.MsgRight - r.Rect.left()), height), r.Back);
     FDisplay.MessageIcons.Draw(painter, r.MsgRight - 20, r.IconY, qbicons::OffRightMarker);
   }
+}
+
+void TQBRowPainter::PaintHighlight(QPainter& painter, const TRow& r, const QFontMetrics& fm, const QString& shown,
+                                   const QRect& column) const {
+  const QColor mark(255, 214, 64, r.Selected ? 150 : 255);
+  painter.save();
+  painter.setClipRect(column);
+  for (const auto& [start, length] : qbquick::MatchSpans(shown, *FContext.Highlight)) {
+    const int left = r.MsgLeft + fm.horizontalAdvance(shown.left(start));
+    const int right = r.MsgLeft + fm.horizontalAdvance(shown.left(start + length));
+    painter.fillRect(QRect(left, column.top() + 1, right - left, column.height() - 2), mark);
+  }
+  painter.restore();
 }
 
 void TQBRowPainter::PaintIcon(QPainter& painter, const TRow& r) const {

@@ -7,6 +7,7 @@
 #include "view/widgets/QBColumnWidths.h"
 #include "view/widgets/QBTextCache.h"
 #include "view/widgets/QBViewDisplay.h"
+#include "view/QBQuickFilter.h"
 #include "view/QBViewModel.h"
 
 #include <QColor>
@@ -60,6 +61,8 @@ struct TQBRowPaintContext {
   QPalette Palette;
   int CurrentRow = -1;
   int RowHeight = 17;
+  // The quick filter's text: its matches in the message text are marked; null marks nothing.
+  const TQBQuickTerm* Highlight = nullptr;
 };
 
 class TQBRowPainter {
@@ -77,6 +80,9 @@ private:
   struct TRow;
   TRow Describe(int row, const QRect& rect, bool selected) const;
   void PaintMessage(QPainter& painter, const TRow& r, const QString& text) const;
+  // Marks the parts of the shown text that the quick filter's text matches.
+  void PaintHighlight(QPainter& painter, const TRow& r, const QFontMetrics& fm, const QString& shown,
+                      const QRect& column) const;
   void PaintIcon(QPainter& painter, const TRow& r) const;
   void PaintDetails(QPainter& painter, const TRow& r) const;
   // Draws text in font with its top left at (x, top), clipped to clip; width is the text's width.

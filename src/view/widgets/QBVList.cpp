@@ -65,6 +65,7 @@ void TQBCustomVirtualListBox::SetNumItems(int count) {
   }
   UpdateScrollBars();
   NotifyAccessibleRows();
+  emit rowCountChanged(count);
 }
 
 void TQBCustomVirtualListBox::SetItemIndex(int index) {
@@ -392,7 +393,25 @@ void TQBCustomVirtualListBox::scrollContentsBy(int, int) {
 
 void TQBCustomVirtualListBox::resizeEvent(QResizeEvent* event) {
   QAbstractScrollArea::resizeEvent(event);
+  PlaceSideStrip();
   RecalcMetrics();
+}
+
+void TQBCustomVirtualListBox::SetSideStrip(QWidget* strip) {
+  if (FSideStrip && FSideStrip != strip) FSideStrip->hide();
+  FSideStrip = strip;
+  if (strip) {
+    strip->setParent(this);
+    strip->show();
+  }
+  setViewportMargins(0, 0, strip ? strip->sizeHint().width() : 0, 0);
+  PlaceSideStrip();
+}
+
+void TQBCustomVirtualListBox::PlaceSideStrip() {
+  if (!FSideStrip) return;
+  const QRect rows = viewport()->geometry();
+  FSideStrip->setGeometry(rows.right() + 1, rows.top(), FSideStrip->sizeHint().width(), rows.height());
 }
 
 void TQBCustomVirtualListBox::showEvent(QShowEvent* event) {

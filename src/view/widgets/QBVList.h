@@ -17,6 +17,7 @@
 #include <QAbstractScrollArea>
 #include <QColor>
 #include <QPoint>
+#include <QPointer>
 #include <QString>
 #include <QTimer>
 
@@ -123,7 +124,14 @@ public:
 
   QSize sizeHint() const override { return {100, 150}; }
 
+  // A narrow widget (the overview bar) between the rows and the vertical scroll bar, as tall as the
+  // rows' area; it becomes the list's child and is shown. Null takes the strip away (it stays a hidden
+  // child) and gives its width back to the rows.
+  void SetSideStrip(QWidget* strip);
+  QWidget* SideStrip() const { return FSideStrip; }
+
 signals:
+  void rowCountChanged(int count);
   void clicked();
   void doubleClicked();
   void headerClicked(QPoint point);
@@ -180,6 +188,7 @@ private:
   void NotifyAccessibleFocus();
   // Accessibility clients must forget the row objects; during a bracket once, when it closes.
   void NotifyAccessibleRows();
+  void PlaceSideStrip();
 
   // Input (QBVListInput.cpp).
   bool HandleKey(int key, Qt::KeyboardModifiers mods);
@@ -218,6 +227,7 @@ private:
   bool FUseTabStops = false;
   TQBVScrollSetup FVScroll;
   bool FScrollBarsStale = false;
+  QPointer<QWidget> FSideStrip;
   bool FAccessibleRowsStale = false;
 
   // Drag selection: follows mouse moves; a timer keeps scrolling while the pointer rests above or

@@ -234,6 +234,7 @@ TQBCommandInputs ExpectedInputs(const TSides& s) {
   in.InspectorShown = d.Inspector, in.InspectorOnBottom = d.InspectorOnBottom, in.CallStackShown = d.CallStack;
   in.FullSizeInspector = s.Window.CommandStates().IsChecked(TQBCmd::FullSizeInspector);
   in.DetailPanel = d.DetailPanel, in.WrapButtons = d.WrapButtons, in.AlwaysOnTop = d.AlwaysOnTop;
+  in.OverviewBar = d.OverviewBar;
   in.Columns = d.Columns, in.HideExtraColumns = d.HideExtraColumns;
   in.AutoCollapse = m.AutoCollapse, in.Flatten = s.Window.Settings().General.FlattenStructure;
   return in;

@@ -1,0 +1,131 @@
+#include "view/QBOverviewMarks.h"
+
+#include "model/QBMessageTypes.h"
+
+#include <algorithm>
+
+namespace qboverview {
+
+int LineOfRow(int row, int rows, int height) { return int(int64_t(row) * height / rows); }
+
+int FirstRowOfLine(int line, int rows, int height) {
+  // The smallest row r with r * height / rows >= line.
+  return int(std::min<int64_t>(rows, (int64_t(line) * rows + height - 1) / height));
+}
+
+int RowAtLine(int y, int rows, int height) {
+  if (rows <= 0 || height <= 0) return -1;
+  y = std::clamp(y, 0, height - 1);
+  const int first = FirstRowOfLine(y, rows, height);
+  const int end = FirstRowOfLine(y + 1, rows, height);
+  // No row starts on a line inside a tall row: that row is the last one starting above it.
+  if (end <= first) return std::clamp(first - 1, 0, rows - 1);
+  return first + (end - first - 1) / 2;
+}
+
+std::vector<int> MarkLines(int rows, int height, const std::function<int(int)>& nextRow) {
+  std::vector<int> lines;
+  if (rows <= 0 || height <= 0) return lines;
+  for (int row = nextRow(0); row >= 0 && row < rows;) {
+    const int line = LineOfRow(row, rows, height);
+    lines.push_back(line);
+    const int next = FirstRowOfLine(line + 1, rows, height);
+    if (next >= rows) break;
+    row = nextRow(next);
+  }
+  return lines;
+}
+
+const std::vector<int32_t>& TypesOf(TQBMarkKind kind) {
+  static const std::array<std::vector<int32_t>, MarkKindCount> types{{
+      {qbmError, qbmException},
+      {qbmWarning},
+      {},
+      {qbmCheckPoint},
+      {qbmSeparator, qbmInactiveSeparator, qbmResetSeparator, qbmAppStartSeparator},
+      {},
+  }};
+  return types[size_t(kind)];
+}
+
+const char* KindName(TQBMarkKind kind) {
+  static const std::array<const char*, MarkKindCount> names{"errors",      "warnings",   "bookmarks",
+                                                            "check points", "separators", "find matches"};
+  return names[size_t(kind)];
+}
+
+}  // namespace qboverview
+
+std::vector<int> TQBOverviewSource::TypeLines(TQBMarkKind kind, int height) const {
+  const int rows = FRows.RowCount();
+  std::vector<int> lines;
+  for (int32_t type : qboverview::TypesOf(kind)) {
+    const std::vector<int> own =
+        qboverview::MarkLines(rows, height, [&](int row) { return FRows.NextRowOfType(type, row); });
+    std::vector<int> merged;
+    merged.reserve(lines.size() + own.size());
+    std::set_union(lines.begin(), lines.end(), own.begin(), own.end(), std::back_inserter(merged));
+    lines.swap(merged);
+  }
+  return lines;
+}
+
+std::vector<int> TQBOverviewSource::BookmarkRows() const {
+  std::vector<int> rows;
+  for (int n = 0; n < TQBBookmarks::Count; ++n) {
+    const int recNo = FBookmarks.Get(n);
+    if (recNo < 0) continue;
+    const int item = FRows.ItemAtOrAfterRecNo(recNo);
+    if (item < FRows.ItemCount() && FRows.ItemRecNo(item) == recNo && FRows.IsItemVisible(item))
+      rows.push_back(FRows.RowOfItem(item));
+  }
+  std::sort(rows.begin(), rows.end());
+  rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+  return rows;
+}
+
+int TQBOverviewSource::NextFoundRow(int row) const {
+  if (!FFound || row >= FRows.RowCount()) return -1;
+  const std::vector<int32_t>& found = *FFound;
+  int item = FRows.ItemOfRow(row);
+  for (;;) {
+    // A run of found items hidden in a collapsed method is passed in one step: on to the next row.
+    const auto it = std::lower_bound(found.begin(), found.end(), item);
+    if (it == found.end() || *it >= FRows.ItemCount()) return -1;
+    if (FRows.IsItemVisible(*it)) return FRows.RowOfItem(*it);
+    item = FRows.NextVisibleItem(*it);
+    if (item < 0) return -1;
+  }
+}
+
+TQBOverviewMarks TQBOverviewSource::Compute(int height, int topRow, int pageRows) const {
+  TQBOverviewMarks marks;
+  marks.Height = height;
+  const int rows = FRows.RowCount();
+  if (rows <= 0 || height <= 0) return marks;
+  for (TQBMarkKind kind : {TQBMarkKind::Error, TQBMarkKind::Warning, TQBMarkKind::CheckPoint, TQBMarkKind::Separator})
+    marks.Lines[size_t(kind)] = TypeLines(kind, height);
+  const std::vector<int> bookmarks = BookmarkRows();
+  std::vector<int>& bookmarkLines = marks.Lines[size_t(TQBMarkKind::Bookmark)];
+  for (int row : bookmarks) bookmarkLines.push_back(qboverview::LineOfRow(row, rows, height));
+  bookmarkLines.erase(std::unique(bookmarkLines.begin(), bookmarkLines.end()), bookmarkLines.end());
+  marks.Lines[size_t(TQBMarkKind::Found)] =
+      qboverview::MarkLines(rows, height, [this](int row) { return NextFoundRow(row); });
+  const int top = std::clamp(topRow, 0, rows - 1);
+  const int bottom = std::clamp(top + std::max(pageRows, 1) - 1, top, rows - 1);
+  marks.FrameTop = qboverview::LineOfRow(top, rows, height);
+  marks.FrameBottom = qboverview::LineOfRow(bottom, rows, height);
+  return marks;
+}
+
+TQBMarkCounts TQBOverviewSource::Counts() const {
+  TQBMarkCounts counts{};
+  for (TQBMarkKind kind : {TQBMarkKind::Error, TQBMarkKind::Warning, TQBMarkKind::CheckPoint, TQBMarkKind::Separator})
+    for (int32_t type : qboverview::TypesOf(kind)) counts[size_t(kind)] += FRows.RowCountOfType(type);
+  counts[size_t(TQBMarkKind::Bookmark)] = int(BookmarkRows().size());
+  if (FFound)
+    counts[size_t(TQBMarkKind::Found)] = int(std::count_if(FFound->begin(), FFound->end(), [this](int32_t item) {
+      return item < FRows.ItemCount() && FRows.IsItemVisible(item);
+    }));
+  return counts;
+}
