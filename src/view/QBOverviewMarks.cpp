@@ -23,15 +23,29 @@ int RowAtLine(int y, int rows, int height) {
   return first + (end - first - 1) / 2;
 }
 
-std::vector<int> MarkLines(int rows, int height, const std::function<int(int)>& nextRow) {
+TQBLineStarts::TQBLineStarts(int rows, int height, int itemCount, const std::function<int(int)>& itemOfRow)
+    : Rows(std::max(rows, 0)), Height(rows > 0 ? std::max(height, 0) : 0) {
+  if (Height == 0) return;
+  Items.reserve(size_t(Height) + 1);
+  for (int line = 0; line <= Height; ++line) {
+    const int row = FirstRowOfLine(line, Rows, Height);
+    Items.push_back(row >= Rows ? itemCount : itemOfRow(row));
+  }
+}
+
+std::vector<int> MarkLines(const TQBLineStarts& starts, const std::function<int(int)>& nextItem,
+                           const std::function<int(int)>& rowOfItem) {
   std::vector<int> lines;
-  if (rows <= 0 || height <= 0) return lines;
-  for (int row = nextRow(0); row >= 0 && row < rows;) {
-    const int line = LineOfRow(row, rows, height);
+  if (starts.Height == 0) return lines;
+  const int itemCount = starts.Items.back();
+  for (int item = nextItem(starts.Items.front()); item >= 0;) {
+    const int row = rowOfItem(item);
+    if (row < 0 || row >= starts.Rows) break;
+    const int line = LineOfRow(row, starts.Rows, starts.Height);
     lines.push_back(line);
-    const int next = FirstRowOfLine(line + 1, rows, height);
-    if (next >= rows) break;
-    row = nextRow(next);
+    const int next = starts.Items[size_t(line) + 1];
+    if (next >= itemCount) break;
+    item = nextItem(next);
   }
   return lines;
 }
@@ -56,12 +70,12 @@ const char* KindName(TQBMarkKind kind) {
 
 }  // namespace qboverview
 
-std::vector<int> TQBOverviewSource::TypeLines(TQBMarkKind kind, int height) const {
-  const int rows = FRows.RowCount();
+std::vector<int> TQBOverviewSource::TypeLines(TQBMarkKind kind, const qboverview::TQBLineStarts& starts) const {
+  const auto rowOfItem = [this](int item) { return FRows.RowOfItem(item); };
   std::vector<int> lines;
   for (int32_t type : qboverview::TypesOf(kind)) {
     const std::vector<int> own =
-        qboverview::MarkLines(rows, height, [&](int row) { return FRows.NextRowOfType(type, row); });
+        qboverview::MarkLines(starts, [&](int item) { return FRows.NextItemOfType(type, item); }, rowOfItem);
     std::vector<int> merged;
     merged.reserve(lines.size() + own.size());
     std::set_union(lines.begin(), lines.end(), own.begin(), own.end(), std::back_inserter(merged));
@@ -84,15 +98,14 @@ std::vector<int> TQBOverviewSource::BookmarkRows() const {
   return rows;
 }
 
-int TQBOverviewSource::NextFoundRow(int row) const {
-  if (!FFound || row >= FRows.RowCount()) return -1;
+int TQBOverviewSource::NextFoundItem(int item) const {
+  if (!FFound) return -1;
   const std::vector<int32_t>& found = *FFound;
-  int item = FRows.ItemOfRow(row);
   for (;;) {
     // A run of found items hidden in a collapsed method is passed in one step: on to the next row.
     const auto it = std::lower_bound(found.begin(), found.end(), item);
     if (it == found.end() || *it >= FRows.ItemCount()) return -1;
-    if (FRows.IsItemVisible(*it)) return FRows.RowOfItem(*it);
+    if (FRows.IsItemVisible(*it)) return *it;
     item = FRows.NextVisibleItem(*it);
     if (item < 0) return -1;
   }
@@ -103,14 +116,15 @@ TQBOverviewMarks TQBOverviewSource::Compute(int height, int topRow, int pageRows
   marks.Height = height;
   const int rows = FRows.RowCount();
   if (rows <= 0 || height <= 0) return marks;
+  const qboverview::TQBLineStarts starts(rows, height, FRows.ItemCount(), [this](int row) { return FRows.ItemOfRow(row); });
   for (TQBMarkKind kind : {TQBMarkKind::Error, TQBMarkKind::Warning, TQBMarkKind::CheckPoint, TQBMarkKind::Separator})
-    marks.Lines[size_t(kind)] = TypeLines(kind, height);
+    marks.Lines[size_t(kind)] = TypeLines(kind, starts);
   const std::vector<int> bookmarks = BookmarkRows();
   std::vector<int>& bookmarkLines = marks.Lines[size_t(TQBMarkKind::Bookmark)];
   for (int row : bookmarks) bookmarkLines.push_back(qboverview::LineOfRow(row, rows, height));
   bookmarkLines.erase(std::unique(bookmarkLines.begin(), bookmarkLines.end()), bookmarkLines.end());
-  marks.Lines[size_t(TQBMarkKind::Found)] =
-      qboverview::MarkLines(rows, height, [this](int row) { return NextFoundRow(row); });
+  marks.Lines[size_t(TQBMarkKind::Found)] = qboverview::MarkLines(
+      starts, [this](int item) { return NextFoundItem(item); }, [this](int item) { return FRows.RowOfItem(item); });
   const int top = std::clamp(topRow, 0, rows - 1);
   const int bottom = std::clamp(top + std::max(pageRows, 1) - 1, top, rows - 1);
   marks.FrameTop = qboverview::LineOfRow(top, rows, height);

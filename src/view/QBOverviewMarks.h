@@ -40,8 +40,20 @@ int LineOfRow(int row, int rows, int height);
 int FirstRowOfLine(int line, int rows, int height);
 // The row a click on line y goes to: the middle of the rows the line shows, clamped to the rows.
 int RowAtLine(int y, int rows, int height);
-// The lines that hold a marked row; nextRow(r) answers the first marked row at or after r, -1 when none.
-std::vector<int> MarkLines(int rows, int height, const std::function<int(int)>& nextRow);
+// Where each line of the strip starts, as a walk over the marks needs it: per line, the item of its
+// first row (the item count for a line past the last row). One row-to-item look-up per line, shared by
+// every kind's walk, instead of one per line and kind.
+struct TQBLineStarts {
+  int Rows = 0;
+  int Height = 0;
+  std::vector<int> Items;  // Height + 1 entries
+
+  TQBLineStarts(int rows, int height, int itemCount, const std::function<int(int)>& itemOfRow);
+};
+// The lines that hold a marked row, found by jumping: nextItem(i) answers the first marked row item at
+// or after item i (-1 when none), rowOfItem its row; after a mark the walk goes on at the next line.
+std::vector<int> MarkLines(const TQBLineStarts& starts, const std::function<int(int)>& nextItem,
+                           const std::function<int(int)>& rowOfItem);
 // The message types each kind stands for (Found and Bookmark have none).
 const std::vector<int32_t>& TypesOf(TQBMarkKind kind);
 // The words of the legend and of the accessible texts, e.g. "errors".
@@ -62,9 +74,9 @@ public:
   TQBMarkCounts Counts() const;
 
 private:
-  std::vector<int> TypeLines(TQBMarkKind kind, int height) const;
+  std::vector<int> TypeLines(TQBMarkKind kind, const qboverview::TQBLineStarts& starts) const;
   std::vector<int> BookmarkRows() const;
-  int NextFoundRow(int row) const;
+  int NextFoundItem(int item) const;
 
   const TQBViewRows& FRows;
   const TQBBookmarks& FBookmarks;

@@ -121,6 +121,10 @@ int TQBViewRows::NextRowOfType(int32_t wanted, int row) const {
   return item < 0 ? -1 : RowOfItem(item);
 }
 
+int TQBViewRows::NextItemOfType(int32_t wanted, int item) const {
+  return item >= ItemCount() ? -1 : FTypes.NextMatch(wanted, std::max(item, 0));
+}
+
 int TQBViewRows::PrevRowOfType(int32_t wanted, int row) const {
   if (row < 0 || RowCount() == 0) return -1;
   const int item = FTypes.PrevMatch(wanted, ItemOfRow(std::min(row, RowCount() - 1)));

@@ -69,6 +69,8 @@ public:
   // The first row from row on (the last row up to row) whose message type matches wanted as
   // navigation matches types; -1 when none. Any row past the end (before the start) is allowed.
   int NextRowOfType(int32_t wanted, int row) const;
+  // The first row item at or after item whose message type matches wanted; -1 when none.
+  int NextItemOfType(int32_t wanted, int item) const;
   int PrevRowOfType(int32_t wanted, int row) const;
   // How many rows have a message type matching wanted; O(1).
   int RowCountOfType(int32_t wanted) const { return FTypes.RowCount(wanted); }

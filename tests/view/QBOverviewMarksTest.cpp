@@ -41,7 +41,8 @@ TEST(OverviewLines, RowsAndLinesMapBothWays) {
     EXPECT_EQ(qboverview::RowAtLine(c.ClickY, c.Rows, c.Height), c.ClickRow);
   }
   EXPECT_EQ(qboverview::RowAtLine(0, 0, 10), -1);
-  EXPECT_TRUE(qboverview::MarkLines(0, 10, [](int) { return 0; }).empty());
+  const qboverview::TQBLineStarts none(0, 10, 0, [](int row) { return row; });
+  EXPECT_TRUE(qboverview::MarkLines(none, [](int) { return 0; }, [](int item) { return item; }).empty());
 }
 
 // The marks as a walk over every row computes them.
