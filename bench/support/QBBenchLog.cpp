@@ -3,6 +3,7 @@
 #include "QBLogGenerator.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include <cstdlib>
@@ -40,6 +41,15 @@ QString BenchLog(const qbgen::TGenShape& shape) {
                                               .arg(shape.Categories));
   if (!QFileInfo::exists(p)) GenerateLog(p, {BenchCount(), 1, shape}, nullptr);
   return p;
+}
+
+QString CachedLog(const QString& folder, int64_t count) {
+  const QString path = QDir(folder).filePath(QStringLiteral("qb-bench-v%1-%2.qbl").arg(kGeneratorVersion).arg(count));
+  if (QFileInfo::exists(path)) return path;
+  QDir().mkpath(folder);
+  const QString partial = path + QStringLiteral(".part");
+  if (GenerateLog(partial, {count, 1, {}}, nullptr)) QFile::rename(partial, path);
+  return path;
 }
 
 int64_t HeapBytesInUse() {

@@ -14,5 +14,8 @@ const QString& BenchLog();
 // The same count and seed with a shape of its own (the numbers of applications, processes, threads
 // and categories); the shape is part of the file name.
 QString BenchLog(const qbgen::TGenShape& shape);
+// A log of count messages (seed 1) kept in folder across runs: generated under a temporary name and
+// renamed when complete, so an interrupted run never leaves a short log behind.
+QString CachedLog(const QString& folder, int64_t count);
 // Bytes the heap holds now (allocated blocks and mapped ones), for memory figures.
 int64_t HeapBytesInUse();

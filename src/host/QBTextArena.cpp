@@ -14,10 +14,10 @@ const char* TQBTextArena::Store(const char* data, size_t size) {
   }
   if (size > FLeft) {
     while (FNextBlockSize < size) FNextBlockSize *= 2;
-    FBlocks.push_back(std::make_unique_for_overwrite<char[]>(FNextBlockSize));
-    FCursor = FBlocks.back().get();
-    FLeft = FNextBlockSize;
-    FReserved += int64_t(FNextBlockSize);
+    FBlocks.emplace_back(FNextBlockSize);
+    FCursor = FBlocks.back().Data();
+    FLeft = FBlocks.back().Size();
+    FReserved += int64_t(FLeft);
     FNextBlockSize = std::min(FNextBlockSize * 2, MaxBlockSize);
   }
   char* out = FCursor;

@@ -1,8 +1,10 @@
 #pragma once
 // Append-only storage for message texts. Bytes never move once stored, so records can point at them.
-// Memory comes in blocks that start small (a short log stays small) and double up to 4 MiB; a text
-// larger than a quarter of the largest block gets a block of its own, so the slack at the end of a
-// block stays small.
+// Memory comes in blocks that start small (a short log stays small) and double up to 4 MiB, the larger
+// ones offered for huge pages (TQBBulkBlock); a text larger than a quarter of the largest block gets a
+// block of its own, so the slack at the end of a block stays small.
+
+#include "QBBulkMemory.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -19,7 +21,7 @@ public:
 private:
   static constexpr size_t FirstBlockSize = size_t(64) << 10;
   static constexpr size_t MaxBlockSize = size_t(4) << 20;
-  std::vector<std::unique_ptr<char[]>> FBlocks;  // shared blocks; the last one is being filled
+  std::vector<TQBBulkBlock> FBlocks;             // shared blocks; the last one is being filled
   std::vector<std::unique_ptr<char[]>> FLarge;   // one block per large text
   char* FCursor = nullptr;
   size_t FLeft = 0;

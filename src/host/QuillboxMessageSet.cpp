@@ -1,11 +1,13 @@
 #include <quillbox/QuillboxMessageSet.h>
 
+#include "QBRecordChunks.h"
 #include "QBStringPool.h"
 #include "QBTextArena.h"
 #include <quillbox/QuillboxText.h>
 
 #include <algorithm>
 #include <limits>
+#include <new>
 #include <stdexcept>
 
 TQuillboxMessageSet MessageSet;
@@ -42,7 +44,9 @@ QByteArrayView TQBMessageRef::TypeNameUtf8() const { return FSet->PoolUtf8(FRec-
 QByteArrayView TQBMessageRef::CategoryUtf8() const { return FSet->PoolUtf8(FRec->Category); }
 
 TQuillboxMessageSet::TQuillboxMessageSet()
-    : FArena(std::make_unique<TQBTextArena>()), FPool(std::make_unique<TQBStringPool>()) {}
+    : FChunkMemory(std::make_unique<TQBRecordChunks>(sizeof(TQBMsgRecord) * ChunkSize)),
+      FArena(std::make_unique<TQBTextArena>()),
+      FPool(std::make_unique<TQBStringPool>()) {}
 
 TQuillboxMessageSet::~TQuillboxMessageSet() = default;
 
@@ -56,6 +60,7 @@ void TQuillboxMessageSet::Close() {
   FCount = 0;
   FBuffer = TQBMsgRecord{};
   FChunks.clear();
+  FChunkMemory->Clear();
   FArena->Clear();
   FPool->Clear();
   ++FPoolGeneration;
@@ -74,9 +79,13 @@ TQBMsgRecord* TQuillboxMessageSet::Target() {
   return &RecordAt(FRecNo);
 }
 
-void TQuillboxMessageSet::Append() {
+void TQuillboxMessageSet::CheckRoom() const {
   if (!FActive) throw std::logic_error("The message set is not open.");
   if (FCount == std::numeric_limits<int>::max()) throw std::length_error("The message set is full.");
+}
+
+void TQuillboxMessageSet::Append() {
+  CheckRoom();
   FBuffer = TQBMsgRecord{};
   FState = TState::Insert;
 }
@@ -87,17 +96,18 @@ void TQuillboxMessageSet::Edit() {
   FState = TState::Edit;
 }
 
-// The slot after the last record, in a new chunk when the last one is full.
-TQBMsgRecord& TQuillboxMessageSet::NewSlot() {
+// The slot after the last record, in a new chunk when the last one is full. The chunk is raw memory:
+// writing each record once, when it is added, is all the first touch of its pages costs.
+void* TQuillboxMessageSet::NewSlot() {
   const size_t index = size_t(FCount);
   if ((index >> ChunkBits) == FChunks.size())
-    FChunks.push_back(std::make_unique_for_overwrite<TQBMsgRecord[]>(ChunkSize));
-  return FChunks[index >> ChunkBits][index & (ChunkSize - 1)];
+    FChunks.push_back(static_cast<TQBMsgRecord*>(FChunkMemory->NewChunk()));
+  return FChunks[index >> ChunkBits] + (index & (ChunkSize - 1));
 }
 
 void TQuillboxMessageSet::Post() {
   if (FState == TState::Insert) {
-    NewSlot() = FBuffer;
+    ::new (NewSlot()) TQBMsgRecord(FBuffer);
     FRecNo = ++FCount;
   } else if (FState == TState::Edit && FRecNo >= 1 && FRecNo <= FCount) {
     RecordAt(FRecNo) = FBuffer;
@@ -107,24 +117,30 @@ void TQuillboxMessageSet::Post() {
 }
 
 int TQuillboxMessageSet::AppendMessage(int32_t id, const TQBRawMessage& msg) {
-  Append();
-  // Fill the new slot in place: loading calls this once per message, so skip the edit buffer.
-  TQBMsgRecord& r = NewSlot();
-  r.ID = id;
-  r.MsgType = msg.MsgType;
-  StoreText(r.Text, r.TextSize, msg.MsgText);
-  StoreText(r.Details, r.DetailsSize, msg.Details);
-  r.Date = msg.Date;
-  r.Time = msg.Time;
-  r.TimeBias = msg.TimeBias;
-  r.ProcessID = msg.ProcessID;
-  r.ThreadName = FPool->Intern(msg.ThreadName, nsThread);
-  r.ComputerName = FPool->Intern(msg.ComputerName, nsComputer);
-  r.AppName = FPool->Intern(msg.AppName, nsApp);
-  r.TypeName = FPool->Intern(msg.TypeName, nsTypeName);
-  r.Category = FPool->Intern(msg.Category, nsCategory);
-  r.CategoryColor = msg.CategoryColor;
-  r.CategoryFontColor = msg.CategoryFontColor;
+  CheckRoom();
+  // Build the new record in its slot: loading calls this once per message, so skip the edit buffer.
+  const char* text;
+  const char* details;
+  uint32_t textSize, detailsSize;
+  StoreText(text, textSize, msg.MsgText);
+  StoreText(details, detailsSize, msg.Details);
+  ::new (NewSlot()) TQBMsgRecord{.Text = text,
+                                 .Details = details,
+                                 .TextSize = textSize,
+                                 .DetailsSize = detailsSize,
+                                 .MsgType = msg.MsgType,
+                                 .Time = msg.Time,
+                                 .Date = msg.Date,
+                                 .TimeBias = msg.TimeBias,
+                                 .ProcessID = msg.ProcessID,
+                                 .ID = id,
+                                 .CategoryColor = msg.CategoryColor,
+                                 .CategoryFontColor = msg.CategoryFontColor,
+                                 .ThreadName = FPool->Intern(msg.ThreadName, nsThread),
+                                 .ComputerName = FPool->Intern(msg.ComputerName, nsComputer),
+                                 .AppName = FPool->Intern(msg.AppName, nsApp),
+                                 .TypeName = FPool->Intern(msg.TypeName, nsTypeName),
+                                 .Category = FPool->Intern(msg.Category, nsCategory)};
   FState = TState::Browse;
   FEof = false;
   return FRecNo = ++FCount;

@@ -32,7 +32,19 @@ TQBTextBytes BodyText(const char* p, size_t available, TQBTextEncoding encoding)
   return {size ? p : nullptr, int64_t(size), encoding};
 }
 
+// Readers come and go (a follow opens one for every poll): each thread keeps the last reader's buffer
+// for the next one, instead of allocating and clearing a fresh megabyte each time.
+std::vector<char>& SpareBuffer() {
+  thread_local std::vector<char> spare;
+  return spare;
+}
+
 }  // namespace
+
+TQBLogReader::~TQBLogReader() {
+  // A buffer grown for a large body is let go: the spare stays the usual size.
+  if (FBuffer.size() == kInitialBuffer) SpareBuffer().swap(FBuffer);
+}
 
 bool TQBLogReader::Open(const QString& path, int64_t offset) {
   // Unbuffered: this class keeps its own large buffer.
@@ -44,7 +56,10 @@ bool TQBLogReader::Open(const QString& path, int64_t offset) {
   }
   FFileSize = FFile.size();
   FFileId = qbfile::IdOfHandle(FFile.handle());
-  FBuffer.resize(kInitialBuffer);
+  if (FBuffer.size() < kInitialBuffer) {
+    FBuffer.swap(SpareBuffer());
+    FBuffer.resize(kInitialBuffer);
+  }
   FBegin = FEnd = 0;
   FBufferOffset = offset;
   FEof = false;

@@ -27,6 +27,11 @@ public:
   enum class TResult { Record, End, Invalid, Incomplete };
   enum class TRecordKind { MarkedUtf8, MarkedAnsi, Legacy };
 
+  TQBLogReader() = default;
+  ~TQBLogReader();
+  TQBLogReader(const TQBLogReader&) = delete;
+  TQBLogReader& operator=(const TQBLogReader&) = delete;
+
   // False when the file cannot be opened; ErrorString() then gives the system's reason. Reading starts
   // at offset, which must be the start of a record.
   bool Open(const QString& path, int64_t offset = 0);

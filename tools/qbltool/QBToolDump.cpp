@@ -1,5 +1,7 @@
 // qbltool dump: every loaded message as one JSON object per line, in store order.
 
+#include "QBToolDump.h"
+
 #include "QBJsonText.h"
 #include "QBToolCommands.h"
 #include "QBToolLoad.h"
@@ -21,7 +23,9 @@ void AppendField(QByteArray& out, const char* key, qint64 value) {
   out += QByteArray::number(value);
 }
 
-void AppendMessage(QByteArray& out, int recNo, const TQBMessageRef& m) {
+}  // namespace
+
+void AppendDumpLine(QByteArray& out, int recNo, const TQBMessageRef& m) {
   out += "{\"rec\":";
   out += QByteArray::number(recNo);
   AppendField(out, "id", m.ID());
@@ -42,8 +46,6 @@ void AppendMessage(QByteArray& out, int recNo, const TQBMessageRef& m) {
   out += "}\n";
 }
 
-}  // namespace
-
 int RunDump(const QStringList& args, const TToolIO& io) {
   if (args.size() != 1) return UsageError(io, "dump FILE.qbl");
   TQuillboxMessageSet set;
@@ -51,7 +53,7 @@ int RunDump(const QStringList& args, const TToolIO& io) {
   if (load.ExitCode == ExitUsage) return ExitUsage;
   QByteArray out;
   for (int recNo = 1; recNo <= set.GetRecordCount(); ++recNo) {
-    AppendMessage(out, recNo, set.At(recNo));
+    AppendDumpLine(out, recNo, set.At(recNo));
     if (out.size() > (1 << 20)) io.Write(out), out.resize(0);
   }
   io.Write(out);

@@ -24,6 +24,7 @@
 
 class TQBTextArena;
 class TQBStringPool;
+class TQBRecordChunks;
 class TQuillboxMessageSet;
 
 // One message as plain fields with its texts as byte views (not owned): what the log reader produces,
@@ -237,7 +238,10 @@ private:
     return FChunks[size_t(i) >> ChunkBits][size_t(i) & (ChunkSize - 1)];
   }
   const TQBMsgRecord& Current() const;
-  TQBMsgRecord& NewSlot();
+  // Throws unless one more record may be added.
+  void CheckRoom() const;
+  // Storage for the record after the last one; the caller constructs the record there.
+  void* NewSlot();
   TQBMsgRecord* Target();
   void StoreText(const char*& ptr, uint32_t& size, const TQBTextBytes& value);
   void StoreText(const char*& ptr, uint32_t& size, const QString& value);
@@ -250,7 +254,8 @@ private:
   int FRecNo = 0;
   int FCount = 0;
   TQBMsgRecord FBuffer;
-  std::vector<std::unique_ptr<TQBMsgRecord[]>> FChunks;
+  std::vector<TQBMsgRecord*> FChunks;
+  std::unique_ptr<TQBRecordChunks> FChunkMemory;
   std::unique_ptr<TQBTextArena> FArena;
   std::unique_ptr<TQBStringPool> FPool;
   uint64_t FPoolGeneration = 0;
