@@ -103,8 +103,9 @@ void BM_CoreLoad(benchmark::State& state) {
   state.counters["read_x"] = loading / double(state.iterations()) / read;
   state.counters["mem_x"] = double(used) / double(fileSize);
 }
-// The 10,000,000-message log is 2.4 GB: --benchmark_filter='CoreLoad/1000000$' leaves it out.
-BENCHMARK(BM_CoreLoad)->Arg(1000000)->Arg(10000000)->Iterations(5)->Unit(benchmark::kMillisecond);
+// The 10,000,000-message log is 2.4 GB: --benchmark_filter='CoreLoad/1000000/' leaves it out.
+BENCHMARK(BM_CoreLoad)->Arg(1000000)->Iterations(5)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CoreLoad)->Arg(10000000)->Iterations(2)->Unit(benchmark::kMillisecond);
 
 void BM_Generate(benchmark::State& state) {
   const QString path = QDir::temp().filePath(QStringLiteral("qb-bench-gen.qbl"));
