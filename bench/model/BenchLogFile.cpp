@@ -80,8 +80,8 @@ double MedianReadSeconds(const QString& path) {
 }
 
 // The core load as qbltool stats does it: open, read every record into an empty store through the
-// adding path, free the store. read_x is its time over the plain read of the same file; mem_x the
-// store's memory over the file size.
+// adding path, free the store; the second argument is the load's thread count. read_x is its time
+// over the plain read of the same file; mem_x the store's memory over the file size.
 void BM_CoreLoad(benchmark::State& state) {
   const QString log = CachedLog(QStringLiteral(QB_BENCH_LOG_DIR), state.range(0));
   const double read = MedianReadSeconds(log);
@@ -92,7 +92,7 @@ void BM_CoreLoad(benchmark::State& state) {
     {
       TQuillboxMessageSet set;
       TQBMessageAdder adder(set);
-      LoadLogFile(log, adder);
+      LoadLogFile(log, adder, nullptr, TQBLoadMode::Whole, int(state.range(1)));
       used = set.MemoryUsed();
     }
     loading += Seconds(std::chrono::steady_clock::now() - start);
@@ -104,8 +104,8 @@ void BM_CoreLoad(benchmark::State& state) {
   state.counters["mem_x"] = double(used) / double(fileSize);
 }
 // The 10,000,000-message log is 2.4 GB: --benchmark_filter='CoreLoad/1000000/' leaves it out.
-BENCHMARK(BM_CoreLoad)->Arg(1000000)->Iterations(5)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_CoreLoad)->Arg(10000000)->Iterations(2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CoreLoad)->Args({1000000, 1})->Args({1000000, 2})->Iterations(5)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CoreLoad)->Args({10000000, 1})->Args({10000000, 2})->Iterations(2)->Unit(benchmark::kMillisecond);
 
 void BM_Generate(benchmark::State& state) {
   const QString path = QDir::temp().filePath(QStringLiteral("qb-bench-gen.qbl"));

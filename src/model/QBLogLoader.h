@@ -47,8 +47,13 @@ struct TQBLoadResult {
 // whole yet is left unread, for a file that another program is still writing.
 enum class TQBLoadMode { Whole, CompleteRecords };
 
+// threads: 1 reads and adds in turn; 2 or more reads on a thread of its own while this one adds, for
+// files of a few megabytes and up (the records, their order and every call the adder and the events
+// see are the same); 0 takes DefaultLoadThreads().
 TQBLoadResult LoadLogFile(const QString& path, TQBMessageAdder& adder, IQBLogLoadEvents* events = nullptr,
-                          TQBLoadMode mode = TQBLoadMode::Whole);
+                          TQBLoadMode mode = TQBLoadMode::Whole, int threads = 0);
+// Two where the machine has more than two cores, else one.
+int DefaultLoadThreads();
 
 // Adds one record read from a log as a message: separators get their fixed texts, and the events
 // hear of separators. The one step that every reader of log files shares.

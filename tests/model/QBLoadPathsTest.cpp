@@ -22,10 +22,10 @@ QByteArray DumpText(const TQuillboxMessageSet& set) {
   return out;
 }
 
-QByteArray LoadedDump(const QString& path, TQBLoadMode mode) {
+QByteArray LoadedDump(const QString& path, TQBLoadMode mode, int threads = 1) {
   TQuillboxMessageSet set;
   TQBMessageAdder adder(set);
-  const TQBLoadResult result = LoadLogFile(path, adder, nullptr, mode);
+  const TQBLoadResult result = LoadLogFile(path, adder, nullptr, mode, threads);
   EXPECT_TRUE(result.Ok()) << result.Error.toStdString();
   EXPECT_EQ(result.MessagesAdded, set.GetRecordCount());
   return DumpText(set);
@@ -77,6 +77,68 @@ TEST(LoadPaths, WholeLoadFirstLoadAndFollowGiveTheSameMessages) {
     for (const auto& f : follows) {
       SCOPED_TRACE(f.Piece);
       EXPECT_EQ(FollowedDump(files.Path(QStringLiteral("live.qbl")), bytes, f.Piece, f.RecordLimit), whole);
+    }
+  }
+}
+
+// Every call a load makes to its events, as text, with a stop after a chosen number of reports.
+class TRecordedEvents : public IQBLogLoadEvents {
+public:
+  explicit TRecordedEvents(int stopAfter) : FStopAfter(stopAfter) {}
+  void ResetSeparatorAdded() override { Calls += "reset;"; }
+  void SeparatorAdded() override { Calls += "separator;"; }
+  void Progress(int64_t position, int64_t size) override {
+    Calls += QByteArray::number(position) + '/' + QByteArray::number(size) + ';';
+    ++FReports;
+  }
+  bool StopRequested() override { return FReports == FStopAfter; }
+  QByteArray Calls;
+
+private:
+  int FStopAfter;
+  int FReports = 0;
+};
+
+// All a load says: its result, its events' calls and the messages it stored.
+QByteArray LoadTrace(const QString& path, TQBLoadMode mode, int threads, int stopAfter) {
+  TQuillboxMessageSet set;
+  TQBMessageAdder adder(set);
+  TRecordedEvents events(stopAfter);
+  const TQBLoadResult r = LoadLogFile(path, adder, &events, mode, threads);
+  return QStringLiteral("status %1, added %2, error '%3' at %4, end %5, cut %6\n")
+             .arg(int(r.Status))
+             .arg(r.MessagesAdded)
+             .arg(r.Error)
+             .arg(r.InvalidOffset)
+             .arg(r.EndOffset)
+             .arg(r.LastRecordCut)
+             .toUtf8() +
+         events.Calls + '\n' + DumpText(set);
+}
+
+TEST(LoadPaths, ReadingOnAThreadOfItsOwnChangesNothing) {
+  TTempFiles files;
+  // Large enough to be read alongside, in many batches.
+  const QString log = files.Path(QStringLiteral("gen.qbl"));
+  ASSERT_TRUE(GenerateLog(log, {20000, 5, {}}, nullptr));
+  QFile in(log);
+  ASSERT_TRUE(in.open(QIODevice::ReadOnly));
+  const QByteArray bytes = in.readAll();
+  // The whole log, the last record cut inside its body, and a record with a spoilt header after it.
+  const struct {
+    const char* Name;
+    QByteArray Bytes;
+  } variants[] = {{"intact", bytes},
+                {"cut", bytes.left(bytes.size() - 5)},
+                {"spoilt", bytes + QByteArray(4, '\x7f') + QByteArray(300, '\xff')}};
+  for (const auto& f : variants) {
+    const QString path = files.Write(QString::fromLatin1(f.Name) + ".qbl", f.Bytes);
+    for (const TQBLoadMode mode : {TQBLoadMode::Whole, TQBLoadMode::CompleteRecords}) {
+      for (const int stopAfter : {0, 3}) {
+        SCOPED_TRACE(testing::Message() << f.Name << " mode " << int(mode) << " stop after " << stopAfter);
+        const QByteArray inTurn = LoadTrace(path, mode, 1, stopAfter);
+        for (const int threads : {2, 3, 4}) EXPECT_EQ(LoadTrace(path, mode, threads, stopAfter), inTurn) << threads;
+      }
     }
   }
 }
