@@ -17,6 +17,7 @@ QString TQBLogState::Title() const {
 void TQBLogState::ForgetFiles() {
   CurrentFile.clear();
   Inputs.clear();
+  Sources.Clear();
 }
 
 namespace {

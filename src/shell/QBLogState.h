@@ -2,6 +2,8 @@
 // The main window's log file state: the current file, the modified and loading flags and the folder
 // the file dialogs start in, with the window title they make.
 
+#include "model/QBSourceLogs.h"
+
 #include <QList>
 #include <QString>
 
@@ -20,10 +22,12 @@ struct TQBLogState {
   bool Modified = false;
   bool Loading = false;  // while set, command states are not recomputed
   QString LastLogDir;
+  // Which file each message came from when several were merged; empty otherwise.
+  TQBSourceLogs Sources;
 
   // "*Trace.qbl - Quillbox File Viewer": the file name when there is one, "*" when modified.
   QString Title() const;
-  // The store was emptied: no file is current and none is read.
+  // The store was emptied: no file is current, none is read and no message has a source log.
   void ForgetFiles();
   // The report when an output of kind may not be written to path (CheckOutput), empty when it may:
   // path is a device node or a pipe, or one of the inputs. A save may replace an input read whole, as

@@ -131,7 +131,7 @@ TEST(LogMerge, MatchesAStableSortOfRandomLogs) {
   for (int round = 0; round < 20; ++round) {
     SCOPED_TRACE(round);
     const int logCount = 2 + int(random() % 4);
-    std::vector<std::vector<TRec>> logs(size_t(logCount));
+    std::vector<std::vector<TRec>> logs(static_cast<size_t>(logCount));
     // (instant, log, record) of every record, in file order.
     std::vector<std::tuple<int64_t, int, int>> reference;
     for (int log = 0; log < logCount; ++log) {
