@@ -13,6 +13,8 @@ int64_t UtcInstant(int32_t date, int32_t time, int32_t bias) {
 namespace {
 
 constexpr int kProgressEvery = 4096;
+// What one log's reader buffers when loaded alone; the merged logs share it.
+constexpr size_t kReadBuffer = size_t(1) << 20;
 
 // One log being merged: its reader and the record it read ahead.
 struct TMergeInput {
@@ -48,6 +50,7 @@ struct THeadAfter {
 bool OpenAll(const QStringList& paths, std::vector<std::unique_ptr<TMergeInput>>& inputs, TQBMergeResult& result) {
   for (int log = 0; log < paths.size(); ++log) {
     auto input = std::make_unique<TMergeInput>();
+    input->Reader.SetInitialBuffer(kReadBuffer / size_t(paths.size()));
     if (!input->Reader.Open(paths[log])) {
       result.Status = TQBMergeResult::TStatus::OpenFailed;
       result.FailedLog = log;

@@ -44,7 +44,7 @@ bool TQBLogReader::Open(const QString& path, int64_t offset) {
   }
   FFileSize = FFile.size();
   FFileId = qbfile::IdOfHandle(FFile.handle());
-  FBuffer.resize(kInitialBuffer);
+  FBuffer.resize(FInitialBuffer);
   FBegin = FEnd = 0;
   FBufferOffset = offset;
   FEof = false;

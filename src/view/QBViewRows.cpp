@@ -61,9 +61,11 @@ void TQBViewRows::AppendCurrentMessage() {
   if (collapseOnExit) {
     CollapseClosedMethod(row);
   } else if (type == qbmExitMethod && FHost.AutoCollapse()) {
-    // An entry directly followed by its exit in this view is an empty method: show it as one row.
+    // An entry directly followed by its exit in this view is an empty method: show it as one row. The
+    // exit must close that entry: with merged logs it may close a method of another log.
     const int previous = PrevVisibleItem(ItemCount() - 2);
-    if (previous >= 0 && ItemIsEnter(previous) && !ItemCollapsed(previous)) CollapseMethod(row - 1);
+    if (previous >= 0 && ItemIsEnter(previous) && !ItemCollapsed(previous) && MatchingExit(previous) == ItemCount() - 1)
+      CollapseMethod(row - 1);
   }
 }
 
