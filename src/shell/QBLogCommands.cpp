@@ -36,11 +36,11 @@ bool TQBLogCommands::SaveFirst(int answer, bool& proceed) {
   return true;
 }
 
-bool TQBLogCommands::InputsReadable(const QStringList& paths) {
+bool TQBLogCommands::InputsReadable(const QStringList& paths, bool missingToo) {
   // A pipe, device or folder is refused before anything is asked or cleared: reading it could block
   // for ever, and nothing about the log the user has should change for it.
   for (const QString& path : paths)
-    if (const QString problem = InputFileProblem(path); !problem.isEmpty() && QFileInfo::exists(path)) {
+    if (const QString problem = InputFileProblem(path); !problem.isEmpty() && (missingToo || QFileInfo::exists(path))) {
       FFeedback.ReportError(OpenFailedText(path, problem));
       return false;
     }
@@ -94,7 +94,8 @@ bool TQBLogCommands::Merge(const QStringList& paths, IQBLogLoadEvents* events) {
   FRunning = true;
   QString noError;
   const TQBFinally notRunning(noError, [this] { FRunning = false; });
-  if (!InputsReadable(paths) || !MayReplaceLog()) return false;
+  // A merge needs every file: one that is missing is refused before the log the user has is cleared.
+  if (!InputsReadable(paths, true) || !MayReplaceLog()) return false;
   FFeedback.ShowStatusText(QStringLiteral("Merging %1 log files...").arg(paths.size()));
   ClearLog();
   QString cleanupError;

@@ -99,8 +99,9 @@ private:
   bool SaveFirst(int answer, bool& proceed);
   // Whether the current view's filter leaves out some message of the store.
   bool CurrentViewHidesMessages() const;
-  // False, after the report, when a path names something that is not a regular file.
-  bool InputsReadable(const QStringList& paths);
+  // False, after the report, when a path names something that is not a regular file (with missingToo,
+  // also when it names nothing).
+  bool InputsReadable(const QStringList& paths, bool missingToo = false);
   // Asks to save a modified log first; false when the user cancelled.
   bool MayReplaceLog();
   // Empties the store and forgets its files, before a new log is read.

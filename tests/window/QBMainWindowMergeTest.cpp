@@ -3,6 +3,7 @@
 
 #include "support/QBDialogFakes.h"
 #include "support/QBTestFiles.h"
+#include "support/QBWait.h"
 
 #include "model/QBMessageTypes.h"
 #include "plugins/widgets/QBPlugInManager.h"
@@ -13,6 +14,8 @@
 #include <quillbox/QBCustomViewClass.h>
 
 #include <QAction>
+#include <QMimeData>
+#include <QUrl>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -27,7 +30,7 @@ const TQBViewClassOf<TQBMessageView> MessageViewClass;
 // The files the user picks in the merge dialog, and the invalid logs reported.
 struct TScript {
   QStringList MergeNames;
-  QStringList Titles, InvalidLogs;
+  QStringList Titles, InvalidLogs, Errors;
 };
 
 class TMergeLogDialogs final : public IQBLogDialogs {
@@ -75,7 +78,7 @@ protected:
   void Create(const QStringList& args = {}) {
     TQBShellDialogs dialogs;
     dialogs.Log = std::make_unique<TMergeLogDialogs>(Script);
-    dialogs.Errors = std::make_unique<qbtest::TNoErrors>();
+    dialogs.Errors = std::make_unique<qbtest::TRecordedErrors>(Script.Errors);
     TQBFolders folders;
     folders.DefaultLogs = Files.Path(QString());
     Window = std::make_unique<TFrmViewer>(*Ini, folders, args, std::move(dialogs));
@@ -137,6 +140,7 @@ TEST_F(MainWindowMergeTest, MergeLogsInterleavesTheChosenFilesAndNestsEachLogApa
   EXPECT_EQ(Script.Titles, QStringList({"Merge Quillbox Log Files"}));
   EXPECT_EQ(Rows(), kMerged);
   EXPECT_TRUE(Script.InvalidLogs.isEmpty());
+  EXPECT_TRUE(Script.Errors.isEmpty()) << Script.Errors.join('|').toStdString();
   // The merged log is in no file: none is current, and each message knows its log.
   EXPECT_TRUE(Window->LogState().CurrentFile.isEmpty());
   EXPECT_EQ(Window->LogState().Sources.LogName(Window->LogState().Sources.LogOf(1)), "client");
@@ -152,6 +156,33 @@ TEST_F(MainWindowMergeTest, TheCommandLineMergesTheFilesAfterMerge) {
   const QStringList paths = WriteLogs();
   Create({QStringLiteral("--merge"), paths[0], paths[1]});
   EXPECT_EQ(Rows(), kMerged);
+}
+
+TEST_F(MainWindowMergeTest, SeveralFilesDroppedWithShiftHeldAreMerged) {
+  Create();
+  const QStringList paths = WriteLogs();
+  for (const Qt::KeyboardModifiers modifiers : {Qt::KeyboardModifiers(Qt::NoModifier), Qt::KeyboardModifiers(Qt::ShiftModifier)}) {
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(paths[0]), QUrl::fromLocalFile(paths[1])});
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, modifiers);
+    QCoreApplication::sendEvent(Window.get(), &enter);
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, modifiers);
+    QCoreApplication::sendEvent(Window.get(), &drop);
+    QTest::qWait(50);  // the drop is taken from the event loop
+  }
+  // Without Shift two files load nothing; with it they are merged.
+  QB_EXPECT_SOON(Rows() == kMerged);
+}
+
+TEST_F(MainWindowMergeTest, AMissingFileIsReportedBeforeTheLogShownIsCleared) {
+  Create();
+  const QStringList paths = WriteLogs();
+  ASSERT_TRUE(Window->LoadFile(paths[1], false));
+  Script.MergeNames = {paths[0], Files.Path(QStringLiteral("gone.qbl"))};
+  Window->findChild<QAction*>(QStringLiteral("actMergeLogs"))->trigger();
+  ASSERT_EQ(Script.Errors.size(), 1);
+  EXPECT_TRUE(Script.Errors[0].startsWith("Cannot open file")) << Script.Errors[0].toStdString();
+  EXPECT_EQ(Rows(), QStringList({"Server.Handle@0", "Server.Handle@0", "server after@0"}));
 }
 
 TEST_F(MainWindowMergeTest, ALogWithAnInvalidRecordIsReportedAndTheRestMerged) {
