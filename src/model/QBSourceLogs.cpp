@@ -27,6 +27,5 @@ QString TQBSourceLogs::LogName(int log) const {
 
 void TQBSourceLogs::Clear() {
   FPaths.clear();
-  FLogs.clear();
-  FLogs.shrink_to_fit();
+  FLogs = {};
 }

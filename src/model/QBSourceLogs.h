@@ -9,7 +9,7 @@
 #include <QStringList>
 
 #include <cstdint>
-#include <vector>
+#include <deque>
 
 class TQBSourceLogs {
 public:
@@ -35,5 +35,7 @@ public:
 private:
   static constexpr uint16_t kNone = 0xFFFF;
   QStringList FPaths;
-  std::vector<uint16_t> FLogs;  // record number - 1 -> log, kNone when unknown
+  // record number - 1 -> log, kNone when unknown. A deque grows in blocks: a vector's doubling would
+  // hold the old and the new table at once, half again the table's size on top of the store.
+  std::deque<uint16_t> FLogs;
 };
