@@ -160,9 +160,9 @@ TQBMergeResult TQBLogCommands::MergeFiles(const QStringList& paths, IQBLogLoadEv
     const bool whole = result.Status == TQBMergeResult::TStatus::Merged &&
                        std::none_of(result.Invalid.begin(), result.Invalid.end(),
                                     [log](const TQBMergeResult::TInvalid& i) { return i.Log == log; });
-    FState.Inputs.append({QFileInfo(paths[log]).absoluteFilePath(), whole});
+    FState.Inputs.append({QFileInfo(paths[log]).absoluteFilePath(), whole, true});
   }
-  if (result.Ok()) FState.Modified = false;
+  // The merged log is in no file: it stays modified, so Save is offered and closing asks first.
   return result;
 }
 

@@ -70,8 +70,8 @@ public:
   // makes such requests wait, see TQBLoadGate).
   bool Load(const QString& path, bool append, IQBLogLoadEvents* events = nullptr);
   // Reads several files into the emptied store, their messages interleaved by time (MergeLogFiles),
-  // each message's log kept in the state's source table. No file becomes the current file: the merged
-  // log is in none. Returns false as Load does, and when some file stopped at an invalid record (each
+  // each message's log kept in the state's source table. No file becomes the current file and the log
+  // counts as modified: the merged log is in no file. Returns false as Load does, and when some file stopped at an invalid record (each
   // is reported; the messages read before it stay).
   bool Merge(const QStringList& paths, IQBLogLoadEvents* events = nullptr);
   // Loads the current file again and puts the current row back where it was.

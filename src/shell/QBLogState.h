@@ -15,6 +15,7 @@ struct TQBLogState {
   struct TInput {
     QString Path;  // full path
     bool Whole = true;  // false: the load stopped early (an invalid record, or Stop)
+    bool Merged = false;  // one of several files merged by time: the store does not hold it alone
   };
 
   QString CurrentFile;   // full path of the file last opened or appended successfully

@@ -30,20 +30,22 @@ const TQBViewClassOf<TQBMessageView> MessageViewClass;
 // The files the user picks in the merge dialog, and the invalid logs reported.
 struct TScript {
   QStringList MergeNames;
+  QString SaveName;
   QStringList Titles, InvalidLogs, Errors;
 };
 
 class TMergeLogDialogs final : public IQBLogDialogs {
 public:
   explicit TMergeLogDialogs(TScript& s) : S(s) {}
-  int AskYesNoCancel(QWidget*, const QString&) override { return 2; }
+  // "Save the merged log first?" No.
+  int AskYesNoCancel(QWidget*, const QString&) override { return 7; }
   QString OpenFileName(QWidget*, const QString&, const QString&) override { return {}; }
   QStringList OpenFileNames(QWidget*, const QString& title, const QString&) override {
     S.Titles << title;
     return S.MergeNames;
   }
   QString SaveFileName(QWidget*, const QString&, const QString&, const QString&, const QString&, QString*) override {
-    return {};
+    return S.SaveName;
   }
   void ReportInvalidLog(QWidget*, const QString& path) override { S.InvalidLogs << path; }
   void ReportSaveFailure(QWidget*, int, const QString&) override {}
@@ -141,8 +143,9 @@ TEST_F(MainWindowMergeTest, MergeLogsInterleavesTheChosenFilesAndNestsEachLogApa
   EXPECT_EQ(Rows(), kMerged);
   EXPECT_TRUE(Script.InvalidLogs.isEmpty());
   EXPECT_TRUE(Script.Errors.isEmpty()) << Script.Errors.join('|').toStdString();
-  // The merged log is in no file: none is current, and each message knows its log.
+  // The merged log is in no file: none is current, the log is modified, and each message knows its log.
   EXPECT_TRUE(Window->LogState().CurrentFile.isEmpty());
+  EXPECT_TRUE(Window->LogState().Modified);
   EXPECT_EQ(Window->LogState().Sources.LogName(Window->LogState().Sources.LogOf(1)), "client");
   EXPECT_EQ(Window->LogState().Sources.LogName(Window->LogState().Sources.LogOf(2)), "server");
 
@@ -150,6 +153,32 @@ TEST_F(MainWindowMergeTest, MergeLogsInterleavesTheChosenFilesAndNestsEachLogApa
   ASSERT_TRUE(Window->LoadFile(Script.MergeNames[1], false));
   EXPECT_EQ(Window->LogState().Sources.LogCount(), 0);
   EXPECT_EQ(Rows(), QStringList({"Server.Handle@0", "Server.Handle@0", "server after@0"}));
+}
+
+TEST_F(MainWindowMergeTest, SaveWritesTheMergedOrderButNeverOverAMergedFile) {
+  Create();
+  Script.MergeNames = WriteLogs();
+  Window->findChild<QAction*>(QStringLiteral("actMergeLogs"))->trigger();
+  QFile client(Script.MergeNames[0]);
+  ASSERT_TRUE(client.open(QIODevice::ReadOnly));
+  const QByteArray before = client.readAll();
+  client.close();
+  Script.SaveName = Script.MergeNames[0];
+  Window->findChild<QAction*>(QStringLiteral("actSave"))->trigger();
+  ASSERT_EQ(Script.Errors.size(), 1);
+  EXPECT_TRUE(Script.Errors[0].contains("one of the log files merged")) << Script.Errors[0].toStdString();
+  ASSERT_TRUE(client.open(QIODevice::ReadOnly));
+  EXPECT_EQ(client.readAll(), before);
+  client.close();
+
+  // Saved elsewhere, the file holds the merged order and opens as one log.
+  Script.SaveName = Files.Path(QStringLiteral("both.qbl"));
+  Window->findChild<QAction*>(QStringLiteral("actSave"))->trigger();
+  ASSERT_TRUE(Window->LoadFile(Script.SaveName, false));
+  QStringList texts;
+  for (int rec = 1; rec <= MessageSet.GetRecordCount(); ++rec) texts << MessageSet.At(rec).MsgText();
+  EXPECT_EQ(texts, QStringList({"Client.Send", "Server.Handle", "client inside", "Server.Handle", "Client.Send",
+                                "server after"}));
 }
 
 TEST_F(MainWindowMergeTest, TheCommandLineMergesTheFilesAfterMerge) {
