@@ -115,6 +115,7 @@ bool TQBLogCommands::Merge(const QStringList& paths, IQBLogLoadEvents* events) {
     case TQBMergeResult::TStatus::Merged: break;
   }
   for (const TQBMergeResult::TInvalid& invalid : result.Invalid) FWindow.ReportInvalidLog(paths[invalid.Log]);
+  for (IQBLogFileListener* listener : FListeners) listener->LogsMerged();
   return result.Ok();
 }
 

@@ -57,6 +57,9 @@ public:
   virtual void LoadEnded(const QString& path, const TQBLoadResult& result) = 0;
   // After the view was saved to path.
   virtual void FileSaved(const QString& path) { (void)path; }
+  // After several files were merged into the emptied store (whatever became of it): no single file
+  // is the log any more.
+  virtual void LogsMerged() {}
 };
 
 class TQBLogCommands final : public IQBCommandInputSource {
