@@ -56,9 +56,10 @@ bool TQBLogReader::Open(const QString& path, int64_t offset) {
   }
   FFileSize = FFile.size();
   FFileId = qbfile::IdOfHandle(FFile.handle());
-  if (FBuffer.size() < kInitialBuffer) {
-    FBuffer.swap(SpareBuffer());
-    FBuffer.resize(kInitialBuffer);
+  if (FBuffer.size() < FInitialBuffer) {
+    // Only a reader of the usual size takes the kept buffer: a merge's readers each hold a share.
+    if (FInitialBuffer == kInitialBuffer) FBuffer.swap(SpareBuffer());
+    FBuffer.resize(FInitialBuffer);
   }
   FBegin = FEnd = 0;
   FBufferOffset = offset;

@@ -18,6 +18,7 @@
 #include <QFile>
 #include <QString>
 
+#include <algorithm>
 #include <cstdint>
 #include <limits>
 #include <vector>
@@ -42,6 +43,9 @@ public:
   // is invalid instead of waited for. Waiting for a header that claims gigabytes would take every
   // record written after it as its body, and nothing would ever come in.
   void SetMaxWaitedBody(int64_t bytes) { FMaxWaitedBody = bytes; }
+  // The size of the read buffer that Open sets up (1 MiB unless set); it grows for a larger record.
+  // A merge reads many logs at once and gives each a share, so together they hold no more than one.
+  void SetInitialBuffer(size_t bytes) { FInitialBuffer = std::max<size_t>(bytes, 4096); }
   // Reads the next record into msg, whose texts stay valid until the next call.
   TResult Next(TQBRawMessage& msg);
 
@@ -90,6 +94,7 @@ private:
   int64_t FFileSize = 0;
   bool FEof = false;
   bool FCompleteOnly = false;
+  size_t FInitialBuffer = size_t(1) << 20;
   int64_t FMaxWaitedBody = std::numeric_limits<int64_t>::max();
   bool FBodyCut = false;
   TQBFileId FFileId;

@@ -6,7 +6,7 @@
 
 enum class TQBCmd : int {
   // File
-  Open, Append, Save, Export, NewProject, OpenProject, SaveProject, SaveProjectAs, CloseProject, Print,
+  Open, Append, MergeLogs, Save, Export, NewProject, OpenProject, SaveProject, SaveProjectAs, CloseProject, Print,
   PrintInspectorContents, Exit,
   // Edit
   EditMessage, CopyMessageText, CopyInspectorContents, AddNote, AddCheckPoint, AddSeparator,

@@ -17,7 +17,7 @@ private:
 
 // Commands that need no state: file opening, dialogs of their own and the window layout.
 void AlwaysEnabled(TRuleSink& s) {
-  for (TQBCmd cmd : {TQBCmd::Open, TQBCmd::Append, TQBCmd::NewProject, TQBCmd::OpenProject, TQBCmd::CloseProject,
+  for (TQBCmd cmd : {TQBCmd::Open, TQBCmd::Append, TQBCmd::MergeLogs, TQBCmd::NewProject, TQBCmd::OpenProject, TQBCmd::CloseProject,
                      TQBCmd::Exit, TQBCmd::AddNote, TQBCmd::AddCheckPoint, TQBCmd::AddSeparator,
                      TQBCmd::AddResetSeparator, TQBCmd::ClearAll, TQBCmd::SelectNavMsg, TQBCmd::SelectColumns,
                      TQBCmd::ViewDetailPanel, TQBCmd::ViewTimeline, TQBCmd::AlwaysOnTop, TQBCmd::PosUpperLeft,

@@ -38,6 +38,14 @@ bool TQBLoadScheduler::LoadFile(const QString& path, bool append) {
   return RunLoad([&](IQBLogLoadEvents* events) { return P.Commands.Load(path, append, events); });
 }
 
+bool TQBLoadScheduler::MergeFiles(const QStringList& paths) {
+  if (FGate.Busy()) {
+    FGate.Queue([this, paths] { MergeFiles(paths); });
+    return false;
+  }
+  return RunLoad([&](IQBLogLoadEvents* events) { return P.Commands.Merge(paths, events); });
+}
+
 void TQBLoadScheduler::Refresh() {
   WhenIdle([this] {
     RunLoad([this](IQBLogLoadEvents* events) {
@@ -47,15 +55,29 @@ void TQBLoadScheduler::Refresh() {
   });
 }
 
-void TQBLoadScheduler::Drop(const QStringList& files) {
-  P.Post([this, files] {
-    WhenIdle([this, files] {
-      RunLoad([&](IQBLogLoadEvents* events) { return P.Commands.Drop(files, events); });
+void TQBLoadScheduler::Drop(const QStringList& files, bool merge) {
+  P.Post([this, files, merge] {
+    WhenIdle([this, files, merge] {
+      RunLoad([&](IQBLogLoadEvents* events) {
+        return merge && files.size() > 1 ? P.Commands.Merge(files, events) : P.Commands.Drop(files, events);
+      });
     });
   });
 }
 
+namespace {
+
+QString MissingFileText(const QFileInfo& file) {
+  return QStringLiteral("Cannot open file \"%1\". The file does not exist.").arg(QDir::toNativeSeparators(file.filePath()));
+}
+
+}  // namespace
+
 void TQBLoadScheduler::PostCommandLine(const QStringList& args, std::function<void()> done) {
+  if (args.size() >= 2 && args.front() == QLatin1String("--merge")) {
+    PostCommandLineMerge(args.mid(1), std::move(done));
+    return;
+  }
   const std::optional<QFileInfo> file = args.size() == 1 ? std::optional(QFileInfo(args.front())) : std::nullopt;
   P.Post([this, file, done = std::move(done)] {
     WhenIdle([this, file, done] {
@@ -63,8 +85,7 @@ void TQBLoadScheduler::PostCommandLine(const QStringList& args, std::function<vo
       if (file && file->exists()) {
         LoadFile(file->absoluteFilePath(), false);
       } else if (file) {
-        P.Feedback.ReportError(QStringLiteral("Cannot open file \"%1\". The file does not exist.")
-                                   .arg(QDir::toNativeSeparators(file->filePath())));
+        P.Feedback.ReportError(MissingFileText(*file));
       }
       if (done) done();
     });
@@ -77,4 +98,23 @@ bool TQBLoadScheduler::CanClose(std::function<void()> close) {
     return false;
   }
   return P.Commands.CanClose();
+}
+
+void TQBLoadScheduler::PostCommandLineMerge(const QStringList& files, std::function<void()> done) {
+  P.Post([this, files, done = std::move(done)] {
+    WhenIdle([this, files, done] {
+      QStringList paths;
+      for (const QString& name : files) {
+        const QFileInfo file(name);
+        if (!file.exists()) {
+          P.Feedback.ReportError(MissingFileText(file));
+          paths.clear();
+          break;
+        }
+        paths << file.absoluteFilePath();
+      }
+      if (!paths.isEmpty()) MergeFiles(paths);
+      if (done) done();
+    });
+  });
 }

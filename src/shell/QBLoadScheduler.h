@@ -43,12 +43,17 @@ public:
   // Load(path, append) as Open and Append run it after their dialogs. While another load runs it
   // waits for it and false is returned.
   bool LoadFile(const QString& path, bool append);
+  // Merges the files by time (TQBLogCommands::Merge) as Merge Logs runs it after its dialog; while
+  // another load runs it waits for it and false is returned.
+  bool MergeFiles(const QStringList& paths);
   // Loads the current file again, now or after the load that runs.
   void Refresh();
-  // Files dropped on the window: loaded from the event loop, after a load that runs.
-  void Drop(const QStringList& files);
+  // Files dropped on the window: loaded from the event loop, after a load that runs. With merge (the
+  // drop was made with Shift held) several files are merged by time instead.
+  void Drop(const QStringList& files, bool merge = false);
   // The command line: exactly one argument naming a file loads it from the event loop; one naming no
-  // file is reported, and none or more than one load nothing. done runs from the event loop once the
+  // file is reported, and none or more than one load nothing. "--merge" followed by files merges them
+  // (a file that does not exist is reported and nothing is merged). done runs from the event loop once the
   // command line has been handled, whatever it held (the window then opens the last project).
   void PostCommandLine(const QStringList& args, std::function<void()> done);
   // The log's part of a close request: false keeps the window open. While a load runs, the close
@@ -58,6 +63,7 @@ public:
 private:
   // Runs work now, or after the load that runs.
   void WhenIdle(std::function<void()> work);
+  void PostCommandLineMerge(const QStringList& files, std::function<void()> done);
   bool RunLoad(const std::function<bool(IQBLogLoadEvents*)>& load);
 
   TParts P;

@@ -10,6 +10,8 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace {
 
 QString FileNameOf(const QString& path) { return QFileInfo(path).fileName(); }
@@ -34,32 +36,44 @@ bool TQBLogCommands::SaveFirst(int answer, bool& proceed) {
   return true;
 }
 
+bool TQBLogCommands::InputsReadable(const QStringList& paths, bool missingToo) {
+  // A pipe, device or folder is refused before anything is asked or cleared: reading it could block
+  // for ever, and nothing about the log the user has should change for it.
+  for (const QString& path : paths)
+    if (const QString problem = InputFileProblem(path); !problem.isEmpty() && (missingToo || QFileInfo::exists(path))) {
+      FFeedback.ReportError(OpenFailedText(path, problem));
+      return false;
+    }
+  return true;
+}
+
+bool TQBLogCommands::MayReplaceLog() {
+  if (!FState.Modified) return true;
+  bool proceed = true;
+  SaveFirst(FWindow.AskSaveBeforeLoad(), proceed);
+  return proceed;
+}
+
+void TQBLogCommands::ClearLog() {
+  FWindow.ClearAllMessages();
+  FAdder.ResetNextID();
+  FState.ForgetFiles();
+  FState.Modified = false;
+}
+
 bool TQBLogCommands::Load(const QString& path, bool append, IQBLogLoadEvents* events) {
   if (FRunning) return false;
   // Running for the life of the call, however it ends; clearing the flag raises no error.
   FRunning = true;
   QString noError;
   const TQBFinally notRunning(noError, [this] { FRunning = false; });
-  // A pipe, device or folder is refused before anything is asked or cleared: reading it could block
-  // for ever, and nothing about the log the user has should change for it.
-  if (const QString problem = InputFileProblem(path); !problem.isEmpty() && QFileInfo::exists(path)) {
-    FFeedback.ReportError(OpenFailedText(path, problem));
-    return false;
-  }
-  if (!append && FState.Modified) {
-    bool proceed = true;
-    SaveFirst(FWindow.AskSaveBeforeLoad(), proceed);
-    if (!proceed) return false;
-  }
+  if (!InputsReadable({path})) return false;
+  if (!append && !MayReplaceLog()) return false;
   FFeedback.ShowStatusText(QStringLiteral("Loading %1...").arg(FileNameOf(path)));
-  if (!append) {
-    FWindow.ClearAllMessages();
-    FAdder.ResetNextID();
-    FState.ForgetFiles();
-    FState.Modified = false;
-  }
+  if (!append) ClearLog();
   QString cleanupError;
-  const TQBLoadResult result = ReadFile(path, events, cleanupError);
+  TQBLoadResult result;
+  Reading(cleanupError, [&](TQBLoadMode mode) { result = ReadFile(path, events, mode); });
   // Reported once the window is out of its loading state, so the dialog stands over the messages
   // read so far with a normal cursor.
   if (!cleanupError.isEmpty()) FFeedback.ReportError(cleanupError);
@@ -75,7 +89,37 @@ bool TQBLogCommands::Load(const QString& path, bool append, IQBLogLoadEvents* ev
   return result.Ok();
 }
 
-TQBLoadResult TQBLogCommands::ReadFile(const QString& path, IQBLogLoadEvents* events, QString& cleanupError) {
+bool TQBLogCommands::Merge(const QStringList& paths, IQBLogLoadEvents* events) {
+  if (FRunning || paths.isEmpty()) return false;
+  FRunning = true;
+  QString noError;
+  const TQBFinally notRunning(noError, [this] { FRunning = false; });
+  // A merge needs every file: one that is missing is refused before the log the user has is cleared.
+  if (!InputsReadable(paths, true) || !MayReplaceLog()) return false;
+  FFeedback.ShowStatusText(QStringLiteral("Merging %1 log files...").arg(paths.size()));
+  ClearLog();
+  QString cleanupError;
+  TQBMergeResult result;
+  Reading(cleanupError, [&](TQBLoadMode) { result = MergeFiles(paths, events); });
+  if (!cleanupError.isEmpty()) FFeedback.ReportError(cleanupError);
+  switch (result.Status) {
+    case TQBMergeResult::TStatus::OpenFailed:
+      FFeedback.ReportError(OpenFailedText(paths[result.FailedLog], result.Error));
+      break;
+    case TQBMergeResult::TStatus::TooManyLogs:
+      FFeedback.ReportError(QStringLiteral("At most %1 log files can be merged.").arg(TQBSourceLogs::MaxLogs));
+      break;
+    case TQBMergeResult::TStatus::Stopped:
+      FFeedback.ShowStatusText(QStringLiteral("Merging the log files was stopped."));
+      break;
+    case TQBMergeResult::TStatus::Merged: break;
+  }
+  for (const TQBMergeResult::TInvalid& invalid : result.Invalid) FWindow.ReportInvalidLog(paths[invalid.Log]);
+  for (IQBLogFileListener* listener : FListeners) listener->LogsMerged();
+  return result.Ok();
+}
+
+void TQBLogCommands::Reading(QString& cleanupError, const std::function<void(TQBLoadMode)>& read) {
   FFeedback.SetBusy(true);
   FState.Loading = true;
   // Closed in reverse order: the view's bracket first, then the window leaves its loading state.
@@ -86,11 +130,15 @@ TQBLoadResult TQBLogCommands::ReadFile(const QString& path, IQBLogLoadEvents* ev
     explicit THoldViews(IQBLogWindow& window) : Window(window) { Window.HoldViewUpdates(true); }
     ~THoldViews() { Window.HoldViewUpdates(false); }
   } holdViews(FWindow);
-  // LoadLogFile checks again on the open descriptor, so a path swapped for a pipe meanwhile is refused.
   // A listener following the file leaves a record that is still being written for later.
   TQBLoadMode mode = TQBLoadMode::Whole;
   for (const IQBLogFileListener* listener : FListeners)
     if (listener->LoadMode() == TQBLoadMode::CompleteRecords) mode = TQBLoadMode::CompleteRecords;
+  read(mode);
+}
+
+TQBLoadResult TQBLogCommands::ReadFile(const QString& path, IQBLogLoadEvents* events, TQBLoadMode mode) {
+  // LoadLogFile checks again on the open descriptor, so a path swapped for a pipe meanwhile is refused.
   const TQBLoadResult result = LoadLogFile(path, FAdder, events, mode);
   const QString fullPath = QFileInfo(path).absoluteFilePath();
   // A load that stopped early is an input too: the rest of the file is in no store, so it must not be
@@ -100,6 +148,22 @@ TQBLoadResult TQBLogCommands::ReadFile(const QString& path, IQBLogLoadEvents* ev
     FState.CurrentFile = fullPath;
     FState.Modified = false;
   }
+  return result;
+}
+
+TQBMergeResult TQBLogCommands::MergeFiles(const QStringList& paths, IQBLogLoadEvents* events) {
+  const TQBMergeResult result = MergeLogFiles(paths, FAdder, &FState.Sources, events);
+  if (result.Status == TQBMergeResult::TStatus::OpenFailed || result.Status == TQBMergeResult::TStatus::TooManyLogs)
+    return result;
+  // Every merged file is an input: none may be replaced by an output made from the merged messages,
+  // and no single file is current, so Save asks for a name.
+  for (int log = 0; log < paths.size(); ++log) {
+    const bool whole = result.Status == TQBMergeResult::TStatus::Merged &&
+                       std::none_of(result.Invalid.begin(), result.Invalid.end(),
+                                    [log](const TQBMergeResult::TInvalid& i) { return i.Log == log; });
+    FState.Inputs.append({QFileInfo(paths[log]).absoluteFilePath(), whole, true});
+  }
+  // The merged log is in no file: it stays modified, so Save is offered and closing asks first.
   return result;
 }
 

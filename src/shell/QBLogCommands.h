@@ -5,6 +5,7 @@
 // so the order of the steps and the flag rules are tested without a window.
 
 #include "model/QBLogLoader.h"
+#include "model/QBLogMerge.h"
 #include "shell/QBAreaFeedback.h"
 #include "shell/QBCommandRules.h"
 #include "shell/QBLogState.h"
@@ -12,6 +13,7 @@
 
 #include <QStringList>
 
+#include <functional>
 #include <vector>
 
 class IQBMessageView;
@@ -55,6 +57,9 @@ public:
   virtual void LoadEnded(const QString& path, const TQBLoadResult& result) = 0;
   // After the view was saved to path.
   virtual void FileSaved(const QString& path) { (void)path; }
+  // After several files were merged into the emptied store (whatever became of it): no single file
+  // is the log any more.
+  virtual void LogsMerged() {}
 };
 
 class TQBLogCommands final : public IQBCommandInputSource {
@@ -67,6 +72,11 @@ public:
   // stopped, and when another load runs (a load asked for from inside one is refused: the window
   // makes such requests wait, see TQBLoadGate).
   bool Load(const QString& path, bool append, IQBLogLoadEvents* events = nullptr);
+  // Reads several files into the emptied store, their messages interleaved by time (MergeLogFiles),
+  // each message's log kept in the state's source table. No file becomes the current file and the log
+  // counts as modified: the merged log is in no file. Returns false as Load does, and when some file stopped at an invalid record (each
+  // is reported; the messages read before it stay).
+  bool Merge(const QStringList& paths, IQBLogLoadEvents* events = nullptr);
   // Loads the current file again and puts the current row back where it was.
   void Refresh(IQBLogLoadEvents* events = nullptr);
   // True from a load's first question to its last report.
@@ -92,7 +102,17 @@ private:
   bool SaveFirst(int answer, bool& proceed);
   // Whether the current view's filter leaves out some message of the store.
   bool CurrentViewHidesMessages() const;
-  TQBLoadResult ReadFile(const QString& path, IQBLogLoadEvents* events, QString& cleanupError);
+  // False, after the report, when a path names something that is not a regular file (with missingToo,
+  // also when it names nothing).
+  bool InputsReadable(const QStringList& paths, bool missingToo = false);
+  // Asks to save a modified log first; false when the user cancelled.
+  bool MayReplaceLog();
+  // Empties the store and forgets its files, before a new log is read.
+  void ClearLog();
+  // Runs read in the window's loading state (busy, views held), with the mode the listeners ask for.
+  void Reading(QString& cleanupError, const std::function<void(TQBLoadMode)>& read);
+  TQBLoadResult ReadFile(const QString& path, IQBLogLoadEvents* events, TQBLoadMode mode);
+  TQBMergeResult MergeFiles(const QStringList& paths, IQBLogLoadEvents* events);
   void EndLoad();
 
   TQBLogState& FState;

@@ -74,6 +74,8 @@ public:
   // Every load ends here (Open, Append, Refresh, a drop, a reload asked for by the follower): a load
   // that made path the current file is followed from where it stopped, any other ends following.
   void LoadEnded(const QString& path, const TQBLoadResult& result) override;
+  // The file followed so far is no longer the log: following stops until a file is loaded.
+  void LogsMerged() override { Cleared(); }
   // The view was saved to path: when it is the followed file, following goes on from its new end.
   void FileSaved(const QString& path) override;
   // The follower's part of the command-state record.

@@ -8,6 +8,8 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
+
 QString TQBLogState::Title() const {
   QString title = QBApplicationTitle;
   if (!CurrentFile.isEmpty()) title = QFileInfo(CurrentFile).fileName() + QStringLiteral(" - ") + title;
@@ -17,6 +19,7 @@ QString TQBLogState::Title() const {
 void TQBLogState::ForgetFiles() {
   CurrentFile.clear();
   Inputs.clear();
+  Sources.Clear();
 }
 
 namespace {
@@ -35,7 +38,7 @@ QString Verb(TQBOutputKind kind) {
 QString TQBLogState::OutputRefusal(const QString& path, TQBOutputKind kind) const {
   QStringList guarded;
   for (const TInput& input : Inputs)
-    if (kind != TQBOutputKind::Save || !input.Whole) guarded << input.Path;
+    if (kind != TQBOutputKind::Save || !input.Whole || input.Merged) guarded << input.Path;
   const TQBOutputCheck check = CheckOutput(path, guarded);
   const QString shown = QDir::toNativeSeparators(path);
   switch (check.Verdict) {
@@ -44,6 +47,13 @@ QString TQBLogState::OutputRefusal(const QString& path, TQBOutputKind kind) cons
       return QStringLiteral("Cannot write the file %1: %2").arg(shown, check.Reason);
     case TQBOutputCheck::TVerdict::IsInput: break;
   }
+  const bool merged = std::any_of(Inputs.begin(), Inputs.end(), [&check](const TInput& input) {
+    return input.Merged && input.Path == check.Input;
+  });
+  if (kind == TQBOutputKind::Save && merged)
+    return QStringLiteral("Cannot save to \"%1\". It is one of the log files merged in the viewer; saving over it "
+                          "would replace it with the merged log. Choose another file.")
+        .arg(shown);
   if (kind == TQBOutputKind::Save)
     return QStringLiteral("Cannot save to \"%1\". Loading it stopped before its end, so the viewer holds only "
                           "part of it; saving over it would lose the rest. Choose another file.")

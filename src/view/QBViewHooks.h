@@ -70,6 +70,9 @@ public:
   virtual void ShowStatusText(const QString& text) { (void)text; }
   // The hint window with a long message text must go.
   virtual void HideHint() {}
+  // The log that store record recNo came from when the store holds several logs merged, -1 otherwise:
+  // messages of different logs nest only within their own log.
+  virtual int SourceLogOf(int recNo) const { (void)recNo; return -1; }
 };
 
 // Progress of a long output (save, export). SetProgressTotal(0) ends it.

@@ -35,13 +35,16 @@ uint8_t TQBViewRows::KindOf(int32_t type) {
 void TQBViewRows::AppendCurrentMessage() {
   const int recNo = FSet.RecNo();
   const int32_t type = FSet.GetMsgType();
+  const int log = FHost.SourceLogOf(recNo);
+  FLastLane = log < 0 ? 0 : size_t(log) + 1;
+  int32_t& depth = LaneFor(FLastLane).Depth;
   // An entry and its exit get the same level; everything between them is one deeper.
-  int32_t level = FDepth;
+  int32_t level = depth;
   if (qbtypes::OpensMethod(type)) {
-    if (FDepth < INT32_MAX) ++FDepth;
+    if (depth < INT32_MAX) ++depth;
   } else if (qbtypes::ClosesMethod(type)) {
-    FDepth = std::max(0, FDepth - 1);
-    level = FDepth;
+    depth = std::max(0, depth - 1);
+    level = depth;
   }
   // An exit that also collapses is stored as a plain exit once a view has taken it in.
   const bool collapseOnExit = type == qbmExitMethodCollapse;
@@ -58,9 +61,11 @@ void TQBViewRows::AppendCurrentMessage() {
   if (collapseOnExit) {
     CollapseClosedMethod(row);
   } else if (type == qbmExitMethod && FHost.AutoCollapse()) {
-    // An entry directly followed by its exit in this view is an empty method: show it as one row.
+    // An entry directly followed by its exit in this view is an empty method: show it as one row. The
+    // exit must close that entry: with merged logs it may close a method of another log.
     const int previous = PrevVisibleItem(ItemCount() - 2);
-    if (previous >= 0 && ItemIsEnter(previous) && !ItemCollapsed(previous)) CollapseMethod(row - 1);
+    if (previous >= 0 && ItemIsEnter(previous) && !ItemCollapsed(previous) && MatchingExit(previous) == ItemCount() - 1)
+      CollapseMethod(row - 1);
   }
 }
 
@@ -79,24 +84,37 @@ void TQBViewRows::AddItem(int recNo, int level, int32_t type) {
   IndexMethodItem(ItemCount() - 1);
 }
 
+size_t TQBViewRows::LaneOf(int item) const {
+  const int log = FHost.SourceLogOf(ItemRecNo(item));
+  return log < 0 ? 0 : size_t(log) + 1;
+}
+
+TQBViewRows::TLane& TQBViewRows::LaneFor(size_t lane) {
+  if (lane >= FLanes.size()) FLanes.resize(lane + 1);
+  return FLanes[lane];
+}
+
 void TQBViewRows::IndexMethodItem(int item) {
   const uint8_t kind = FKinds[size_t(item)];
   if (kind == KindOther) return;
+  TLane& lane = LaneFor(LaneOf(item));
   if (kind == KindEnter) {
-    FOpen.push_back(item);
-  } else if (!FOpen.empty()) {
-    FMatch[size_t(FOpen.back())] = item;
-    FLastClosedEntry = FOpen.back();
-    FOpen.pop_back();
+    lane.Open.push_back(item);
+  } else if (!lane.Open.empty()) {
+    FMatch[size_t(lane.Open.back())] = item;
+    FLastClosedEntry = lane.Open.back();
+    lane.Open.pop_back();
   }
   const size_t level = size_t(FLevels[size_t(item)]);
-  if (level >= FMarksByLevel.size()) FMarksByLevel.resize(level + 1);
-  FMarksByLevel[level].push_back(item);
+  if (level >= lane.MarksByLevel.size()) lane.MarksByLevel.resize(level + 1);
+  lane.MarksByLevel[level].push_back(item);
 }
 
 void TQBViewRows::RebuildMethodIndex() {
-  FOpen.clear();
-  FMarksByLevel.clear();
+  for (TLane& lane : FLanes) {
+    lane.Open.clear();
+    lane.MarksByLevel.clear();
+  }
   std::fill(FMatch.begin(), FMatch.end(), -1);
   for (int i = 0; i < ItemCount(); ++i) IndexMethodItem(i);
 }
@@ -143,8 +161,11 @@ bool TQBViewRows::GotoCurrentMessage() const {
 }
 
 int TQBViewRows::NearestMarkAbove(int item, int level) const {
-  if (level < 0 || size_t(level) >= FMarksByLevel.size()) return -1;
-  const std::vector<int32_t>& marks = FMarksByLevel[size_t(level)];
+  const size_t lane = LaneOf(item);
+  if (lane >= FLanes.size()) return -1;
+  const std::vector<std::vector<int32_t>>& byLevel = FLanes[lane].MarksByLevel;
+  if (level < 0 || size_t(level) >= byLevel.size()) return -1;
+  const std::vector<int32_t>& marks = byLevel[size_t(level)];
   int bound = item;
   for (;;) {
     const auto it = std::lower_bound(marks.begin(), marks.end(), bound);
@@ -415,13 +436,12 @@ void TQBViewRows::ClearView() {
     FCollapsed.clear();
     FKinds.clear();
     FMatch.clear();
-    FOpen.clear();
-    FMarksByLevel.clear();
+    FLanes.assign(1, TLane{});
+    FLastLane = 0;
     FQuickPasses.clear();
     FRows.Clear();
     FTypes.Clear();
     ++FGeneration;
-    FDepth = 0;
     FSelLow = INT_MAX;
     FSelHigh = -1;
     FHost.ViewCleared();

@@ -40,9 +40,11 @@ public:
   // Adding. Appends the store's current message (the filter was already passed); the store is left
   // on the new message.
   void AppendCurrentMessage();
-  // Depth := 0: the next message starts at the outermost level.
-  void ResetDepth() { FDepth = 0; }
-  int Depth() const { return FDepth; }
+  // Depth := 0: the next message starts at the outermost level. In a store of merged logs, the next
+  // message of the log whose message the view took last.
+  void ResetDepth() { FLanes[FLastLane].Depth = 0; }
+  // The level the next message of that log gets.
+  int Depth() const { return FLanes[FLastLane].Depth; }
 
   // Sizes and lookups. Row and item arguments must be valid.
   int RowCount() const { return FRows.RowCount(); }
@@ -204,11 +206,19 @@ private:
   std::vector<uint8_t> FCollapsed;
   std::vector<uint8_t> FKinds;
   std::vector<int32_t> FMatch;     // entry item -> its matching exit item, -1 when none
-  std::vector<int32_t> FOpen;      // entries still waiting for their exit
-  std::vector<std::vector<int32_t>> FMarksByLevel;  // entry and exit items per level, ascending
   TQBRowIndex FRows;
   TQBTypeIndex FTypes{[this](int item) { return ItemType(item); }};
-  int32_t FDepth = 0;
+  // Nesting runs per lane: lane 0 holds the messages of a store with one log (and those of no source
+  // log), lane n + 1 those of merged log n, so the methods of two logs never pair with each other.
+  struct TLane {
+    int32_t Depth = 0;
+    std::vector<int32_t> Open;                        // entries still waiting for their exit
+    std::vector<std::vector<int32_t>> MarksByLevel;  // entry and exit items per level, ascending
+  };
+  size_t LaneOf(int item) const;
+  TLane& LaneFor(size_t lane);
+  std::vector<TLane> FLanes = std::vector<TLane>(1);
+  size_t FLastLane = 0;
   int FLastClosedEntry = -1;  // the entry that the last indexed exit closed
   TQuickTest FQuickTest;
   std::vector<uint8_t> FQuickPasses;  // one flag per item while FQuickTest is set

@@ -15,6 +15,7 @@ using C = TQBCmd;
 constexpr std::array<TQBCommandInfo, QBCommandCount> kCommands{{
   {C::Open, "actOpen", "Open...", "Ctrl+O", "Open Log File", "open", false},
   {C::Append, "actAppend", "Append...", "", "Append Log File", "append", false},
+  {C::MergeLogs, "actMergeLogs", "Merge Logs...", "", "Merge Log Files by Time", "", false},
   {C::Save, "actSave", "Save...", "Ctrl+S", "Save Messages to Log File", "save", false},
   {C::Export, "actExport", "Export...", "", "", "export", false},
   {C::NewProject, "actNewProject", "New Project", "", "Create New Project", "project-new", false},

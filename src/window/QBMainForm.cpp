@@ -116,7 +116,7 @@ void TFrmViewer::BuildWindow() {
   FFeedback = std::make_unique<TQBWindowFeedback>(
       TQBWindowFeedback::TParts{*this, *FDialogs.Errors, *FStatus, [this] { UpdateCommands(); }});
   FHost = std::make_unique<TQBViewerHost>(TQBViewerHost::TParts{
-      FDisplay, FMenus.MessageList, *FStatus, *FFeedback, [this] { FInspectorHost->SelectionChanged(); }});
+      FDisplay, FMenus.MessageList, *FStatus, *FFeedback, [this] { FInspectorHost->SelectionChanged(); }, FLog.Sources});
   // Published before any view exists. Commands change state only through UpdateCommands; there is no
   // idle polling to switch off.
   ViewerHost = FHost.get();
@@ -341,7 +341,8 @@ void TFrmViewer::dropEvent(QDropEvent* event) {
   event->acceptProposedAction();
   activateWindow();
   raise();
-  FLogArea->Loads().Drop(files);
+  // With Shift held, several files dropped together are merged by time.
+  FLogArea->Loads().Drop(files, event->modifiers().testFlag(Qt::ShiftModifier));
 }
 
 QMenu* TFrmViewer::createPopupMenu() {

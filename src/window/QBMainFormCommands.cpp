@@ -55,6 +55,7 @@ using THandle = std::function<void(TQBCmd, std::function<void()>)>;
 void ConnectLogCommands(const THandle& handle, TQBLogWindow& log, TQBLogFollower& follower) {
   handle(TQBCmd::Open, [&log] { log.Open(); });
   handle(TQBCmd::Append, [&log] { log.Append(); });
+  handle(TQBCmd::MergeLogs, [&log] { log.MergeLogs(); });
   handle(TQBCmd::Save, [&log] { log.Save(); });
   handle(TQBCmd::Export, [&log] { log.Export(); });
   handle(TQBCmd::Refresh, [&log] { log.Loads().Refresh(); });

@@ -42,7 +42,7 @@ QMenu* BookmarkMenu(QWidget* parent, const TQBCommandTable& commands, const QStr
 
 void BuildFileAndEdit(QMenuBar* bar, const TQBCommandTable& commands, TQBMenus& menus) {
   QMenu* file = NewMenu(bar, QStringLiteral("&File"), "mnuFile");
-  AddItems(file, commands, {C::Open, C::Append, C::Save, C::Export});
+  AddItems(file, commands, {C::Open, C::Append, C::MergeLogs, C::Save, C::Export});
   menus.RecentFiles = NewMenu(file, QStringLiteral("Recent &Files"), "mnuRecentFiles");
   file->addMenu(menus.RecentFiles);
   AddItems(file, commands, {Sep, C::NewProject, C::OpenProject, C::SaveProject, C::SaveProjectAs, C::CloseProject});

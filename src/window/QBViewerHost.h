@@ -6,6 +6,7 @@
 
 #include <quillbox/QBCustomViewIntf.h>
 
+#include "model/QBSourceLogs.h"
 #include "window/QBDisplayState.h"
 
 #include <functional>
@@ -21,6 +22,7 @@ public:
     TQBStatusPanes& Panes;  // the progress pane
     IQBAreaFeedback& Feedback;  // status texts and command states
     std::function<void()> SelectionChanged;  // the current view's selection changed
+    const TQBSourceLogs& Sources;  // which log each message came from, when logs were merged
   };
   explicit TQBViewerHost(TParts parts) : P(std::move(parts)) {}
 
@@ -47,6 +49,7 @@ public:
   void SetProgressTotal(int total) override;
   void SetProgress(int n) override;
   void StepProgress() override;
+  int GetSourceLog(int recNo) const override { return P.Sources.LogOf(recNo); }
 
 private:
   TParts P;

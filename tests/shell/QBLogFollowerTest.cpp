@@ -248,6 +248,11 @@ TEST_F(LogFollower, ALoadThatFailedOrAClearEndsFollowing) {
   EXPECT_TRUE(FFollower.Following());
   FFollower.Cleared();
   EXPECT_FALSE(FFollower.Following());
+  // Logs merged into the store replace the followed file: its new records must not join them.
+  Load();
+  EXPECT_TRUE(FFollower.Following());
+  FFollower.LogsMerged();
+  EXPECT_FALSE(FFollower.Following());
   Load();
   EXPECT_TRUE(FFollower.Following());
   TQBLoadResult failed;

@@ -341,3 +341,79 @@ TEST_F(QblTool, HistogramTakesTheTimeRangeOfAProjectView) {
 }
 
 }  // namespace
+
+namespace {
+
+// A log of info messages with the given texts at given local times (milliseconds) and one bias.
+QByteArray MergeLog(std::initializer_list<std::pair<const char*, int32_t>> rows, int32_t bias) {
+  QByteArray bytes;
+  for (const auto& [text, time] : rows) {
+    TQBRawMessage m = Message(qbmInfo, text);
+    m.Time = time;
+    m.TimeBias = bias;
+    bytes += MarkedRecord(m);
+  }
+  return bytes;
+}
+
+QStringList DumpTexts(const QString& path) {
+  QStringList texts;
+  for (const QJsonObject& o : JsonLines(RunTool({"dump", path}).Out)) texts << o["text"].toString();
+  return texts;
+}
+
+TEST_F(QblTool, MergeWritesTheLogsInterleavedByUtcInstant) {
+  constexpr int32_t hour = 3600 * 1000;
+  // The client's clock runs an hour ahead of UTC (bias -60); the server's is UTC.
+  const QString client = FFiles.Write("client.qbl", MergeLog({{"c1", 10 * hour}, {"c2", 11 * hour}}, -60));
+  const QString server = FFiles.Write("server.qbl", MergeLog({{"s1", 9 * hour}, {"s2", 10 * hour}}, 0));
+  const QString out = FFiles.Path("merged.qbl");
+  const TRun run = RunTool({"merge", out, client, server});
+  EXPECT_EQ(run.Code, 0) << run.Err.constData();
+  EXPECT_TRUE(run.Err.isEmpty());
+  EXPECT_EQ(DumpTexts(out), QStringList({"c1", "s1", "c2", "s2"}));
+}
+
+TEST_F(QblTool, MergeExitStatuses) {
+  const QByteArray good = MergeLog({{"a1", 1000}}, 0);
+  const QString a = FFiles.Write("a.qbl", good);
+  const QString b = FFiles.Write("b.qbl", MergeLog({{"b1", 500}}, 0));
+  // Cut inside the second record's header: the log stops there.
+  const QString cut = FFiles.Write("cut.qbl", MergeLog({{"t1", 2000}, {"t2", 3000}}, 0).left(good.size() + 60));
+  const QString link = FFiles.Path("link.qbl");
+  ASSERT_TRUE(QFile::link(a, link));
+  const QString previous = FFiles.Write("previous.qbl", "kept");
+  struct TCase {
+    const char* Name;
+    QStringList Args;
+    int Code;
+    const char* ErrorPart;
+  };
+  const std::vector<TCase> cases = {
+      {"no output", {"merge"}, 2, "usage: qbltool merge OUT.qbl IN1.qbl"},
+      {"no input", {"merge", FFiles.Path("o1.qbl")}, 2, "usage: qbltool merge"},
+      {"an unknown option", {"merge", "--sorted", FFiles.Path("o2.qbl"), a}, 2, "unknown option '--sorted'"},
+      {"an unreadable input", {"merge", previous, a, FFiles.Path("missing.qbl")}, 2, "cannot open"},
+      {"the output is an input through a link", {"merge", link, b, a}, 2, "one of the logs being merged"},
+      {"the output is an input by another spelling", {"merge", FFiles.Path("./a.qbl"), a, b}, 2,
+       "one of the logs being merged"},
+      {"a cut input", {"merge", FFiles.Path("o3.qbl"), cut, b}, 1, "is not a valid log file"},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    const TRun run = RunTool(c.Args);
+    EXPECT_EQ(run.Code, c.Code);
+    EXPECT_TRUE(run.Err.contains(c.ErrorPart)) << run.Err.constData();
+  }
+  // Nothing that failed replaced a file: the inputs and the earlier output are as they were.
+  EXPECT_EQ(DumpTexts(a), QStringList({"a1"}));
+  QFile kept(previous);
+  ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+  EXPECT_EQ(kept.readAll(), "kept");
+  EXPECT_FALSE(QFile::exists(FFiles.Path("o1.qbl")));
+  // The cut input names itself, and what was read before the cut was written.
+  EXPECT_EQ(DumpTexts(FFiles.Path("o3.qbl")), QStringList({"b1", "t1"}));
+  EXPECT_TRUE(RunTool({"merge", FFiles.Path("o4.qbl"), cut, b}).Err.contains("cut.qbl"));
+}
+
+}  // namespace

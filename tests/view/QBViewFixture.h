@@ -27,6 +27,11 @@ struct TRecordingHost : IQBViewHostHooks {
   void Beep() override { ++Beeps; }
   void ShowNotFound(const QString& message) override { Notices << message; }
   void ShowStatusText(const QString& text) override { StatusTexts << text; }
+  // The source log of each record number (index recNo - 1) when logs were merged; empty for one log.
+  std::vector<int> SourceLogs;
+  int SourceLogOf(int recNo) const override {
+    return recNo >= 1 && size_t(recNo) <= SourceLogs.size() ? SourceLogs[size_t(recNo) - 1] : -1;
+  }
 };
 
 // A message to add; only the fields the tests vary.

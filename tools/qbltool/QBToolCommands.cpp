@@ -63,6 +63,7 @@ const TCommand kCommands[] = {
     {"print", "print --pdf OUT.pdf [--title TEXT] [--font-size N] [--columns LIST] [FILTER | --project FILE.qbp --view NAME] IN.qbl",
      RunPrint},
     {"histogram", "histogram --bucket DURATION [FILTER | --project FILE.qbp --view NAME] IN.qbl", RunHistogram},
+    {"merge", "merge OUT.qbl IN1.qbl [IN2.qbl ...]", RunMerge},
 };
 
 int Usage(const TToolIO& io) {

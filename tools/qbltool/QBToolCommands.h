@@ -49,6 +49,7 @@ int RunExport(const QStringList& args, const TToolIO& io);
 int RunOrganize(const QStringList& args, const TToolIO& io);
 int RunPrint(const QStringList& args, const TToolIO& io);
 int RunHistogram(const QStringList& args, const TToolIO& io);
+int RunMerge(const QStringList& args, const TToolIO& io);
 
 }  // namespace qbltool
 

@@ -3,6 +3,8 @@
 
 #include "QBToolCommands.h"
 
+#include "model/QBSourceLogs.h"
+
 #include <quillbox/QuillboxMessageSet.h>
 
 namespace qbltool {
@@ -14,6 +16,11 @@ struct TToolLoad {
 // Loads path into set through the adding path. Reports a file that cannot be opened or an invalid
 // record on the error stream as one line naming the file.
 TToolLoad LoadForTool(const QString& path, TQuillboxMessageSet& set, const TToolIO& io);
+// Merges the logs at paths into set by their UTC instants, recording each message's log in sources.
+// A log that cannot be opened adds nothing (ExitUsage); each log that stops at an invalid record is
+// reported on its own line, and the merge keeps what was read (ExitInvalidRecord).
+TToolLoad MergeForTool(const QStringList& paths, TQuillboxMessageSet& set, TQBSourceLogs& sources,
+                       const TToolIO& io);
 
 // The path of a program built beside qbltool (the programs that link the viewer's widgets).
 QString SiblingProgram(const QString& name);

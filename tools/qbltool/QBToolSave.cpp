@@ -25,6 +25,13 @@ QString SaveFailureLine(const TQBSaveResult& saved, const QString& path) {
 
 }  // namespace
 
+int SaveToolView(const TToolView& view, const QString& path, const TToolIO& io) {
+  const TQBSaveResult saved = SaveViewToFile(view.Rows(), path);
+  if (saved.Ok) return ExitOk;
+  io.Error(SaveFailureLine(saved, path));
+  return ExitUsage;
+}
+
 int RunSave(const QStringList& args, const TToolIO& io) {
   TViewOptions options;
   QString error;
@@ -46,11 +53,7 @@ int RunSave(const QStringList& args, const TToolIO& io) {
                          QStringLiteral("it is the log being saved, read only up to its invalid record; saving "
                                         "over it would lose the records after that")))
     return ExitUsage;
-  const TQBSaveResult saved = SaveViewToFile(view.Rows(), options.Files[1]);
-  if (!saved.Ok) {
-    io.Error(SaveFailureLine(saved, options.Files[1]));
-    return ExitUsage;
-  }
+  if (SaveToolView(view, options.Files[1], io) != ExitOk) return ExitUsage;
   return loaded;
 }
 

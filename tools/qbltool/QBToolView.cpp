@@ -183,6 +183,7 @@ int ApplyProjectView(TViewOptions& options, const TToolIO& io) {
 }
 
 TToolView::TToolView(const TQBFilterCriteria& filter) {
+  FHost.Sources = &FSources;
   FView = std::make_unique<TQBViewModel>(FSet, FList, FHost);
   FList.SetTarget(&FView->Rows());
   FView->SetFilterCriteria(filter);
@@ -190,15 +191,23 @@ TToolView::TToolView(const TQBFilterCriteria& filter) {
 
 int TToolView::Load(const QString& path, const TToolIO& io) {
   const TToolLoad load = LoadForTool(path, FSet, io);
-  if (load.ExitCode == ExitUsage) return load.ExitCode;
-  // Filled as the viewer fills a new view: every stored message offered in turn.
+  if (load.ExitCode != ExitUsage) Fill();
+  return load.ExitCode;
+}
+
+int TToolView::Merge(const QStringList& paths, const TToolIO& io) {
+  const TToolLoad load = MergeForTool(paths, FSet, FSources, io);
+  if (load.ExitCode != ExitUsage) Fill();
+  return load.ExitCode;
+}
+
+void TToolView::Fill() {
   FList.BeginUpdate();
   for (int recNo = 1; recNo <= FSet.GetRecordCount(); ++recNo) {
     FSet.GotoRec(recNo);
     FView->AddCurrentMessage(false);
   }
   FList.EndUpdate();
-  return load.ExitCode;
 }
 
 }  // namespace qbltool

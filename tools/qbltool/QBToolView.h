@@ -9,6 +9,8 @@
 #include "view/QBHeadlessList.h"
 #include "view/QBViewModel.h"
 
+#include "model/QBSourceLogs.h"
+
 #include <QStringList>
 
 #include <memory>
@@ -55,16 +57,28 @@ public:
   explicit TToolView(const TQBFilterCriteria& filter);
   // Loads the file and fills the view; returns the load's exit code (reported on the error stream).
   int Load(const QString& path, const TToolIO& io);
+  // Merges the logs by time and fills the view; returns the merge's exit code.
+  int Merge(const QStringList& paths, const TToolIO& io);
   const TQBViewRows& Rows() const { return FView->Rows(); }
 
 private:
+  // Offers every stored message to the view, as the viewer fills a new view.
+  void Fill();
+
   struct THost : IQBViewHostHooks {
+    const TQBSourceLogs* Sources = nullptr;
     bool AutoCollapse() const override { return true; }
+    int SourceLogOf(int recNo) const override { return Sources->LogOf(recNo); }
   };
   TQuillboxMessageSet FSet;
+  TQBSourceLogs FSources;
   TQBHeadlessList FList;
   THost FHost;
   std::unique_ptr<TQBViewModel> FView;
 };
+
+// Saves every message of view to path through a temporary file beside it, so a failed save leaves an
+// existing file as it was. ExitOk, or ExitUsage after the error line.
+int SaveToolView(const TToolView& view, const QString& path, const TToolIO& io);
 
 }  // namespace qbltool

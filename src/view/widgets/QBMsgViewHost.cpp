@@ -39,6 +39,10 @@ void TQBMsgViewHostHooks::ShowStatusText(const QString& text) {
   if (ViewerHost) ViewerHost->ShowStatusText(text);
 }
 
+int TQBMsgViewHostHooks::SourceLogOf(int recNo) const {
+  return ViewerHost ? ViewerHost->GetSourceLog(recNo) : -1;
+}
+
 void TQBMsgViewHostHooks::HideHint() {
   FView.HideHint();
 }

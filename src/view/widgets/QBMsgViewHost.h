@@ -19,6 +19,7 @@ public:
   void ShowNotFound(const QString& message) override;
   void ShowStatusText(const QString& text) override;
   void HideHint() override;
+  int SourceLogOf(int recNo) const override;
 
   void SetProgressTotal(int total) override;
   void StepProgress() override;

@@ -50,6 +50,13 @@ void TQBLogWindow::Append() {
   if (!path.isEmpty()) FLoads.LoadFile(path, true);
 }
 
+void TQBLogWindow::MergeLogs() {
+  const QStringList paths = P.Dialogs.OpenFileNames(&P.Window, QStringLiteral("Merge Quillbox Log Files"), P.State.LastLogDir);
+  if (paths.isEmpty()) return;
+  P.State.LastLogDir = QFileInfo(paths.front()).absolutePath();
+  FLoads.MergeFiles(paths);
+}
+
 void TQBLogWindow::Export() {
   if (!CurrentExport()) return;
   QString chosen;

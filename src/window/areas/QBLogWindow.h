@@ -42,6 +42,8 @@ public:
 
   void Open();
   void Append();
+  // File > Merge Logs...: the files chosen together are merged by time into the emptied store.
+  void MergeLogs();
   void Save() { FCommands.Save(); }
   void Export();
   // The invalid-log report, also for records read after the load (Follow Log File).

@@ -4,6 +4,7 @@
 // offscreen tools replace them.
 
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
@@ -16,6 +17,11 @@ public:
   virtual int AskYesNoCancel(QWidget* over, const QString& text) = 0;
   // Empty when cancelled.
   virtual QString OpenFileName(QWidget* parent, const QString& title, const QString& dir) = 0;
+  // Several existing files chosen together, in the order the dialog gives them; empty when cancelled.
+  virtual QStringList OpenFileNames(QWidget* parent, const QString& title, const QString& dir) {
+    (void)parent, (void)title, (void)dir;
+    return {};
+  }
   virtual QString SaveFileName(QWidget* parent, const QString& title, const QString& dir, const QString& filter,
                                const QString& suffix, QString* chosenFilter) = 0;
   // The log's own reports, naming the file with its path shortened to fit: a log with invalid

@@ -67,6 +67,15 @@ public:
                                                                                   : QString();
   }
 
+  QStringList OpenFileNames(QWidget* parent, const QString& title, const QString& dir) override {
+    QFileDialog dialog(parent, title, dir, QStringLiteral("Quillbox Log Files (*.qbl)"));
+    dialog.setObjectName(QStringLiteral("dlgMergeLogs"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFiles);
+    dialog.setSizeGripEnabled(true);
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles() : QStringList();
+  }
+
   QString SaveFileName(QWidget* parent, const QString& title, const QString& dir, const QString& filter,
                        const QString& suffix, QString* chosenFilter) override {
     QFileDialog dialog(parent, title, dir, filter);

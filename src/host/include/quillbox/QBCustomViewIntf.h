@@ -188,6 +188,9 @@ public:
   virtual void SetProgressTotal(int total) = 0;
   virtual void SetProgress(int n) = 0;
   virtual void StepProgress() = 0;
+  // The log a message came from when the store holds several logs merged by time (0 for the first
+  // given), -1 otherwise: a view nests the methods of each log apart.
+  virtual int GetSourceLog(int recNo) const { (void)recNo; return -1; }
 };
 
 // The published host; null outside the main window's lifetime.
