@@ -13,6 +13,8 @@ int64_t UtcInstant(int32_t date, int32_t time, int32_t bias) {
 namespace {
 
 constexpr int kProgressEvery = 4096;
+// As for a load: records of megabytes would make 4,096 of them a long wait between two reports.
+constexpr int64_t kProgressBytes = 4 << 20;
 // What one log's reader buffers when loaded alone; the merged logs share it.
 constexpr size_t kReadBuffer = size_t(1) << 20;
 
@@ -90,6 +92,7 @@ TQBMergeResult MergeLogFiles(const QStringList& paths, TQBMessageAdder& adder, T
   for (int log = 0; log < int(inputs.size()); ++log)
     if (Advance(*inputs[size_t(log)], log, result)) heads.push(log);
   TQuillboxMessageSet& set = adder.MessageSet();
+  int64_t unreported = 0;  // bytes read since the last progress report
   while (!heads.empty()) {
     const int log = heads.top();
     heads.pop();
@@ -98,9 +101,12 @@ TQBMergeResult MergeLogFiles(const QStringList& paths, TQBMessageAdder& adder, T
     AddLogRecord(input.Head, adder, events);
     ++input.Read;
     ++result.MessagesAdded;
+    const int64_t before = result.EndOffsets[size_t(log)];
     result.EndOffsets[size_t(log)] = input.Reader.Position();
+    unreported += result.EndOffsets[size_t(log)] - before;
     if (Advance(input, log, result)) heads.push(log);
-    if (!events || result.MessagesAdded % kProgressEvery != 0) continue;
+    if (!events || (result.MessagesAdded % kProgressEvery != 0 && unreported < kProgressBytes)) continue;
+    unreported = 0;
     ReportProgress(inputs, *events);
     if (events->StopRequested()) {
       result.Status = TQBMergeResult::TStatus::Stopped;

@@ -5,6 +5,8 @@
 #include "view/QBHeadlessList.h"
 #include "view/QBViewModel.h"
 
+#include <QFileInfo>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -228,6 +230,30 @@ TEST(LogMerge, AnInvalidRecordEndsOnlyItsLog) {
   EXPECT_EQ(result.Invalid[0].MessagesRead, 1);
   EXPECT_GT(result.Invalid[0].Offset, 0);
   EXPECT_EQ(TextsOf(set), QStringList({"a1", "b1", "b2"}));
+}
+
+// Stops at the first progress report, as the window's Stop button does.
+struct TStopAtOnce : IQBLogLoadEvents {
+  int Reports = 0;
+  int64_t Position = 0, Size = 0;
+  void Progress(int64_t position, int64_t size) override { ++Reports, Position = position, Size = size; }
+  bool StopRequested() override { return true; }
+};
+
+TEST(LogMerge, ReportsProgressOverAllLogsAndStopsWhenAsked) {
+  TTempFiles files;
+  std::vector<TRec> many(3000, TRec{"x"});
+  const QStringList paths = WriteLogs(files, {many, many});
+  TQuillboxMessageSet set;
+  TQBMessageAdder adder(set);
+  TStopAtOnce events;
+  const TQBMergeResult result = MergeLogFiles(paths, adder, nullptr, &events);
+  EXPECT_EQ(result.Status, TQBMergeResult::TStatus::Stopped);
+  EXPECT_EQ(result.MessagesAdded, 4096);
+  EXPECT_EQ(set.GetRecordCount(), 4096);
+  EXPECT_EQ(events.Reports, 1);
+  EXPECT_EQ(events.Size, QFileInfo(paths[0]).size() * 2);
+  EXPECT_GT(events.Position, events.Size / 2);
 }
 
 TEST(LogMerge, ALogThatCannotBeOpenedAddsNothing) {

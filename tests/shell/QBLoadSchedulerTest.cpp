@@ -163,6 +163,40 @@ TEST_F(LoadSchedulerTest, TheCommandLineLoadsItsOneFileOrReportsItMissing) {
   EXPECT_EQ(done, 3);
 }
 
+TEST_F(LoadSchedulerTest, MergeOnTheCommandLineAndShiftDropMergeTheFiles) {
+  const QString one = Log(QStringLiteral("One.qbl"), 2), two = Log(QStringLiteral("Two.qbl"), 3);
+  int done = 0;
+  Loads.PostCommandLine({QStringLiteral("--merge"), one, two}, [&] { ++done; });
+  RunEventLoop();
+  EXPECT_EQ(Window.Calls, (QStringList{"begin", "ended", "end"}));
+  EXPECT_EQ(MessageSet.GetRecordCount(), 5);
+  EXPECT_EQ(State.Sources.LogCount(), 2);
+  EXPECT_TRUE(State.CurrentFile.isEmpty());
+  EXPECT_EQ(done, 1);
+
+  // A missing file is reported and nothing is merged: the log shown stays.
+  const QString missing = Files.Path(QStringLiteral("Missing.qbl"));
+  Window.Calls.clear();
+  Loads.PostCommandLine({QStringLiteral("--merge"), one, missing}, [&] { ++done; });
+  RunEventLoop();
+  EXPECT_EQ(Window.Calls, QStringList{QStringLiteral("error Cannot open file \"%1\". The file does not exist.")
+                                          .arg(QDir::toNativeSeparators(missing))});
+  EXPECT_EQ(MessageSet.GetRecordCount(), 5);
+  EXPECT_EQ(done, 2);
+
+  // Dropped with Shift held, the files are merged in the order dropped; one file loads as a drop does.
+  Window.Calls.clear();
+  Loads.Drop({two, one}, true);
+  RunEventLoop();
+  EXPECT_EQ(MessageSet.GetRecordCount(), 5);
+  EXPECT_EQ(State.Sources.LogPath(0), two);
+  Loads.Drop({one}, true);
+  RunEventLoop();
+  EXPECT_EQ(MessageSet.GetRecordCount(), 2);
+  EXPECT_EQ(State.CurrentFile, QFileInfo(one).absoluteFilePath());
+  EXPECT_EQ(State.Sources.LogCount(), 0);
+}
+
 TEST_F(LoadSchedulerTest, ACloseRequestDuringALoadWaitsAndGoesBeforeTheWaitingWork) {
   const QString first = Log(QStringLiteral("First.qbl"), 2), second = Log(QStringLiteral("Second.qbl"), 3);
   QStringList order;

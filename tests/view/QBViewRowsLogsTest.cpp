@@ -38,8 +38,8 @@ TEST(ViewRowsLogs, EachLogNestsAloneAndOverlappingMethodsCollapseAndExpandSoundl
     SCOPED_TRACE(round);
     TViewFixture f(round % 2 == 0);
     const int logs = 2 + int(random() % 3);
-    std::vector<std::vector<int32_t>> typesOf(size_t(logs));
-    std::vector<std::vector<int>> itemsOf(size_t(logs));
+    std::vector<std::vector<int32_t>> typesOf(static_cast<size_t>(logs));
+    std::vector<std::vector<int>> itemsOf(static_cast<size_t>(logs));
     for (int i = 0; i < 60; ++i) {
       const int log = int(random() % uint32_t(logs));
       const int32_t type = kTypes[random() % 5];
