@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string>
 
 namespace {
 
@@ -74,6 +75,42 @@ TEST(MessageSet, CloseThenOpenEmptiesAndRestartsNumbering) {
   AddText(set, 2, "again");
   EXPECT_EQ(set.RecNo(), 1);
   EXPECT_EQ(set.At(1).MsgText(), "again");
+}
+
+// Enough records to fill record blocks of every size, and texts that fill text blocks, span them and
+// get blocks of their own: every record must read back as it was added, before and after the set is
+// emptied and filled again.
+TEST(MessageSet, ManyRecordsAndLargeTextsReadBackIntact) {
+  TQuillboxMessageSet set;
+  std::string text;
+  const auto textOf = [&](int i) -> const std::string& {
+    const size_t size = i % 50000 == 7 ? (size_t(3) << 20) + size_t(i % 5) : size_t(i % 301);
+    text.assign(size, char('a' + i % 26));
+    if (size > 0) text.back() = '!';
+    return text;
+  };
+  for (int round = 0; round < 2; ++round) {
+    set.Close();
+    set.Open();
+    const int count = 300000 - round * 1000;
+    for (int i = 0; i < count; ++i) {
+      TQBRawMessage msg;
+      msg.MsgType = i % 45;
+      msg.Time = i;
+      const std::string& t = textOf(i);
+      msg.MsgText = {t.data(), int64_t(t.size()), TQBTextEncoding::Utf8};
+      set.AppendMessage(i, msg);
+    }
+    ASSERT_EQ(set.GetRecordCount(), count);
+    for (int i = 0; i < count; ++i) {
+      const TQBMessageRef m = set.At(i + 1);
+      const std::string& t = textOf(i);
+      ASSERT_EQ(m.ID(), i);
+      ASSERT_EQ(m.MsgType(), i % 45);
+      ASSERT_EQ(m.TimeStamp().Time, i);
+      ASSERT_EQ(m.MsgTextUtf8(), QByteArrayView(t.data(), qsizetype(t.size()))) << i;
+    }
+  }
 }
 
 TEST(MessageSet, AppendOnAClosedSetFails) {
