@@ -9,6 +9,7 @@
 #include <cstdlib>
 
 #include <malloc.h>
+#include <unistd.h>
 
 namespace {
 // Part of the file name: raise it whenever the generator's output changes, so no run measures a log
@@ -51,6 +52,15 @@ QString CachedLog(const QString& folder, int64_t count) {
   if (GenerateLog(partial, {count, 1, {}}, nullptr)) QFile::rename(partial, path);
   return path;
 }
+
+int64_t ResidentBytes() {
+  QFile statm(QStringLiteral("/proc/self/statm"));
+  if (!statm.open(QIODevice::ReadOnly)) return 0;
+  const QList<QByteArray> fields = statm.readAll().split(' ');
+  return fields.size() > 1 ? fields[1].toLongLong() * int64_t(sysconf(_SC_PAGESIZE)) : 0;
+}
+
+void ReturnFreeMemory() { malloc_trim(0); }
 
 int64_t HeapBytesInUse() {
   const struct mallinfo2 info = mallinfo2();

@@ -17,5 +17,10 @@ QString BenchLog(const qbgen::TGenShape& shape);
 // A log of count messages (seed 1) kept in folder across runs: generated under a temporary name and
 // renamed when complete, so an interrupted run never leaves a short log behind.
 QString CachedLog(const QString& folder, int64_t count);
-// Bytes the heap holds now (allocated blocks and mapped ones), for memory figures.
+// Bytes the heap holds now (allocated blocks and mapped ones), for memory figures. The store's large
+// record and text blocks are mapped outside the heap and not counted here: see ResidentBytes.
 int64_t HeapBytesInUse();
+// The process's resident memory now, the store's own mappings included. ReturnFreeMemory first gives
+// the heap's free pages back, so that what an earlier measure freed does not lower a later one.
+int64_t ResidentBytes();
+void ReturnFreeMemory();

@@ -52,7 +52,7 @@ enum class TQBLoadMode { Whole, CompleteRecords };
 // see are the same); 0 takes DefaultLoadThreads().
 TQBLoadResult LoadLogFile(const QString& path, TQBMessageAdder& adder, IQBLogLoadEvents* events = nullptr,
                           TQBLoadMode mode = TQBLoadMode::Whole, int threads = 0);
-// Two where the machine has more than two cores, else one.
+// One for now: reading alongside is asked for explicitly until it is shown to pay.
 int DefaultLoadThreads();
 
 // Adds one record read from a log as a message: separators get their fixed texts, and the events
