@@ -150,6 +150,7 @@ constexpr std::array<TQBCommandInfo, QBCommandCount> kCommands{{
   {C::ViewTimeStamp, "actViewTimeStamp", "Time Stamp", "", "Show Time Stamp", "", true},
   {C::ViewTimeDiff, "actViewTimeDiff", "Time Difference", "", "Show Time-Difference from previous message", "", true},
   {C::ViewTimeOffset, "actViewTimeOffset", "Time Offset", "", "Show Time-Offset from beginning of log", "", true},
+  {C::ViewLog, "actViewLog", "Log", "", "Show/Hide the Log each message came from", "", true},
 
   {C::ViewOverviewBar, "actViewOverviewBar", "Overview Bar", "", "Show/Hide the Overview Bar\rbeside the Message List",
    "", true},
