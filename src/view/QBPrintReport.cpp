@@ -104,9 +104,10 @@ constexpr int DateText = 10;  // the texts the date and time fields are padded f
 constexpr int TimeText = 12;
 
 // The printed columns in their order.
-constexpr TQBColumn kColumns[] = {TQBColumn::Log,       TQBColumn::Category, TQBColumn::AppName,  TQBColumn::ComputerName,
-                                  TQBColumn::ProcessID, TQBColumn::ThreadName, TQBColumn::Date,
-                                  TQBColumn::TimeStamp, TQBColumn::TimeDiff, TQBColumn::TimeOffset};
+constexpr TQBColumn kColumns[] = {TQBColumn::Log,       TQBColumn::Category,   TQBColumn::AppName,
+                                  TQBColumn::ComputerName, TQBColumn::ProcessID, TQBColumn::ThreadName,
+                                  TQBColumn::Date,      TQBColumn::TimeStamp,  TQBColumn::TimeDiff,
+                                  TQBColumn::TimeOffset};
 
 QString HeadingOf(TQBColumn column) {
   switch (column) {
