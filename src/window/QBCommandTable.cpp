@@ -150,11 +150,12 @@ constexpr std::array<TQBCommandInfo, QBCommandCount> kCommands{{
   {C::ViewTimeStamp, "actViewTimeStamp", "Time Stamp", "", "Show Time Stamp", "", true},
   {C::ViewTimeDiff, "actViewTimeDiff", "Time Difference", "", "Show Time-Difference from previous message", "", true},
   {C::ViewTimeOffset, "actViewTimeOffset", "Time Offset", "", "Show Time-Offset from beginning of log", "", true},
-  {C::ViewLog, "actViewLog", "Log", "", "Show/Hide the Log each message came from", "", true},
 
   {C::ViewOverviewBar, "actViewOverviewBar", "Overview Bar", "", "Show/Hide the Overview Bar\rbeside the Message List",
    "", true},
   {C::QuickFilter, "actQuickFilter", "Quick Filter", "Ctrl+Shift+F", "Filter the View as You Type", "", false},
+
+  {C::ViewLog, "actViewLog", "Log", "", "Show/Hide Log", "", true},
 
   {C::ViewScratchPad, "actViewScratchPad", "Scratch Pad", "", "", "", true},
   {C::BlockMessages, "actBlockMessages", "Block Messages", "", "", "", true},
