@@ -27,6 +27,7 @@ TQBColumnControls::TQBColumnControls(TButtons buttons, QWidget* parent) : QWidge
   FComputerName = Named<QCheckBox>(QStringLiteral("Computer &Name"), "chkComputerName", this);
   FProcessID = Named<QCheckBox>(QStringLiteral("&Process ID"), "chkProcessID", this);
   FThreadName = Named<QCheckBox>(QStringLiteral("Th&read"), "chkThreadName", this);
+  FLog = Named<QCheckBox>(QStringLiteral("&Log"), "chkLog", this);
   FDate = Named<QCheckBox>(QStringLiteral("&Date"), "chkDate", this);
   FTime = Named<QCheckBox>(QStringLiteral("&Time"), "chkTime", this);
   FTimeStamp = Named<QRadioButton>(QStringLiteral("Time &Stamp"), "optTimeStamp", this);
@@ -44,7 +45,7 @@ TQBColumnControls::TQBColumnControls(TButtons buttons, QWidget* parent) : QWidge
   }
 
   auto* left = new QVBoxLayout;
-  for (QCheckBox* box : {FCategory, FAppName, FComputerName, FProcessID, FThreadName}) left->addWidget(box);
+  for (QCheckBox* box : {FCategory, FAppName, FComputerName, FProcessID, FThreadName, FLog}) left->addWidget(box);
   left->addStretch(1);
   auto* right = new QVBoxLayout;
   right->addWidget(FDate);
@@ -93,6 +94,7 @@ QCheckBox* TQBColumnControls::Box(TQBColumnSet flag) const {
     case colProcessID: return FProcessID;
     case colThreadName: return FThreadName;
     case colDate: return FDate;
+    case colLog: return FLog;
     default: return nullptr;
   }
 }
@@ -110,6 +112,7 @@ TQBColumnChoice TQBColumnControls::Choice() const {
   c.ComputerName = FComputerName->isChecked();
   c.ProcessID = FProcessID->isChecked();
   c.ThreadName = FThreadName->isChecked();
+  c.Log = FLog->isChecked();
   c.Date = FDate->isChecked();
   c.Time = FTime->isChecked();
   for (TQBColumnSet flag : {colTimeStamp, colTimeDiff, colTimeOffset})
@@ -123,6 +126,7 @@ void TQBColumnControls::Show(const TQBColumnChoice& c) {
   FComputerName->setChecked(c.ComputerName);
   FProcessID->setChecked(c.ProcessID);
   FThreadName->setChecked(c.ThreadName);
+  FLog->setChecked(c.Log);
   FDate->setChecked(c.Date);
   FTime->setChecked(c.Time);
   for (TQBColumnSet flag : {colTimeStamp, colTimeDiff, colTimeOffset}) {

@@ -1,7 +1,7 @@
 #pragma once
 // The column controls that the options dialog's "Columns" page, the column chooser and the print
-// dialog share: the boxes Category, Application Name, Computer Name, Process ID and Thread in a left
-// column; Date, Time and, indented under Time, the three time radio buttons in a right column; the
+// dialog share: the boxes Category, Application Name, Computer Name, Process ID, Thread and Log in a
+// left column; Date, Time and, indented under Time, the three time radio buttons in a right column; the
 // buttons "All Columns" and "Message Text Only" below them or at the right. The controls follow the
 // time rule of TQBColumnChoice.
 
@@ -24,7 +24,7 @@ public:
   // The state of the controls.
   TQBColumnChoice Choice() const;
 
-  QCheckBox* Box(TQBColumnSet flag) const;  // colCategory .. colDate
+  QCheckBox* Box(TQBColumnSet flag) const;  // colCategory .. colDate, colLog
   QCheckBox* TimeBox() const { return FTime; }
   QRadioButton* Radio(TQBColumnSet timeFlag) const;
   QPushButton* AllColumns() const { return FAll; }
@@ -40,6 +40,7 @@ private:
   QCheckBox* FComputerName = nullptr;
   QCheckBox* FProcessID = nullptr;
   QCheckBox* FThreadName = nullptr;
+  QCheckBox* FLog = nullptr;
   QCheckBox* FDate = nullptr;
   QCheckBox* FTime = nullptr;
   QRadioButton* FTimeStamp = nullptr;

@@ -4,6 +4,7 @@
 
 int TQBSourceLogs::AddLog(const QString& path) {
   FPaths << path;
+  FNames << QFileInfo(path).completeBaseName();
   return int(FPaths.size()) - 1;
 }
 
@@ -22,10 +23,11 @@ int TQBSourceLogs::LogOf(int recNo) const {
 
 QString TQBSourceLogs::LogName(int log) const {
   if (log < 0 || log >= LogCount()) return {};
-  return QFileInfo(FPaths[log]).completeBaseName();
+  return FNames[log];
 }
 
 void TQBSourceLogs::Clear() {
   FPaths.clear();
+  FNames.clear();
   FLogs = {};
 }

@@ -35,6 +35,8 @@ public:
 private:
   static constexpr uint16_t kNone = 0xFFFF;
   QStringList FPaths;
+  // The base names, worked out once: a column or an export asks for them message after message.
+  QStringList FNames;
   // record number - 1 -> log, kNone when unknown. A deque grows in blocks: a vector's doubling would
   // hold the old and the new table at once, half again the table's size on top of the store.
   std::deque<uint16_t> FLogs;

@@ -27,6 +27,7 @@ TQBColumnChoice TQBColumnChoice::Of(TQBColumnSet columns) {
   TQBColumnChoice c;
   for (const TBox& b : kNameBoxes) c.*b.Box = (columns & b.Flag) != 0;
   c.Date = (columns & colDate) != 0;
+  c.Log = (columns & colLog) != 0;
   c.Time = (columns & TimeFlags) != 0;
   c.TimeKind = TimeColumnOf(columns);
   return c;
@@ -40,12 +41,14 @@ void TQBColumnChoice::SetTime(bool on) {
 void TQBColumnChoice::SetAll(bool on) {
   for (const TBox& b : kNameBoxes) this->*b.Box = on;
   Date = on;
+  if (!on) Log = false;
   SetTime(on);
 }
 
 TQBColumnSet TQBColumnChoice::ToColumns() const {
   TQBColumnSet columns = 0;
   SetFlag(columns, colDate, Date);
+  SetFlag(columns, colLog, Log);
   if (Time) columns |= TimeKind;
   for (const TBox& b : kNameBoxes) SetFlag(columns, b.Flag, this->*b.Box);
   return columns;
@@ -70,5 +73,9 @@ bool TQBColumnChoice::ReadBack(TQBColumnSet& columns) const {
       SetFlag(columns, b.Flag, this->*b.Box);
       changed = true;
     }
+  if (Log != ((columns & colLog) != 0)) {
+    SetFlag(columns, colLog, Log);
+    changed = true;
+  }
   return changed;
 }

@@ -106,6 +106,9 @@ void TQBDisplaySettings::Visit(Self& s, const Io& io) {
   // Keys of this program's own, after those a live receiver writes.
   io.Bool("OverviewBar", s.OverviewBar);
   io.Bool("Timeline", s.Timeline);
+  // A key of its own: a file without it (an older one) reads the column as off, and an older program
+  // skips the key it does not know.
+  io.Flag("LogColumn", s.Columns, uint16_t(colLog));
 }
 
 template <typename Self, typename Io>

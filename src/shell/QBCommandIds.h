@@ -36,6 +36,8 @@ enum class TQBCmd : int {
   ViewDate, ViewTimeStamp, ViewTimeDiff, ViewTimeOffset,
   // The overview bar and the quick filter
   ViewOverviewBar, QuickFilter,
+  // The column of merged logs
+  ViewLog,
   // Kept for stored layouts of a live receiver; always hidden in this program
   ViewScratchPad, BlockMessages, AutoScroll,
   Count

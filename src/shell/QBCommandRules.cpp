@@ -28,7 +28,7 @@ void AlwaysEnabled(TRuleSink& s) {
                      TQBCmd::HelpAbout, TQBCmd::WrapButtons, TQBCmd::AllDetails, TQBCmd::ViewMsgOnly,
                      TQBCmd::ViewCategory, TQBCmd::ViewAppName, TQBCmd::ViewComputerName, TQBCmd::ViewProcessID,
                      TQBCmd::ViewThread, TQBCmd::ViewDate, TQBCmd::ViewTimeStamp, TQBCmd::ViewTimeDiff,
-                     TQBCmd::ViewTimeOffset})
+                     TQBCmd::ViewTimeOffset, TQBCmd::ViewLog})
     s.Enable(cmd, true);
 }
 
@@ -112,14 +112,14 @@ void LayoutRules(const TQBCommandInputs& in, TRuleSink& s) {
 }
 
 void ColumnRules(const TQBCommandInputs& in, TRuleSink& s) {
-  s.Enable(TQBCmd::HideExtraColumns, (in.Columns & 0x1FF) != 0);
+  s.Enable(TQBCmd::HideExtraColumns, (in.Columns & colAllColumns) != 0);
   s.Check(TQBCmd::HideExtraColumns, in.HideExtraColumns);
   const std::pair<TQBCmd, uint16_t> columns[] = {
       {TQBCmd::ViewCategory, colCategory}, {TQBCmd::ViewAppName, colAppName},
       {TQBCmd::ViewComputerName, colComputerName}, {TQBCmd::ViewProcessID, colProcessID},
       {TQBCmd::ViewThread, colThreadName}, {TQBCmd::ViewDate, colDate},
       {TQBCmd::ViewTimeStamp, colTimeStamp}, {TQBCmd::ViewTimeDiff, colTimeDiff},
-      {TQBCmd::ViewTimeOffset, colTimeOffset}};
+      {TQBCmd::ViewTimeOffset, colTimeOffset}, {TQBCmd::ViewLog, colLog}};
   for (const auto& [cmd, flag] : columns) s.Check(cmd, (in.Columns & flag) != 0);
 }
 

@@ -7,7 +7,6 @@ namespace qblayout {
 namespace {
 
 constexpr uint16_t kTimeColumns = colTimeStamp | colTimeDiff | colTimeOffset;
-constexpr uint16_t kAllColumns = 0x1FF;
 
 std::optional<uint16_t> ToggledColumn(TQBCmd cmd) {
   switch (cmd) {
@@ -17,6 +16,7 @@ std::optional<uint16_t> ToggledColumn(TQBCmd cmd) {
     case TQBCmd::ViewProcessID: return colProcessID;
     case TQBCmd::ViewThread: return colThreadName;
     case TQBCmd::ViewDate: return colDate;
+    case TQBCmd::ViewLog: return colLog;
     default: return std::nullopt;
   }
 }
@@ -39,10 +39,11 @@ uint16_t ApplyColumnCommand(uint16_t columns, TQBCmd cmd) {
     columns &= uint16_t(~kTimeColumns);
     return wasOn ? columns : uint16_t(columns | *flag);
   }
-  if (cmd == TQBCmd::ViewMsgOnly) return columns & uint16_t(~kAllColumns);
+  if (cmd == TQBCmd::ViewMsgOnly) return columns & uint16_t(~colAllColumns);
   if (cmd == TQBCmd::AllDetails) {
     const uint16_t details = colCategory | colAppName | colComputerName | colProcessID | colThreadName | colDate;
-    // Time Stamp joins only when no other time column is on: at most one time column is ever set.
+    // Time Stamp joins only when no other time column is on: at most one time column is ever set. The
+    // Log column is left as it is: it is empty unless logs were merged, and would only take room.
     const uint16_t time = (columns & (colTimeDiff | colTimeOffset)) ? 0 : colTimeStamp;
     return columns | details | time;
   }

@@ -1,6 +1,7 @@
 #pragma once
-// The detail columns of a view, in display order. At most one time column shows: the time stamp wins
-// over the difference and the difference over the offset.
+// The detail columns of a view. At most one time column shows: the time stamp wins over the difference
+// and the difference over the offset. Log, the newest, shows before the others: it names the file a
+// message of merged logs came from.
 
 #include <cstdint>
 #include <initializer_list>
@@ -15,6 +16,7 @@ enum class TQBColumn : uint16_t {
   TimeStamp = 1 << 6,
   TimeDiff = 1 << 7,
   TimeOffset = 1 << 8,
+  Log = 1 << 9,
 };
 
 using TQBColumnSet = uint16_t;
@@ -29,6 +31,9 @@ inline constexpr TQBColumnSet colDate = TQBColumnSet(TQBColumn::Date);
 inline constexpr TQBColumnSet colTimeStamp = TQBColumnSet(TQBColumn::TimeStamp);
 inline constexpr TQBColumnSet colTimeDiff = TQBColumnSet(TQBColumn::TimeDiff);
 inline constexpr TQBColumnSet colTimeOffset = TQBColumnSet(TQBColumn::TimeOffset);
+inline constexpr TQBColumnSet colLog = TQBColumnSet(TQBColumn::Log);
+// Every column flag: Message Only clears them all.
+inline constexpr TQBColumnSet colAllColumns = 0x3FF;
 
 constexpr bool HasColumn(TQBColumnSet set, TQBColumn c) { return (set & uint16_t(c)) != 0; }
 

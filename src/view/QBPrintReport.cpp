@@ -104,12 +104,14 @@ constexpr int DateText = 10;  // the texts the date and time fields are padded f
 constexpr int TimeText = 12;
 
 // The printed columns in their order.
-constexpr TQBColumn kColumns[] = {TQBColumn::Category, TQBColumn::AppName,  TQBColumn::ComputerName,
-                                  TQBColumn::ProcessID, TQBColumn::ThreadName, TQBColumn::Date,
-                                  TQBColumn::TimeStamp, TQBColumn::TimeDiff, TQBColumn::TimeOffset};
+constexpr TQBColumn kColumns[] = {TQBColumn::Log,       TQBColumn::Category,   TQBColumn::AppName,
+                                  TQBColumn::ComputerName, TQBColumn::ProcessID, TQBColumn::ThreadName,
+                                  TQBColumn::Date,      TQBColumn::TimeStamp,  TQBColumn::TimeDiff,
+                                  TQBColumn::TimeOffset};
 
 QString HeadingOf(TQBColumn column) {
   switch (column) {
+    case TQBColumn::Log: return QStringLiteral("Log");
     case TQBColumn::Category: return QStringLiteral("Category");
     case TQBColumn::AppName: return QStringLiteral("AppName");
     case TQBColumn::ComputerName: return QStringLiteral("Computer");
@@ -162,6 +164,8 @@ TQBPrintReport::TQBPrintReport(const TQBViewRows& rows, const TQBPrintOptions& o
     FWidths.Computer = std::max<int>(FWidths.Computer, m.ComputerName().size());
     FWidths.Thread = std::max<int>(FWidths.Thread, m.ThreadName().size());
     FPidDigits = std::max<int>(FPidDigits, QString::number(m.ProcessID()).size());
+    if (HasColumn(FOptions.Columns, TQBColumn::Log))
+      FWidths.Log = std::max<int>(FWidths.Log, rows.Host().SourceLogName(rows.ItemRecNo(item)).size());
   }
   // The last printed row is fixed now: a row added while the job runs does not print.
   FLastItem = last;
@@ -184,6 +188,7 @@ std::vector<TQBPrintColumnSpec> TQBPrintReport::ColumnSpecs() const {
   for (const TQBColumn column : kColumns) {
     if (!HasColumn(FOptions.Columns, column)) continue;
     switch (column) {
+      case TQBColumn::Log: name(column, FWidths.Log); break;
       case TQBColumn::Category: name(column, FWidths.Category); break;
       case TQBColumn::AppName: name(column, FWidths.AppName); break;
       case TQBColumn::ComputerName: name(column, FWidths.Computer); break;
@@ -210,6 +215,7 @@ QString TQBPrintReport::HeadingLine() const {
 QString TQBPrintReport::ColumnText(int item, TQBColumn column) const {
   const TQBMessageRef m = FRows.MessageSet().At(FRows.ItemRecNo(item));
   switch (column) {
+    case TQBColumn::Log: return FRows.Host().SourceLogName(FRows.ItemRecNo(item));
     case TQBColumn::Category: return m.Category();
     case TQBColumn::AppName: return m.AppName();
     case TQBColumn::ComputerName: return m.ComputerName();

@@ -94,9 +94,9 @@ public:
   // The lines of a printed item and what goes with them.
   TQBPrintRow RowOf(int item) const;
 
-  // Widths of the name columns in characters: at least 8, 7, 8 and 6, and the longest printed value.
+  // Widths of the name columns in characters: at least 8, 7, 8, 6 and 3, and the longest printed value.
   struct TWidths {
-    int Category = 8, AppName = 7, Computer = 8, Thread = 6;
+    int Category = 8, AppName = 7, Computer = 8, Thread = 6, Log = 3;
   };
   const TWidths& Widths() const { return FWidths; }
   // The printed columns and where they sit on the line.

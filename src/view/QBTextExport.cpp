@@ -18,6 +18,7 @@ struct TColumnCaption {
 
 // Detail columns in display order; the time column is added by TimeColumnOf.
 constexpr TColumnCaption kColumns[] = {
+    {TQBColumn::Log, "Log"},
     {TQBColumn::Category, "Category"}, {TQBColumn::AppName, "AppName"},   {TQBColumn::ComputerName, "Computer"},
     {TQBColumn::ProcessID, "PID"},     {TQBColumn::ThreadName, "Thread"}, {TQBColumn::Date, "Date"},
     {TQBColumn::TimeStamp, "Time Stamp"}, {TQBColumn::TimeDiff, "Time Diff"}, {TQBColumn::TimeOffset, "Time Offset"},
@@ -39,6 +40,7 @@ QByteArray Heading(TQBColumnSet set) {
 QByteArray ColumnText(const TQBViewRows& rows, int item, TQBColumn c) {
   const TQBMessageRef m = rows.MessageSet().At(rows.ItemRecNo(item));
   switch (c) {
+    case TQBColumn::Log: return rows.Host().SourceLogName(rows.ItemRecNo(item)).toUtf8();
     case TQBColumn::Category: return m.CategoryUtf8().toByteArray();
     case TQBColumn::AppName: return m.AppNameUtf8().toByteArray();
     case TQBColumn::ComputerName: return m.ComputerNameUtf8().toByteArray();

@@ -73,6 +73,10 @@ public:
   // The log that store record recNo came from when the store holds several logs merged, -1 otherwise:
   // messages of different logs nest only within their own log.
   virtual int SourceLogOf(int recNo) const { (void)recNo; return -1; }
+  // Whether the store holds several logs merged: only then are the logs told apart on screen.
+  virtual bool LogsMerged() const { return false; }
+  // The base name of the log that store record recNo came from; empty unless logs were merged.
+  virtual QString SourceLogName(int recNo) const { (void)recNo; return {}; }
 };
 
 // Progress of a long output (save, export). SetProgressTotal(0) ends it.

@@ -155,6 +155,8 @@ constexpr std::array<TQBCommandInfo, QBCommandCount> kCommands{{
    "", true},
   {C::QuickFilter, "actQuickFilter", "Quick Filter", "Ctrl+Shift+F", "Filter the View as You Type", "", false},
 
+  {C::ViewLog, "actViewLog", "Log", "", "Show/Hide Log", "", true},
+
   {C::ViewScratchPad, "actViewScratchPad", "Scratch Pad", "", "", "", true},
   {C::BlockMessages, "actBlockMessages", "Block Messages", "", "", "", true},
   {C::AutoScroll, "actAutoScroll", "Auto-Scroll", "", "", "", true},

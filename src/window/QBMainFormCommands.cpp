@@ -97,7 +97,7 @@ void ConnectLayoutCommands(const THandle& handle, TQBLayoutCommands& layout, TQB
   handle(TQBCmd::AlwaysOnTop, [&layout] { layout.ToggleAlwaysOnTop(); });
   for (TQBCmd cmd : {TQBCmd::AllDetails, TQBCmd::ViewMsgOnly, TQBCmd::ViewCategory, TQBCmd::ViewAppName,
                      TQBCmd::ViewComputerName, TQBCmd::ViewProcessID, TQBCmd::ViewThread, TQBCmd::ViewDate,
-                     TQBCmd::ViewTimeStamp, TQBCmd::ViewTimeDiff, TQBCmd::ViewTimeOffset})
+                     TQBCmd::ViewTimeStamp, TQBCmd::ViewTimeDiff, TQBCmd::ViewTimeOffset, TQBCmd::ViewLog})
     handle(cmd, [&layout, cmd] { layout.ColumnCommand(cmd); });
   handle(TQBCmd::HideExtraColumns, [&layout] { layout.ToggleHideExtraColumns(); });
   handle(TQBCmd::AutoCollapse, [&layout] { layout.ToggleAutoCollapse(); });

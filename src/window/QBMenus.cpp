@@ -79,7 +79,7 @@ void BuildView(QMenuBar* bar, const TQBCommandTable& commands, TQBMenus& menus) 
   menus.MsgDetailsPopup = NewMenu(view, QStringLiteral("&Columns"), "mnuMsgDetailsPopup");
   AddItems(menus.MsgDetailsPopup, commands,
            {C::AllDetails, C::ViewMsgOnly, Sep, C::ViewCategory, C::ViewAppName, C::ViewComputerName,
-            C::ViewProcessID, C::ViewThread, C::ViewDate, Sep, C::ViewTimeStamp, C::ViewTimeDiff,
+            C::ViewProcessID, C::ViewThread, C::ViewDate, C::ViewLog, Sep, C::ViewTimeStamp, C::ViewTimeDiff,
             C::ViewTimeOffset});
   view->addMenu(menus.MsgDetailsPopup);
   AddItems(view, commands, {Sep, C::ViewDetailPanel, C::ViewOverviewBar, C::ViewTimeline, C::ViewInspector,

@@ -50,6 +50,8 @@ public:
   void SetProgress(int n) override;
   void StepProgress() override;
   int GetSourceLog(int recNo) const override { return P.Sources.LogOf(recNo); }
+  bool GetLogsMerged() const override { return P.Sources.Merged(); }
+  QString GetSourceLogName(int recNo) const override;
 
 private:
   TParts P;

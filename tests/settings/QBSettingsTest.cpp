@@ -20,7 +20,7 @@ TQBSettings ChangedSettings() {
   d.LeftSplitFixed = 0;
   d.RightSplitFixed = 99;
   d.WrapButtons = d.DetailPanel = d.HideExtraColumns = true;
-  d.Columns = colCategory | colAppName | colComputerName | colProcessID | colThreadName | colDate | colTimeOffset;
+  d.Columns = colCategory | colAppName | colComputerName | colProcessID | colThreadName | colDate | colTimeOffset | colLog;
   d.MarkerColor = 1;
   d.SyncMsgColor = 2;
   d.SeparatorColor = 3;
@@ -157,6 +157,10 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         TReadCase{"FirstTimeColumnWins", "[Display]\nTimeStamp=1\nTimeDiff=1\nDate=1\n",
                   With([](TQBSettings& s) { s.Display.Columns = colTimeStamp | colDate; })},
+        TReadCase{"OlderFileHasNoLogColumn", "[Display]\nCategory=1\nTimeOffset=1\n",
+                  With([](TQBSettings& s) { s.Display.Columns = colCategory | colTimeOffset; })},
+        TReadCase{"LogColumn", "[Display]\nLogColumn=1\nTimeStamp=0\n",
+                  With([](TQBSettings& s) { s.Display.Columns = colLog; })},
         TReadCase{"DiffBeforeOffset", "[Display]\nTimeOffset=1\nTimeDiff=7\n",
                   With([](TQBSettings& s) { s.Display.Columns = colTimeDiff; })},
         TReadCase{"AnyNonZeroIsTrue", "[Display]\nRowShading=0\nInspector=-3\n",

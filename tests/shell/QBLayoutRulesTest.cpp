@@ -23,10 +23,14 @@ TEST(ColumnCommands, TogglesExclusiveTimesMessageOnlyAndAllDetails) {
       {128, C::ViewTimeDiff, 0},           // ticked: switched off, none left
       {1 | 256, C::ViewTimeStamp, 1 | 64}, // detail columns stay
       {0x1FF, C::ViewMsgOnly, 0},
-      {0x8000 | 3, C::ViewMsgOnly, 0x8000},  // bits beyond the nine columns are kept
+      {0x3FF, C::ViewMsgOnly, 0},          // the Log column goes too
+      {0x8000 | 3, C::ViewMsgOnly, 0x8000},  // bits beyond the ten columns are kept
+      {1, C::ViewLog, 1 | 512},
+      {512 | 64, C::ViewLog, 64},
       {0, C::AllDetails, 127},
       {128, C::AllDetails, 63 | 128},      // never two time columns at once
       {256, C::AllDetails, 63 | 256},
+      {512, C::AllDetails, 512 | 127},     // the Log column stays as it is
   };
   for (const TCase& c : cases)
     EXPECT_EQ(qblayout::ApplyColumnCommand(c.Before, c.Cmd), c.After) << c.Before << " cmd " << int(c.Cmd);

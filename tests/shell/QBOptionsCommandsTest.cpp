@@ -72,6 +72,14 @@ TEST(ColumnChoice, ReadingBackNotesEveryChange) {
        colCategory | colAppName | colComputerName | colProcessID | colThreadName | colDate | colTimeStamp, true},
       {"a name column", colCategory, with(colCategory, [](auto& c) { c.Category = false, c.ProcessID = true; }),
        colProcessID, true},
+      {"the Log box", colDate, with(colDate, [](auto& c) { c.Log = true; }), colDate | colLog, true},
+      {"Log loaded and kept", colLog | colTimeDiff, TQBColumnChoice::Of(colLog | colTimeDiff), colLog | colTimeDiff,
+       false},
+      {"All Columns leaves Log as it is", colLog, with(colLog, [](auto& c) { c.SetAll(true); }),
+       colLog | colCategory | colAppName | colComputerName | colProcessID | colThreadName | colDate | colTimeStamp,
+       true},
+      {"Message Text Only clears Log too", colLog | colDate, with(colLog | colDate, [](auto& c) { c.SetAll(false); }),
+       0, true},
   };
   for (const auto& c : cases) {
     TQBColumnSet columns = c.Start;

@@ -10,10 +10,14 @@
 #include "settings/QBIniFile.h"
 #include "window/QBMainForm.h"
 #include "view/widgets/QBMsgView.h"
+#include "view/widgets/QBRowPainter.h"
+#include "view/widgets/QBRowText.h"
 
 #include <quillbox/QBCustomViewClass.h>
 
 #include <QAction>
+#include <QImage>
+#include <QMenu>
 #include <QMimeData>
 #include <QUrl>
 #include <QSignalSpy>
@@ -121,6 +125,24 @@ protected:
     return rows;
   }
 
+  TQBMessageView& View() const { return *qobject_cast<TQBMessageView*>(Window->CurrentView().Object); }
+  // What the current view's "Log" column says on each row.
+  QStringList LogColumn() const {
+    const TQBViewRows& rows = View().Model().Rows();
+    QStringList logs;
+    for (int row = 0; row < rows.RowCount(); ++row)
+      logs << qbrowtext::DetailText(qbrowtext::TDetail::Log, View().Display().Columns, rows, rows.ItemOfRow(row));
+    return logs;
+  }
+  // The colour of each row's gutter, left of its icon.
+  std::vector<QColor> Gutter() const {
+    const QImage shot = View().viewport()->grab().toImage();
+    std::vector<QColor> colors;
+    for (int row = 0; row < View().GetCount(); ++row)
+      colors.push_back(shot.pixelColor(1, View().RowRect(row).top() + View().RowHeight() / 2));
+    return colors;
+  }
+
   qbtest::TTempFiles Files;
   TScript Script;
   std::unique_ptr<TQBPlugInManagerScope> PlugIns;
@@ -156,6 +178,46 @@ TEST_F(MainWindowMergeTest, MergeLogsInterleavesTheChosenFilesAndNestsEachLogApa
   ASSERT_TRUE(Window->LoadFile(Script.MergeNames[1], false));
   EXPECT_EQ(Window->LogState().Sources.LogCount(), 0);
   EXPECT_EQ(Rows(), kServerAlone);
+}
+
+TEST_F(MainWindowMergeTest, TheLogColumnAndTheGutterMarkTellTheMergedLogsApart) {
+  Create();
+  Script.MergeNames = WriteLogs();
+  Window->findChild<QAction*>(QStringLiteral("actMergeLogs"))->trigger();
+  ASSERT_EQ(Rows(), kMerged);
+  using qbrowtext::TDetail;
+  // Off by default, and offered in the header line's menu.
+  QAction* column = Window->findChild<QAction*>(QStringLiteral("actViewLog"));
+  ASSERT_TRUE(column);
+  EXPECT_EQ(column->text(), "Log");
+  EXPECT_FALSE(column->isChecked());
+  EXPECT_FALSE(View().DetailLayout().Visible[size_t(TDetail::Log)]);
+  QMenu* header = Window->findChild<QMenu*>(QStringLiteral("mnuMsgDetailsPopup"));
+  ASSERT_TRUE(header);
+  EXPECT_TRUE(header->actions().contains(column));
+
+  column->trigger();
+  EXPECT_TRUE(column->isChecked());
+  const TQBDetailLayout layout = View().DetailLayout();
+  ASSERT_TRUE(layout.Visible[size_t(TDetail::Log)]);
+  EXPECT_GE(layout.Right[size_t(TDetail::Log)] - layout.Left[size_t(TDetail::Log)],
+            QFontMetrics(View().Display().Font).horizontalAdvance(QStringLiteral("server")) + 4)
+      << "the column fits the longest log name";
+  EXPECT_EQ(LogColumn(), QStringList({"client", "server", "client", "server", "client", "server"}));
+
+  const QColor client = qbrowpaint::LogMarkColor(0), server = qbrowpaint::LogMarkColor(1);
+  EXPECT_NE(client, server);
+  EXPECT_EQ(Gutter(), std::vector<QColor>({client, server, client, server, client, server}));
+
+  // One log merged alone is a store of one log: nothing to tell apart, so no name and no mark.
+  Script.MergeNames = {Script.MergeNames[1]};
+  Window->findChild<QAction*>(QStringLiteral("actMergeLogs"))->trigger();
+  ASSERT_EQ(Rows(), kServerAlone);
+  EXPECT_EQ(LogColumn(), QStringList({"", ""}));
+  for (const QColor& gutter : Gutter()) {
+    EXPECT_NE(gutter, client);
+    EXPECT_NE(gutter, server);
+  }
 }
 
 TEST_F(MainWindowMergeTest, SaveWritesTheMergedOrderButNeverOverAMergedFile) {

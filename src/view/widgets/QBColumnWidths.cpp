@@ -41,6 +41,14 @@ bool TQBColumnWidths::OfferMessage(const TQBMessageRef& m, const QFont& font) {
   return grew;
 }
 
+bool TQBColumnWidths::OfferLog(const IQBViewHostHooks& host, int recNo, const QFont& font) {
+  // Asked for every message a file adds: a store of one log answers at the first question.
+  if (!host.LogsMerged()) return false;
+  const int log = host.SourceLogOf(recNo);
+  if (log < 0 || IsMeasured(TDetail::Log, uint32_t(log))) return false;
+  return OfferName(TDetail::Log, uint32_t(log), host.SourceLogName(recNo), QFontMetrics(font));
+}
+
 void TQBColumnWidths::Recalc(const TQBViewRows& rows, const QFont& font) {
   const QFontMetrics fm(font);
   FWidths.fill(0);
@@ -54,8 +62,14 @@ void TQBColumnWidths::Recalc(const TQBViewRows& rows, const QFont& font) {
   Offer(TDetail::AppName, QStringLiteral("ZUVazaViredi"), fm);
   Offer(TDetail::Computer, QStringLiteral("Computer"), fm);
   Offer(TDetail::Thread, QStringLiteral("Thread"), fm);
+  Offer(TDetail::Log, QStringLiteral("Log"), fm);
   const TQuillboxMessageSet& set = rows.MessageSet();
-  for (int item = 0; item < rows.ItemCount(); ++item) OfferMessage(set.At(rows.ItemRecNo(item)), font);
+  const bool merged = rows.Host().LogsMerged();
+  for (int item = 0; item < rows.ItemCount(); ++item) {
+    const int recNo = rows.ItemRecNo(item);
+    OfferMessage(set.At(recNo), font);
+    if (merged) OfferLog(rows.Host(), recNo, font);
+  }
 }
 
 int TQBColumnWidths::VisibleTotal(TQBColumnSet columns) const {

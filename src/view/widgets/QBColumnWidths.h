@@ -32,7 +32,10 @@ public:
   // The four names of a message added to the view; true when a column grew. Names measured before cost
   // only a lookup, so this runs for every message a file adds.
   bool OfferMessage(const TQBMessageRef& m, const QFont& font);
-  // All widths from scratch: fixed samples for date, time and PID, header words and every item's names.
+  // The name of the log record recNo came from, when logs were merged; each log is measured once.
+  bool OfferLog(const IQBViewHostHooks& host, int recNo, const QFont& font);
+  // All widths from scratch: fixed samples for date, time and PID, header words and every item's names
+  // (with its log's, when logs were merged).
   void Recalc(const TQBViewRows& rows, const QFont& font);
   // The sum of the visible columns' widths (the time column counts once).
   int VisibleTotal(TQBColumnSet columns) const;

@@ -65,7 +65,8 @@ void TQBMessageView::RecalcColumnWidths() {
 
 void TQBMessageView::OfferColumnNames(int recNo) {
   const TQuillboxMessageSet& set = FModel.MessageSet();
-  if (FWidths.OfferMessage(set.At(recNo), FDisplay.Font)) RepaintAllRows();
+  const bool grew = FWidths.OfferMessage(set.At(recNo), FDisplay.Font);
+  if (FWidths.OfferLog(FModel.Rows().Host(), recNo, FDisplay.Font) || grew) RepaintAllRows();
 }
 
 TQBDetailLayout TQBMessageView::DetailLayout() const {

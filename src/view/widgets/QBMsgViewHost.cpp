@@ -43,6 +43,14 @@ int TQBMsgViewHostHooks::SourceLogOf(int recNo) const {
   return ViewerHost ? ViewerHost->GetSourceLog(recNo) : -1;
 }
 
+bool TQBMsgViewHostHooks::LogsMerged() const {
+  return ViewerHost && ViewerHost->GetLogsMerged();
+}
+
+QString TQBMsgViewHostHooks::SourceLogName(int recNo) const {
+  return ViewerHost ? ViewerHost->GetSourceLogName(recNo) : QString();
+}
+
 void TQBMsgViewHostHooks::HideHint() {
   FView.HideHint();
 }

@@ -20,6 +20,8 @@ public:
   void ShowStatusText(const QString& text) override;
   void HideHint() override;
   int SourceLogOf(int recNo) const override;
+  bool LogsMerged() const override;
+  QString SourceLogName(int recNo) const override;
 
   void SetProgressTotal(int total) override;
   void StepProgress() override;

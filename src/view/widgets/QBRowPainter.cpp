@@ -7,7 +7,9 @@
 #include <QPainter>
 #include <QStaticText>
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace qbrowpaint {
 
@@ -37,6 +39,13 @@ TIconChoice ChooseIcon(int32_t type, bool collapsedMethod, bool syncMarked, int 
   return {};
 }
 
+QColor LogMarkColor(int log) {
+  // Hues far apart, dark enough to show on a white row and beside the selection colour.
+  static constexpr QRgb kPalette[] = {0x1F77B4, 0xFF7F0E, 0x2CA02C, 0xD62728, 0x9467BD, 0x8C564B, 0xE377C2, 0x17BECF};
+  constexpr int count = int(std::size(kPalette));
+  return QColor::fromRgb(kPalette[((log % count) + count) % count]);
+}
+
 QFont StyledFont(const QFont& base, int32_t styleBits) {
   QFont f = base;
   f.setBold(styleBits & 8);
@@ -59,6 +68,7 @@ struct TQBRowPainter::TRow {
   bool Selected = false;
   bool SyncMarked = false;
   int Bookmark = -1;
+  int Log = -1;  // the log whose mark the row shows; -1 for none
   QColor Back;
   QColor CategoryFont;
   bool HasCategory = false;
@@ -71,7 +81,8 @@ TQBRowPainter::TQBRowPainter(const TQBRowPaintContext& context)
     : FContext(context),
       FRows(context.Model->Rows()),
       FDisplay(*context.Display),
-      FDetailFont(qbrowpaint::StyledFont(FDisplay.Font, 0)) {
+      FDetailFont(qbrowpaint::StyledFont(FDisplay.Font, 0)),
+      FLogsMerged(FRows.Host().LogsMerged()) {
   for (int bits = 0; bits < 16; ++bits) {
     FStyledFonts[size_t(bits)] = qbrowpaint::StyledFont(FDisplay.Font, bits);
     FStyledMetrics.emplace_back(FStyledFonts[size_t(bits)]);
@@ -110,6 +121,7 @@ TQBRowPainter::TRow TQBRowPainter::Describe(int row, const QRect& rect, bool sel
   r.Selected = selected;
   r.SyncMarked = FContext.Model->SyncMessage() == r.RecNo;
   r.Bookmark = FContext.Model->Bookmarks().LowestOn(r.RecNo);
+  r.Log = FLogsMerged ? FRows.Host().SourceLogOf(r.RecNo) : -1;
   r.HasCategory = !m.CategoryUtf8().isEmpty();
   r.CategoryFont = qbcolor::ToQColor(m.CategoryFontColor(), FContext.Palette);
   const qbrowpaint::TBackgroundFacts facts{row == FContext.CurrentRow, selected, r.SyncMarked, r.Bookmark >= 0,
@@ -139,11 +151,22 @@ void TQBRowPainter::Paint(QPainter& painter, int row, const QRect& rect, bool se
     const qbseparators::TSeparatorRow s{r.Type, r.Rect, r.IconX, r.Selected, r.Back};
     qbseparators::Paint(painter, s, FDisplay, FContext.Palette);
     if (r.Bookmark >= 0 || r.SyncMarked) PaintIcon(painter, r);
+    PaintLogMark(painter, r);
     return;
   }
   PaintMessage(painter, r, text);
   PaintIcon(painter, r);
   PaintDetails(painter, r);
+  PaintLogMark(painter, r);
+}
+
+void TQBRowPainter::PaintLogMark(QPainter& painter, const TRow& r) const {
+  if (r.Log < 0) return;
+  // Left of the icon, which starts 4 pixels in; never over the detail columns.
+  const int right = std::min(r.Rect.left() + qbrowpaint::LogMarkWidth, r.MsgRight);
+  if (right <= r.Rect.left()) return;
+  painter.fillRect(QRect(r.Rect.left(), r.Rect.top(), right - r.Rect.left(), FContext.RowHeight),
+                   qbrowpaint::LogMarkColor(r.Log));
 }
 
 void TQBRowPainter::PaintMessage(QPainter& painter, const TRow& r, const QString& text) const {

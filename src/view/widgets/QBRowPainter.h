@@ -1,6 +1,6 @@
 #pragma once
-// Draws one row of a message view: background by priority, indentation, icon, the message text and
-// the detail columns; separators are drawn by QBSeparatorPainter instead of icon and text. Everything
+// Draws one row of a message view: background by priority, indentation, icon, the message text, the
+// detail columns and, when logs are merged, the mark of the row's log; separators are drawn by QBSeparatorPainter instead of icon and text. Everything
 // the painter needs is gathered once per paint into a TQBRowPaintContext, so a row costs one store
 // lookup and the text it shows.
 
@@ -47,6 +47,11 @@ struct TIconChoice {
 };
 TIconChoice ChooseIcon(int32_t type, bool collapsedMethod, bool syncMarked, int lowestBookmark);
 
+// The mark of a message's log in the row's gutter when logs are merged: a stripe this wide at the
+// row's left edge, in a fixed palette's colour chosen by the log's index (repeating after eight logs).
+inline constexpr int LogMarkWidth = 3;
+QColor LogMarkColor(int log);
+
 // The font a message type is drawn with: the view font with the style bits of its style entry.
 QFont StyledFont(const QFont& base, int32_t styleBits);
 
@@ -85,6 +90,7 @@ private:
                       const QRect& column) const;
   void PaintIcon(QPainter& painter, const TRow& r) const;
   void PaintDetails(QPainter& painter, const TRow& r) const;
+  void PaintLogMark(QPainter& painter, const TRow& r) const;
   // Draws text in font with its top left at (x, top), clipped to clip; width is the text's width.
   void DrawClipped(QPainter& painter, const QFont& font, int x, int top, const QString& text, int width,
                    const QRect& clip) const;
@@ -95,6 +101,7 @@ private:
   const TQBViewRows& FRows;
   const TQBViewDisplay& FDisplay;
   QFont FDetailFont;
+  bool FLogsMerged = false;
   std::array<QFont, 16> FStyledFonts;
   std::vector<QFontMetrics> FStyledMetrics;
 };

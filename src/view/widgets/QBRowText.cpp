@@ -53,6 +53,7 @@ QString Collapsed(const QString& shown, int methodSize) {
 
 bool IsVisible(TDetail detail, TQBColumnSet columns) {
   switch (detail) {
+  case TDetail::Log: return HasColumn(columns, TQBColumn::Log);
   case TDetail::Category: return HasColumn(columns, TQBColumn::Category);
   case TDetail::AppName: return HasColumn(columns, TQBColumn::AppName);
   case TDetail::Computer: return HasColumn(columns, TQBColumn::ComputerName);
@@ -65,12 +66,15 @@ bool IsVisible(TDetail detail, TQBColumnSet columns) {
 }
 
 bool IsLeftAligned(TDetail detail) {
-  return detail == TDetail::Category || detail == TDetail::AppName || detail == TDetail::Computer;
+  return detail == TDetail::Log || detail == TDetail::Category || detail == TDetail::AppName ||
+         detail == TDetail::Computer;
 }
 
 QString DetailText(TDetail detail, TQBColumnSet columns, const TQBViewRows& rows, int item) {
-  const TQBMessageRef m = rows.MessageSet().At(rows.ItemRecNo(item));
+  const int recNo = rows.ItemRecNo(item);
+  const TQBMessageRef m = rows.MessageSet().At(recNo);
   switch (detail) {
+  case TDetail::Log: return VisibleBidiControls(rows.Host().SourceLogName(recNo));
   case TDetail::Category: return VisibleBidiControls(m.Category());
   case TDetail::AppName: return VisibleBidiControls(m.AppName());
   case TDetail::Computer: return VisibleBidiControls(m.ComputerName());
@@ -89,6 +93,7 @@ QString DetailText(TDetail detail, TQBColumnSet columns, const TQBViewRows& rows
 
 QString HeaderCaption(TDetail detail, TQBColumnSet columns) {
   switch (detail) {
+  case TDetail::Log: return QStringLiteral("Log");
   case TDetail::Category: return QStringLiteral("Category");
   case TDetail::AppName: return QStringLiteral("AppName");
   case TDetail::Computer: return QStringLiteral("Computer");

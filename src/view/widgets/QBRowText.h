@@ -26,9 +26,10 @@ QString Shorten(const QString& text, const QFont& font, const QFontMetrics& fm, 
 // A collapsed method entry: "%s  [%d]" with the shown text and the number of messages inside.
 QString Collapsed(const QString& shown, int methodSize);
 
-// The detail column kinds in display order; the time column is one of three texts.
-enum class TDetail { Category, AppName, Computer, PID, Thread, Date, Time };
-inline constexpr int DetailCount = 7;
+// The detail column kinds in display order; the time column is one of three texts. Log (the file a
+// message of merged logs came from) comes first, next to the message it names the source of.
+enum class TDetail { Log, Category, AppName, Computer, PID, Thread, Date, Time };
+inline constexpr int DetailCount = 8;
 
 // Whether a detail column shows for a column set.
 bool IsVisible(TDetail detail, TQBColumnSet columns);

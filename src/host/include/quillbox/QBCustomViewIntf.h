@@ -191,6 +191,10 @@ public:
   // The log a message came from when the store holds several logs merged by time (0 for the first
   // given), -1 otherwise: a view nests the methods of each log apart.
   virtual int GetSourceLog(int recNo) const { (void)recNo; return -1; }
+  // Whether the store holds several logs merged, and the base name of a message's log (empty unless
+  // they are): the "Log" column and the per-log mark in a row's gutter.
+  virtual bool GetLogsMerged() const { return false; }
+  virtual QString GetSourceLogName(int recNo) const { (void)recNo; return {}; }
 };
 
 // The published host; null outside the main window's lifetime.
